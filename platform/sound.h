@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+// Plays a bundled wave file by its bare name, without waiting.
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // Returns at once whether the sound could start.
+    virtual bool play(const QString &fileName) = 0;
+};
+
+// True when the bytes are a RIFF/WAVE file with PCM samples.
+bool isPcmWave(const QByteArray &bytes);
+
+// The bundled files live under ":/sounds/"; the name is matched ignoring case.
+QString soundResourcePath(const QString &fileName);
+
+// The audio device is opened at the first sound, never at start-up.
+// A new sound cuts off the one playing.
+class QtSound final : public Sound {
+public:
+    QtSound();
+    ~QtSound() override;
+    bool play(const QString &fileName) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+} // namespace platform

@@ -1,0 +1,138 @@
+#include "platform/platform.h"
+#include "platform/testing/fakeplatform.h"
+#include "tests/support/testregistry.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace platform;
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void waveHeaders()
+    {
+        QFile file(QStringLiteral(":/sounds/Beep.wav"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray good = file.readAll();
+        QVERIFY(isPcmWave(good));
+        QVERIFY(!isPcmWave(QByteArray()));
+        QVERIFY(!isPcmWave(good.left(20)));          // cut inside the format chunk
+        QByteArray floatWave = good;
+        floatWave[20] = 3;                            // IEEE float, not PCM
+        QVERIFY(!isPcmWave(floatWave));
+        QByteArray huge = good;
+        huge[16] = char(0xFF); huge[17] = char(0xFF); huge[18] = char(0xFF); huge[19] = char(0x7F);
+        QVERIFY(!isPcmWave(huge));                    // a chunk size past the end
+        QVERIFY(!isPcmWave("RIFF\0\0\0\0WAVEdata"));
+    }
+
+    void soundsFoundByBareNameIgnoringCase()
+    {
+        QCOMPARE(soundResourcePath(QStringLiteral("beep.WAV")), QStringLiteral(":/sounds/Beep.wav"));
+        QVERIFY(soundResourcePath(QStringLiteral("missing.wav")).isEmpty());
+        QtSound sound;
+        QVERIFY(!sound.play(QStringLiteral("missing.wav")));
+        QVERIFY(!sound.play(QStringLiteral("notwave.wav")));
+    }
+
+    void helpPagesAndTopics()
+    {
+        QCOMPARE(helpPagePath(QStringLiteral("SAMPLE2HELP.HLP")), QStringLiteral(":/help/Sample2Help.html"));
+        QVERIFY(helpPagePath(QStringLiteral("other.hlp")).isEmpty());
+        const QString html = QStringLiteral("<a name=\"contents\"></a><h2 id=\"rules\">");
+        QVERIFY(pageHasTopic(html, QStringLiteral("contents")));
+        QVERIFY(pageHasTopic(html, QStringLiteral("rules")));
+        QVERIFY(!pageHasTopic(html, QStringLiteral("scoring")));
+        QVERIFY(!pageHasTopic(html, QStringLiteral("rul")));
+    }
+
+    void helpWindowReportsWhatIsMissing()
+    {
+        HelpWindow window;
+        window.open(QStringLiteral("Sample2Help.hlp"), QStringLiteral("rules"));
+        QVERIFY(window.isVisible());
+        QVERIFY(window.notice().isEmpty());
+        QVERIFY(window.browser()->toPlainText().contains(QStringLiteral("Play well.")));
+        window.open(QStringLiteral("Sample2Help.hlp"), QStringLiteral("scoring"));
+        QVERIFY(window.notice().contains(QStringLiteral("\"scoring\"")));
+        window.open(QStringLiteral("Nothing.hlp"), QStringLiteral("contents"));
+        QVERIFY(window.notice().contains(QStringLiteral("\"Nothing.hlp\" could not be found")));
+    }
+
+    void settingsDirectoryIsCreatedAndSearchedIgnoringCase()
+    {
+        QTemporaryDir tmp;
+        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+        const QString dir = tmp.path() + QStringLiteral("/deeper/config");
+        qputenv("XDG_CONFIG_HOME", dir.toLocal8Bit());
+        QCOMPARE(settingsDirectory(), dir);
+        QVERIFY(QFileInfo(dir).isDir());
+        QCOMPARE(settingsFilePath(QStringLiteral("Game.INI")), dir + QStringLiteral("/Game.INI"));
+        QFile f(dir + QStringLiteral("/game.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QCOMPARE(settingsFilePath(QStringLiteral("Game.INI")), dir + QStringLiteral("/game.ini"));
+        qputenv("XDG_CONFIG_HOME", old);
+    }
+
+    void picturesAreDrawnOnceWhenFirstAsked()
+    {
+        int drawn = 0;
+        resources::registerPicture(QStringLiteral("TestPic"), [&drawn] {
+            ++drawn;
+            QPixmap p(4, 3);
+            p.fill(Qt::red);
+            return p;
+        });
+        QCOMPARE(drawn, 0);
+        QVERIFY(resources::hasPicture(QStringLiteral("TESTPIC")));
+        QCOMPARE(resources::picture(QStringLiteral("testpic")).size(), QSize(4, 3));
+        resources::picture(QStringLiteral("TestPic"));
+        QCOMPARE(drawn, 1);
+        QVERIFY(resources::picture(QStringLiteral("nope")).isNull());
+        QCOMPARE(resources::cursor(QStringLiteral("nope")).shape(), Qt::ArrowCursor);
+    }
+
+    void randomStaysBelowItsBoundAndCoversIt()
+    {
+        SeededRandom random(7);
+        int seen[8] = {};
+        for (int i = 0; i < 8000; ++i) {
+            const int v = random.below(8);
+            QVERIFY(v >= 0 && v < 8);
+            ++seen[v];
+        }
+        for (int count : seen)
+            QVERIFY(count > 800 && count < 1200);
+        QCOMPARE(random.below(0), 0);
+        QCOMPARE(random.below(-3), 0);
+        SeededRandom a(99), b(99);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(a.below(1000), b.below(1000));
+    }
+
+    void doubleAnswersFromItsScript()
+    {
+        testing::FakePlatform fake;
+        fake.messages.answers = {No};
+        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Confirmation, QStringLiteral("Sure?"),
+                                             Yes | No), No);
+        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Confirmation, QStringLiteral("Again?"),
+                                             Yes | No), Yes);
+        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Information, QStringLiteral("Done."), Ok), Ok);
+        QCOMPARE(int(fake.messages.shown.size()), 3);
+        QCOMPARE(fake.messages.lastText(), QStringLiteral("Done."));
+        QDialog dialog;
+        dialog.setObjectName(QStringLiteral("Box"));
+        fake.messages.onExec = [](QDialog &) { return 7; };
+        QCOMPARE(fake.platform.messages.exec(dialog), 7);
+        QCOMPARE(fake.messages.dialogs, QStringList{QStringLiteral("Box")});
+    }
+};
+
+GAMES_TEST(PlatformTest);
+#include "tst_platform.moc"
