@@ -17,5 +17,6 @@ for _ in $(seq 1 200); do
 done
 [ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
 export DISPLAY=:$(head -n1 "$WORK/display")
-export QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run
+mkdir -m 700 "$WORK/run"
 fail() { echo "FAIL: $*"; exit 1; }
