@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+// A settings file with profile semantics: sections and keys are found
+// whatever their case, values are trimmed (and unquoted), new keys go to the
+// end of their section in the order written, existing keys are rewritten in
+// place, and every other section, key and comment of the file is kept.
+// The file is read when the object is made and written by UpdateFile().
+class TIniFile {
+public:
+    explicit TIniFile(const QString &path);
+    ~TIniFile();
+    TIniFile(const TIniFile &) = delete;
+    TIniFile &operator=(const TIniFile &) = delete;
+
+    QString fileName() const { return m_path; }
+
+    QString ReadString(const QString &section, const QString &key, const QString &def) const;
+    // Any non-zero integer is true; a missing or non-numeric value gives def.
+    bool ReadBool(const QString &section, const QString &key, bool def) const;
+    // A decimal integer with an optional sign; anything else gives def.
+    long long ReadInteger(const QString &section, const QString &key, long long def) const;
+    bool ValueExists(const QString &section, const QString &key) const;
+
+    void WriteString(const QString &section, const QString &key, const QString &value);
+    void WriteBool(const QString &section, const QString &key, bool value);
+    void WriteInteger(const QString &section, const QString &key, long long value);
+
+    // Writes the whole file to a temporary file beside it and renames that
+    // over the old one, so a failed save leaves the old file whole.
+    // On failure returns false and errorString() says why.
+    bool UpdateFile();
+    // Why the last read or write failed; empty when it did not.
+    QString errorString() const { return m_error; }
+
+private:
+    struct Data;
+    QString m_path;
+    QString m_error;
+    std::unique_ptr<Data> d;
+};
+
+// Finds the settings file in the settings directory (ignoring case) and
+// creates it empty when missing. Returns its path; on failure to create it,
+// error is set (the path is still returned, and reading it gives defaults).
+QString openSettingsFile(const QString &fileName, QString *error);
+
+// Parses a whole decimal integer with optional sign and surrounding blanks.
+bool parseInteger(const QString &text, long long *value);
+
+} // namespace platform
