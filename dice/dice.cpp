@@ -1,0 +1,153 @@
+#include "dice/dice.h"
+
+#include "platform/random.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kubolo {
+
+namespace {
+
+enum Pip { Centre, TopLeft, BottomRight, BottomLeft, TopRight, MiddleLeft, MiddleRight };
+
+// Bounding boxes, left, top, right, bottom with right and bottom exclusive.
+constexpr int pipBox[7][4] = {
+    {13, 13, 19, 19}, {5, 5, 11, 11},  {21, 21, 27, 27}, {5, 21, 11, 27},
+    {21, 5, 27, 11},  {5, 13, 11, 19}, {21, 13, 27, 19},
+};
+
+struct Face {
+    int count;
+    Pip pips[6];
+};
+
+constexpr Face faces[7] = {
+    {0, {}},
+    {1, {Centre}},
+    {2, {TopLeft, BottomRight}},
+    {3, {Centre, TopLeft, BottomRight}},
+    {4, {TopLeft, BottomRight, BottomLeft, TopRight}},
+    {5, {TopLeft, BottomRight, BottomLeft, TopRight, Centre}},
+    {6, {TopLeft, BottomRight, BottomLeft, TopRight, MiddleLeft, MiddleRight}},
+};
+
+} // namespace
+
+QString faceWord(int value)
+{
+    static const char *const words[7] = {"blank", "one", "two", "three", "four", "five", "six"};
+    return QString::fromLatin1(words[value < 0 || value > 6 ? 0 : value]);
+}
+
+TDice::TDice(QWidget *owner)
+    : QWidget(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(32, 32);
+    updateAccessibleName();
+}
+
+void TDice::SetValue(int value)
+{
+    m_value = value < 0 ? 0 : value > 6 ? 6 : value;
+    updateAccessibleName();
+    repaint();
+}
+
+void TDice::SetBackColor(TColor color)
+{
+    m_backColor = color;
+    repaint();
+}
+
+void TDice::SetDiceColor(TColor color)
+{
+    m_diceColor = color;
+    repaint();
+}
+
+void TDice::RollFace(platform::RandomSource &random)
+{
+    SetValue(1 + random.below(6));
+}
+
+void TDice::SetSpokenName(const QString &name)
+{
+    m_spokenName = name;
+    updateAccessibleName();
+}
+
+void TDice::SetHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    m_held = held;
+    updateAccessibleName();
+}
+
+void TDice::updateAccessibleName()
+{
+    QString text = m_spokenName.isEmpty() ? QStringLiteral("Die") : m_spokenName;
+    text += m_value == 0 ? QStringLiteral(", blank") : QStringLiteral(", showing ") + faceWord(m_value);
+    text += m_held ? QStringLiteral(", held") : QStringLiteral(", not held");
+    setAccessibleName(text);
+}
+
+void TDice::Paint(QPainter &canvas)
+{
+    const int w = width(), h = height();
+    canvas.setRenderHint(QPainter::Antialiasing, false);
+    // Background, then the face over it with a one-pixel black outline.
+    canvas.fillRect(0, 0, w, h, toQColor(m_backColor));
+    canvas.fillRect(0, 0, w, h, toQColor(m_diceColor));
+    canvas.setPen(Qt::black);
+    canvas.setBrush(Qt::NoBrush);
+    canvas.drawRect(0, 0, w - 1, h - 1);
+    canvas.setPen(Qt::NoPen);
+    canvas.setBrush(toQColor(clNavy));
+    const Face &face = faces[m_value];
+    for (int i = 0; i < face.count; ++i) {
+        const int *b = pipBox[face.pips[i]];
+        canvas.drawEllipse(QRect(b[0], b[1], b[2] - b[0], b[3] - b[1]));
+    }
+}
+
+void TDice::paintEvent(QPaintEvent *)
+{
+    {
+        QPainter canvas(this);
+        Paint(canvas);
+    }
+    // The die keeps its size whatever the form says.
+    if (width() != 32 || height() != 32)
+        resize(32, 32);
+}
+
+void TDice::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    event->accept();
+}
+
+void TDice::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit Click();
+}
+
+void TDice::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() == Qt::LeftButton) {
+        // The second press of a double click is a click of its own as well.
+        m_pressed = true;
+        emit DblClick();
+    }
+}
+
+} // namespace kubolo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "controls/tcolor.h"
+
+#include <QWidget>
+
+namespace platform {
+class RandomSource;
+}
+
+namespace kubolo {
+
+// One die face, 32 x 32, with 0 to 6 pips. Every property write repaints at
+// once, so each face of a roll shows while the roll is still running.
+class TDice : public QWidget {
+    Q_OBJECT
+public:
+    explicit TDice(QWidget *owner = nullptr);
+
+    int Value() const { return m_value; }
+    TColor BackColor() const { return m_backColor; }
+    TColor DiceColor() const { return m_diceColor; }
+
+    // Clamped to 0 (blank) .. 6.
+    void SetValue(int value);
+    void SetBackColor(TColor color);
+    void SetDiceColor(TColor color);
+
+    // A uniform face from 1 to 6, through SetValue.
+    void RollFace(platform::RandomSource &random);
+
+    // For assistive technology: what the die is called ("Die 3") and whether
+    // its owner holds it. Neither changes the picture.
+    void SetSpokenName(const QString &name);
+    void SetHeld(bool held);
+    bool Held() const { return m_held; }
+
+    QSize sizeHint() const override { return {32, 32}; }
+
+signals:
+    void Click();
+    void DblClick();
+
+protected:
+    void Paint(QPainter &canvas);
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void updateAccessibleName();
+
+    int m_value = 1;
+    TColor m_backColor = clSilver;
+    TColor m_diceColor = clWhite;
+    QString m_spokenName;
+    bool m_held = false;
+    bool m_pressed = false;
+};
+
+// "one" .. "six", "blank" for 0.
+QString faceWord(int value);
+
+} // namespace kubolo

@@ -1,0 +1,23 @@
+// Kubolo: five dice, thirteen turns, a score sheet of thirteen categories.
+#include "assets/kubolo/kuboloart.h"
+#include "dice/mainform.h"
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Kubolo"));
+    platform::Desktop desktop;
+    desktop.platform().help.setHelpFile(QStringLiteral("KUBOLO3HELP.HLP"));
+    kubolo::art::registerArt();
+    QApplication::setWindowIcon(QIcon(platform::resources::picture(kubolo::art::MainIcon)));
+
+    kubolo::TMainForm form(desktop.platform());
+    // The game's dialogs are created here, once, after the main window:
+    // end of game, best players, top five, about, top score, statistics.
+    form.show();
+    return app.exec();
+}

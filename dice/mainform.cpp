@@ -1,0 +1,601 @@
+#include "dice/mainform.h"
+
+#include "assets/kubolo/kuboloart.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFrame>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyleOptionFocusRect>
+#include <QTimer>
+
+namespace kubolo {
+
+namespace {
+
+const QString SoundOfFive = QStringLiteral("tada.wav");
+const QString HelpContents = QStringLiteral("contents");
+const QString HelpRules = QStringLiteral("rules");
+const QString HelpScoring = QStringLiteral("scoring");
+
+constexpr int LabelHeight = 16;
+constexpr int NameWidth = 120;
+constexpr int ScoreWidth = 48;
+
+QFont formFont(int pixels, bool underline = false)
+{
+    QFont f = QApplication::font();
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    f.setUnderline(underline);
+    return f;
+}
+
+// The colour of enabled text; a disabled label keeps the desktop's grey.
+void setTextColor(QWidget *w, TColor color)
+{
+    QPalette pal = w->palette();
+    const QColor c = toQColor(color);
+    pal.setColor(QPalette::Active, QPalette::WindowText, c);
+    pal.setColor(QPalette::Inactive, QPalette::WindowText, c);
+    w->setPalette(pal);
+}
+
+QLabel *rightAligned(QWidget *parent, int right, int top, int width = ScoreWidth)
+{
+    auto *l = new QLabel(parent);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setGeometry(right - width, top, width, LabelHeight);
+    return l;
+}
+
+QLabel *plainLabel(QWidget *parent, const QString &text, int left, int top)
+{
+    auto *l = new QLabel(text, parent);
+    l->move(left, top);
+    l->resize(l->sizeHint().width(), LabelHeight);
+    return l;
+}
+
+QFrame *lowered(QWidget *parent, int left, int top, int width, int height)
+{
+    auto *f = new QFrame(parent);
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    f->setGeometry(left, top, width, height);
+    f->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return f;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+ClickLabel::ClickLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // Kept here, so a quick second click never reaches the window as a
+    // double click (which would start a new game).
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat()
+        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    option.rect = QRect(0, 0, qMin(width(), textWidth + 2), height());
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+}
+
+void FormBackground::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
+        emit doubleClicked();
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------
+
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_platform(platform)
+{
+    setWindowTitle(QStringLiteral("Kubolo"));
+    setFont(formFont(13));
+    buildControls();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+}
+
+void TMainForm::buildControls()
+{
+    auto *client = new FormBackground(this);
+    client->setFixedSize(326, 284);
+    setCentralWidget(client);
+    connect(client, &FormBackground::doubleClicked, this, &TMainForm::Nuova1Click);
+
+    Bevel5 = new QFrame(client);
+    Bevel5->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    Bevel5->setGeometry(0, 0, 326, 2);
+    Bevel1 = lowered(client, 5, 10, 316, 71);
+    Bevel2 = lowered(client, 5, 87, 211, 34);
+    Bevel3 = lowered(client, 5, 126, 133, 113);
+    Bevel4 = lowered(client, 168, 126, 153, 129);
+
+    // Dice and hold boxes, then the Roll row: the keyboard order of the form.
+    const int dieLefts[5] = {21, 83, 146, 211, 272};
+    const int boxLefts[5] = {31, 93, 156, 221, 282};
+    for (int i = 0; i < 5; ++i) {
+        auto *d = new TDice(client);
+        d->move(dieLefts[i], 20);
+        d->SetSpokenName(QStringLiteral("Die %1").arg(i + 1));
+        m_dice[i] = d;
+    }
+    for (int i = 0; i < 5; ++i) {
+        auto *cb = new QCheckBox(client);
+        cb->setGeometry(boxLefts[i], 54, i == 1 ? 19 : 17, 17);
+        cb->setAccessibleName(QStringLiteral("Hold die %1").arg(i + 1));
+        TDice *d = m_dice[i];
+        connect(cb, &QCheckBox::toggled, d, &TDice::SetHeld);
+        m_holds[i] = cb;
+    }
+    dado1 = m_dice[0], dado2 = m_dice[1], dado3 = m_dice[2], dado4 = m_dice[3], dado5 = m_dice[4];
+    cb1 = m_holds[0], cb2 = m_holds[1], cb3 = m_holds[2], cb4 = m_holds[3], cb5 = m_holds[4];
+    connect(dado1, &TDice::Click, this, &TMainForm::dado1Click);
+    connect(dado2, &TDice::Click, this, &TMainForm::dado2Click);
+    connect(dado3, &TDice::Click, this, &TMainForm::dado3Click);
+    connect(dado4, &TDice::Click, this, &TMainForm::dado4Click);
+    connect(dado5, &TDice::Click, this, &TMainForm::dado5Click);
+
+    progressBar1 = new QProgressBar(client);
+    progressBar1->setGeometry(15, 96, 133, 16);
+    progressBar1->setTextVisible(false);
+    progressBar1->setRange(0, 13);
+    progressBar1->setAccessibleName(QStringLiteral("Categories filled"));
+
+    RollNum = new QLabel(QStringLiteral("Roll n: 0"), client);
+    RollNum->setFont(formFont(11));
+    RollNum->setGeometry(157, 98, 58, 14);
+
+    Roll = new QPushButton(QStringLiteral("Roll"), client);
+    Roll->setFont(formFont(11));
+    Roll->setGeometry(225, 91, 91, 26);
+    Roll->setIcon(QIcon(platform::resources::picture(art::RollPicture)));
+    Roll->setIconSize(QSize(20, 20));
+    setTextColor(Roll, clBlack);
+    connect(Roll, &QPushButton::clicked, this, &TMainForm::rollClick);
+
+    // Score labels first, so the name labels lie over them and a click
+    // anywhere along a row picks its category.
+    for (int i = 0; i < CategoryCount; ++i) {
+        const bool left = isLeftSide(categoryAt(i));
+        const int top = 134 + 16 * (left ? i : i - LeftSideCount);
+        QLabel *score = rightAligned(client, left ? 131 : 316, top);
+        setTextColor(score, clTeal);
+        m_scores[i] = score;
+    }
+    for (int i = 0; i < CategoryCount; ++i) {
+        const Category c = categoryAt(i);
+        const bool left = isLeftSide(c);
+        const int top = 134 + 16 * (left ? i : i - LeftSideCount);
+        auto *name = new ClickLabel(QString::fromLatin1(caption(c)), client);
+        name->setGeometry(left ? 11 : 175, top, NameWidth, LabelHeight);
+        setTextColor(name, c == Category::FiveOfAKind ? clMaroon : clBlack);
+        connect(name, &ClickLabel::clicked, this, [this, name] { xAssiClick(name); });
+        m_names[i] = name;
+    }
+    LAssi = m_scores[0], Ldue = m_scores[1], Ltre = m_scores[2], Lquattro = m_scores[3];
+    Lcinque = m_scores[4], Lsei = m_scores[5], Ltipo3 = m_scores[6], Ltipo4 = m_scores[7];
+    LFull = m_scores[8], LScalaMin = m_scores[9], LScalaMax = m_scores[10], LKubolo = m_scores[11];
+    LChance = m_scores[12];
+    xAssi = m_names[0], xDue = m_names[1], xTre = m_names[2], xQuattro = m_names[3];
+    xCinque = m_names[4], xSei = m_names[5], xtipo3 = m_names[6], xtipo4 = m_names[7];
+    xfull = m_names[8], xScalaMin = m_names[9], xScalaMax = m_names[10], xKubolo = m_names[11];
+    xChance = m_names[12];
+
+    const QFont totals = formFont(13, true);
+    Label15 = plainLabel(client, QStringLiteral("Total"), 11, 246);
+    LsubTotale = rightAligned(client, 132, 246);
+    Label17 = plainLabel(client, QStringLiteral("Bonus"), 11, 262);
+    Label17->setFixedWidth(NameWidth);
+    LBonus = rightAligned(client, 132, 262, 30);
+    Label16 = plainLabel(client, QStringLiteral("Game Total"), 175, 262);
+    LpuntiTotali = rightAligned(client, 316, 262);
+    for (QLabel *l : {Label15, LsubTotale, Label17, LBonus, Label16, LpuntiTotali})
+        l->setFont(totals);
+    Label15->resize(Label15->sizeHint().width(), LabelHeight);
+    Label16->resize(Label16->sizeHint().width(), LabelHeight);
+    for (QLabel *l : {Label15, LsubTotale, Label16, LpuntiTotali})
+        setTextColor(l, clNavy);
+    for (QLabel *l : {Label17, LBonus})
+        setTextColor(l, clTeal);
+    LsubTotale->setAccessibleName(QStringLiteral("Left-side total"));
+    LBonus->setAccessibleName(QStringLiteral("Bonus points"));
+    LpuntiTotali->setAccessibleName(QStringLiteral("Game total"));
+}
+
+void TMainForm::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    Partita1 = bar->addMenu(QStringLiteral("&Game"));
+    Nuova1 = Partita1->addAction(QStringLiteral("&New"));
+    Nuova1->setShortcut(QKeySequence(Qt::Key_F2));
+    Statistics1 = Partita1->addAction(QStringLiteral("&Statistics"));
+    Punteggi1 = Partita1->addAction(QStringLiteral("&Best Players"));
+    N1 = Partita1->addSeparator();
+    Esci1 = Partita1->addAction(QStringLiteral("&Exit"));
+
+    Opzioni1 = bar->addMenu(QStringLiteral("&Options"));
+    Suono1 = Opzioni1->addAction(QStringLiteral("&Sound"));
+    Roll1 = Opzioni1->addAction(QStringLiteral("&Roll"));
+    for (QAction *option : {Suono1, Roll1}) {
+        option->setCheckable(true);
+        option->setChecked(true);
+    }
+
+    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    Contents1 = Help1->addAction(QStringLiteral("&Contents"));
+    Rules1 = Help1->addAction(QStringLiteral("&Rules"));
+    Scoring1 = Help1->addAction(QStringLiteral("&Scoring"));
+    N2 = Help1->addSeparator();
+    About1 = Help1->addAction(QStringLiteral("&About..."));
+
+    connect(Nuova1, &QAction::triggered, this, &TMainForm::Nuova1Click);
+    connect(Statistics1, &QAction::triggered, this, &TMainForm::Statistics1Click);
+    connect(Punteggi1, &QAction::triggered, this, &TMainForm::Punteggi1Click);
+    connect(Esci1, &QAction::triggered, this, &TMainForm::Esci1Click);
+    connect(Contents1, &QAction::triggered, this, &TMainForm::Contents1Click);
+    connect(Rules1, &QAction::triggered, this, &TMainForm::Rules1Click);
+    connect(Scoring1, &QAction::triggered, this, &TMainForm::Scoring1Click);
+    connect(About1, &QAction::triggered, this, &TMainForm::About1Click);
+    // Choosing Sound or Roll toggles the tick itself; the tick is the option.
+}
+
+// ---------------------------------------------------------------------------
+
+void TMainForm::FormCreate()
+{
+    art::registerArt();
+    // The settings file (best players, statistics, the Sound and Roll
+    // options) is read here; until then the options start ticked.
+    StartNewGame();
+    if (QScreen *s = screen()) {
+        const QRect area = s->availableGeometry();
+        const QSize size = sizeHint();
+        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+}
+
+void TMainForm::FormClose()
+{
+    // The settings file is written here.
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::StartNewGame()
+{
+    if (m_rolling)
+        return;
+    m_sheet.NewGame();
+    RollNum->setText(QStringLiteral("Roll n: 0"));
+    Label17->setText(QStringLiteral("Bonus"));
+    Roll->setEnabled(true);
+    const QCursor hand = platform::resources::cursor(art::HandCursor);
+    for (ClickLabel *name : m_names) {
+        name->setEnabled(false);
+        QFont f = name->font();
+        f.setBold(true);
+        f.setStrikeOut(false);
+        name->setFont(f);
+        name->setCursor(hand);
+        name->resize(NameWidth, name->height());
+    }
+    LpuntiTotali->setText(QStringLiteral("0"));
+    LsubTotale->setText(QStringLiteral("0"));
+    LBonus->setText(QStringLiteral("0"));
+    for (QLabel *score : m_scores) {
+        score->clear();
+        setTextColor(score, clTeal);
+    }
+    for (QCheckBox *cb : m_holds) {
+        cb->setChecked(false);
+        cb->setEnabled(false);
+    }
+    progressBar1->setMaximum(13);
+    progressBar1->setValue(0);
+    for (TDice *d : m_dice)
+        d->SetValue(1);
+    for (int i = 0; i < CategoryCount; ++i)
+        updateCategoryName(categoryAt(i));
+}
+
+void TMainForm::ShowProvisionalScores()
+{
+    for (int i = 0; i < CategoryCount; ++i) {
+        const Category c = categoryAt(i);
+        if (!m_sheet.Filled(c))
+            m_scores[i]->setText(QString::number(m_sheet.Score(c)));
+        updateCategoryName(c);
+    }
+}
+
+void TMainForm::updateCategoryName(Category c)
+{
+    const QString score = m_scores[index(c)]->text();
+    QString name = QString::fromLatin1(caption(c));
+    name += score.isEmpty() ? QStringLiteral(", no score yet")
+                            : QStringLiteral(", %1 %2").arg(score, score == QLatin1String("1")
+                                                                       ? QStringLiteral("point")
+                                                                       : QStringLiteral("points"));
+    name += m_sheet.Filled(c) ? QStringLiteral(", filled") : QStringLiteral(", open");
+    m_names[index(c)]->setAccessibleName(name);
+}
+
+// ---------------------------------------------------------------------------
+
+// Keeps one step of the tumbling dice on screen; input meanwhile is dropped
+// (see eventFilter), timers and painting go on.
+void TMainForm::showStep(int ms)
+{
+    if (ms <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_rolling) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu: {
+            auto *w = qobject_cast<QWidget *>(watched);
+            if (w && w->window() == this)
+                return true;
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::rollClick()
+{
+    // The button is disabled in these states; a stray call changes nothing.
+    if (m_rolling || m_sheet.IsOver() || m_sheet.RollNumber() >= 3)
+        return;
+    m_rolling = true;
+    qApp->installEventFilter(this);
+    rollDice();
+    qApp->removeEventFilter(this);
+    m_rolling = false;
+
+    Dice5 faces;
+    for (int i = 0; i < 5; ++i)
+        faces[i] = static_cast<DieValue>(m_dice[i]->Value());
+    if (faces[0] == faces[1] && faces[1] == faces[2] && faces[2] == faces[3] && faces[3] == faces[4])
+        PlayGameSound(SoundOfFive);
+    m_sheet.RecordRoll(faces);
+    ShowProvisionalScores();
+    RollNum->setText(QStringLiteral("Roll n: %1").arg(m_sheet.RollNumber()));
+    if (m_sheet.RollNumber() == 3) {
+        Roll->setEnabled(false);
+        for (QCheckBox *cb : m_holds) {
+            cb->setChecked(false);
+            cb->setEnabled(false);
+        }
+    } else {
+        for (QCheckBox *cb : m_holds)
+            cb->setEnabled(true);
+    }
+    for (ClickLabel *name : m_names)
+        name->setEnabled(true);
+}
+
+void TMainForm::rollDice()
+{
+    platform::RandomSource &random = m_platform.random;
+    random.randomize();
+    const bool animate = Roll1->isChecked();
+    if (m_sheet.RollNumber() == 0) {
+        for (QCheckBox *cb : m_holds)
+            cb->setChecked(false);
+        if (animate) {
+            for (TDice *d : m_dice)
+                d->SetDiceColor(clSilver);
+            showStep(m_paceMs);
+            for (int pass = 0; pass < 5; ++pass) {
+                for (TDice *d : m_dice)
+                    d->RollFace(random);
+                showStep(m_paceMs);
+            }
+            for (TDice *d : m_dice)
+                d->SetDiceColor(clWhite);
+        }
+        for (TDice *d : m_dice)
+            d->RollFace(random);
+        return;
+    }
+    // Die by die, only over the dice not held; the whole roll stays well
+    // under a second however many dice tumble.
+    int rolling = 0;
+    for (QCheckBox *cb : m_holds)
+        rolling += cb->isChecked() ? 0 : 1;
+    const int faceMs = rolling == 0 ? 0 : qMin(m_paceMs / 2, 12 * m_paceMs / (15 * rolling));
+    for (int i = 0; i < 5; ++i) {
+        if (m_holds[i]->isChecked())
+            continue;
+        TDice *d = m_dice[i];
+        if (animate) {
+            d->SetDiceColor(clSilver);
+            for (int face = 0; face < 15; ++face) {
+                d->RollFace(random);
+                showStep(faceMs);
+            }
+            d->SetDiceColor(clWhite);
+        }
+        d->RollFace(random);
+    }
+}
+
+void TMainForm::toggleHold(int i)
+{
+    if (m_rolling)
+        return;
+    const int roll = m_sheet.RollNumber();
+    if (roll == 1 || roll == 2)
+        m_holds[i]->toggle();
+}
+
+void TMainForm::dado1Click() { toggleHold(0); }
+void TMainForm::dado2Click() { toggleHold(1); }
+void TMainForm::dado3Click() { toggleHold(2); }
+void TMainForm::dado4Click() { toggleHold(3); }
+void TMainForm::dado5Click() { toggleHold(4); }
+
+void TMainForm::xAssiClick(QObject *sender)
+{
+    int i = 0;
+    while (i < CategoryCount && m_names[i] != sender)
+        ++i;
+    // Not a category label, or no dice of this turn to record yet.
+    if (i == CategoryCount || m_rolling || m_sheet.RollNumber() == 0)
+        return;
+    const Category c = categoryAt(i);
+    if (!m_sheet.Choose(c))
+        return;
+    setTextColor(m_scores[i], clBlack);
+    QFont f = m_names[i]->font();
+    f.setBold(true);
+    f.setStrikeOut(true);
+    m_names[i]->setFont(f);
+
+    Label17->setText(m_sheet.BonusCaption());
+    LsubTotale->setText(QString::number(m_sheet.UpperTotal()));
+    LBonus->setText(QString::number(m_sheet.Bonus()));
+    LpuntiTotali->setText(QString::number(m_sheet.GameTotal()));
+    Roll->setEnabled(true);
+    for (ClickLabel *name : m_names)
+        name->setEnabled(false);
+    for (QCheckBox *cb : m_holds) {
+        cb->setChecked(false);
+        cb->setEnabled(false);
+    }
+    for (int k = 0; k < CategoryCount; ++k)
+        if (m_sheet.Filled(categoryAt(k)))
+            m_names[k]->setCursor(Qt::ForbiddenCursor);
+    progressBar1->setValue(progressBar1->value() + 1);
+    RollNum->setText(QStringLiteral("Roll n: 0"));
+    updateCategoryName(c);
+
+    if (m_sheet.IsOver()) {
+        Roll->setEnabled(false);
+        ShowEndGame();
+    }
+}
+
+void TMainForm::ShowEndGame()
+{
+    // The end-of-game dialog (TEndGame) is shown modally here. Without it the
+    // window simply stays in its game-over state until a new game.
+}
+
+void TMainForm::PlayGameSound(const QString &fileName)
+{
+    if (!Suono1->isChecked())
+        return;
+    if (!m_platform.sound.play(fileName)) {
+        // No sound for the rest of the run, and saved as off.
+        Suono1->setChecked(false);
+        Suono1->setEnabled(false);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+void TMainForm::Nuova1Click() { StartNewGame(); }
+
+// Statistics, Best Players and About open their dialogs once those exist.
+void TMainForm::Statistics1Click() {}
+void TMainForm::Punteggi1Click() {}
+void TMainForm::About1Click() {}
+
+void TMainForm::Esci1Click() { close(); }
+
+// As if the item were chosen: the tick toggles, and a greyed item stays as it is.
+void TMainForm::Suono1Click() { Suono1->trigger(); }
+void TMainForm::Roll1Click() { Roll1->trigger(); }
+
+void TMainForm::Contents1Click() { m_platform.help.showTopic(HelpContents); }
+void TMainForm::Rules1Click() { m_platform.help.showTopic(HelpRules); }
+void TMainForm::Scoring1Click() { m_platform.help.showTopic(HelpScoring); }
+
+} // namespace kubolo

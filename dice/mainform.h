@@ -1,0 +1,148 @@
+#pragma once
+
+#include "controls/tcolor.h"
+#include "dice/dice.h"
+#include "dice/scoresheet.h"
+
+#include <QLabel>
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+
+namespace platform {
+struct Platform;
+}
+
+namespace kubolo {
+
+// A category's name on the score sheet: clicked with the mouse, or with Space
+// or Return when it has the keyboard focus.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// The window's own surface: a double click on it, not on a control, starts a
+// new game.
+class FormBackground : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// The dice game's main window: five dice with their hold boxes, the Roll
+// button and the score sheet of thirteen categories.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Controls, named as on the form.
+    TDice *dado1, *dado2, *dado3, *dado4, *dado5;
+    QCheckBox *cb1, *cb2, *cb3, *cb4, *cb5;
+    QProgressBar *progressBar1;
+    QLabel *RollNum;
+    QPushButton *Roll;
+    QLabel *LAssi, *Ldue, *Ltre, *Lquattro, *Lcinque, *Lsei;
+    QLabel *Ltipo3, *Ltipo4, *LFull, *LScalaMin, *LScalaMax, *LKubolo, *LChance;
+    ClickLabel *xAssi, *xDue, *xTre, *xQuattro, *xCinque, *xSei;
+    ClickLabel *xtipo3, *xtipo4, *xfull, *xScalaMin, *xScalaMax, *xKubolo, *xChance;
+    QLabel *Label15, *LsubTotale, *Label17, *LBonus, *Label16, *LpuntiTotali;
+    QFrame *Bevel1, *Bevel2, *Bevel3, *Bevel4, *Bevel5;
+
+    QMenu *Partita1, *Opzioni1, *Help1;
+    QAction *Nuova1, *Statistics1, *Punteggi1, *N1, *Esci1;
+    QAction *Suono1, *Roll1;
+    QAction *Contents1, *Rules1, *Scoring1, *N2, *About1;
+
+    // Handlers.
+    void FormCreate();
+    void FormClose();
+    void rollClick();
+    void dado1Click();
+    void dado2Click();
+    void dado3Click();
+    void dado4Click();
+    void dado5Click();
+    void xAssiClick(QObject *sender);
+    void Nuova1Click();
+    void Statistics1Click();
+    void Punteggi1Click();
+    void Esci1Click();
+    void About1Click();
+    void Suono1Click();
+    void Roll1Click();
+    void Contents1Click();
+    void Rules1Click();
+    void Scoring1Click();
+
+    void StartNewGame();
+    void ShowProvisionalScores();
+    void PlayGameSound(const QString &fileName);
+
+    const ScoreSheet &Sheet() const { return m_sheet; }
+    TDice *die(int i) const { return m_dice[i]; }
+    QCheckBox *holdBox(int i) const { return m_holds[i]; }
+    ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }
+    QLabel *scoreLabel(Category c) const { return m_scores[index(c)]; }
+    bool Rolling() const { return m_rolling; }
+
+    // Milliseconds each pass of the tumbling dice stays on screen; 0 shows
+    // every step without waiting.
+    void SetRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
+    int RollPace() const { return m_paceMs; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void toggleHold(int i);
+    void showStep(int ms);
+    void rollDice();
+    void updateCategoryName(Category c);
+    // The thirteenth choice ends the game here: the end-of-game dialog opens
+    // from this point once it exists.
+    void ShowEndGame();
+
+    platform::Platform &m_platform;
+    ScoreSheet m_sheet;
+    std::array<TDice *, 5> m_dice{};
+    std::array<QCheckBox *, 5> m_holds{};
+    std::array<ClickLabel *, CategoryCount> m_names{};
+    std::array<QLabel *, CategoryCount> m_scores{};
+    int m_paceMs = 40;
+    bool m_rolling = false;
+};
+
+} // namespace kubolo
