@@ -1,0 +1,564 @@
+#include "codebreaking/mainform.h"
+
+#include "assets/pegora/pegoraart.h"
+#include "platform/resources.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+namespace codebreaking {
+
+namespace {
+
+constexpr int HoleX[4] = {31, 56, 81, 106};
+constexpr int PaletteX[4] = {181, 206, 231, 256};
+const char *const LineLetters[LineCount] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
+// Line 9's count of placed pegs is "iin": "in" is taken in the language of forms.
+const char *const CorrectNames[LineCount] = {"an", "bn", "cn", "dn", "en",
+                                             "fn", "gn", "hn", "iin", "jn"};
+
+int lineY(int line)
+{
+    return 24 + 20 * (line - 1);
+}
+
+const QString AskNewGame = QStringLiteral("Start a new game ?");
+
+QString trainingQuestion(const char *what)
+{
+    return QStringLiteral("If you play %1 the game is considered training").arg(QLatin1String(what))
+           + QLatin1Char('\r') + QStringLiteral("and I won't update Best Players or Statistics.")
+           + QLatin1Char('\r') + AskNewGame;
+}
+
+// A sunken frame, drawn only: clicks go through it to the board.
+QFrame *bevel(QWidget *parent, const QRect &r, QFrame::Shape shape = QFrame::Box)
+{
+    auto *f = new QFrame(parent);
+    f->setFrameShape(shape);
+    f->setFrameShadow(QFrame::Sunken);
+    f->setGeometry(r);
+    f->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return f;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &r,
+              const QColor &color, Qt::Alignment align)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(r);
+    l->setAlignment(align | Qt::AlignVCenter);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, color);
+    l->setPalette(pal);
+    return l;
+}
+
+} // namespace
+
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform)
+{
+    art::registerPictures();
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Pegora"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    QFont f = font();
+    f.setFamily(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    f.setBold(true);
+    setFont(f);
+
+    buildBoard();
+    buildMenu();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+
+    FormCreate();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildBoard()
+{
+    board = new QWidget(this);
+    board->setObjectName(QStringLiteral("board"));
+    board->setFixedSize(285, 239);
+    board->installEventFilter(this);
+    setCentralWidget(board);
+
+    bevel(board, QRect(0, 0, 285, 2), QFrame::HLine); // under the menu
+    bevel(board, QRect(3, 17, 167, 211));             // the board
+    bevel(board, QRect(175, 18, 107, 49));            // the palette
+    bevel(board, QRect(175, 150, 107, 22));           // the line
+    bevel(board, QRect(175, 175, 107, 22));           // the clock
+    bevel(board, QRect(175, 200, 107, 25));           // the code
+
+    const auto findSource = [this](const QString &name) { return findPeg(name); };
+    m_dragCursor = platform::resources::cursor(QString::fromLatin1(art::DragCursor));
+
+    for (int line = 1; line <= LineCount; ++line) {
+        const int y = lineY(line);
+        auto *ab = new TArrowButton(board);
+        ab->setObjectName(QStringLiteral("Ab%1").arg(line));
+        ab->setGeometry(7, 23 + 20 * (line - 1), 18, 18);
+        ab->SetDirection(arwRIGHT);
+        ab->SetButtonColor(clYellow);
+        ab->setAccessibleCaption(QStringLiteral("Line %1 marker").arg(line));
+        m_markers[line - 1] = ab;
+        for (int col = 1; col <= 4; ++col) {
+            auto *h = new TPegShape(board, QString::fromLatin1(LineLetters[line - 1]) + QString::number(col),
+                                    line, col);
+            h->move(HoleX[col - 1], y);
+            h->setAccessibleCaption(QStringLiteral("Line %1, column %2").arg(line).arg(col));
+            h->setAcceptDrops(true);
+            h->onDragOver = [this](TPegShape *t, TPegShape *s) { return a1DragOver(t, s); };
+            h->onDragDrop = [this](TPegShape *t, TPegShape *s) { d2DragDrop(t, s); };
+            h->findSource = findSource;
+            h->dragCursor = m_dragCursor;
+            m_holes[line - 1][col - 1] = h;
+        }
+        const int ly = 25 + 20 * (line - 1);
+        auto *n = label(board, QString::fromLatin1(CorrectNames[line - 1]), QStringLiteral("?"),
+                        QRect(135, ly, 12, 14), QColor(0, 0, 128), Qt::AlignLeft);
+        n->setToolTip(QStringLiteral("Correctly placed colors"));
+        auto *b = label(board, QString::fromLatin1(LineLetters[line - 1]) + QLatin1Char('b'),
+                        QStringLiteral("?"), QRect(148, ly, 14, 14), QColor(0, 128, 128),
+                        Qt::AlignRight);
+        b->setToolTip(QStringLiteral("Uncorrectly placed colors"));
+        m_correct[line - 1] = n;
+        m_misplaced[line - 1] = b;
+    }
+
+    static const char *const paletteNames[PegColorCount] = {"bianco", "rosso", "giallo", "verde",
+                                                            "viola",  "azzurro", "blu", "nero"};
+    for (int i = 0; i < PegColorCount; ++i) {
+        auto *p = new TPegShape(board, QString::fromLatin1(paletteNames[i]));
+        p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
+        p->SetColor(pegTColor(PegColor(i + 1)));
+        p->setAccessibleCaption(QStringLiteral("Palette peg"));
+        p->dragCursor = m_dragCursor;
+        m_palette[i] = p;
+    }
+    bianco = m_palette[0]; rosso = m_palette[1]; giallo = m_palette[2]; verde = m_palette[3];
+    viola = m_palette[4]; azzurro = m_palette[5]; blu = m_palette[6]; nero = m_palette[7];
+
+    for (int i = 0; i < 4; ++i) {
+        auto *s = new TPegShape(board, QStringLiteral("s%1").arg(i + 1));
+        s->move(PaletteX[i], 204);
+        s->setEnabled(false);
+        s->setAccessibleCaption(QStringLiteral("Secret code peg %1").arg(i + 1));
+        m_code[i] = s;
+    }
+    s1 = m_code[0]; s2 = m_code[1]; s3 = m_code[2]; s4 = m_code[3];
+
+    Button1 = new QPushButton(QStringLiteral("Check"), board);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(190, 80, 77, 27);
+    connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    Button2 = new QPushButton(QStringLiteral("Repeat"), board);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(190, 115, 77, 27);
+    Button2->setToolTip(QStringLiteral("Repeat the previous line"));
+    connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+    setTabOrder(Button1, Button2);
+
+    Label1 = label(board, QStringLiteral("Label1"), QStringLiteral("Line:"),
+                   QRect(182, 153, 40, 16), QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
+    lTurno = label(board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16),
+                   QColor(0, 0, 128), Qt::AlignRight);
+    lTurno->setAccessibleName(QStringLiteral("Line"));
+    time = label(board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16),
+                 QColor(0, 0, 128), Qt::AlignRight);
+    time->setAccessibleName(QStringLiteral("Seconds"));
+    time->setToolTip(QStringLiteral("Seconds since the game started"));
+}
+
+QAction *TMainForm::menuTrigger(QAction *action, bool checkable, std::function<void()> handler)
+{
+    action->setCheckable(checkable);
+    if (!checkable) {
+        connect(action, &QAction::triggered, this, std::move(handler));
+        return action;
+    }
+    // A menu click flips a check mark before anyone hears of it; put it back,
+    // so the handler finds the marks as they were and decides itself.
+    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
+        const bool was = !checked;
+        if (action->actionGroup()) {
+            QAction *other = nullptr;
+            for (QAction *a : action->actionGroup()->actions())
+                if (a != action)
+                    other = a;
+            if (was)
+                action->setChecked(true);
+            else if (other)
+                other->setChecked(true);
+        } else {
+            action->setChecked(was);
+        }
+        handler();
+    });
+    return action;
+}
+
+void TMainForm::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    auto add = [this](QMenu *menu, const char *name, const QString &caption) {
+        auto *a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+
+    QMenu *game = bar->addMenu(QStringLiteral("&Game"));
+    New1 = menuTrigger(add(game, "New1", QStringLiteral("&New")), false, [this] { New1Click(New1); });
+    New1->setShortcut(QKeySequence(Qt::Key_F2));
+    Secretcode1 = menuTrigger(add(game, "Secretcode1", QStringLiteral("Show Secret &Code")), false,
+                              [this] { Secretcode1Click(); });
+    game->addSeparator();
+    Statistics1 = menuTrigger(add(game, "Statistics1", QStringLiteral("&Statistics")), false,
+                              [this] { Statistics1Click(); });
+    BestPlayers1 = menuTrigger(add(game, "BestPlayers1", QStringLiteral("&Best Players")), false,
+                               [this] { BestPlayers1Click(); });
+    game->addSeparator();
+    Exit1 = menuTrigger(add(game, "Exit1", QStringLiteral("&Exit")), false, [this] { Exit1Click(); });
+
+    QMenu *level = bar->addMenu(QStringLiteral("&Level"));
+    m_level = new QActionGroup(this);
+    // Optional, so the mark can be put back after a click; one is always checked.
+    m_level->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    tc1 = add(level, "tc1", QStringLiteral("&3 Colors"));
+    NormalGame1 = add(level, "NormalGame1", QStringLiteral("&4 Colors"));
+    tc1->setCheckable(true);
+    NormalGame1->setCheckable(true);
+    m_level->addAction(tc1);
+    m_level->addAction(NormalGame1);
+    NormalGame1->setChecked(true);
+    menuTrigger(tc1, true, [this] { New1Click(tc1); });
+    menuTrigger(NormalGame1, true, [this] { New1Click(NormalGame1); });
+
+    QMenu *options = bar->addMenu(QStringLiteral("&Options"));
+    Sound1 = menuTrigger(add(options, "Sound1", QStringLiteral("&Sound")), true, [this] { Sound1Click(); });
+    Sound1->setChecked(true);
+    sc1 = menuTrigger(add(options, "sc1", QStringLiteral("&Single Colors")), true, [this] { New1Click(sc1); });
+
+    QMenu *help = bar->addMenu(QStringLiteral("&?"));
+    Contents1 = menuTrigger(add(help, "Contents1", QStringLiteral("&Contents")), false,
+                            [this] { Contents1Click(); });
+    Rules1 = menuTrigger(add(help, "Rules1", QStringLiteral("&Rules")), false, [this] { Rules1Click(); });
+    Scoring1 = menuTrigger(add(help, "Scoring1", QStringLiteral("&Scoring")), false,
+                           [this] { Scoring1Click(); });
+    Welcomebox1 = menuTrigger(add(help, "Welcomebox1", QStringLiteral("&Welcome Box")), false,
+                              [this] { Welcomebox1Click(); });
+    help->addSeparator();
+    About1 = menuTrigger(add(help, "About1", QStringLiteral("&About...")), false,
+                         [this] { About1Click(); });
+}
+
+void TMainForm::FormCreate()
+{
+    // The drag cursor is installed on every peg as the board is built.
+    // The settings file (options, best players, totals) is read here once it is kept.
+    StartNewGame();
+    // The welcome dialog is made here and, with WelcomeFlag on, shown at once
+    // once it exists (dialogs.showWelcome).
+}
+
+void TMainForm::FormClose()
+{
+    // The settings file is written here once it is kept.
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_picturesShown)
+        return;
+    m_picturesShown = true;
+    // Pictures are drawn when the board is first seen, not before.
+    Button1->setIcon(platform::resources::picture(QString::fromLatin1(art::CheckPicture)));
+    Button2->setIcon(platform::resources::picture(QString::fromLatin1(art::RepeatPicture)));
+    if (QScreen *screen = this->screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // A double click on the board's free area (not on a hole, a peg or a
+    // button; frames and labels are free) starts a new game.
+    if (watched == board && event->type() == QEvent::MouseButtonDblClick) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        QWidget *child = board->childAt(me->position().toPoint());
+        if (me->button() == Qt::LeftButton && (!child || qobject_cast<QLabel *>(child))) {
+            New1Click(this);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+TPegShape *TMainForm::findPeg(const QString &name) const
+{
+    for (const auto &line : m_holes)
+        for (TPegShape *h : line)
+            if (h->objectName() == name)
+                return h;
+    for (TPegShape *p : m_palette)
+        if (p->objectName() == name)
+            return p;
+    return nullptr;
+}
+
+void TMainForm::ClearLineMarks()
+{
+    for (TArrowButton *ab : m_markers)
+        ab->SetButtonColor(clYellow);
+}
+
+void TMainForm::MarkLine(int line, TColor color)
+{
+    if (line >= 1 && line <= LineCount)
+        m_markers[line - 1]->SetButtonColor(color);
+}
+
+void TMainForm::showCount(QLabel *label, const QString &text)
+{
+    label->setText(text);
+}
+
+void TMainForm::StartNewGame()
+{
+    const bool three = tc1->isChecked();
+    Game.Start(three ? 3 : 4, sc1->isChecked(), m_platform.random);
+    ClearLineMarks();
+    MarkLine(1, clBlue);
+    Secretcode1->setEnabled(true);
+    lTurno->setText(QStringLiteral("1"));
+    time->setText(QStringLiteral("0"));
+    Button1->setEnabled(false);
+    Button2->setEnabled(false);
+    Timer1->start();
+    for (const auto &line : m_holes)
+        for (TPegShape *h : line)
+            h->SetColor(clBtnFace);
+    for (TPegShape *s : m_code)
+        s->SetColor(clBtnFace);
+    for (int line = 0; line < LineCount; ++line) {
+        showCount(m_correct[line], QStringLiteral("?"));
+        showCount(m_misplaced[line], QStringLiteral("?"));
+        m_correct[line]->setAccessibleName(QStringLiteral("Line %1 correctly placed").arg(line + 1));
+        m_misplaced[line]->setAccessibleName(QStringLiteral("Line %1 incorrectly placed").arg(line + 1));
+    }
+    for (const auto &line : m_holes)
+        line[3]->setVisible(!three);
+    s4->setVisible(!three);
+}
+
+void TMainForm::playSound(const QString &file)
+{
+    if (!Sound1->isChecked())
+        return;
+    // No sound to be had: the option goes off, and may be switched on again.
+    if (!m_platform.sound.play(file))
+        Sound1->setChecked(false);
+}
+
+bool TMainForm::a1DragOver(TPegShape *Sender, TPegShape *Source)
+{
+    return Source && Sender && Game.Running && Timer1->isActive() && Sender->line() == Game.Line
+           && Sender->column() >= 1;
+}
+
+void TMainForm::updateCheck()
+{
+    bool full = true;
+    for (int col = 1; col <= Game.Positions; ++col)
+        full = full && hole(Game.Line, col)->Filled();
+    Button1->setEnabled(full);
+}
+
+void TMainForm::d2DragDrop(TPegShape *Sender, TPegShape *Source)
+{
+    playSound(QStringLiteral("drop.wav"));
+    Sender->SetColor(Source->Color());
+    updateCheck();
+}
+
+void TMainForm::revealCode()
+{
+    for (int i = 0; i < 4; ++i)
+        m_code[i]->SetColor(pegTColor(Game.Secret[i]));
+}
+
+void TMainForm::Button1Click()
+{
+    Button2->setEnabled(true);
+    const int line = Game.Line;
+    Code guess{};
+    for (int col = 1; col <= 4; ++col)
+        guess[col - 1] = pegFromTColor(hole(line, col)->Color());
+    const CheckResult r = Game.Check(guess, Stats);
+    showCount(m_correct[line - 1], QString::number(r.score.CorrectCount));
+    showCount(m_misplaced[line - 1], QString::number(r.score.MisplacedCount));
+    m_correct[line - 1]->setAccessibleName(
+        QStringLiteral("Line %1 correctly placed: %2").arg(line).arg(r.score.CorrectCount));
+    m_misplaced[line - 1]->setAccessibleName(
+        QStringLiteral("Line %1 incorrectly placed: %2").arg(line).arg(r.score.MisplacedCount));
+    if (r.outcome != CheckOutcome::NextLine) {
+        Secretcode1->setEnabled(false);
+        Timer1->stop();
+        Button2->setEnabled(false);
+        revealCode();
+    }
+    switch (r.outcome) {
+    case CheckOutcome::Won:
+        playSound(QStringLiteral("win.wav"));
+        ClearLineMarks();
+        MarkLine(Game.Line, clRed);
+        if (dialogs.showResult)
+            dialogs.showResult();
+        break;
+    case CheckOutcome::Lost:
+        ClearLineMarks();
+        m_platform.messages.show(this, platform::MsgIcon::Information,
+                                 QStringLiteral("Sorry, too many guesses."), platform::Ok);
+        break;
+    case CheckOutcome::NextLine:
+        MarkLine(Game.Line - 1, clYellow);
+        MarkLine(Game.Line, clBlue);
+        break;
+    }
+    lTurno->setText(QString::number(Game.Line));
+    Button1->setEnabled(false);
+}
+
+void TMainForm::Button2Click()
+{
+    Button2->setEnabled(false);
+    const int line = Game.Line;
+    if (line < 2)
+        return;
+    for (int col = 1; col <= 4; ++col)
+        hole(line, col)->SetColor(hole(line - 1, col)->Color());
+    Button1->setEnabled(true);
+}
+
+void TMainForm::Secretcode1Click()
+{
+    Secretcode1->setEnabled(false);
+    Game.GiveUp(Stats);
+    revealCode();
+    Timer1->stop();
+    Button1->setEnabled(false);
+    Button2->setEnabled(false);
+}
+
+void TMainForm::Timer1Timer()
+{
+    Game.Tick();
+    time->setText(QString::number(Game.Seconds));
+}
+
+void TMainForm::New1Click(QObject *Sender)
+{
+    auto ask = [this](const QString &text) {
+        return m_platform.messages.show(this, platform::MsgIcon::Confirmation, text,
+                                        platform::Yes | platform::No)
+               == platform::Yes;
+    };
+    if (Sender == sc1) {
+        if (!ask(sc1->isChecked() ? AskNewGame : trainingQuestion("Single Colors")))
+            return;
+        sc1->setChecked(!sc1->isChecked());
+    } else if (Sender == NormalGame1) {
+        if (NormalGame1->isChecked() || !ask(AskNewGame))
+            return;
+        NormalGame1->setChecked(true);
+    } else if (Sender == tc1) {
+        if (tc1->isChecked() || !ask(trainingQuestion("3 Colors")))
+            return;
+        tc1->setChecked(true);
+    }
+    StartNewGame();
+}
+
+void TMainForm::Sound1Click()
+{
+    Sound1->setChecked(!Sound1->isChecked());
+}
+
+void TMainForm::Statistics1Click()
+{
+    if (dialogs.showStatistics)
+        dialogs.showStatistics();
+}
+
+void TMainForm::BestPlayers1Click()
+{
+    if (dialogs.clearBestMarks)
+        dialogs.clearBestMarks();
+    if (dialogs.showBestPlayers)
+        dialogs.showBestPlayers();
+}
+
+void TMainForm::Welcomebox1Click()
+{
+    if (dialogs.showWelcome)
+        dialogs.showWelcome();
+}
+
+void TMainForm::About1Click()
+{
+    if (dialogs.showAbout)
+        dialogs.showAbout();
+}
+
+void TMainForm::Exit1Click()
+{
+    close();
+}
+
+void TMainForm::Contents1Click()
+{
+    m_platform.help.showTopic(QStringLiteral("contents"));
+}
+
+void TMainForm::Rules1Click()
+{
+    m_platform.help.showTopic(QStringLiteral("rules"));
+}
+
+void TMainForm::Scoring1Click()
+{
+    m_platform.help.showTopic(QStringLiteral("scoring"));
+}
+
+} // namespace codebreaking

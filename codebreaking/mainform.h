@@ -1,0 +1,124 @@
+#pragma once
+
+#include "codebreaking/pegshape.h"
+#include "codebreaking/rules.h"
+#include "controls/arrowbtn.h"
+#include "platform/platform.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace codebreaking {
+
+// The board: ten lines of four holes, the palette, Check and Repeat, a marker
+// and two counts per line, the line number, the clock and the hidden code.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The game in progress and the running totals; the end-of-game and
+    // statistics dialogs read them.
+    GameState Game;
+    GameStats Stats;
+    // Show the welcome dialog at start; kept in the settings file and changed
+    // by the welcome dialog.
+    bool WelcomeFlag = true;
+
+    // The dialogs the board opens, made after it and hooked in by the program.
+    // A command whose dialog is not hooked in does nothing.
+    struct Dialogs {
+        std::function<void()> showResult;      // after a won game
+        std::function<void()> showStatistics;  // the statistics
+        std::function<void()> clearBestMarks;  // the best players' row marks, before...
+        std::function<void()> showBestPlayers; // ...the best players table
+        std::function<void()> showWelcome;     // the welcome dialog
+        std::function<void()> showAbout;       // the About box
+    } dialogs;
+
+    // Handlers.
+    void FormCreate();
+    void FormClose();
+    void New1Click(QObject *Sender);
+    void Secretcode1Click();
+    void Statistics1Click();
+    void BestPlayers1Click();
+    void Exit1Click();
+    void Sound1Click();
+    void Contents1Click();
+    void Rules1Click();
+    void Scoring1Click();
+    void Welcomebox1Click();
+    void About1Click();
+    void Button1Click();
+    void Button2Click();
+    void Timer1Timer();
+    bool a1DragOver(TPegShape *Sender, TPegShape *Source);
+    void d2DragDrop(TPegShape *Sender, TPegShape *Source);
+
+    // The board's controls. Holes are named a1..a4 (line 1) to j1..j4 (line
+    // 10), counts an/ab .. jn/jb (line 9: iin/ib), markers Ab1..Ab10.
+    TPegShape *hole(int line, int column) const { return m_holes.at(line - 1).at(column - 1); }
+    QLabel *correctLabel(int line) const { return m_correct.at(line - 1); }
+    QLabel *misplacedLabel(int line) const { return m_misplaced.at(line - 1); }
+    TArrowButton *marker(int line) const { return m_markers.at(line - 1); }
+    TPegShape *code(int position) const { return m_code.at(position - 1); }
+    TPegShape *palettePeg(PegColor peg) const { return m_palette.at(int(peg) - 1); }
+
+    QWidget *board;
+    TPegShape *bianco, *rosso, *giallo, *verde, *viola, *azzurro, *blu, *nero;
+    TPegShape *s1, *s2, *s3, *s4;
+    QPushButton *Button1; // Check
+    QPushButton *Button2; // Repeat
+    QLabel *Label1;       // "Line:"
+    QLabel *lTurno;
+    QLabel *time;
+    QTimer *Timer1;
+
+    QAction *New1, *Secretcode1, *Statistics1, *BestPlayers1, *Exit1;
+    QAction *tc1, *NormalGame1;
+    QAction *Sound1, *sc1;
+    QAction *Contents1, *Rules1, *Scoring1, *Welcomebox1, *About1;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void StartNewGame();
+    void ClearLineMarks();
+    void MarkLine(int line, TColor color);
+
+    void buildBoard();
+    void buildMenu();
+    QAction *menuTrigger(QAction *action, bool checkable, std::function<void()> handler);
+    void playSound(const QString &file);
+    void revealCode();
+    void updateCheck();
+    void showCount(QLabel *label, const QString &text);
+    TPegShape *findPeg(const QString &name) const;
+
+    platform::Platform &m_platform;
+    std::array<std::array<TPegShape *, 4>, LineCount> m_holes{};
+    std::array<QLabel *, LineCount> m_correct{};
+    std::array<QLabel *, LineCount> m_misplaced{};
+    std::array<TArrowButton *, LineCount> m_markers{};
+    std::array<TPegShape *, 4> m_code{};
+    std::array<TPegShape *, PegColorCount> m_palette{};
+    QActionGroup *m_level = nullptr;
+    QCursor m_dragCursor;
+    bool m_picturesShown = false;
+};
+
+} // namespace codebreaking

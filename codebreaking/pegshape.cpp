@@ -1,0 +1,142 @@
+#include "codebreaking/pegshape.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace codebreaking {
+
+namespace {
+
+QAccessibleInterface *pegFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("codebreaking::TPegShape") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+TPegShape::TPegShape(QWidget *parent, const QString &name, int line, int column)
+    : QWidget(parent), m_line(line), m_column(column)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(pegFactory), true);
+    (void)factoryInstalled;
+    setObjectName(name);
+    resize(20, 17);
+    updateAccessibleName();
+}
+
+void TPegShape::SetColor(TColor color)
+{
+    if (color == m_color)
+        return;
+    m_color = color;
+    updateAccessibleName();
+    update();
+}
+
+void TPegShape::setAccessibleCaption(const QString &caption)
+{
+    m_caption = caption;
+    updateAccessibleName();
+}
+
+void TPegShape::updateAccessibleName()
+{
+    const QString what = Filled() ? colorName(m_color) : QStringLiteral("empty");
+    setAccessibleName(m_caption.isEmpty() ? what : m_caption + QStringLiteral(": ") + what);
+}
+
+void TPegShape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int d = std::min(width(), height());
+    const QRectF circle((width() - d) / 2 + 0.5, (height() - d) / 2 + 0.5, d - 1, d - 1);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(toQColor(m_color));
+    p.drawEllipse(circle);
+}
+
+void TPegShape::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_pressAt = event->position().toPoint();
+        m_armed = true;
+    }
+    event->accept();
+}
+
+void TPegShape::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_armed = false;
+    event->accept();
+}
+
+void TPegShape::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_armed || !(event->buttons() & Qt::LeftButton))
+        return;
+    if ((event->position().toPoint() - m_pressAt).manhattanLength()
+        < QApplication::startDragDistance())
+        return;
+    m_armed = false;
+    auto *data = new QMimeData;
+    data->setData(QString::fromLatin1(PegMimeType), objectName().toUtf8());
+    QDrag drag(this);
+    drag.setMimeData(data);
+    // Only the cursor travels with the peg, no picture beside it.
+    QPixmap none(1, 1);
+    none.fill(Qt::transparent);
+    drag.setPixmap(none);
+    const QPixmap cursor = dragCursor.pixmap();
+    if (!cursor.isNull())
+        drag.setDragCursor(cursor, Qt::CopyAction);
+    drag.exec(Qt::CopyAction);
+}
+
+TPegShape *TPegShape::sourceOf(const QMimeData *data) const
+{
+    if (!data || !data->hasFormat(QString::fromLatin1(PegMimeType)) || !findSource)
+        return nullptr;
+    return findSource(QString::fromUtf8(data->data(QString::fromLatin1(PegMimeType))));
+}
+
+void TPegShape::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Enter is answered like a move, so a refused hole never shows the drop cursor.
+    dragMoveEvent(event);
+}
+
+void TPegShape::dragMoveEvent(QDragMoveEvent *event)
+{
+    TPegShape *source = sourceOf(event->mimeData());
+    if (source && onDragOver && onDragOver(this, source)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void TPegShape::dropEvent(QDropEvent *event)
+{
+    TPegShape *source = sourceOf(event->mimeData());
+    // Asked again: the game may have ended since the peg was picked up.
+    if (!source || !onDragOver || !onDragOver(this, source)) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (onDragDrop)
+        onDragDrop(this, source);
+}
+
+} // namespace codebreaking

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "controls/tcolor.h"
+
+#include <QCursor>
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+
+class QMimeData;
+
+namespace codebreaking {
+
+class TPegShape;
+
+// The drag payload: which shape the peg was taken from.
+inline constexpr char PegMimeType[] = "application/x-pegora-peg";
+
+// A round peg or peg hole. It is painted as the largest circle that fits,
+// filled with its colour. A hole or palette peg is a drag source; a hole of
+// the board is also a drop target, and the board decides what it accepts.
+class TPegShape : public QWidget {
+    Q_OBJECT
+public:
+    // line 1..10 and column 1..4 for a board hole; 0 and 0 elsewhere.
+    TPegShape(QWidget *parent, const QString &name, int line = 0, int column = 0);
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor color);
+    bool Filled() const { return m_color != clBtnFace; }
+    int line() const { return m_line; }
+    int column() const { return m_column; }
+
+    // What the peg is, for assistive technology, before its colour.
+    void setAccessibleCaption(const QString &caption);
+
+    // The board's accept query and drop handler (a hole's OnDragOver, OnDragDrop).
+    std::function<bool(TPegShape *target, TPegShape *source)> onDragOver;
+    std::function<void(TPegShape *target, TPegShape *source)> onDragDrop;
+    // Finds the shape a drag started from, by its object name.
+    std::function<TPegShape *(const QString &name)> findSource;
+    // The cursor shown while dragging from this shape.
+    QCursor dragCursor;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    TPegShape *sourceOf(const QMimeData *data) const;
+    void updateAccessibleName();
+
+    TColor m_color = clBtnFace;
+    int m_line;
+    int m_column;
+    QString m_caption;
+    QPoint m_pressAt;
+    bool m_armed = false;
+};
+
+} // namespace codebreaking

@@ -1,0 +1,199 @@
+#include "controls/arrowbtn.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <cstdlib>
+
+ArrowVertices arrowOuterVertices(TButtonDirection direction, int w, int h)
+{
+    switch (direction) {
+    case arwUP:
+        return {QPoint(w / 2, 3), QPoint(w - 3, h - 3), QPoint(3, h - 3)};
+    case arwRIGHT:
+        return {QPoint(3, 3), QPoint(w - 3, h / 2), QPoint(3, h - 3)};
+    case arwLEFT:
+        return {QPoint(w - 3, 3), QPoint(w - 3, h - 3), QPoint(3, h / 2)};
+    case arwDOWN:
+        break;
+    }
+    return {QPoint(w - 3, 3), QPoint(w / 2, h - 3), QPoint(3, 3)};
+}
+
+ArrowVertices arrowInnerVertices(TButtonDirection direction, int w, int h)
+{
+    switch (direction) {
+    case arwUP:
+        return {QPoint(w / 2, 6), QPoint(w - 7, h - 5), QPoint(6, h - 5)};
+    case arwRIGHT:
+        return {QPoint(5, 6), QPoint(w - 6, h / 2), QPoint(5, h - 6)};
+    case arwLEFT:
+        return {QPoint(w - 5, 6), QPoint(w - 5, h - 5), QPoint(6, h / 2)};
+    case arwDOWN:
+        break;
+    }
+    return {QPoint(w - 6, 5), QPoint(w / 2, h - 6), QPoint(5, 5)};
+}
+
+namespace {
+
+QPolygon polygon(const ArrowVertices &v)
+{
+    return QPolygon({v[0], v[1], v[2]});
+}
+
+// The band of a region that lies within w pixels (across) or h pixels (down)
+// of its outside: what framing a region with a w x h brush paints.
+QRegion frameOf(const QRegion &r, int w, int h)
+{
+    QRegion inner = r;
+    inner &= r.translated(w, 0);
+    inner &= r.translated(-w, 0);
+    inner &= r.translated(0, h);
+    inner &= r.translated(0, -h);
+    return r - inner;
+}
+
+// A 1-pixel line whose end point is left out, like a pen moved to and drawn to.
+void lineTo(QPainter &p, QPoint from, QPoint to)
+{
+    const int dx = to.x() - from.x(), dy = to.y() - from.y();
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    for (int i = 0; i < steps; ++i)
+        p.drawPoint(from.x() + (dx * i + (dx >= 0 ? steps / 2 : -(steps / 2))) / steps,
+                    from.y() + (dy * i + (dy >= 0 ? steps / 2 : -(steps / 2))) / steps);
+}
+
+class ArrowAccessible : public QAccessibleWidget {
+public:
+    explicit ArrowAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Button) {}
+};
+
+QAccessibleInterface *arrowFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("TArrowButton") && object && object->isWidgetType())
+        return new ArrowAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+TArrowButton::TArrowButton(QWidget *parent) : QWidget(parent)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(arrowFactory), true);
+    (void)factoryInstalled;
+    resize(33, 33);
+    setFocusPolicy(Qt::NoFocus);
+    updateAccessibleName();
+}
+
+TArrowButton::~TArrowButton()
+{
+    FreeRegion();
+}
+
+void TArrowButton::SetButtonColor(TColor color)
+{
+    if (color == m_buttonColor)
+        return;
+    m_buttonColor = color;
+    updateAccessibleName();
+    update();
+}
+
+void TArrowButton::SetDirection(TButtonDirection direction)
+{
+    if (direction == m_direction)
+        return;
+    m_direction = direction;
+    update();
+}
+
+void TArrowButton::setAccessibleCaption(const QString &caption)
+{
+    m_caption = caption;
+    updateAccessibleName();
+}
+
+void TArrowButton::updateAccessibleName()
+{
+    const QString colour = colorName(m_buttonColor);
+    setAccessibleName(m_caption.isEmpty() ? colour + QStringLiteral(" arrow")
+                                          : m_caption + QStringLiteral(": ") + colour);
+}
+
+void TArrowButton::FreeRegion()
+{
+    m_region = QRegion();
+    m_hasRegion = false;
+}
+
+void TArrowButton::paintEvent(QPaintEvent *)
+{
+    FreeRegion();
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int w = width(), h = height();
+    m_points = arrowOuterVertices(m_direction, w, h);
+    m_region = QRegion(polygon(m_points), Qt::OddEvenFill);
+    m_hasRegion = true;
+    for (const QRect &r : frameOf(m_region, 2, 2))
+        p.fillRect(r, Qt::black);
+    m_points = arrowInnerVertices(m_direction, w, h);
+    p.setPen(QPen(Qt::black, 0));
+    p.setBrush(toQColor(m_buttonColor));
+    p.drawPolygon(polygon(m_points));
+    DrawBevel(p);
+}
+
+void TArrowButton::DrawBevel(QPainter &p)
+{
+    const QPoint p0 = m_points[0], p1 = m_points[1], p2 = m_points[2];
+    if (!m_pressed) {
+        p.setPen(QPen(Qt::black, 0));
+        lineTo(p, p0, p1);
+        lineTo(p, p1, p2);
+        p.setPen(QPen(Qt::white, 0));
+        lineTo(p, p0, p2);
+    } else {
+        p.setPen(QPen(Qt::black, 0));
+        lineTo(p, p0, p2);
+        p.setPen(QPen(toQColor(m_buttonColor), 0));
+        lineTo(p, p0, p1);
+        lineTo(p, p1, p2);
+    }
+}
+
+void TArrowButton::mousePressEvent(QMouseEvent *event)
+{
+    // Accepted either way: a press outside the triangle is swallowed here and
+    // does not reach the window behind.
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_hasRegion
+        || !m_region.contains(event->position().toPoint()))
+        return;
+    m_pressed = true;
+    update(); // the edge flips at once
+    emit mouseDown();
+}
+
+void TArrowButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // No double clicks: the second click of a pair is a press like the first.
+    mousePressEvent(event);
+}
+
+void TArrowButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton || !m_pressed)
+        return;
+    m_pressed = false;
+    update();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
