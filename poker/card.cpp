@@ -1,0 +1,174 @@
+#include "poker/card.h"
+
+#include "platform/random.h"
+#include "platform/resources.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <vector>
+
+namespace poker {
+
+QString backPictureName(TDecks deck)
+{
+    static const char *const names[] = {"STD1",    "STD2",  "FISHES1", "FISHES2", "BEACH",  "LEAVES1",
+                                        "LEAVES2", "ROBOT", "ROSES",   "SHELL",   "CASTLE", "HAND"};
+    const int i = int(deck);
+    return QLatin1String(names[i >= 0 && i < 12 ? i : 0]);
+}
+
+QString facePictureName(TCardSuit suit, TCardValue value)
+{
+    static const char letters[] = {'S', 'D', 'C', 'H'};
+    return QLatin1Char(letters[int(suit) & 3]) + QString::number(clampValue(value));
+}
+
+QString cardName(TCardSuit suit, TCardValue value)
+{
+    static const char *const suits[] = {"Spades", "Diamonds", "Clubs", "Hearts"};
+    static const char *const courts[] = {"Jack", "Queen", "King"};
+    const int v = clampValue(value);
+    const QString rank = v == 1 ? QStringLiteral("Ace")
+                         : v > 10 ? QLatin1String(courts[v - 11])
+                                  : QString::number(v);
+    return rank + QStringLiteral(" of ") + QLatin1String(suits[int(suit) & 3]);
+}
+
+void fillCorners(QImage &image, QColor table)
+{
+    if (image.isNull())
+        return;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32)
+        image = image.convertToFormat(QImage::Format_RGB32);
+    const int w = image.width(), h = image.height();
+    const QRgb border = qRgb(0, 0, 0);
+    const QRgb fill = table.rgb();
+    std::vector<QPoint> stack;
+    auto isBorder = [&](QRgb c) { return (c & 0xFFFFFF) == (border & 0xFFFFFF); };
+    for (const QPoint start : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)}) {
+        stack.clear();
+        stack.push_back(start);
+        while (!stack.empty()) {
+            const QPoint p = stack.back();
+            stack.pop_back();
+            if (p.x() < 0 || p.y() < 0 || p.x() >= w || p.y() >= h)
+                continue;
+            QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(p.y()));
+            const QRgb c = line[p.x()];
+            if (isBorder(c) || c == fill)
+                continue;
+            line[p.x()] = fill;
+            stack.push_back({p.x() + 1, p.y()});
+            stack.push_back({p.x() - 1, p.y()});
+            stack.push_back({p.x(), p.y() + 1});
+            stack.push_back({p.x(), p.y() - 1});
+        }
+    }
+}
+
+TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent), m_random(random)
+{
+    resize(71, 96);
+    m_random.randomize();
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    changed();
+}
+
+void TCard::changed()
+{
+    setAccessibleName(m_showDeck ? QStringLiteral("face down")
+                                 : cardName(m_card.suit, m_card.value)
+                                       + (m_kept ? QStringLiteral(", kept") : QString()));
+    repaint();
+}
+
+void TCard::SetValue(int value)
+{
+    m_card.value = clampValue(value);
+    changed();
+}
+
+void TCard::SetSuit(TCardSuit suit)
+{
+    m_card.suit = suit;
+    changed();
+}
+
+void TCard::SetShowDeck(bool showBack)
+{
+    m_showDeck = showBack;
+    changed();
+}
+
+void TCard::SetDeckType(TDecks deck)
+{
+    m_deckType = deck;
+    changed();
+}
+
+void TCard::SetCard(Card card)
+{
+    m_card = {clampValue(card.value), card.suit};
+    changed();
+}
+
+void TCard::PickRandom()
+{
+    m_card.PickRandom(m_random);
+    changed();
+}
+
+void TCard::SetKept(bool kept)
+{
+    if (kept == m_kept)
+        return;
+    m_kept = kept;
+    setAccessibleName(m_showDeck ? QStringLiteral("face down")
+                                 : cardName(m_card.suit, m_card.value)
+                                       + (m_kept ? QStringLiteral(", kept") : QString()));
+}
+
+QString TCard::pictureName() const
+{
+    return m_showDeck ? backPictureName(m_deckType) : facePictureName(m_card.suit, m_card.value);
+}
+
+QColor TCard::tableColour() const
+{
+    const QWidget *owner = parentWidget() ? parentWidget() : this;
+    return owner->palette().color(QPalette::Window);
+}
+
+QImage TCard::paintedImage() const
+{
+    QImage image = platform::resources::picture(pictureName()).toImage();
+    const qreal dpr = image.devicePixelRatio();
+    fillCorners(image, tableColour());
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+void TCard::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), paintedImage());
+    if (width() != 71 || height() != 96)
+        resize(71, 96); // the card keeps its size whatever it is given
+}
+
+void TCard::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void TCard::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit OnClick();
+}
+
+} // namespace poker

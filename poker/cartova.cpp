@@ -1,0 +1,18 @@
+#include "assets/cartova/cards.h"
+#include "platform/platform.h"
+#include "poker/mainform.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cartova"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Cartova"));
+    platform::Desktop desktop;
+    poker::TMainForm form(desktop.platform());
+    cartova_assets::registerPictures();
+    app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));
+    form.show();
+    return app.exec();
+}

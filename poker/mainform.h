@@ -1,0 +1,120 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "poker/card.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QToolButton;
+class TNumEdit;
+
+namespace poker {
+
+// The playing table: credits, bet, the two deals of each hand and the
+// settlement.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
+
+    // The bank never holds more than this; a larger win fills it up.
+    static constexpr std::int32_t MaxCredits = INT32_MAX;
+
+    // Game state.
+    std::int32_t Credits = 100;
+    std::int32_t Bet = 0;
+    int NextDeal = 1;
+    bool GreatPlayed = false;
+
+    void FormCreate();
+    void FormClose();
+    void DealButtonClick();
+    void CalculatePoints();
+    void SetComment(const QString &text);
+    void PlusOneClick();
+    void MinusOneClick();
+    void PlusTenClick();
+    void MinusTenClick();
+    void PlayAllClick();
+    void CpEditChange();
+    void Card1Click() { cardClick(0); }
+    void Card2Click() { cardClick(1); }
+    void Card3Click() { cardClick(2); }
+    void Card4Click() { cardClick(3); }
+    void Card5Click() { cardClick(4); }
+    void New1Click();
+    void Exit1Click();
+    void About1Click();
+    void Payoffs1Click();
+    void Sound1Click();
+    void PlayMoney();
+    void PlayCards();
+    void PlayGreat();
+    void PlayClick();
+
+    // How long the turned-down cards stay in sight before the new ones
+    // arrive, in milliseconds (0 in tests).
+    void setDealPause(int ms) { m_dealPauseMs = ms; }
+    // True once the player has chosen to stop at the end of a game.
+    bool terminated() const { return m_terminated; }
+
+    QWidget *table = nullptr; // the client area, in the table colour
+    QFrame *Bevel1 = nullptr;
+    TCard *Card1 = nullptr, *Card2 = nullptr, *Card3 = nullptr, *Card4 = nullptr, *Card5 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr;
+    QCheckBox *cb1 = nullptr, *cb2 = nullptr, *cb3 = nullptr, *cb4 = nullptr, *cb5 = nullptr;
+    QLabel *Comment = nullptr;
+    QLabel *cwLabel = nullptr;
+    QFrame *Panel1 = nullptr, *Panel2 = nullptr;
+    QPushButton *PlusOne = nullptr, *MinusOne = nullptr, *PlusTen = nullptr, *MinusTen = nullptr;
+    QPushButton *PlayAll = nullptr;
+    QToolButton *DealButton = nullptr;
+    QCheckBox *PlayAllCheck = nullptr;
+    QLabel *tcLabel = nullptr;
+    QLabel *cpLabel = nullptr;
+    TNumEdit *cpEdit = nullptr;
+
+    QMenuBar *MainMenu1 = nullptr;
+    QMenu *Game1 = nullptr, *Options1 = nullptr, *DeckMenu1 = nullptr, *Background1 = nullptr, *N3 = nullptr;
+    QAction *New1 = nullptr, *N2 = nullptr, *Exit1 = nullptr;
+    QAction *Sound1 = nullptr;
+    QAction *Beach1 = nullptr, *MFishes1 = nullptr, *Standard11 = nullptr, *Standard21 = nullptr;
+    QAction *Green1 = nullptr, *Blue1 = nullptr, *Red1 = nullptr, *Gray1 = nullptr;
+    QAction *Payoffs1 = nullptr, *N4 = nullptr, *About1 = nullptr;
+
+    std::array<TCard *, 5> cards() const { return {Card1, Card2, Card3, Card4, Card5}; }
+    std::array<QCheckBox *, 5> keepBoxes() const { return {cb1, cb2, cb3, cb4, cb5}; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildTable();
+    void cardClick(int index);
+    void play(const QString &sound);
+    void setBetButtonsEnabled(bool on);
+    void endOfHandReset();
+    void pause();
+    Hand handOnTable() const;
+
+    platform::Platform &m_platform;
+    int m_dealPauseMs = 160;
+    bool m_terminated = false;
+    bool m_centred = false;
+};
+
+} // namespace poker
