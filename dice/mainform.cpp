@@ -147,6 +147,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
 {
+    art::registerArt();
     setWindowTitle(QStringLiteral("Kubolo"));
     setFont(formFont(13));
     buildControls();
@@ -308,8 +309,7 @@ void TMainForm::buildMenus()
 
 void TMainForm::FormCreate()
 {
-    art::registerArt();
-    // The settings file (best players, statistics, the Sound and Roll
+    // The hand cursor, "MyCur", is registered with the art above. The settings file (best players, statistics, the Sound and Roll
     // options) is read here; until then the options start ticked.
     StartNewGame();
     if (QScreen *s = screen()) {
@@ -406,13 +406,17 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if (m_rolling) {
         switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Claimed, so that no menu shortcut fires; the key itself is dropped.
+            event->accept();
+            return true;
+        case QEvent::Shortcut:
+            return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
         case QEvent::Wheel:
         case QEvent::ContextMenu: {
             auto *w = qobject_cast<QWidget *>(watched);

@@ -1,0 +1,405 @@
+#include "dice/mainform.h"
+#include "platform/testing/fakeplatform.h"
+#include "tests/support/testregistry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <memory>
+
+using namespace kubolo;
+using platform::testing::FakePlatform;
+
+namespace {
+
+// Faces from a script, then from a seeded twister.
+class ScriptedRandom final : public platform::RandomSource {
+public:
+    std::deque<int> faces;
+    int reseeds = 0;
+    void randomize() override { ++reseeds; }
+    int below(int n) override
+    {
+        if (n == 6 && !faces.empty()) {
+            const int f = faces.front();
+            faces.pop_front();
+            return f - 1;
+        }
+        return fallback.below(n);
+    }
+
+private:
+    platform::SeededRandom fallback{99};
+};
+
+struct Game {
+    FakePlatform fake;
+    ScriptedRandom random;
+    platform::Platform platform{fake.messages, fake.sound, fake.help, fake.shell, random};
+    std::unique_ptr<TMainForm> form;
+
+    explicit Game(bool animate = false)
+    {
+        form = std::make_unique<TMainForm>(platform);
+        form->SetRollPace(0);
+        form->Roll1->setChecked(animate);
+        form->show();
+    }
+    TMainForm &f() { return *form; }
+    void roll(std::initializer_list<int> faces = {})
+    {
+        random.faces.assign(faces.begin(), faces.end());
+        QTest::mouseClick(form->Roll, Qt::LeftButton);
+    }
+    void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
+    Dice5 shown() const
+    {
+        Dice5 d;
+        for (int i = 0; i < 5; ++i)
+            d[i] = DieValue(form->die(i)->Value());
+        return d;
+    }
+};
+
+QColor textColor(QWidget *w)
+{
+    return w->palette().color(QPalette::Active, QPalette::WindowText);
+}
+
+// Waiting for the first roll of a turn.
+void checkWaiting(TMainForm &f)
+{
+    QVERIFY(f.Roll->isEnabled());
+    QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 0"));
+    for (int i = 0; i < CategoryCount; ++i)
+        QVERIFY(!f.nameLabel(categoryAt(i))->isEnabled());
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(!f.holdBox(i)->isEnabled());
+        QVERIFY(!f.holdBox(i)->isChecked());
+    }
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWaitingForTheFirstRoll()
+    {
+        Game g;
+        TMainForm &f = g.f();
+        QCOMPARE(f.windowTitle(), QStringLiteral("Kubolo"));
+        QCOMPARE(f.centralWidget()->size(), QSize(326, 284));
+        checkWaiting(f);
+        QCOMPARE(f.Label17->text(), QStringLiteral("Bonus"));
+        for (QLabel *l : {f.LsubTotale, f.LBonus, f.LpuntiTotali})
+            QCOMPARE(l->text(), QStringLiteral("0"));
+        QCOMPARE(f.progressBar1->value(), 0);
+        QCOMPARE(f.progressBar1->maximum(), 13);
+        QCOMPARE(g.shown(), (Dice5{1, 1, 1, 1, 1}));
+        QVERIFY(f.LFull->text().isEmpty());
+        QCOMPARE(textColor(f.LFull), toQColor(clTeal));
+        QCOMPARE(textColor(f.xKubolo), toQColor(clMaroon));
+        QCOMPARE(f.xAssi->cursor().shape(), Qt::BitmapCursor); // the hand
+        QCOMPARE(f.xAssi->width(), 120);
+        QVERIFY(f.Suono1->isChecked() && f.Suono1->isEnabled());
+        QCOMPARE(f.Nuova1->shortcut(), QKeySequence(Qt::Key_F2));
+        QVERIFY(!f.Roll->icon().isNull());
+        // Nothing to hold or choose yet.
+        g.click(f.dado1);
+        QVERIFY(!f.cb1->isChecked());
+        g.click(f.xAssi);
+        QCOMPARE(f.Sheet().TurnNumber(), 1);
+    }
+
+    void turnsThroughRealClicks()
+    {
+        Game g;
+        TMainForm &f = g.f();
+        g.roll({2, 5, 5, 1, 6});
+        QCOMPARE(g.random.reseeds, 1);
+        QCOMPARE(g.shown(), (Dice5{2, 5, 5, 1, 6}));
+        QCOMPARE(f.Sheet().Dice(), g.shown());
+        // Between rolls.
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 1"));
+        QVERIFY(f.Roll->isEnabled());
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(f.holdBox(i)->isEnabled());
+        for (int i = 0; i < CategoryCount; ++i)
+            QVERIFY(f.nameLabel(categoryAt(i))->isEnabled());
+        QCOMPARE(f.Lcinque->text(), QStringLiteral("10"));
+        QCOMPARE(f.LChance->text(), QStringLiteral("19"));
+        QCOMPARE(f.LFull->text(), QStringLiteral("0"));
+        QCOMPARE(f.xCinque->accessibleName(), QStringLiteral("Five, 10 points, open"));
+        QCOMPARE(f.xAssi->accessibleName(), QStringLiteral("Aces, 1 point, open"));
+
+        // Clicking a die ticks its hold box, exactly like the box.
+        g.click(f.dado2);
+        g.click(f.cb3);
+        g.click(f.dado4);
+        g.click(f.dado4);
+        QVERIFY(f.cb2->isChecked() && f.cb3->isChecked() && !f.cb4->isChecked());
+        QCOMPARE(f.dado3->accessibleName(), QStringLiteral("Die 3, showing five, held"));
+        g.roll({3, 4, 5});
+        QCOMPARE(g.shown(), (Dice5{3, 5, 5, 4, 5}));
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 2"));
+        QVERIFY(f.cb2->isChecked() && f.cb3->isChecked()); // still held
+        QCOMPARE(f.LFull->text(), QStringLiteral("0"));
+        QCOMPARE(f.LScalaMin->text(), QStringLiteral("0"));
+
+        // After the third roll.
+        g.click(f.dado1);
+        g.click(f.dado4);
+        g.roll({6});
+        QCOMPARE(g.shown(), (Dice5{3, 5, 5, 4, 6}));
+        QVERIFY(!f.Roll->isEnabled());
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!f.holdBox(i)->isEnabled() && !f.holdBox(i)->isChecked());
+        QVERIFY(f.xAssi->isEnabled());
+        g.click(f.dado1);
+        QVERIFY(!f.cb1->isChecked());
+        QCOMPARE(f.LScalaMin->text(), QStringLiteral("30"));
+        QCOMPARE(f.Ltipo3->text(), QStringLiteral("0"));
+        QCOMPARE(f.LChance->text(), QStringLiteral("23"));
+
+        // A choice: the score is recorded and the turn is over.
+        g.click(f.xScalaMin);
+        QVERIFY(f.Sheet().Filled(Category::MinimumScale));
+        QCOMPARE(textColor(f.LScalaMin), toQColor(clBlack));
+        QVERIFY(f.xScalaMin->font().strikeOut() && f.xScalaMin->font().bold());
+        QCOMPARE(f.xScalaMin->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(f.xAssi->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(f.xScalaMin->accessibleName(), QStringLiteral("Minimum Scale, 30 points, filled"));
+        QCOMPARE(f.Label17->text(), QStringLiteral("Bonus (-63)"));
+        QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("30"));
+        QCOMPARE(f.LsubTotale->text(), QStringLiteral("0"));
+        QCOMPARE(f.progressBar1->value(), 1);
+        checkWaiting(f);
+        // The other scores keep the last roll's values in teal until the next roll.
+        QCOMPARE(f.LChance->text(), QStringLiteral("23"));
+        QCOMPARE(textColor(f.LChance), toQColor(clTeal));
+
+        // A click on a filled category is ignored and does not end the turn.
+        g.roll({4, 4, 4, 4, 2});
+        QCOMPARE(f.LScalaMin->text(), QStringLiteral("30"));
+        g.click(f.xScalaMin);
+        QCOMPARE(f.Sheet().TurnNumber(), 2);
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 1"));
+        g.click(f.xQuattro);
+        QCOMPARE(f.LsubTotale->text(), QStringLiteral("16"));
+        QCOMPARE(f.Label17->text(), QStringLiteral("Bonus (-47)"));
+        QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("46"));
+    }
+
+    void aWholeGameToItsEnd()
+    {
+        Game g;
+        TMainForm &f = g.f();
+        g.fake.sound.works = false;
+        // Five of each number on the left: 105 and the bonus.
+        for (int v = 1; v <= 6; ++v) {
+            g.roll({v, v, v, v, v});
+            g.click(f.nameLabel(categoryAt(v - 1)));
+        }
+        QCOMPARE(f.Label17->text(), QStringLiteral("Bonus"));
+        QCOMPARE(f.LBonus->text(), QStringLiteral("35"));
+        QCOMPARE(f.LsubTotale->text(), QStringLiteral("105"));
+        // Sixes as jokers on the right, a zero in Kubolo by rolling it last.
+        for (int i = 6; i < CategoryCount; ++i) {
+            const Category c = categoryAt(i);
+            if (c == Category::FiveOfAKind)
+                g.roll({1, 2, 3, 4, 6});
+            else
+                g.roll({6, 6, 6, 6, 6});
+            g.click(f.nameLabel(c));
+        }
+        QCOMPARE(f.LKubolo->text(), QStringLiteral("0"));
+        QCOMPARE(f.LFull->text(), QStringLiteral("25"));
+        QCOMPARE(f.LScalaMax->text(), QStringLiteral("40"));
+        QVERIFY(f.Sheet().IsOver());
+        QCOMPARE(f.LpuntiTotali->text(), QString::number(105 + 35 + 30 + 30 + 25 + 30 + 40 + 0 + 30));
+        QCOMPARE(f.Sheet().FiveOfAKindCount(), 12);
+        // Game over: nothing more to roll, hold or choose.
+        QVERIFY(!f.Roll->isEnabled());
+        QCOMPARE(f.progressBar1->value(), 13);
+        for (int i = 0; i < CategoryCount; ++i)
+            QVERIFY(!f.nameLabel(categoryAt(i))->isEnabled());
+        for (int i = 0; i < 5; ++i)
+            QVERIFY(!f.holdBox(i)->isEnabled());
+        f.rollClick();
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 0"));
+        QCOMPARE(f.Sheet().RollNumber(), 0);
+        // Sound had no device here: the first five of a kind switched it off.
+        QCOMPARE(g.fake.sound.played, QStringList{QStringLiteral("tada.wav")});
+    }
+
+    void newGameInTheMiddle()
+    {
+        Game g;
+        TMainForm &f = g.f();
+        g.roll({6, 6, 6, 2, 2});
+        g.click(f.xfull);
+        g.roll({1, 1, 1, 1, 3});
+        g.click(f.dado5);
+        QVERIFY(f.cb5->isChecked());
+        f.Nuova1->trigger();
+        checkWaiting(f);
+        QCOMPARE(f.Sheet().TurnNumber(), 1);
+        QVERIFY(!f.Sheet().Filled(Category::Full));
+        QVERIFY(!f.xfull->font().strikeOut());
+        QCOMPARE(f.xfull->cursor().shape(), Qt::BitmapCursor);
+        QVERIFY(f.LFull->text().isEmpty());
+        QCOMPARE(textColor(f.LFull), toQColor(clTeal));
+        QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("0"));
+        QCOMPARE(f.progressBar1->value(), 0);
+        QCOMPARE(g.shown(), (Dice5{1, 1, 1, 1, 1}));
+        QVERIFY(g.fake.messages.shown.empty()); // nothing asked
+
+        // F2, and a double click on the window's background.
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        g.roll({2, 3, 4, 5, 6});
+        QTest::keyClick(&f, Qt::Key_F2);
+        checkWaiting(f);
+        g.roll({2, 3, 4, 5, 6});
+        QTest::mouseDClick(f.centralWidget(), Qt::LeftButton, {}, QPoint(160, 84));
+        checkWaiting(f);
+        // A double click on a category label is only a click there.
+        g.roll({2, 3, 4, 5, 6});
+        g.click(f.xScalaMax);
+        QTest::mouseDClick(f.xScalaMax, Qt::LeftButton);
+        QVERIFY(f.Sheet().Filled(Category::MaximumScale));
+        QCOMPARE(f.Sheet().TurnNumber(), 2);
+    }
+
+    void fiveOfAKindAndTheSoundOption()
+    {
+        Game g;
+        TMainForm &f = g.f();
+        g.roll({3, 3, 3, 3, 3});
+        QCOMPARE(g.fake.sound.played, QStringList{QStringLiteral("tada.wav")});
+        // Held and rolled again, the same five count once more.
+        for (TDice *d : {f.dado1, f.dado2, f.dado3, f.dado4, f.dado5})
+            g.click(d);
+        g.roll();
+        QCOMPARE(g.shown(), (Dice5{3, 3, 3, 3, 3}));
+        QCOMPARE(f.Sheet().FiveOfAKindCount(), 2);
+        QCOMPARE(g.fake.sound.played.size(), 2);
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 2"));
+
+        // Sound off: nothing is played.
+        f.Suono1Click();
+        QVERIFY(!f.Suono1->isChecked());
+        f.PlayGameSound(QStringLiteral("tada.wav"));
+        QCOMPARE(g.fake.sound.played.size(), 2);
+        f.Suono1Click();
+        QVERIFY(f.Suono1->isChecked());
+
+        // A sound that cannot start switches the option off for the run.
+        g.fake.sound.works = false;
+        f.PlayGameSound(QStringLiteral("tada.wav"));
+        QVERIFY(!f.Suono1->isChecked());
+        QVERIFY(!f.Suono1->isEnabled());
+        f.Suono1Click();
+        QVERIFY(!f.Suono1->isChecked()); // greyed: choosing it does nothing
+        f.PlayGameSound(QStringLiteral("tada.wav"));
+        QCOMPARE(g.fake.sound.played.size(), 3);
+    }
+
+    // With Roll on the dice turn silver and tumble; with Roll off each die
+    // is painted once with its new face.
+    void rollAnimation()
+    {
+        Game g(true);
+        TMainForm &f = g.f();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        struct Recorder : QObject {
+            QList<TColor> colours;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    colours << static_cast<TDice *>(o)->DiceColor();
+                return false;
+            }
+        } first, fifth;
+        f.dado1->installEventFilter(&first);
+        f.dado5->installEventFilter(&fifth);
+        g.roll();
+        QVERIFY(first.colours.count(clSilver) >= 6); // silver, then five passes
+        QCOMPARE(first.colours.last(), clWhite);
+        QCOMPARE(f.dado1->DiceColor(), clWhite);
+
+        // Second roll with die 1 held: only the others tumble.
+        g.click(f.dado1);
+        first.colours.clear();
+        fifth.colours.clear();
+        g.roll();
+        QVERIFY(first.colours.isEmpty());
+        QVERIFY(fifth.colours.count(clSilver) >= 15);
+
+        f.Roll1Click();
+        QVERIFY(!f.Roll1->isChecked());
+        fifth.colours.clear();
+        g.roll();
+        QCOMPARE(fifth.colours, QList<TColor>{clWhite});
+        f.dado1->removeEventFilter(&first);
+        f.dado5->removeEventFilter(&fifth);
+    }
+
+    // The paced roll takes its time; clicks and commands meanwhile are dropped.
+    void inputDuringTheRollIsIgnored()
+    {
+        Game g(true);
+        TMainForm &f = g.f();
+        f.SetRollPace(20);
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        bool sawRolling = false;
+        QTimer::singleShot(30, &f, [&] {
+            sawRolling = f.Rolling();
+            QTest::mouseClick(f.Roll, Qt::LeftButton);
+            QTest::mouseClick(f.xAssi, Qt::LeftButton);
+            QTest::keyClick(&f, Qt::Key_F2);
+            f.Nuova1Click();
+        });
+        g.roll();
+        QVERIFY(sawRolling);
+        QVERIFY(!f.Rolling());
+        QCOMPARE(f.Sheet().RollNumber(), 1);
+        QCOMPARE(f.Sheet().TurnNumber(), 1);
+        QCOMPARE(f.Sheet().Dice(), g.shown());
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 1"));
+        // And input works again afterwards.
+        g.click(f.dado1);
+        QVERIFY(f.cb1->isChecked());
+    }
+
+    void helpAndOtherCommands()
+    {
+        Game g;
+        TMainForm &f = g.f();
+        f.Contents1->trigger();
+        f.Rules1->trigger();
+        f.Scoring1->trigger();
+        QCOMPARE(g.fake.help.topics,
+                 (QStringList{QStringLiteral("contents"), QStringLiteral("rules"), QStringLiteral("scoring")}));
+        // The records dialogs and About are not part of this window; their
+        // commands change nothing here.
+        g.roll({1, 2, 3, 4, 5});
+        f.Statistics1->trigger();
+        f.Punteggi1->trigger();
+        f.About1->trigger();
+        QCOMPARE(f.Sheet().RollNumber(), 1);
+        QVERIFY(g.fake.messages.dialogs.isEmpty());
+        f.Esci1->trigger();
+        QVERIFY(!f.isVisible());
+    }
+};
+
+GAMES_TEST(MainFormTest);
+#include "tst_mainform.moc"
