@@ -1,0 +1,197 @@
+#include "controls/anim.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+TAnimated::TAnimated(QWidget *parent) : QWidget(parent)
+{
+    resize(30, 30);
+    // Every pixel is painted, so nothing need be erased behind it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    updateAccessibleName();
+}
+
+TAnimated::~TAnimated()
+{
+    freeTimer();
+}
+
+void TAnimated::makeTimer()
+{
+    m_timer = new QTimer(this);
+    m_timer->setInterval(m_interval);
+    connect(m_timer, &QTimer::timeout, this, &TAnimated::TimerTick);
+    m_timer->start();
+}
+
+void TAnimated::freeTimer()
+{
+    if (!m_timer)
+        return;
+    // The timer may be the one whose tick is running right now: stop it at
+    // once and let it go when the tick is over.
+    m_timer->stop();
+    m_timer->disconnect(this);
+    m_timer->deleteLater();
+    m_timer = nullptr;
+}
+
+void TAnimated::SetInterval(int ms)
+{
+    if (ms == m_interval)
+        return;
+    freeTimer();
+    m_interval = ms;
+    if (m_play && ms > 0)
+        makeTimer();
+}
+
+void TAnimated::SetFrameCount(int count)
+{
+    if (count < 1)
+        return;
+    m_frameCount = count;
+    updateAccessibleName();
+}
+
+void TAnimated::SetFrame(int frame)
+{
+    const int next = frame < 0 ? m_frameCount - 1 : frame % m_frameCount;
+    if (next == m_frame)
+        return;
+    m_frame = next;
+    updateAccessibleName();
+    emit OnChangeFrame(this);
+    update();
+}
+
+void TAnimated::SetBitMap(const QImage &strip)
+{
+    m_bitmap = strip.isNull() ? QImage() : strip.convertToFormat(QImage::Format_RGB32);
+    resize(width(), m_bitmap.height() < 1 ? 30 : m_bitmap.height());
+    update();
+}
+
+void TAnimated::SetBitMap(const QPixmap &strip)
+{
+    SetBitMap(strip.toImage());
+}
+
+void TAnimated::SetPlay(bool play)
+{
+    if (play == m_play)
+        return;
+    m_play = play;
+    if (!play)
+        freeTimer();
+    else if (m_interval >= 1)
+        makeTimer();
+}
+
+void TAnimated::SetTransparentColor(TColor color)
+{
+    if (color == m_transparentColor)
+        return;
+    m_transparentColor = color;
+    update();
+}
+
+QColor TAnimated::Color() const
+{
+    return palette().color(backgroundRole());
+}
+
+void TAnimated::TimerTick()
+{
+    if (!m_reverse) {
+        SetFrame(m_frame + 1);
+        if (m_frame == m_frameCount - 1)
+            StopUnlessLoop();
+    } else {
+        SetFrame(m_frame - 1);
+        if (m_frame == 0)
+            StopUnlessLoop();
+    }
+}
+
+void TAnimated::StopUnlessLoop()
+{
+    if (m_loop)
+        return;
+    m_play = false;
+    freeTimer();
+}
+
+void TAnimated::setAccessibleCaption(const QString &caption)
+{
+    m_caption = caption;
+    updateAccessibleName();
+}
+
+void TAnimated::updateAccessibleName()
+{
+    const QString what = m_caption.isEmpty() ? QStringLiteral("animation") : m_caption;
+    setAccessibleName(QStringLiteral("%1, frame %2 of %3").arg(what).arg(m_frame + 1).arg(m_frameCount));
+}
+
+void TAnimated::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect dest = rect();
+    if (m_bitmap.height() < 1) {
+        p.fillRect(dest, Qt::white);
+        return;
+    }
+    // Frame n is the n-th control-wide column of the strip. Whatever of it
+    // lies beyond the strip shows white, as an empty strip does.
+    const long long left = static_cast<long long>(width()) * m_frame;
+    QRect inside;
+    if (left < m_bitmap.width())
+        inside = QRect(int(left), 0, width(), height()) & m_bitmap.rect();
+    const QPoint at = inside.isEmpty() ? QPoint() : QPoint(int(inside.left() - left), 0);
+    const bool whole = inside.size() == dest.size();
+
+    if (m_transparentColor < 0) {
+        if (!whole)
+            p.fillRect(dest, Qt::white);
+        if (!inside.isEmpty())
+            p.drawImage(at, m_bitmap, inside);
+        return;
+    }
+
+    // Brush-copy: every pixel of the transparent colour takes the background.
+    QImage frame(dest.size(), QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    if (!inside.isEmpty()) {
+        QPainter fp(&frame);
+        fp.drawImage(at, m_bitmap, inside);
+    }
+    const QRgb key = toQColor(m_transparentColor).rgb() & 0xFFFFFF;
+    const QRgb brush = Color().rgb();
+    for (int y = 0; y < frame.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(frame.scanLine(y));
+        for (int x = 0; x < frame.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == key)
+                line[x] = brush;
+    }
+    p.drawImage(QPoint(0, 0), frame);
+}
+
+void TAnimated::mousePressEvent(QMouseEvent *event)
+{
+    emit mouseDown(event->button(), event->position().toPoint());
+    QWidget::mousePressEvent(event);
+}
+
+void TAnimated::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMove(event->position().toPoint());
+    QWidget::mouseMoveEvent(event);
+}
+
+void TAnimated::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseUp(event->button(), event->position().toPoint());
+    QWidget::mouseReleaseEvent(event);
+}
