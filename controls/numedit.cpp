@@ -59,7 +59,7 @@ void TNumEdit::SetValue(long double v)
         return;
     m_value = v;
     ShowFormatted();
-    if (hasFocus())
+    if (m_entered)
         ShowEditText();
 }
 
@@ -182,8 +182,9 @@ void TNumEdit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     // Coming back from a context menu or another window is no new entry.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    if (m_entered)
         return;
+    m_entered = true;
     ShowEditText();
     if (m_autoSelect)
         selectAll();
@@ -195,6 +196,9 @@ void TNumEdit::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
     if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
         return;
+    if (!m_entered)
+        return;
+    m_entered = false;
     ShowEditText();
     ShowFormatted();
     emit OnExit();

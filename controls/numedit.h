@@ -73,4 +73,5 @@ private:
     long double m_minValue = 0;
     QString m_rangeErrorMsg;
     long double m_value = 0;
+    bool m_entered = false; // showing the bare number for editing
 };
