@@ -1,0 +1,276 @@
+#include "controls/urllabel.h"
+#include "platform/testing/fakeplatform.h"
+#include "tests/support/testregistry.h"
+
+#include <QEnterEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+void enter(QWidget *w)
+{
+    QEnterEvent e(QPointF(2, 2), QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(w, &e);
+}
+
+void leave(QWidget *w)
+{
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(w, &e);
+}
+
+// Counts the paints a widget receives.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class URLLabelTest : public QObject {
+    Q_OBJECT
+
+    platform::testing::FakePlatform fake;
+    std::unique_ptr<QWidget> window;
+    TURLLabel *label = nullptr;
+
+private slots:
+    void init()
+    {
+        fake.shell.opened.clear();
+        window = std::make_unique<QWidget>();
+        window->resize(300, 100);
+        label = new TURLLabel(fake.platform.shell, window.get());
+        label->move(20, 30);
+        label->SetCaption(QStringLiteral("www.example.org"));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        label = nullptr;
+    }
+
+    void restsBlueAndUnderlinedWithTheHand()
+    {
+        QCOMPARE(label->LabelType(), hmHTTP);
+        QCOMPARE(label->URLColStd(), clBlue);
+        QCOMPARE(label->URLColPre(), clRed);
+        QCOMPARE(label->FontColor(), clBlue);
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(label->FontUnderlined());
+        QVERIFY(!label->AllowDown());
+        QVERIFY(!label->Effect98());
+        QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(label->cursor().pixmap().size(), QSize(32, 32));
+        QCOMPARE(label->accessibleName(), QStringLiteral("www.example.org"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void pressedRedUntilReleased()
+    {
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clRed);
+        QVERIFY(label->FontUnderlined());
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clBlue);
+
+        // The right button presses nothing, but its release restores the rest colour.
+        label->SetFontColor(clGreen);
+        QTest::mousePress(label, Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clGreen);
+        QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clBlue);
+        QCOMPARE(fake.shell.opened, QStringList({QStringLiteral("http://www.example.org")}));
+
+        // Hovering means nothing outside the hover mode.
+        enter(label);
+        QCOMPARE(label->FontColor(), clBlue);
+        leave(label);
+        QCOMPARE(label->FontColor(), clBlue);
+        QVERIFY(label->FontUnderlined());
+    }
+
+    void hoverMode()
+    {
+        label->SetEffect98(true);
+        QVERIFY(!label->FontUnderlined());
+        QCOMPARE(label->FontColor(), clBlue);
+        enter(label);
+        QCOMPARE(label->FontColor(), clRed);
+        QVERIFY(label->FontUnderlined());
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clRed); // still over it
+        QVERIFY(label->FontUnderlined());
+        leave(label);
+        QCOMPARE(label->FontColor(), clBlue);
+        QVERIFY(!label->FontUnderlined());
+
+        // Switched off again: underlined at rest.
+        label->SetEffect98(false);
+        QVERIFY(label->FontUnderlined());
+    }
+
+    void customTypeKeepsItsStyle()
+    {
+        label->SetLabelType(hmCUSTOM);
+        QVERIFY(!label->FontUnderlined());
+        label->SetEffect98(true);
+        enter(label);
+        QCOMPARE(label->FontColor(), clRed);
+        QVERIFY(!label->FontUnderlined());
+        leave(label);
+        QCOMPARE(label->FontColor(), clBlue);
+        label->SetEffect98(false); // a custom label's style is not touched
+        QVERIFY(!label->FontUnderlined());
+        label->SetLabelType(hmMAIL);
+        QVERIFY(label->FontUnderlined());
+
+        // The style is plain or underlined, nothing else.
+        QFont bold = label->Font();
+        bold.setBold(true);
+        label->SetFont(bold, clBlue);
+        label->SetLabelType(hmCUSTOM);
+        QVERIFY(!label->Font().bold());
+    }
+
+    void allowDownMovesOnePixel()
+    {
+        label->SetAllowDown(true);
+        QCOMPARE(label->y(), 30);
+        QTest::mousePress(label, Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(label->y(), 30);
+        QTest::mouseRelease(label, Qt::RightButton, {}, QPoint(3, 3));
+        QCOMPARE(label->y(), 30);
+
+        // The click opens while the label is still down and pressed.
+        int yAtClick = 0;
+        TColor colourAtClick = 0;
+        connect(label, &TURLLabel::OnClick, this, [&] {
+            yAtClick = label->y();
+            colourAtClick = label->FontColor();
+        });
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 0));
+        QCOMPARE(label->y(), 31);
+        // The pointer has not moved: it is now a pixel above the label's
+        // top, which still counts as over it.
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, -1));
+        QCOMPARE(yAtClick, 31);
+        QCOMPARE(colourAtClick, clRed);
+        QCOMPARE(label->y(), 30);
+        QCOMPARE(fake.shell.opened.size(), 1);
+    }
+
+    void releaseAwayOpensNothing()
+    {
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, label->height() + 20));
+        QVERIFY(fake.shell.opened.isEmpty());
+        QCOMPARE(label->FontColor(), clBlue);
+        // A double click opens once, not twice: the widget sees press,
+        // release, press, double click, release.
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clRed);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(fake.shell.opened.size(), 1);
+        QCOMPARE(label->FontColor(), clBlue);
+    }
+
+    void targetsHandedToTheOpener()
+    {
+        QSignalSpy clicks(label, &TURLLabel::OnClick);
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        label->SetLabelType(hmFTP);
+        label->SetCaption(QStringLiteral("files.example.org/pub"));
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        label->SetLabelType(hmMAIL);
+        label->SetCaption(QStringLiteral("players@example.org"));
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        label->SetLabelType(hmCUSTOM);
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(clicks.count(), 4);
+        QCOMPARE(fake.shell.opened, QStringList({QStringLiteral("http://www.example.org"),
+                                                 QStringLiteral("ftp://files.example.org/pub"),
+                                                 QStringLiteral("mailto:players@example.org")}));
+        QCOMPARE(label->Target(), QString());
+
+        // No length limit: a long address goes whole.
+        const QString longHost = QStringLiteral("www.") + QString(300, QLatin1Char('a')) + QStringLiteral(".org");
+        label->SetLabelType(hmHTTP);
+        label->SetCaption(longHost);
+        QCOMPARE(label->Target(), QStringLiteral("http:\\\\") + longHost);
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(fake.shell.opened.last(), QStringLiteral("http://") + longHost);
+        QCOMPARE(fake.shell.opened.last().size(), 7 + 308);
+    }
+
+    void openerTargetMendsOnlyTheSchemeSlashes()
+    {
+        QCOMPARE(openerTarget(QStringLiteral("http:\\\\x")), QStringLiteral("http://x"));
+        QCOMPARE(openerTarget(QStringLiteral("ftp:\\\\a\\\\b")), QStringLiteral("ftp://a\\\\b"));
+        QCOMPARE(openerTarget(QStringLiteral("mailto:me@example.org")), QStringLiteral("mailto:me@example.org"));
+        QCOMPARE(openerTarget(QStringLiteral("http://x")), QStringLiteral("http://x"));
+        QCOMPARE(openerTarget(QStringLiteral("a b:\\\\x")), QStringLiteral("a b:\\\\x"));
+        QCOMPARE(openerTarget(QString()), QString());
+        // The label opens nothing without an opener, and does not fail.
+        TURLLabel alone;
+        alone.SetCaption(QStringLiteral("x"));
+        alone.Click();
+    }
+
+    void fontAndRestColour()
+    {
+        QFont f = label->Font();
+        f.setPixelSize(11);
+        f.setUnderline(true);
+        label->SetFont(f, clGreen);
+        QCOMPARE(label->URLColStd(), clGreen);
+        QCOMPARE(label->FontColor(), clGreen);
+        QCOMPARE(label->Font().pixelSize(), 11);
+
+        label->SetFontColor(clMaroon); // the colour alone: the rest colour stays
+        QCOMPARE(label->URLColStd(), clGreen);
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+        QCOMPARE(label->FontColor(), clGreen);
+
+        label->SetURLColStd(clNavy);
+        QCOMPARE(label->FontColor(), clNavy);
+    }
+
+    void unchangedValuesDoNotRepaint()
+    {
+        PaintCounter counter;
+        label->installEventFilter(&counter);
+        QCoreApplication::processEvents();
+        counter.paints = 0;
+        label->SetLabelType(hmHTTP);
+        label->SetURLColStd(clBlue);
+        label->SetURLColPre(clRed);
+        label->SetAllowDown(false);
+        label->SetEffect98(false);
+        label->SetCaption(label->Caption());
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.paints, 0);
+        label->SetURLColPre(clLime);
+        QTRY_VERIFY(counter.paints > 0);
+        label->removeEventFilter(&counter);
+    }
+};
+
+GAMES_TEST(URLLabelTest);
+
+#include "tst_urllabel.moc"
