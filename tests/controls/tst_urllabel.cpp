@@ -2,6 +2,7 @@
 #include "platform/testing/fakeplatform.h"
 #include "tests/support/testregistry.h"
 
+#include <QAccessible>
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -76,6 +77,12 @@ private slots:
         QCOMPARE(label->cursor().pixmap().size(), QSize(32, 32));
         QCOMPARE(label->accessibleName(), QStringLiteral("www.example.org"));
         QCOMPARE(label->textFormat(), Qt::PlainText);
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(label);
+        QVERIFY(link);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Description), QStringLiteral("web link"));
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(fake.shell.opened, QStringList({QStringLiteral("http://www.example.org")}));
     }
 
     void pressedRedUntilReleased()
