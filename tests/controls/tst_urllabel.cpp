@@ -23,18 +23,6 @@ void leave(QWidget *w)
     QApplication::sendEvent(w, &e);
 }
 
-// Counts the paints a widget receives.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
 } // namespace
 
 class URLLabelTest : public QObject {
@@ -65,14 +53,9 @@ private slots:
 
     void restsBlueAndUnderlinedWithTheHand()
     {
-        QCOMPARE(label->LabelType(), hmHTTP);
-        QCOMPARE(label->URLColStd(), clBlue);
-        QCOMPARE(label->URLColPre(), clRed);
         QCOMPARE(label->FontColor(), clBlue);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::blue));
         QVERIFY(label->FontUnderlined());
-        QVERIFY(!label->AllowDown());
-        QVERIFY(!label->Effect98());
         QCOMPARE(label->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(label->cursor().pixmap().size(), QSize(32, 32));
         QCOMPARE(label->accessibleName(), QStringLiteral("www.example.org"));
@@ -256,25 +239,6 @@ private slots:
 
         label->SetURLColStd(clNavy);
         QCOMPARE(label->FontColor(), clNavy);
-    }
-
-    void unchangedValuesDoNotRepaint()
-    {
-        PaintCounter counter;
-        label->installEventFilter(&counter);
-        QCoreApplication::processEvents();
-        counter.paints = 0;
-        label->SetLabelType(hmHTTP);
-        label->SetURLColStd(clBlue);
-        label->SetURLColPre(clRed);
-        label->SetAllowDown(false);
-        label->SetEffect98(false);
-        label->SetCaption(label->Caption());
-        QCoreApplication::processEvents();
-        QCOMPARE(counter.paints, 0);
-        label->SetURLColPre(clLime);
-        QTRY_VERIFY(counter.paints > 0);
-        label->removeEventFilter(&counter);
     }
 };
 
