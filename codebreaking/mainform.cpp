@@ -77,8 +77,6 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QFont f = font();
-    f.setFamily(QStringLiteral("Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
     f.setPixelSize(11);
     f.setBold(true);
     setFont(f);
@@ -113,7 +111,6 @@ void TMainForm::buildBoard()
     bevel(board, QRect(175, 200, 107, 25));           // the code
 
     const auto findSource = [this](const QString &name) { return findPeg(name); };
-    m_dragCursor = platform::resources::cursor(QString::fromLatin1(art::DragCursor));
 
     for (int line = 1; line <= LineCount; ++line) {
         const int y = lineY(line);
@@ -133,7 +130,6 @@ void TMainForm::buildBoard()
             h->onDragOver = [this](TPegShape *t, TPegShape *s) { return a1DragOver(t, s); };
             h->onDragDrop = [this](TPegShape *t, TPegShape *s) { d2DragDrop(t, s); };
             h->findSource = findSource;
-            h->dragCursor = m_dragCursor;
             m_holes[line - 1][col - 1] = h;
         }
         const int ly = 25 + 20 * (line - 1);
@@ -155,7 +151,6 @@ void TMainForm::buildBoard()
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
         p->SetColor(pegTColor(PegColor(i + 1)));
         p->setAccessibleCaption(QStringLiteral("Palette peg"));
-        p->dragCursor = m_dragCursor;
         m_palette[i] = p;
     }
     bianco = m_palette[0]; rosso = m_palette[1]; giallo = m_palette[2]; verde = m_palette[3];
@@ -276,7 +271,8 @@ void TMainForm::buildMenu()
 
 void TMainForm::FormCreate()
 {
-    // The drag cursor is installed on every peg as the board is built.
+    // The drag cursor "MyCur" is taken by every peg when a drag starts, and
+    // drawn then for the first time.
     // The settings file (options, best players, totals) is read here once it is kept.
     StartNewGame();
     // The welcome dialog is made here and, with WelcomeFlag on, shown at once

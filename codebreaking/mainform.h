@@ -117,7 +117,6 @@ private:
     std::array<TPegShape *, 4> m_code{};
     std::array<TPegShape *, PegColorCount> m_palette{};
     QActionGroup *m_level = nullptr;
-    QCursor m_dragCursor;
     bool m_picturesShown = false;
 };
 

@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/resources.h"
+
 namespace codebreaking {
 
 namespace {
@@ -95,7 +97,7 @@ void TPegShape::mouseMoveEvent(QMouseEvent *event)
     QPixmap none(1, 1);
     none.fill(Qt::transparent);
     drag.setPixmap(none);
-    const QPixmap cursor = dragCursor.pixmap();
+    const QPixmap cursor = platform::resources::cursor(dragCursor).pixmap();
     if (!cursor.isNull())
         drag.setDragCursor(cursor, Qt::CopyAction);
     drag.exec(Qt::CopyAction);

@@ -40,8 +40,8 @@ public:
     std::function<void(TPegShape *target, TPegShape *source)> onDragDrop;
     // Finds the shape a drag started from, by its object name.
     std::function<TPegShape *(const QString &name)> findSource;
-    // The cursor shown while dragging from this shape.
-    QCursor dragCursor;
+    // The resource name of the cursor shown while dragging from this shape.
+    QString dragCursor = QStringLiteral("MyCur");
 
 protected:
     void paintEvent(QPaintEvent *event) override;
