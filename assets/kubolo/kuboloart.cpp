@@ -27,19 +27,22 @@ void drawDie(QPainter &p, const QRect &r, const QColor &face, const QColor &pip,
     }
 }
 
-// The Roll button: two tumbling dice, 20 x 20, a handful of flat colours.
+// The Roll button: two dice, one tumbling over the other, 20 x 20, in flat
+// colours with square pips like a 16-colour bitmap.
 QPixmap rollPicture()
 {
     QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.save();
-    p.translate(7, 1);
-    p.rotate(20);
-    drawDie(p, QRect(0, 0, 11, 11), Qt::white, QColor(0, 0, 128), {{0, 0}, {1, 1}, {2, 2}}, 2);
-    p.restore();
-    drawDie(p, QRect(1, 8, 11, 11), QColor(192, 0, 0), Qt::white, {{0, 0}, {2, 0}, {0, 2}, {2, 2}}, 2);
+    auto die = [&p](QPoint at, const QColor &face, const QColor &pip, std::initializer_list<QPoint> pips) {
+        p.setPen(Qt::black);
+        p.setBrush(face);
+        p.drawRect(at.x(), at.y(), 11, 11);
+        for (const QPoint &g : pips)
+            p.fillRect(at.x() + 2 + 3 * g.x(), at.y() + 2 + 3 * g.y(), 2, 2, pip);
+    };
+    die({7, 1}, Qt::white, QColor(0, 0, 128), {{0, 0}, {1, 1}, {2, 2}});
+    die({1, 7}, QColor(192, 0, 0), Qt::white, {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}});
     p.end();
     return QPixmap::fromImage(image);
 }
@@ -66,21 +69,19 @@ QCursor handCursor()
         {18, 21}, {17, 23}, {16, 24}, {16, 27}, {6, 27},  {6, 25},  {1, 18},  {0, 16},
         {0, 14},  {1, 13},  {2, 13},  {2, 1},
     });
-    QImage shape(32, 32, QImage::Format_Mono);
-    QImage mask(32, 32, QImage::Format_Mono);
-    // In a cursor bitmap 1 is black; in the mask 1 is opaque.
-    shape.fill(0);
-    mask.fill(0);
+    QBitmap shape(32, 32);
+    QBitmap mask(32, 32);
+    // In a cursor bitmap color1 is black; in the mask color1 is opaque.
+    shape.fill(Qt::color0);
+    mask.fill(Qt::color0);
     {
         QPainter m(&mask);
-        m.setRenderHint(QPainter::Antialiasing, false);
         m.setPen(Qt::color1);
         m.setBrush(Qt::color1);
         m.drawPolygon(outline);
     }
     {
         QPainter s(&shape);
-        s.setRenderHint(QPainter::Antialiasing, false);
         s.setPen(Qt::color1);
         s.setBrush(Qt::NoBrush);
         s.drawPolygon(outline);
@@ -90,7 +91,7 @@ QCursor handCursor()
         s.drawLine(14, 9, 14, 13);
         s.drawLine(6, 25, 16, 25);
     }
-    return QCursor(QBitmap::fromImage(shape), QBitmap::fromImage(mask), 4, 0);
+    return QCursor(shape, mask, 4, 0);
 }
 
 } // namespace
