@@ -311,7 +311,9 @@ void backStd1(QPainter &g, const QRectF &r)
     g.drawRect(r.adjusted(3, 3, -3, -3));
     g.setBrush(QColor(170, 20, 30));
     g.drawEllipse(r.center(), 11, 11);
-    drawPip(g, 3, r.center(), 11, false);
+    g.setPen(Qt::NoPen);
+    g.setBrush(QColor(250, 230, 230));
+    g.drawPath(suitPath(3, 11).translated(r.center()));
 }
 
 void backStd2(QPainter &g, const QRectF &r)
