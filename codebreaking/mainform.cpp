@@ -180,10 +180,8 @@ void TMainForm::buildBoard()
                    QRect(182, 153, 40, 16), QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
     lTurno = label(board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16),
                    QColor(0, 0, 128), Qt::AlignRight);
-    lTurno->setAccessibleName(QStringLiteral("Line"));
     time = label(board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16),
                  QColor(0, 0, 128), Qt::AlignRight);
-    time->setAccessibleName(QStringLiteral("Seconds"));
     time->setToolTip(QStringLiteral("Seconds since the game started"));
 }
 
@@ -345,9 +343,29 @@ void TMainForm::MarkLine(int line, TColor color)
         m_markers[line - 1]->SetButtonColor(color);
 }
 
-void TMainForm::showCount(QLabel *label, const QString &text)
+void TMainForm::showCounts(int line, const QString &correct, const QString &misplaced)
 {
-    label->setText(text);
+    QLabel *n = m_correct[line - 1], *b = m_misplaced[line - 1];
+    n->setText(correct);
+    b->setText(misplaced);
+    // Read out as words: "?" means the line has not been checked.
+    const auto said = [](const QString &text) {
+        return text == QLatin1String("?") ? QStringLiteral("not checked") : text;
+    };
+    n->setAccessibleName(QStringLiteral("Line %1 correctly placed: %2").arg(line).arg(said(correct)));
+    b->setAccessibleName(QStringLiteral("Line %1 incorrectly placed: %2").arg(line).arg(said(misplaced)));
+}
+
+void TMainForm::showLine(int line)
+{
+    lTurno->setText(QString::number(line));
+    lTurno->setAccessibleName(QStringLiteral("Line %1").arg(line));
+}
+
+void TMainForm::showSeconds(int seconds)
+{
+    time->setText(QString::number(seconds));
+    time->setAccessibleName(QStringLiteral("%1 seconds").arg(seconds));
 }
 
 void TMainForm::StartNewGame()
@@ -357,8 +375,8 @@ void TMainForm::StartNewGame()
     ClearLineMarks();
     MarkLine(1, clBlue);
     Secretcode1->setEnabled(true);
-    lTurno->setText(QStringLiteral("1"));
-    time->setText(QStringLiteral("0"));
+    showLine(1);
+    showSeconds(0);
     Button1->setEnabled(false);
     Button2->setEnabled(false);
     Timer1->start();
@@ -367,12 +385,8 @@ void TMainForm::StartNewGame()
             h->SetColor(clBtnFace);
     for (TPegShape *s : m_code)
         s->SetColor(clBtnFace);
-    for (int line = 0; line < LineCount; ++line) {
-        showCount(m_correct[line], QStringLiteral("?"));
-        showCount(m_misplaced[line], QStringLiteral("?"));
-        m_correct[line]->setAccessibleName(QStringLiteral("Line %1 correctly placed").arg(line + 1));
-        m_misplaced[line]->setAccessibleName(QStringLiteral("Line %1 incorrectly placed").arg(line + 1));
-    }
+    for (int line = 1; line <= LineCount; ++line)
+        showCounts(line, QStringLiteral("?"), QStringLiteral("?"));
     for (const auto &line : m_holes)
         line[3]->setVisible(!three);
     s4->setVisible(!three);
@@ -422,12 +436,7 @@ void TMainForm::Button1Click()
     for (int col = 1; col <= 4; ++col)
         guess[col - 1] = pegFromTColor(hole(line, col)->Color());
     const CheckResult r = Game.Check(guess, Stats);
-    showCount(m_correct[line - 1], QString::number(r.score.CorrectCount));
-    showCount(m_misplaced[line - 1], QString::number(r.score.MisplacedCount));
-    m_correct[line - 1]->setAccessibleName(
-        QStringLiteral("Line %1 correctly placed: %2").arg(line).arg(r.score.CorrectCount));
-    m_misplaced[line - 1]->setAccessibleName(
-        QStringLiteral("Line %1 incorrectly placed: %2").arg(line).arg(r.score.MisplacedCount));
+    showCounts(line, QString::number(r.score.CorrectCount), QString::number(r.score.MisplacedCount));
     if (r.outcome != CheckOutcome::NextLine) {
         Secretcode1->setEnabled(false);
         Timer1->stop();
@@ -452,7 +461,7 @@ void TMainForm::Button1Click()
         MarkLine(Game.Line, clBlue);
         break;
     }
-    lTurno->setText(QString::number(Game.Line));
+    showLine(Game.Line);
     Button1->setEnabled(false);
 }
 
@@ -480,7 +489,7 @@ void TMainForm::Secretcode1Click()
 void TMainForm::Timer1Timer()
 {
     Game.Tick();
-    time->setText(QString::number(Game.Seconds));
+    showSeconds(Game.Seconds);
 }
 
 void TMainForm::New1Click(QObject *Sender)

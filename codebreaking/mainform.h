@@ -106,7 +106,9 @@ private:
     void playSound(const QString &file);
     void revealCode();
     void updateCheck();
-    void showCount(QLabel *label, const QString &text);
+    void showCounts(int line, const QString &correct, const QString &misplaced);
+    void showLine(int line);
+    void showSeconds(int seconds);
     TPegShape *findPeg(const QString &name) const;
 
     platform::Platform &m_platform;

@@ -123,6 +123,9 @@ private slots:
         QCOMPARE(b->hole(1, 1)->accessibleName(), QStringLiteral("Line 1, column 1: empty"));
         QCOMPARE(b->rosso->accessibleName(), QStringLiteral("Palette peg: red"));
         QCOMPARE(b->marker(1)->accessibleName(), QStringLiteral("Line 1 marker: blue"));
+        QCOMPARE(b->correctLabel(1)->accessibleName(), QStringLiteral("Line 1 correctly placed: not checked"));
+        QCOMPARE(b->lTurno->accessibleName(), QStringLiteral("Line 1"));
+        QCOMPARE(b->time->accessibleName(), QStringLiteral("0 seconds"));
         QVERIFY(b.fake.messages.shown.empty());
     }
 
