@@ -48,6 +48,8 @@ void setTextColor(QWidget *w, TColor color)
     const QColor c = toQColor(color);
     pal.setColor(QPalette::Active, QPalette::WindowText, c);
     pal.setColor(QPalette::Inactive, QPalette::WindowText, c);
+    pal.setColor(QPalette::Active, QPalette::ButtonText, c);
+    pal.setColor(QPalette::Inactive, QPalette::ButtonText, c);
     w->setPalette(pal);
 }
 

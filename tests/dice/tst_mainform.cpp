@@ -194,6 +194,12 @@ private slots:
         QCOMPARE(f.LsubTotale->text(), QStringLiteral("16"));
         QCOMPARE(f.Label17->text(), QStringLiteral("Bonus (-47)"));
         QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("46"));
+
+        // From the keyboard: Space on a category that has the focus.
+        g.roll({1, 1, 2, 2, 2});
+        f.xfull->setFocus();
+        QTest::keyClick(f.xfull, Qt::Key_Space);
+        QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("71"));
     }
 
     void aWholeGameToItsEnd()
