@@ -148,8 +148,10 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
         event->ignore();
         return;
     }
-    // Keys that type no character are the edit's own.
+    // Backspace passes the filter unchanged; Delete types no character.
     if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+        if (key == Qt::Key_Backspace)
+            emit OnKeyPress(QChar(8));
         QLineEdit::keyPressEvent(event);
         return;
     }
@@ -167,6 +169,7 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
     }
     for (const QChar c : typed) {
         const QChar accepted = FilterKey(c);
+        emit OnKeyPress(accepted);
         if (accepted.isNull())
             continue;
         if (typed.size() == 1 && accepted == c) {

@@ -52,6 +52,8 @@ public:
 
 signals:
     void OnChange();
+    // Each typed character after the filter; a refused one comes as QChar::Null.
+    void OnKeyPress(QChar key);
     void OnEnter();
     void OnExit();
 

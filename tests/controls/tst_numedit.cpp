@@ -224,9 +224,12 @@ private slots:
         type(&e, QLatin1Char('4'));
         QCOMPARE(e.text(), QStringLiteral("-31.25"));  // no digit before the minus
 
+        QList<QChar> seen;
+        connect(&e, &TNumEdit::OnKeyPress, [&](QChar k) { seen << k; });
         for (const QChar c : {QChar(' '), QChar('a'), QChar('+'), QChar('e'), QChar(3), QChar(22), QChar(24)})
             type(&e, c);
         QCOMPARE(e.text(), QStringLiteral("-31.25"));
+        QCOMPARE(seen, QList<QChar>(7, QChar::Null)); // still announced, as nothing
         e.setCursorPosition(6);
         type(&e, QChar(8));
         QCOMPARE(e.text(), QStringLiteral("-31.2"));
