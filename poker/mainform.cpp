@@ -461,10 +461,14 @@ void TMainForm::DealButtonClick()
         cpEdit->setEnabled(false);
         cwLabel->hide();
         setBetButtonsEnabled(false);
+        bool turned = false;
         for (TCard *card : table)
-            if (!card->ShowDeck())
+            if (!card->ShowDeck()) {
                 card->SetShowDeck(true);
-        pause();
+                turned = true;
+            }
+        if (turned)
+            pause();
         Hand hand;
         DealHand(hand, m_platform.random);
         for (int i = 0; i < HandSize; ++i)
