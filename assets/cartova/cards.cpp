@@ -261,10 +261,37 @@ void drawCourtHalf(QPainter &g, int suit, int value)
         g.drawChord(QRectF(cx - 7.5, 16, 15, 12), 0, 180 * 16);
         g.setBrush(Gold);
         QPainterPath feather;
-        feather.moveTo(cx + 5, 21);
-        feather.quadTo(cx + 14, 16, cx + 15, 11);
-        feather.quadTo(cx + 9, 14, cx + 4, 20);
+        feather.moveTo(cx - 5, 20);
+        feather.quadTo(cx - 9, 14, cx - 6, 11);
+        feather.quadTo(cx - 5, 15, cx - 3, 18);
         g.drawPath(feather);
+    }
+    // What each holds at the shoulder: a sword, a flower, a halberd.
+    g.setPen(QPen(Ink, 0.7));
+    if (value == 13) {
+        g.setBrush(QColor(210, 215, 225));
+        g.drawRect(QRectF(cx + 12, 17, 2, 22));
+        g.setBrush(Gold);
+        g.drawRect(QRectF(cx + 9.5, 37, 7, 2));
+    } else if (value == 12) {
+        g.setPen(QPen(QColor(30, 120, 40), 1.0));
+        g.drawLine(QPointF(cx + 13, 38), QPointF(cx + 14, 24));
+        g.setPen(QPen(Ink, 0.5));
+        g.setBrush(QColor(230, 60, 90));
+        g.drawEllipse(QPointF(cx + 14, 22.5), 2.8, 2.8);
+        g.setBrush(Gold);
+        g.drawEllipse(QPointF(cx + 14, 22.5), 1.0, 1.0);
+    } else {
+        g.setPen(QPen(QColor(120, 75, 30), 1.2));
+        g.drawLine(QPointF(cx + 14, 44), QPointF(cx + 14, 18));
+        g.setPen(QPen(Ink, 0.5));
+        g.setBrush(QColor(210, 215, 225));
+        QPainterPath blade;
+        blade.moveTo(cx + 14, 15);
+        blade.lineTo(cx + 18, 20);
+        blade.lineTo(cx + 14, 23);
+        blade.closeSubpath();
+        g.drawPath(blade);
     }
     // The suit beside the figure.
     drawPip(g, suit, QPointF(cx - 13, 20), 7, false);
