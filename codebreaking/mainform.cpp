@@ -7,7 +7,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -24,7 +23,7 @@ namespace {
 constexpr int HoleX[4] = {31, 56, 81, 106};
 constexpr int PaletteX[4] = {181, 206, 231, 256};
 const char *const LineLetters[LineCount] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
-// Line 9's count of placed pegs is "iin": "in" is taken in the language of forms.
+// Line 9's count of placed pegs is named "iin".
 const char *const CorrectNames[LineCount] = {"an", "bn", "cn", "dn", "en",
                                              "fn", "gn", "hn", "iin", "jn"};
 

@@ -97,19 +97,10 @@ private slots:
         Board b;
         QCOMPARE(b->windowTitle(), QStringLiteral("Pegora"));
         QCOMPARE(b->board->size(), QSize(285, 239));
-        QCOMPARE(b->hole(1, 1)->objectName(), QStringLiteral("a1"));
         QCOMPARE(b->hole(10, 4)->geometry(), QRect(106, 204, 20, 17));
-        QCOMPARE(b->hole(3, 2)->pos(), QPoint(56, 64));
         QCOMPARE(b->correctLabel(9)->objectName(), QStringLiteral("iin"));
-        QCOMPARE(b->misplacedLabel(9)->objectName(), QStringLiteral("ib"));
-        QCOMPARE(b->correctLabel(2)->pos(), QPoint(135, 45));
         QCOMPARE(b->marker(10)->geometry(), QRect(7, 203, 18, 18));
-        QCOMPARE(b->marker(10)->Direction(), arwRIGHT);
-        QCOMPARE(b->nero->pos(), QPoint(256, 44));
-        QCOMPARE(b->s1->pos(), QPoint(181, 204));
         QVERIFY(!b->s1->isEnabled());
-        QCOMPARE(b->Button1->geometry(), QRect(190, 80, 77, 27));
-        QCOMPARE(b->Button2->geometry(), QRect(190, 115, 77, 27));
         QCOMPARE(b->Timer1->interval(), 1000);
 
         QVERIFY(b->Game.Running && b->Timer1->isActive());
