@@ -454,6 +454,8 @@ void TMainForm::DealButtonClick()
     // takes, whatever the edit's last text change left in Bet.
     Bet = std::clamp<std::int32_t>(std::int32_t(std::floor(typed)), 1, Credits);
 
+    // Disabling the focused button hands the focus on; it comes back after the deal.
+    const bool dealHadFocus = DealButton->hasFocus();
     DealButton->setEnabled(false);
     const auto table = cards();
     if (NextDeal == 1) {
@@ -500,6 +502,8 @@ void TMainForm::DealButtonClick()
     else
         endOfHandReset();
     DealButton->setEnabled(true);
+    if (dealHadFocus)
+        DealButton->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::endOfHandReset()

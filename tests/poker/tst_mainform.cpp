@@ -366,6 +366,12 @@ private slots:
         t->show();
         QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(t->DealButton));
+        t->cpEdit->SetValue(3);
+        QTest::keyClick(t->DealButton, Qt::Key_Return);
+        QCOMPARE(t->NextDeal, 2);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(t->DealButton)); // kept through the deal
+        t->New1Click();
+        t.fake.sound.played.clear();
         t->cpEdit->setFocus();
         QTest::keyClicks(t->cpEdit, QStringLiteral("7"));
         QCOMPARE(t->Bet, 7);
