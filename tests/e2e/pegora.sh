@@ -1,6 +1,6 @@
 # Pegora starts, shows its board and ends cleanly when its window is closed.
-# With xdotool and ImageMagick at hand, a peg line is also played for real:
-# four pegs dragged from the palette onto line 1, then Check.
+# With xdotool and ImageMagick at hand, a line is also played for real: four
+# pegs dragged from the palette onto line 1, Check, then Game > Exit.
 . "$(dirname "$0")/common.sh"
 out=$("$XWIN" --title Pegora --close --timeout 20000 -- "$BUILD/codebreaking/Pegora") || fail "xwin: $out"
 echo "$out"
@@ -8,42 +8,54 @@ grep -q '^exit=0' <<<"$out" || fail "Pegora did not end cleanly"
 
 command -v xdotool >/dev/null && command -v convert >/dev/null || { echo "no xdotool/convert: play skipped"; exit 0; }
 
-"$XWIN" --title Pegora --close --timeout 20000 --hold 6000 --shot "$WORK/board.png" \
-  -- "$BUILD/codebreaking/Pegora" >"$WORK/play.out" 2>&1 &
-probe=$!
+"$BUILD/codebreaking/Pegora" >"$WORK/play.log" 2>&1 &
+game=$!
 win=
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
   win=$(xdotool search --onlyvisible --name '^Pegora$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
   sleep 0.1
 done
 [ -n "$win" ] || fail "no Pegora window to play on"
-sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$win")"
-# The board starts under the menu bar: find it from the window's height.
-top=$((Y + HEIGHT - 239))
+top=$((Y + HEIGHT - 239)) # the board lies under the menu bar
 at() { echo $((X + $1)) $((top + $2)); }
+pixel() {
+  import -window root "$WORK/shot.png" 2>/dev/null
+  convert "$WORK/shot.png" -crop 1x1+$1+$2 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+# Waits until the board pixel at x y shows the colour; the program may be slow.
+await() {
+  for _ in $(seq 1 40); do [ "$(pixel $(at $1 $2))" = "$3" ] && return 0; sleep 0.1; done
+  return 1
+}
 drag() {
   xdotool mousemove $1 $2 mousedown 1; sleep 0.1
   xdotool mousemove $(($1 + 6)) $(($2 + 6)); sleep 0.1
   xdotool mousemove $3 $4; sleep 0.15
   xdotool mousemove $(($3 + 1)) $4; sleep 0.15
-  xdotool mouseup 1; sleep 0.2
+  xdotool mouseup 1
 }
+await 216 32 "#FF0000" || fail "the palette is not drawn"
 # red, yellow, green, black into a1..a4
-drag $(at 216 32) $(at 41 32)
-drag $(at 241 32) $(at 66 32)
-drag $(at 266 32) $(at 91 32)
-drag $(at 266 52) $(at 116 32)
+for peg in "216 32 41 #FF0000" "241 32 66 #FFFF00" "266 32 91 #008000" "266 52 116 #000000"; do
+  read -r px py hx colour <<<"$peg"
+  drag $(at $px $py) $(at $hx 32)
+  await $hx 32 "$colour" || fail "the peg at $px,$py did not land in the hole at $hx"
+done
 xdotool mousemove $(at 228 93) click 1
-wait $probe || fail "xwin: $(cat "$WORK/play.out")"
-cat "$WORK/play.out"
-grep -q '^exit=0' "$WORK/play.out" || fail "Pegora did not end cleanly after a line"
-pixel() { convert "$WORK/board.png" -crop 1x1+$1+$2 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1; }
-read -r x y < <(at 41 32);  [ "$(pixel $x $y)" = "#FF0000" ] || fail "a1 is $(pixel $x $y), not red"
-read -r x y < <(at 116 32); [ "$(pixel $x $y)" = "#000000" ] || fail "a4 is $(pixel $x $y), not black"
-# After Check the blue marker has moved to line 2 (or, once in 4096 games,
-# line 1 has won and its marker is red).
-read -r x y < <(at 14 52); m2=$(pixel $x $y)
-read -r x y < <(at 14 32); m1=$(pixel $x $y)
+# The blue marker moves to line 2 (or, once in 4096 games, line 1 has won and
+# its marker is red).
+for _ in $(seq 1 40); do
+  m2=$(pixel $(at 14 52)); m1=$(pixel $(at 14 32))
+  [ "$m2" = "#0000FF" ] || [ "$m1" = "#FF0000" ] && break
+  sleep 0.1
+done
 [ "$m2" = "#0000FF" ] || [ "$m1" = "#FF0000" ] || fail "markers after Check: line 1 $m1, line 2 $m2"
-echo "played a line: pegs dropped, checked, marker on line 2"
+echo "played a line: pegs dropped, checked, marker moved"
+# Game > Exit, as a user leaves: the menu's own accelerator once it is open.
+xdotool mousemove $(at 15 -9) click 1; sleep 0.3
+xdotool key e
+for _ in $(seq 1 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+kill -0 $game 2>/dev/null && { kill $game; fail "Game > Exit did not end Pegora"; }
+wait $game || fail "Pegora ended with $?: $(cat "$WORK/play.log")"
+echo "left by Game > Exit"
