@@ -116,6 +116,22 @@ private slots:
         QCOMPARE(card.size(), QSize(71, 96));
         const QImage shown = card.grab().toImage();
         QCOMPARE(shown.pixel(0, 0), QColor(128, 0, 0).rgb());
+
+        // Every write paints before it returns, an unchanged value too.
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        card.installEventFilter(&counter);
+        card.SetValue(card.Value());
+        card.SetSuit(TCardSuit::Clubs);
+        card.SetDeckType(TDecks::Robot);
+        card.Flip();
+        QCOMPARE(counter.paints, 4);
     }
 
     void pickRandomDrawsSuitThenValue()
