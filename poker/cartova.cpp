@@ -1,4 +1,3 @@
-#include "assets/cartova/cards.h"
 #include "platform/platform.h"
 #include "poker/mainform.h"
 
@@ -11,7 +10,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Cartova"));
     platform::Desktop desktop;
     poker::TMainForm form(desktop.platform());
-    cartova_assets::registerPictures();
     app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));
     form.show();
     return app.exec();

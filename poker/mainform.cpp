@@ -7,7 +7,6 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
