@@ -1,0 +1,61 @@
+#include "codebreaking/myabout.h"
+
+#include "assets/common/commonart.h"
+#include "controls/anim.h"
+#include "platform/resources.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace codebreaking {
+
+TAboutBox1::TAboutBox1(platform::Platform &platform, QWidget *parent) : TAboutBox(platform, parent)
+{
+    setObjectName(QStringLiteral("AboutBox1"));
+    setLabelText(Label1, QStringLiteral("Pegora"));
+    setLabelWidth(Label1, 99);
+    setLabelText(Label5, QStringLiteral("Version 2.3"));
+    setLabelText(Label8, QStringLiteral("Last modify: 3-7-96"));
+
+    Animated1 = new TAnimated(Panel1);
+    Animated1->setObjectName(QStringLiteral("Animated1"));
+    Animated1->setGeometry(17, 14, 32, 31);
+    Animated1->setAccessibleCaption(QStringLiteral("A peg dropping into its hole"));
+    Animated1->SetInterval(700);
+    Animated1->SetFrameCount(controls::art::PegDropFrames);
+    Animated1->SetFrame(3);
+    Animated1->SetPlay(true);
+    Animated1->SetReverse(false);
+    Panel1->setAccessibleName(QStringLiteral("A peg dropping into its hole"));
+    runTimerWhileShown(false);
+}
+
+void TAboutBox1::runTimerWhileShown(bool shown)
+{
+    QTimer *timer = Animated1->timer();
+    if (!timer)
+        return;
+    if (shown && !timer->isActive())
+        timer->start();
+    else if (!shown && timer->isActive())
+        timer->stop();
+}
+
+void TAboutBox1::showEvent(QShowEvent *event)
+{
+    // The strip is drawn the first time the box is opened, not at start-up.
+    if (Animated1->BitMap().isNull()) {
+        controls::art::registerPictures();
+        Animated1->SetBitMap(platform::resources::picture(QString::fromLatin1(controls::art::PegDropStrip)));
+    }
+    TAboutBox::showEvent(event);
+    runTimerWhileShown(true);
+}
+
+void TAboutBox1::hideEvent(QHideEvent *event)
+{
+    TAboutBox::hideEvent(event);
+    runTimerWhileShown(false);
+}
+
+} // namespace codebreaking

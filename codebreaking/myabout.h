@@ -1,0 +1,28 @@
+#pragma once
+
+#include "controls/about.h"
+
+class TAnimated;
+
+namespace codebreaking {
+
+// Pegora's About box: a peg dropping into its hole, over and over, while the
+// box is open.
+class TAboutBox1 : public TAboutBox {
+    Q_OBJECT
+public:
+    explicit TAboutBox1(platform::Platform &platform, QWidget *parent = nullptr);
+
+    TAnimated *Animated1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    // The frame timer runs only while the box is in sight, so a closed box
+    // never wakes the program.
+    void runTimerWhileShown(bool shown);
+};
+
+} // namespace codebreaking

@@ -1,0 +1,82 @@
+#include "poker/myabout.h"
+
+#include "assets/cartova/abouticon.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QMouseEvent>
+
+namespace poker {
+
+TImage::TImage(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+}
+
+void TImage::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+    event->accept();
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        m_pressed = false;
+    event->accept();
+    if (click)
+        emit Click();
+}
+
+void TImage::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click is not a click of its own.
+    event->accept();
+}
+
+TAboutBox1::TAboutBox1(platform::Platform &platform, QAction *Sound1, QWidget *parent)
+    : TAboutBox(platform, parent), m_sound1(Sound1)
+{
+    setObjectName(QStringLiteral("AboutBox1"));
+    setLabelText(Label1, QStringLiteral("Cartova"));
+    setLabelWidth(Label1, 119);
+    setLabelText(Label5, QStringLiteral("Version 1.1"));
+    setLabelText(Label8, QStringLiteral("Last modify: 11-8-98"));
+    setLabelWidth(Label8, 95);
+
+    Image1 = new TImage(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(5, 5, 56, 51);
+    const QString spoken = QStringLiteral("Cartova icon, click to hear the cards");
+    Image1->setAccessibleName(spoken);
+    Panel1->setAccessibleName(spoken);
+    connect(Image1, &TImage::Click, this, &TAboutBox1::Image1Click);
+    // With the keyboard on the frame, Space is the click on the icon.
+    connect(Panel1, &TAboutPanel::keyActivated, this, &TAboutBox1::Image1Click);
+}
+
+void TAboutBox1::Image1Click()
+{
+    if (!m_sound1 || !m_sound1->isChecked())
+        return;
+    if (!platformServices().sound.play(QStringLiteral("cards.wav"))) {
+        // No sound to be had: the option goes off for the rest of the run.
+        m_sound1->setChecked(false);
+        m_sound1->setEnabled(false);
+    }
+}
+
+void TAboutBox1::showEvent(QShowEvent *event)
+{
+    // The icon is drawn the first time the box is opened, not at start-up.
+    if (Image1->pixmap().isNull()) {
+        cartova_assets::registerAboutIcon();
+        Image1->setPixmap(platform::resources::picture(QString::fromLatin1(cartova_assets::AboutIcon)));
+    }
+    TAboutBox::showEvent(event);
+}
+
+} // namespace poker

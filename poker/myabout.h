@@ -1,0 +1,50 @@
+#pragma once
+
+#include "controls/about.h"
+
+#include <QLabel>
+#include <QPointer>
+
+class QAction;
+
+namespace poker {
+
+// A picture that says when it is clicked.
+class TImage : public QLabel {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget *parent = nullptr);
+
+signals:
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// Cartova's About box: the game's card icon, which deals a card sound when
+// clicked while the main window's Sound item is ticked.
+class TAboutBox1 : public TAboutBox {
+    Q_OBJECT
+public:
+    // Sound1 is the main window's Sound menu item; the box reads its tick
+    // and, when the sound cannot start, unticks and disables it.
+    TAboutBox1(platform::Platform &platform, QAction *Sound1, QWidget *parent = nullptr);
+
+    void Image1Click();
+
+    TImage *Image1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QPointer<QAction> m_sound1;
+};
+
+} // namespace poker
