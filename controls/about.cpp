@@ -205,7 +205,6 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     URLLabel1->SetLabelType(hmMAIL);
     URLLabel1->SetFont(link, clBlue);
     URLLabel1->SetCaption(QString::fromUtf16(about::MailAddress));
-    URLLabel1->move(51, 189);
     Label6->setBuddy(URLLabel1);
 
     Label7 = makeLabel(this, "Label7", QStringLiteral("URL:"));
@@ -215,7 +214,13 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     URLLabel2->SetLabelType(hmHTTP);
     URLLabel2->SetFont(link, clBlue);
     URLLabel2->SetCaption(QString::fromUtf16(about::WebAddress));
-    URLLabel2->move(51, 208);
+    Label7->setBuddy(URLLabel2);
+
+    // The links keep the captions' gap before them, whatever the font.
+    const int captions = std::max(Label6->sizeHint().width(), Label7->sizeHint().width());
+    const int linkLeft = std::max(51, 13 + captions + 7);
+    URLLabel1->move(linkLeft, 189);
+    URLLabel2->move(linkLeft, 208);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

@@ -94,12 +94,12 @@ QImage drawAboutIcon()
     }
     g.setClipping(false);
 
-    // The ace of hearts.
+    // The ace of hearts, its corner in sight beside the front card.
     card(g, 7, 5, 16, 23, White);
     letterA(g, 9, 7, Red);
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(Red));
-    g.drawPath(heart(15.5, 17.5, 4.5));
+    g.drawPath(heart(10.5, 16, 2.5));
 
     // The ace of spades in front, with a grey shadow on its right.
     g.setPen(QColor(Gray));
