@@ -1,5 +1,6 @@
 #include "platform/platform.h"
 #include "poker/mainform.h"
+#include "poker/payoffs.h"
 
 #include <QApplication>
 
@@ -10,6 +11,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Cartova"));
     platform::Desktop desktop;
     poker::TMainForm form(desktop.platform());
+    poker::TPayoffsForm payoffs(&form);
+    form.setPayoffsForm(&payoffs);
     app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));
     form.show();
     return app.exec();

@@ -1,6 +1,7 @@
 #include "poker/mainform.h"
 
 #include "assets/cartova/cards.h"
+#include "poker/payoffs.h"
 #include "controls/numedit.h"
 
 #include <QAction>
@@ -80,33 +81,29 @@ void TMainForm::buildMenus()
         Sound1Click();
     });
 
-    // The deck and the table colour are chosen here once the game keeps
-    // them; until then the marks stay on the backs and colour in use.
     DeckMenu1 = Options1->addMenu(QStringLiteral("&Deck"));
     auto *decks = new QActionGroup(this);
-    Beach1 = DeckMenu1->addAction(QStringLiteral("&Beach"));
-    MFishes1 = DeckMenu1->addAction(QStringLiteral("&Fishes"));
-    Standard11 = DeckMenu1->addAction(QStringLiteral("Standard &1"));
-    Standard21 = DeckMenu1->addAction(QStringLiteral("Standard &2"));
+    Beach1 = DeckMenu1->addAction(QStringLiteral("&Beach"), this, &TMainForm::Beach1Click);
+    MFishes1 = DeckMenu1->addAction(QStringLiteral("&Fishes"), this, &TMainForm::MFishes1Click);
+    Standard11 = DeckMenu1->addAction(QStringLiteral("Standard &1"), this, &TMainForm::Standard11Click);
+    Standard21 = DeckMenu1->addAction(QStringLiteral("Standard &2"), this, &TMainForm::Standard21Click);
     for (QAction *a : {Beach1, MFishes1, Standard11, Standard21}) {
         a->setCheckable(true);
         decks->addAction(a);
     }
     Beach1->setChecked(true);
-    connect(decks, &QActionGroup::triggered, this, [this] { Beach1->setChecked(true); });
 
     Background1 = Options1->addMenu(QStringLiteral("&Background"));
     auto *colours = new QActionGroup(this);
-    Green1 = Background1->addAction(QStringLiteral("&Green"));
-    Blue1 = Background1->addAction(QStringLiteral("&Blue"));
-    Red1 = Background1->addAction(QStringLiteral("&Red"));
-    Gray1 = Background1->addAction(QStringLiteral("&Gray"));
+    Green1 = Background1->addAction(QStringLiteral("&Green"), this, &TMainForm::Green1Click);
+    Blue1 = Background1->addAction(QStringLiteral("&Blue"), this, &TMainForm::Blue1Click);
+    Red1 = Background1->addAction(QStringLiteral("&Red"), this, &TMainForm::Red1Click);
+    Gray1 = Background1->addAction(QStringLiteral("&Gray"), this, &TMainForm::Gray1Click);
     for (QAction *a : {Green1, Blue1, Red1, Gray1}) {
         a->setCheckable(true);
         colours->addAction(a);
     }
     Green1->setChecked(true);
-    connect(colours, &QActionGroup::triggered, this, [this] { Green1->setChecked(true); });
 
     N3 = MainMenu1->addMenu(QStringLiteral("&?"));
     Payoffs1 = N3->addAction(QStringLiteral("&Payoffs"), this, &TMainForm::Payoffs1Click);
@@ -240,18 +237,61 @@ void TMainForm::buildTable()
 
 void TMainForm::FormCreate()
 {
+    m_settingsPath = cartovaSettingsPath();
+    QString error;
+    const CartovaOptions options = readOptions(m_settingsPath, &error);
+    if (!error.isEmpty())
+        m_platform.messages.show(this, platform::MsgIcon::Error,
+                                 error + QStringLiteral("\n\nThe game starts with its usual options."),
+                                 platform::Ok);
+    Sound1->setChecked(options.sound);
+    switch (options.deck.value_or(DeckChoice::Beach)) {
+    case DeckChoice::Std1: Standard11Click(); break;
+    case DeckChoice::Std2: Standard21Click(); break;
+    case DeckChoice::Fishes: MFishes1Click(); break;
+    case DeckChoice::Beach: Beach1Click(); break;
+    }
+    switch (options.table) {
+    case TableChoice::Green: Green1Click(); break;
+    case TableChoice::Blue: Blue1Click(); break;
+    case TableChoice::Red: Red1Click(); break;
+    case TableChoice::Gray: Gray1Click(); break;
+    }
     m_platform.random.randomize();
     New1Click();
 }
 
+CartovaOptions TMainForm::currentOptions() const
+{
+    CartovaOptions options;
+    options.sound = Sound1->isChecked();
+    options.deck = Standard11->isChecked()  ? std::optional(DeckChoice::Std1)
+                   : Standard21->isChecked() ? std::optional(DeckChoice::Std2)
+                   : MFishes1->isChecked()   ? std::optional(DeckChoice::Fishes)
+                   : Beach1->isChecked()     ? std::optional(DeckChoice::Beach)
+                                             : std::nullopt;
+    options.table = Green1->isChecked() ? TableChoice::Green
+                    : Blue1->isChecked() ? TableChoice::Blue
+                    : Red1->isChecked()  ? TableChoice::Red
+                                         : TableChoice::Gray;
+    return options;
+}
+
 void TMainForm::FormClose()
 {
-    // Nothing is kept between runs yet.
+    QString error;
+    if (!writeOptions(m_settingsPath, currentOptions(), &error))
+        m_platform.messages.show(this, platform::MsgIcon::Error,
+                                 error + QStringLiteral("\n\nThe options of this game were not kept."),
+                                 platform::Ok);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    FormClose();
+    // A player who stopped at the end of a game leaves the settings as
+    // they were, however the window then goes.
+    if (!m_terminated)
+        FormClose();
     event->accept();
 }
 
@@ -342,7 +382,77 @@ void TMainForm::About1Click()
 
 void TMainForm::Payoffs1Click()
 {
-    // The payoff table's dialog comes with the game's settings.
+    if (m_payoffsForm)
+        m_platform.messages.exec(*m_payoffsForm);
+}
+
+// --- deck and table colour ---
+
+void TMainForm::setDeck(TDecks deck)
+{
+    for (TCard *card : cards())
+        card->SetDeckType(deck);
+}
+
+void TMainForm::Beach1Click()
+{
+    Beach1->setChecked(true);
+    setDeck(TDecks::Beach);
+}
+
+void TMainForm::MFishes1Click()
+{
+    MFishes1->setChecked(true);
+    setDeck(TDecks::Fishes1);
+}
+
+void TMainForm::Standard11Click()
+{
+    Standard11->setChecked(true);
+    setDeck(TDecks::Standard1);
+}
+
+void TMainForm::Standard21Click()
+{
+    Standard21->setChecked(true);
+    setDeck(TDecks::Standard2);
+}
+
+QColor TMainForm::tableColour() const
+{
+    return table->palette().color(QPalette::Window);
+}
+
+void TMainForm::setTableColour(const QColor &colour)
+{
+    QPalette p = table->palette();
+    p.setColor(QPalette::Window, colour);
+    table->setPalette(p);
+    table->update(); // the cards' corners follow on their next paint
+}
+
+void TMainForm::Green1Click()
+{
+    setTableColour(poker::tableColour(TableChoice::Green));
+    Green1->setChecked(true);
+}
+
+void TMainForm::Blue1Click()
+{
+    setTableColour(poker::tableColour(TableChoice::Blue));
+    Blue1->setChecked(true);
+}
+
+void TMainForm::Red1Click()
+{
+    setTableColour(poker::tableColour(TableChoice::Red));
+    Red1->setChecked(true);
+}
+
+void TMainForm::Gray1Click()
+{
+    setTableColour(poker::tableColour(TableChoice::Gray));
+    Gray1->setChecked(true);
 }
 
 // --- the bet ---
@@ -564,8 +674,10 @@ void TMainForm::CalculatePoints()
             New1Click();
             NextDeal = 2;
         } else {
+            // exit, not quit: quit closes the window first, and its close
+            // handler would save the settings.
             m_terminated = true;
-            QCoreApplication::quit();
+            QCoreApplication::exit(0);
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "poker/card.h"
+#include "poker/settings.h"
 
 #include <QMainWindow>
 
@@ -20,6 +21,8 @@ class QToolButton;
 class TNumEdit;
 
 namespace poker {
+
+class TPayoffsForm;
 
 // The playing table: credits, bet, the two deals of each hand and the
 // settlement.
@@ -62,6 +65,25 @@ public:
     void PlayCards();
     void PlayGreat();
     void PlayClick();
+
+    // Deck and Background menus.
+    void Beach1Click();
+    void MFishes1Click();
+    void Standard11Click();
+    void Standard21Click();
+    void Green1Click();
+    void Blue1Click();
+    void Red1Click();
+    void Gray1Click();
+
+    // The payoffs dialog, created once at start-up after this window.
+    void setPayoffsForm(TPayoffsForm *form) { m_payoffsForm = form; }
+    // The colour of the table the cards lie on.
+    QColor tableColour() const;
+    // Where the options are kept, as found at start-up.
+    QString settingsPath() const { return m_settingsPath; }
+    // The options as the menus stand, as they are written at close.
+    CartovaOptions currentOptions() const;
 
     // How long the turned-down cards stay in sight before the new ones
     // arrive, in milliseconds (0 in tests).
@@ -110,11 +132,15 @@ private:
     void endOfHandReset();
     void pause();
     Hand handOnTable() const;
+    void setDeck(TDecks deck);
+    void setTableColour(const QColor &colour);
 
     platform::Platform &m_platform;
     int m_dealPauseMs = 160;
     bool m_terminated = false;
     bool m_centred = false;
+    QString m_settingsPath;
+    TPayoffsForm *m_payoffsForm = nullptr;
 };
 
 } // namespace poker

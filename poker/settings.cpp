@@ -1,0 +1,133 @@
+#include "poker/settings.h"
+
+#include "platform/inifile.h"
+
+namespace poker {
+
+namespace {
+
+const QString Options = QStringLiteral("Options");
+const QString SoundKey = QStringLiteral("Sound");
+const QString DeckKey = QStringLiteral("Deck");
+const QString BackgroundKey = QStringLiteral("Background");
+
+} // namespace
+
+DeckChoice deckFromText(const QString &text)
+{
+    if (text == QLatin1String("Std1"))
+        return DeckChoice::Std1;
+    if (text == QLatin1String("Std2"))
+        return DeckChoice::Std2;
+    if (text == QLatin1String("Fishes"))
+        return DeckChoice::Fishes;
+    return DeckChoice::Beach;
+}
+
+QString deckText(DeckChoice deck)
+{
+    switch (deck) {
+    case DeckChoice::Std1: return QStringLiteral("Std1");
+    case DeckChoice::Std2: return QStringLiteral("Std2");
+    case DeckChoice::Fishes: return QStringLiteral("Fishes");
+    case DeckChoice::Beach: break;
+    }
+    return QStringLiteral("Beach");
+}
+
+TDecks deckType(DeckChoice deck)
+{
+    switch (deck) {
+    case DeckChoice::Std1: return TDecks::Standard1;
+    case DeckChoice::Std2: return TDecks::Standard2;
+    case DeckChoice::Fishes: return TDecks::Fishes1;
+    case DeckChoice::Beach: break;
+    }
+    return TDecks::Beach;
+}
+
+TableChoice tableFromText(const QString &text)
+{
+    if (text == QLatin1String("Green"))
+        return TableChoice::Green;
+    if (text == QLatin1String("Blue"))
+        return TableChoice::Blue;
+    if (text == QLatin1String("Red"))
+        return TableChoice::Red;
+    return TableChoice::Gray;
+}
+
+QString tableText(TableChoice table)
+{
+    switch (table) {
+    case TableChoice::Green: return QStringLiteral("Green");
+    case TableChoice::Blue: return QStringLiteral("Blue");
+    case TableChoice::Red: return QStringLiteral("Red");
+    case TableChoice::Gray: break;
+    }
+    return QStringLiteral("Gray");
+}
+
+QColor tableColour(TableChoice table)
+{
+    switch (table) {
+    case TableChoice::Green: return QColor(0, 128, 0);
+    case TableChoice::Blue: return QColor(0, 0, 128);
+    case TableChoice::Red: return QColor(128, 0, 0);
+    case TableChoice::Gray: break;
+    }
+    return QColor(128, 128, 128);
+}
+
+QString cartovaSettingsPath()
+{
+    QString ignored; // reported, if it matters, by the save at close
+    return platform::openSettingsFile(QLatin1String(SettingsFileName), &ignored);
+}
+
+CartovaOptions readOptions(const QString &path, QString *error)
+{
+    CartovaOptions options;
+    const platform::TIniFile ini(path);
+    if (!ini.errorString().isEmpty()) {
+        if (error)
+            *error = ini.errorString();
+        return options;
+    }
+    options.sound = ini.ReadBool(Options, SoundKey, true);
+    options.deck = deckFromText(ini.ReadString(Options, DeckKey, QStringLiteral("Beach")));
+    options.table = tableFromText(ini.ReadString(Options, BackgroundKey, QStringLiteral("Green")));
+    return options;
+}
+
+bool writeOptions(const QString &path, const CartovaOptions &options, QString *error)
+{
+    platform::TIniFile ini(path);
+    if (!ini.errorString().isEmpty()) {
+        // Writing now would put three keys in place of whatever the file holds.
+        if (error)
+            *error = ini.errorString();
+        return false;
+    }
+    const QString sound = options.sound ? QStringLiteral("1") : QStringLiteral("0");
+    const QString table = tableText(options.table);
+    auto holds = [&](const QString &key, const QString &value) {
+        return ini.ValueExists(Options, key) && ini.ReadString(Options, key, QString()) == value;
+    };
+    if (holds(SoundKey, sound) && (!options.deck || holds(DeckKey, deckText(*options.deck)))
+        && holds(BackgroundKey, table))
+        return true; // nothing to change, so a file kept read-only on purpose stays quiet
+
+    ini.WriteBool(Options, SoundKey, options.sound);
+    if (options.deck)
+        ini.WriteString(Options, DeckKey, deckText(*options.deck));
+    ini.WriteString(Options, BackgroundKey, table);
+    if (!ini.UpdateFile()) {
+        if (error)
+            *error = ini.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace poker
