@@ -377,7 +377,8 @@ void TMainForm::Exit1Click()
 
 void TMainForm::About1Click()
 {
-    // The game's About box comes with the shared About dialog.
+    if (m_aboutBox)
+        m_platform.messages.exec(*m_aboutBox);
 }
 
 void TMainForm::Payoffs1Click()

@@ -12,6 +12,7 @@
 class QAction;
 class QActionGroup;
 class QCheckBox;
+class QDialog;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -76,7 +77,9 @@ public:
     void Red1Click();
     void Gray1Click();
 
-    // The payoffs dialog, created once at start-up after this window.
+    // The About box and the payoffs dialog, created once at start-up after
+    // this window and shown by their menu items.
+    void setAboutBox(QDialog *box) { m_aboutBox = box; }
     void setPayoffsForm(TPayoffsForm *form) { m_payoffsForm = form; }
     // The colour of the table the cards lie on.
     QColor tableColour() const;
@@ -140,6 +143,7 @@ private:
     bool m_terminated = false;
     bool m_centred = false;
     QString m_settingsPath;
+    QDialog *m_aboutBox = nullptr;
     TPayoffsForm *m_payoffsForm = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/testing/fakeplatform.h"
 #include "poker/hand.h"
 #include "poker/mainform.h"
+#include "poker/myabout.h"
 #include "poker/payoffs.h"
 #include "tests/support/testregistry.h"
 
@@ -82,6 +83,12 @@ private slots:
         QCOMPARE(payoffs.result(), int(QDialog::Accepted));
         main.Payoffs1->trigger(); // created once and shown again
         QCOMPARE(fake.messages.dialogs.size(), 2);
+
+        TAboutBox1 about(fake.platform, main.Sound1, &main);
+        main.setAboutBox(&about);
+        fake.messages.onExec = {};
+        main.About1->trigger();
+        QCOMPARE(fake.messages.dialogs.last(), QStringLiteral("AboutBox1"));
     }
 };
 
