@@ -1,0 +1,202 @@
+#include "codebreaking/welcome.h"
+
+#include "assets/common/commonart.h"
+#include "controls/anim.h"
+#include "platform/platform.h"
+#include "platform/resources.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace codebreaking {
+
+namespace {
+
+constexpr int Margin = 8;
+constexpr int Gap = 6;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+
+QLabel *makeText(QWidget *parent, const char *name, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_platform(platform), m_welcomeFlag(welcomeFlag)
+{
+    setObjectName(QStringLiteral("WelcomeBox"));
+    setWindowTitle(QStringLiteral("Welcome"));
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    setSizeGripEnabled(false);
+
+    Animated1 = new TAnimated(this);
+    Animated1->setObjectName(QStringLiteral("Animated1"));
+    Animated1->setGeometry(Margin, Margin, 32, 31);
+    Animated1->setAccessibleCaption(QStringLiteral("A peg dropping into its hole"));
+    Animated1->SetInterval(700);
+    Animated1->SetFrameCount(controls::art::PegDropFrames);
+    Animated1->SetFrame(3);
+    Animated1->SetPlay(true);
+    Animated1->SetReverse(false);
+
+    Label1 = makeText(this, "Label1", QStringLiteral("Welcome to Pegora v2.3 !"));
+    QFont bold = small;
+    bold.setBold(true);
+    Label1->setFont(bold);
+    Label5 = makeText(this, "Label5",
+                      QStringLiteral("To win, you have to guess the secret color sequence the program choosed."));
+    Label2 = makeText(this, "Label2",
+                      QStringLiteral("To do so, simply drag and drop the colors in the left-side spaces and then "
+                                     "click on the Check button. The two numbers will tell you how many "
+                                     "correctly placed color and how many incorrectly placed there are."));
+    Label4 = makeText(this, "Label4",
+                      QStringLiteral("If you don't check Single Colors option there can be a sequence with a "
+                                     "color repeated more than one time."));
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Show this message when the program starts"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setAccessibleDescription(QStringLiteral("Whether this welcome comes back at every start"));
+
+    Button2 = new QPushButton(QStringLiteral("More..."), this);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setAccessibleDescription(QStringLiteral("Opens the rules in the help"));
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setDefault(true);
+
+    connect(Button1, &QPushButton::clicked, this, &TWelcomeBox::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TWelcomeBox::Button2Click);
+
+    // As read: the check box, then the buttons left to right.
+    setTabOrder(CheckBox1, Button2);
+    setTabOrder(Button2, Button1);
+
+    arrange();
+    runTimerWhileShown(false);
+}
+
+void TWelcomeBox::arrange()
+{
+    // The check box line does not wrap: with a wider font than the box was
+    // drawn for, the box widens to keep it whole.
+    const int clientWidth = std::max(ClientWidth, CheckBox1->sizeHint().width() + 2 * Margin);
+    const int textWidth = clientWidth - 2 * Margin;
+
+    // The heading beside the peg, level with its middle.
+    const int headLeft = Animated1->geometry().right() + 1 + Margin;
+    const int headWidth = clientWidth - Margin - headLeft;
+    const int headHeight = Label1->heightForWidth(headWidth);
+    Label1->setGeometry(headLeft, Animated1->y() + std::max(0, (Animated1->height() - headHeight) / 2),
+                        headWidth, headHeight);
+
+    // The sentences wrap within the box and take the height they need.
+    int y = std::max(Animated1->geometry().bottom(), Label1->geometry().bottom()) + 1 + Margin;
+    for (QLabel *text : {Label5, Label2, Label4}) {
+        const int h = text->heightForWidth(textWidth);
+        text->setGeometry(Margin, y, textWidth, h);
+        y += h + Gap;
+    }
+    const int textsEnd = y - Gap;
+
+    // The check box and the buttons keep to the bottom; a larger font makes
+    // the box taller rather than hide any text.
+    const int checkHeight = std::max(CheckBox1->sizeHint().height(), 17);
+    const int below = Margin + checkHeight + Margin + ButtonHeight + Margin;
+    const int clientHeight = std::max(ClientHeight, textsEnd + below);
+    const int checkTop = clientHeight - Margin - ButtonHeight - Margin - checkHeight;
+    CheckBox1->setGeometry(Margin, checkTop, textWidth, checkHeight);
+
+    const int buttonsLeft = (clientWidth - (2 * ButtonWidth + 2 * Margin)) / 2;
+    const int buttonsTop = clientHeight - Margin - ButtonHeight;
+    Button2->setGeometry(buttonsLeft, buttonsTop, ButtonWidth, ButtonHeight);
+    Button1->setGeometry(buttonsLeft + ButtonWidth + 2 * Margin, buttonsTop, ButtonWidth, ButtonHeight);
+
+    setFixedSize(clientWidth, clientHeight);
+}
+
+void TWelcomeBox::FormActivate()
+{
+    CheckBox1->setChecked(m_welcomeFlag);
+}
+
+void TWelcomeBox::Button1Click()
+{
+    m_welcomeFlag = CheckBox1->isChecked();
+    accept();
+}
+
+void TWelcomeBox::Button2Click()
+{
+    m_platform.help.showTopic(QStringLiteral("rules"));
+}
+
+void TWelcomeBox::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        // Holding up only the board lets the help window opened by "More..."
+        // take the mouse and keys; with no board to hold up, everything waits.
+        setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
+        // In the middle of the screen, whether the board is shown yet or not.
+        QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QDialog::setVisible(visible);
+}
+
+void TWelcomeBox::showEvent(QShowEvent *event)
+{
+    // The strip is drawn the first time the box is opened, not at start-up.
+    if (Animated1->BitMap().isNull()) {
+        controls::art::registerPictures();
+        Animated1->SetBitMap(platform::resources::picture(QString::fromLatin1(controls::art::PegDropStrip)));
+    }
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        // Shown anew, not merely brought back from another desktop: the
+        // check box starts from the flag, and the keyboard from OK.
+        FormActivate();
+        Button1->setFocus(Qt::OtherFocusReason);
+    }
+    runTimerWhileShown(true);
+}
+
+void TWelcomeBox::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    runTimerWhileShown(false);
+}
+
+void TWelcomeBox::runTimerWhileShown(bool shown)
+{
+    QTimer *timer = Animated1->timer();
+    if (!timer)
+        return;
+    if (shown && !timer->isActive())
+        timer->start();
+    else if (!shown && timer->isActive())
+        timer->stop();
+}
+
+} // namespace codebreaking
