@@ -1,6 +1,7 @@
 #include "codebreaking/mainform.h"
 
 #include "assets/pegora/pegoraart.h"
+#include "codebreaking/settings.h"
 #include "platform/resources.h"
 
 #include <QAction>
@@ -270,7 +271,7 @@ void TMainForm::FormCreate()
 {
     // The drag cursor "MyCur" is taken by every peg when a drag starts, and
     // drawn then for the first time.
-    // The settings file (options, best players, totals) is read here once it is kept.
+    loadSettings();
     StartNewGame();
     // The welcome dialog is made here and, with WelcomeFlag on, shown at once
     // once it exists (dialogs.showWelcome).
@@ -278,7 +279,42 @@ void TMainForm::FormCreate()
 
 void TMainForm::FormClose()
 {
-    // The settings file is written here once it is kept.
+    saveSettings();
+}
+
+void TMainForm::loadSettings()
+{
+    const SettingsLoad load = LoadSettings();
+    m_settingsPath = load.path;
+    m_keepSettingsFile = load.keepFile;
+    const PegoraSettings &s = load.values;
+    Records = s.Best;
+    Stats = s.Stats;
+    Sound1->setChecked(s.Sound);
+    sc1->setChecked(s.Single);
+    (s.ThreeColors ? tc1 : NormalGame1)->setChecked(true);
+    WelcomeFlag = s.WelcomeBox;
+    // A damaged value is told about; everything else read is used.
+    if (!load.problems.isEmpty())
+        m_platform.messages.show(this, platform::MsgIcon::Error,
+                                 load.problems.join(QStringLiteral("\n\n")), platform::Ok);
+}
+
+void TMainForm::saveSettings()
+{
+    if (m_keepSettingsFile)
+        return;
+    PegoraSettings s;
+    s.Best = Records;
+    s.Stats = Stats;
+    s.Sound = Sound1->isChecked();
+    s.Single = sc1->isChecked();
+    s.ThreeColors = tc1->isChecked();
+    s.WelcomeBox = WelcomeFlag;
+    QString error;
+    // The program closes all the same; the old file is still whole.
+    if (!SaveSettings(m_settingsPath, s, &error))
+        m_platform.messages.show(this, platform::MsgIcon::Error, error, platform::Ok);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codebreaking/pegshape.h"
+#include "codebreaking/records.h"
 #include "codebreaking/rules.h"
 #include "controls/arrowbtn.h"
 #include "platform/platform.h"
@@ -34,6 +35,9 @@ public:
     // Show the welcome dialog at start; kept in the settings file and changed
     // by the welcome dialog.
     bool WelcomeFlag = true;
+    // The best players and the best player's words, as read from the settings
+    // file; the best-players dialog shows and changes them.
+    BestRecords Records;
 
     // The dialogs the board opens, made after it and hooked in by the program.
     // A command whose dialog is not hooked in does nothing.
@@ -98,6 +102,8 @@ protected:
 private:
     void StartNewGame();
     void ClearLineMarks();
+    void loadSettings();
+    void saveSettings();
     void MarkLine(int line, TColor color);
 
     void buildBoard();
@@ -120,6 +126,8 @@ private:
     std::array<TPegShape *, PegColorCount> m_palette{};
     QActionGroup *m_level = nullptr;
     bool m_picturesShown = false;
+    QString m_settingsPath;
+    bool m_keepSettingsFile = false; // it could not be read: the close leaves it alone
 };
 
 } // namespace codebreaking

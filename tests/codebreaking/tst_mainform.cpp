@@ -1,5 +1,6 @@
 #include "codebreaking/mainform.h"
 #include "platform/testing/fakeplatform.h"
+#include "tests/codebreaking/confighome.h"
 #include "tests/support/testregistry.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@ namespace {
 
 // A board with the desktop played by the test double.
 struct Board {
+    ConfigHome home; // the board reads and writes its settings file here
     platform::testing::FakePlatform fake;
     std::unique_ptr<TMainForm> form;
     int results = 0;

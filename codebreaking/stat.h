@@ -1,0 +1,42 @@
+#pragma once
+
+#include "codebreaking/rules.h"
+#include "platform/platform.h"
+
+#include <QDialog>
+
+class QPushButton;
+class TNumEdit;
+
+namespace codebreaking {
+
+// The running statistics: games played, seconds and guesses per won game,
+// and the share of games not won.
+class TStatistics : public QDialog {
+    Q_OBJECT
+public:
+    TStatistics(platform::Platform &platform, GameStats &stats, QWidget *parent = nullptr);
+
+    // Handlers. FormCreate runs at creation and each time the dialog opens.
+    void FormCreate();
+    void Button1Click(); // Reset
+    void OKButtonClick();
+
+    TNumEdit *mean0; // total games played
+    TNumEdit *mean1; // seconds per game
+    TNumEdit *mean2; // guesses per game
+    TNumEdit *mean3; // % of unsuccessful games
+    QPushButton *OKButton;
+    QPushButton *Button1; // Reset
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void showFigure(TNumEdit *display, long double value);
+
+    platform::Platform &m_platform;
+    GameStats &m_stats;
+};
+
+} // namespace codebreaking

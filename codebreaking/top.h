@@ -1,0 +1,43 @@
+#pragma once
+
+#include "codebreaking/rules.h"
+#include "platform/platform.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace codebreaking {
+
+class TBestPlayers;
+
+// A new best result: the player's name and words of wisdom. The boxes keep
+// what was typed the time before.
+class TTopScore : public QDialog {
+    Q_OBJECT
+public:
+    TTopScore(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers,
+              QWidget *parent = nullptr);
+
+    // Handlers.
+    void BitBtn1Click(); // OK
+    void BitBtn2Click(); // Cancel
+
+    QLabel *Label1, *Label2, *Label3;
+    QLineEdit *Edit1; // the name
+    QLineEdit *Edit2; // the words of wisdom
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn2;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    platform::Platform &m_platform;
+    const GameState &m_game;
+    TBestPlayers &m_bestPlayers;
+};
+
+} // namespace codebreaking
