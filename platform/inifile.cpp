@@ -56,6 +56,9 @@ QByteArray sanitize(QByteArray data)
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
     data.replace('\0', ' ');
+    // The parser also ends a line at a lone carriage return; so must the
+    // check below, or a loose line between two of them would still vanish.
+    data.replace("\r\n", "\n").replace('\r', '\n');
     QList<QByteArray> lines = data.split('\n');
     for (QByteArray &line : lines) {
         const QByteArray t = line.trimmed();

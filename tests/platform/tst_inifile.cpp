@@ -99,6 +99,15 @@ private slots:
         QCOMPARE(again.ReadString("B", "anything", "none"), QStringLiteral("none"));
         QCOMPARE(again.ReadString("A", "k", ""), QStringLiteral("v alue"));
 
+        // Lines ended by lone carriage returns: a loose one survives the save too.
+        writeAll(path(), "[A]\rloose line\rk=v\r");
+        TIniFile cr(path());
+        QCOMPARE(cr.ReadString("A", "k", ""), QStringLiteral("v"));
+        cr.WriteString("A", "n", "1");
+        QVERIFY(cr.UpdateFile());
+        QVERIFY(readAll(path()).contains("loose line"));
+        QCOMPARE(TIniFile(path()).ReadString("A", "n", ""), QStringLiteral("1"));
+
         QByteArray junk;
         for (int i = 0; i < 4096; ++i)
             junk.append(char((i * 7919) & 0xFF));
