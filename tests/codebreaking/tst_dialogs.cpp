@@ -1,0 +1,315 @@
+#include "codebreaking/bp.h"
+#include "codebreaking/congrats.h"
+#include "codebreaking/mainform.h"
+#include "codebreaking/res.h"
+#include "codebreaking/stat.h"
+#include "codebreaking/top.h"
+#include "controls/numedit.h"
+#include "platform/testing/fakeplatform.h"
+#include "tests/codebreaking/confighome.h"
+#include "tests/support/testregistry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace codebreaking;
+using platform::MsgIcon;
+
+namespace {
+
+// The records dialogs as the program makes them, with a finished game to
+// report. Modal dialogs are "shown" by the double, which presses their OK.
+struct Chain {
+    platform::testing::FakePlatform fake;
+    BestRecords records;
+    GameState game;
+    TBestPlayers best{fake.platform, records};
+    TResult result{fake.platform, game, records};
+    TCongratulations congrats{fake.platform, game, best};
+    TTopScore top{fake.platform, game, best};
+    QString name = QStringLiteral("Pia");
+    QString words = QStringLiteral("Look twice");
+
+    Chain()
+    {
+        result.showTopScore = [this] { fake.messages.exec(top); };
+        result.showCongratulations = [this] { fake.messages.exec(congrats); };
+        fake.messages.onExec = [this](QDialog &d) {
+            if (&d == &result)
+                result.OKButtonClick();
+            else if (&d == &top) {
+                top.Edit1->setText(name);
+                top.Edit2->setText(words);
+                top.BitBtn1Click();
+            } else if (&d == &congrats) {
+                congrats.Edit1->setText(name);
+                congrats.BitBtn1Click();
+            }
+            return int(QDialog::Accepted);
+        };
+    }
+
+    // A won game of four pegs, then the result dialog and what follows it.
+    QStringList win(int line, int seconds, bool training = false)
+    {
+        game.Line = std::uint16_t(line);
+        game.Seconds = std::uint16_t(seconds);
+        game.Positions = training ? 3 : 4;
+        game.SingleColors = false;
+        game.Won = true;
+        fake.messages.dialogs.clear();
+        fake.messages.exec(result);
+        return fake.messages.dialogs;
+    }
+
+    QStringList names() const
+    {
+        QStringList n;
+        for (int place = 1; place <= BestPlaces; ++place)
+            n << best.nameLabel(place)->text();
+        return n;
+    }
+    QList<TColor> marks() const
+    {
+        QList<TColor> m;
+        for (int place = 1; place <= BestPlaces; ++place)
+            m << best.marker(place)->ButtonColor();
+        return m;
+    }
+};
+
+const QStringList Chained = {"Result"};
+
+} // namespace
+
+class TestRecordDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void resultShowsTheGameAndItsWord()
+    {
+        Chain c;
+        QCOMPARE(c.result.windowTitle(), QStringLiteral("End of Game"));
+        const std::pair<int, const char *> words[] = {
+            {1, "First try !!!"}, {2, "Great!!"}, {4, "Great!!"}, {5, "You made it!"},
+            {9, "You made it!"}, {10, "At last!"}};
+        for (const auto &[line, word] : words) {
+            c.game.Line = std::uint16_t(line);
+            c.game.Seconds = 77;
+            c.result.FormCreate();
+            QCOMPARE(c.result.Comment->text(), QString::fromLatin1(word));
+            QCOMPARE(c.result.guesses->text(), QString::number(line));
+            QCOMPARE(c.result.totalTime->text(), QStringLiteral("77"));
+        }
+    }
+
+    void theChainOfAWonGame()
+    {
+        Chain c;
+        // Equal to place 1 on both: one of the best five, at place 2.
+        QCOMPARE(c.win(4, 100), (QStringList{"Result", "Congratulations", "BestPlayers"}));
+        QCOMPARE(c.names(), (QStringList{"Orin Vasco", "Pia", "Tema Ludd", "Corvin Ashe", "Ilsa Brandt"}));
+        QCOMPARE(c.best.guessesLabel(2)->text(), QStringLiteral("4"));
+        QCOMPARE(c.best.secondsLabel(2)->text(), QStringLiteral("100"));
+        QCOMPARE(c.records.WordsOfWisdom, QStringLiteral("Hi, guys !"));
+
+        // Three guesses: the best; the words heading names the new player.
+        c.name = QStringLiteral("Quin");
+        QCOMPARE(c.win(3, 500), (QStringList{"Result", "TopScore", "BestPlayers"}));
+        QCOMPARE(c.names(), (QStringList{"Quin", "Orin Vasco", "Pia", "Tema Ludd", "Corvin Ashe"}));
+        QCOMPARE(c.best.WowFrom->text(), QStringLiteral("Words of Wisdom from Quin:"));
+        QCOMPARE(c.best.Wow->text(), QStringLiteral("Look twice"));
+        QCOMPARE(c.records.WordsOfWisdom, QStringLiteral("Look twice"));
+
+        // The red markers stay at the places where names were entered,
+        // though Pia's row has moved down from 2 to 3.
+        QCOMPARE(c.marks(), (QList<TColor>{clRed, clRed, clYellow, clYellow, clYellow}));
+    }
+
+    void placeFiveAndNowhere()
+    {
+        Chain c;
+        QCOMPARE(c.win(8, 100), Chained);
+        QCOMPARE(c.win(9, 1), Chained);
+        QCOMPARE(c.win(8, 99), (QStringList{"Result", "Congratulations", "BestPlayers"}));
+        QCOMPARE(c.names(), (QStringList{"Orin Vasco", "Tema Ludd", "Corvin Ashe", "Ilsa Brandt", "Pia"}));
+        QCOMPARE(c.marks(), (QList<TColor>{clYellow, clYellow, clYellow, clYellow, clRed}));
+    }
+
+    void aTrainingGameIsNeverRanked()
+    {
+        Chain c;
+        QCOMPARE(c.win(1, 5, true), Chained);
+        c.game.Positions = 4;
+        c.game.SingleColors = true;
+        c.fake.messages.dialogs.clear();
+        c.fake.messages.exec(c.result);
+        QCOMPARE(c.fake.messages.dialogs, Chained);
+        QVERIFY(c.records == BestRecords{});
+    }
+
+    void cancelRecordsNothing()
+    {
+        Chain c;
+        c.fake.messages.onExec = [&c](QDialog &d) {
+            if (&d == &c.result)
+                c.result.OKButtonClick();
+            else if (&d == &c.top)
+                c.top.BitBtn2Click();
+            else if (&d == &c.congrats)
+                c.congrats.BitBtn2Click();
+            return int(QDialog::Rejected);
+        };
+        QCOMPARE(c.win(2, 1), (QStringList{"Result", "TopScore"}));
+        QCOMPARE(c.win(6, 1), (QStringList{"Result", "Congratulations"}));
+        QVERIFY(c.records == BestRecords{});
+        QCOMPARE(c.marks(), (QList<TColor>(5, clYellow)));
+    }
+
+    void aTableScoreThatIsNoNumberIsToldAtRanking()
+    {
+        Chain c;
+        c.records.Table[0].Guesses = QStringLiteral("many");
+        QCOMPARE(c.win(3, 10), Chained);
+        QCOMPARE(c.fake.messages.shown.size(), size_t(1));
+        QCOMPARE(c.fake.messages.shown[0].icon, MsgIcon::Error);
+        QCOMPARE(c.fake.messages.shown[0].text, QStringLiteral("'many' is not a valid integer value."));
+        QVERIFY(!c.result.isVisible());
+
+        // Past place 1 and 5, a broken row in between stops the entry.
+        c.records = BestRecords{};
+        c.records.Table[2].Guesses = QStringLiteral("6x");
+        QCOMPARE(c.win(7, 10), (QStringList{"Result", "Congratulations"}));
+        QCOMPARE(c.fake.messages.lastText(), QStringLiteral("'6x' is not a valid integer value."));
+        QCOMPARE(c.records.Table[4].Name, QStringLiteral("Nestor Quill"));
+    }
+
+    void namesAndWordsAreLimitedWhenTyped()
+    {
+        Chain c;
+        QCOMPARE(c.top.Edit1->maxLength(), 19);
+        QCOMPARE(c.top.Edit2->maxLength(), 33);
+        QCOMPARE(c.congrats.Edit1->maxLength(), 19);
+        // Empty names are recorded as they are.
+        c.name.clear();
+        c.win(2, 1);
+        QCOMPARE(c.records.Table[0].Name, QString());
+    }
+
+    void bestPlayersResetAndTheMenuClearTheMarks()
+    {
+        ConfigHome home;
+        Chain c;
+        c.win(2, 1);
+        c.win(3, 1);
+        QCOMPARE(c.marks(), (QList<TColor>{clRed, clRed, clYellow, clYellow, clYellow}));
+        c.fake.messages.answers = {platform::No};
+        c.best.Button1Click();
+        QCOMPARE(c.fake.messages.shown.back().text, QStringLiteral("Are you sure ?"));
+        QCOMPARE(c.fake.messages.shown.back().icon, MsgIcon::Confirmation);
+        QCOMPARE(c.fake.messages.shown.back().buttons, int(platform::Yes | platform::No));
+        QCOMPARE(c.names()[0], QStringLiteral("Pia"));
+        c.fake.messages.answers = {platform::Yes};
+        c.best.Button1Click();
+        QVERIFY(c.records == BestRecords{});
+        QCOMPARE(c.names()[0], QStringLiteral("Orin Vasco"));
+        QCOMPARE(c.best.WowFrom->text(), QStringLiteral("Words of Wisdom from Orin Vasco:"));
+        QCOMPARE(c.best.Wow->text(), QStringLiteral("Hi, guys !"));
+        QCOMPARE(c.marks(), (QList<TColor>(5, clYellow)));
+
+        // The board's Best Players command clears the marks before showing.
+        c.win(2, 1);
+        TMainForm board(c.fake.platform);
+        board.dialogs.clearBestMarks = [&c] { c.best.ClearRowMarks(); };
+        QList<TColor> seen;
+        board.dialogs.showBestPlayers = [&] { seen = c.marks(); };
+        board.BestPlayers1Click();
+        QCOMPARE(seen, (QList<TColor>(5, clYellow)));
+    }
+
+    void theWordsLinesAreCentred()
+    {
+        Chain c;
+        c.best.SetWordsOfWisdom(QStringLiteral("A long sentence, to be read in the middle"));
+        for (QLabel *l : {c.best.WowFrom, c.best.Wow}) {
+            QCOMPARE(l->width(), l->sizeHint().width());
+            QCOMPARE(l->x(), (c.best.Panel1->width() - l->width()) / 2);
+        }
+        QVERIFY(c.best.Wow->x() < c.best.WowFrom->x() + 40);
+        // Words are kept to 50 characters.
+        c.best.SetWordsOfWisdom(QString(60, QLatin1Char('w')));
+        QCOMPARE(c.records.WordsOfWisdom.size(), 50);
+    }
+
+    void statisticsFigures()
+    {
+        platform::testing::FakePlatform fake;
+        GameStats stats;
+        TStatistics dialog(fake.platform, stats);
+        const QStringList zeros = {"0", "0.00", "0.00", "0.0"};
+        auto texts = [&dialog] {
+            return QStringList{dialog.mean0->text(), dialog.mean1->text(), dialog.mean2->text(),
+                               dialog.mean3->text()};
+        };
+        QCOMPARE(texts(), zeros);
+        dialog.FormCreate(); // no games: nothing divides
+        QCOMPARE(texts(), zeros);
+        stats = {150, 18, 4, 1};
+        dialog.FormCreate();
+        QCOMPARE(dialog.mean0->text(), QStringLiteral("4"));
+        QCOMPARE(dialog.mean1->text(), QStringLiteral("50.00"));
+        QCOMPARE(dialog.mean2->text(), QStringLiteral("6.00"));
+        QCOMPARE(dialog.mean3->text(), QStringLiteral("25.0"));
+        QVERIFY(dialog.mean1->accessibleName().endsWith(QStringLiteral("Seconds per game: 50.00")));
+        QVERIFY(dialog.mean3->isReadOnly());
+
+        // Two games, both given up: the averages keep what they showed.
+        stats = {150, 18, 2, 2};
+        dialog.FormCreate();
+        QCOMPARE(dialog.mean0->text(), QStringLiteral("2"));
+        QCOMPARE(dialog.mean3->text(), QStringLiteral("100.0"));
+        QCOMPARE(dialog.mean1->text(), QStringLiteral("50.00"));
+        QCOMPARE(dialog.mean2->text(), QStringLiteral("6.00"));
+
+        // Thousands grouping on a long career.
+        stats = {32767, 9000, 3000, 0};
+        dialog.FormCreate();
+        QCOMPARE(dialog.mean0->text(), QStringLiteral("3,000"));
+        QCOMPARE(dialog.mean1->text(), QStringLiteral("10.92"));
+
+        fake.messages.answers = {platform::No};
+        dialog.Button1Click();
+        QCOMPARE(fake.messages.lastText(), QStringLiteral("Are you sure ?"));
+        QCOMPARE(stats.GameCount, std::int16_t(3000));
+        fake.messages.answers = {platform::Yes};
+        dialog.Button1Click();
+        QVERIFY(stats == GameStats{});
+        for (TNumEdit *e : {dialog.mean0, dialog.mean1, dialog.mean2, dialog.mean3})
+            QCOMPARE(e->Value(), 0.0L);
+        QCOMPARE(texts(), zeros);
+    }
+
+    void theDialogsOpenWithTheirCaptionsAndFocus()
+    {
+        Chain c;
+        c.top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c.top));
+        QCOMPARE(c.top.focusWidget(), c.top.Edit1);
+        c.top.hide();
+        c.congrats.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&c.congrats));
+        QCOMPARE(c.congrats.focusWidget(), c.congrats.Edit1);
+        c.congrats.hide();
+        QCOMPARE(c.top.windowTitle(), QStringLiteral("Congratulations"));
+        QCOMPARE(c.congrats.windowTitle(), QStringLiteral("Congratulations"));
+        QCOMPARE(c.best.windowTitle(), QStringLiteral("Best Players"));
+        QCOMPARE(c.best.nameLabel(1)->font().bold(), true);
+        QCOMPARE(c.best.nameLabel(2)->font().bold(), false);
+        QCOMPARE(c.best.marker(1)->Direction(), arwRIGHT);
+        QCOMPARE(c.best.marker(1)->size(), QSize(20, 20));
+    }
+};
+
+GAMES_TEST(TestRecordDialogs);
+#include "tst_dialogs.moc"
