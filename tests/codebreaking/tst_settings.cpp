@@ -38,6 +38,7 @@ PegoraSettings someSettings()
     for (int i = 0; i < BestPlaces; ++i)
         s.Best.Table[i] = {QStringLiteral("Player %1").arg(i + 1), QString::number(2 + i),
                            QString::number(30 + i)};
+    s.Best.Table[4].Name = QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m = 1; [x]");
     s.Best.WordsOfWisdom = QStringLiteral("Think first");
     s.Stats = {1234, 321, 45, -5};
     s.Sound = false;
