@@ -61,7 +61,7 @@ SettingsLoad LoadSettings(const QString &path)
     if (!ini.errorString().isEmpty()) {
         load.keepFile = true;
         load.problems << ini.errorString() + QLatin1Char('\n')
-                             + QStringLiteral("Pegora starts with its first settings and leaves the "
+                             + QStringLiteral("Pegora starts with its standard settings and will leave the "
                                               "file as it is when it closes.");
         return load;
     }

@@ -263,6 +263,22 @@ private slots:
         QFile::setPermissions(home.file(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
+    void noPlaceForTheFileIsToldAtStartAndAtTheClose()
+    {
+        ConfigHome home;
+        home.write("not a folder");
+        const QString below = home.file() + QStringLiteral("/cfg");
+        qputenv("XDG_CONFIG_HOME", below.toLocal8Bit()); // a folder that cannot be made
+        Run run;
+        QCOMPARE(run.errors().size(), size_t(1));
+        QVERIFY(run.errors()[0].text.contains(QStringLiteral("Pegora.INI")));
+        QVERIFY(run.form->Records == BestRecords{});
+        run.form->close();
+        QCOMPARE(run.errors().size(), size_t(2));
+        QVERIFY(run.errors()[1].text.contains(below));
+        QCOMPARE(home.read(), QByteArray("not a folder"));
+    }
+
     void aSaveIntoAVanishedFolderFailsByName()
     {
         QTemporaryDir tmp;
