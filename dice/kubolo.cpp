@@ -16,8 +16,8 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(platform::resources::picture(kubolo::art::MainIcon)));
 
     kubolo::TMainForm form(desktop.platform());
-    // The game's dialogs are created here, once, after the main window:
-    // end of game, best players, top five, about, top score, statistics.
+    // The game's dialogs, once, after the main window has read the settings.
+    form.CreateDialogs();
     form.show();
     return app.exec();
 }

@@ -1,6 +1,11 @@
 #include "dice/mainform.h"
 
 #include "assets/kubolo/kuboloart.h"
+#include "dice/bp.h"
+#include "dice/endg.h"
+#include "dice/five.h"
+#include "dice/stats.h"
+#include "dice/top.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -311,8 +316,24 @@ void TMainForm::buildMenus()
 
 void TMainForm::FormCreate()
 {
-    // The hand cursor, "MyCur", is registered with the art above. The settings file (best players, statistics, the Sound and Roll
-    // options) is read here; until then the options start ticked.
+    // The hand cursor, "MyCur", is registered with the art above.
+    const SettingsLoad load = loadSettingsFile();
+    m_settingsPath = load.path;
+    m_writeSettings = load.mayWrite;
+    m_records.loadedTable = load.settings.table;
+    m_records.WordsOfWisdom = load.settings.wordsOfWisdom;
+    m_records.stats = load.settings.stats;
+    Suono1->setChecked(load.settings.sound);
+    Roll1->setChecked(load.settings.roll);
+    if (!load.error.isEmpty()) {
+        QString text = load.error;
+        if (!load.mayWrite)
+            text += QStringLiteral("\n\nKubolo starts with the default best players, statistics and options, "
+                                   "and will not write over that file.");
+        else
+            text += QStringLiteral("\n\nThe best players, statistics and options of this run may not be saved.");
+        m_platform.messages.show(this, platform::MsgIcon::Error, text, platform::Ok);
+    }
     StartNewGame();
     if (QScreen *s = screen()) {
         const QRect area = s->availableGeometry();
@@ -321,9 +342,47 @@ void TMainForm::FormCreate()
     }
 }
 
+KuboloSettings TMainForm::CurrentSettings() const
+{
+    KuboloSettings s;
+    s.table = BestPlayers ? BestPlayers->Table() : m_records.loadedTable;
+    for (BestPlayerRow &row : s.table) {
+        row.name = cutRecordText(row.name);
+        row.score = cutRecordText(row.score);
+    }
+    s.wordsOfWisdom = cutRecordText(m_records.WordsOfWisdom);
+    s.stats = m_records.stats;
+    s.sound = Suono1->isChecked();
+    s.roll = Roll1->isChecked();
+    return s;
+}
+
 void TMainForm::FormClose()
 {
-    // The settings file is written here.
+    // A file that could not be read at start keeps what it holds.
+    if (!m_writeSettings)
+        return;
+    QString error;
+    if (!saveSettingsFile(m_settingsPath, CurrentSettings(), &error))
+        m_platform.messages.show(this, platform::MsgIcon::Error,
+                                 error + QStringLiteral("\n\nThe best players, statistics and options of this "
+                                                        "run are not saved."),
+                                 platform::Ok);
+}
+
+void TMainForm::CreateDialogs()
+{
+    if (EndGame)
+        return;
+    const GameSound sound = [this](const QString &fileName) { PlayGameSound(fileName); };
+    EndGame = new TEndGame(m_platform, m_sheet, m_records, sound, this);
+    BestPlayers = new TBestPlayers(m_platform, m_records, this);
+    TopFive = new TTopFive(m_platform, m_sheet, *BestPlayers, sound, this);
+    TopScore = new TTopScore(m_platform, m_sheet, m_records, *BestPlayers, sound, this);
+    Statistics = new TStatistics(m_platform, m_records, this);
+    EndGame->TopFive = TopFive;
+    EndGame->TopScore = TopScore;
+    EndGame->BestPlayers = BestPlayers;
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -570,8 +629,9 @@ void TMainForm::xAssiClick(QObject *sender)
 
 void TMainForm::ShowEndGame()
 {
-    // The end-of-game dialog (TEndGame) is shown modally here. Without it the
-    // window simply stays in its game-over state until a new game.
+    // Without the dialogs (a bare window) the game simply stays over.
+    if (EndGame)
+        m_platform.messages.exec(*EndGame);
 }
 
 void TMainForm::PlayGameSound(const QString &fileName)
@@ -589,9 +649,21 @@ void TMainForm::PlayGameSound(const QString &fileName)
 
 void TMainForm::Nuova1Click() { StartNewGame(); }
 
-// Statistics, Best Players and About open their dialogs once those exist.
-void TMainForm::Statistics1Click() {}
-void TMainForm::Punteggi1Click() {}
+void TMainForm::Statistics1Click()
+{
+    if (Statistics)
+        m_platform.messages.exec(*Statistics);
+}
+
+void TMainForm::Punteggi1Click()
+{
+    if (!BestPlayers)
+        return;
+    BestPlayers->ClearRowMarks();
+    m_platform.messages.exec(*BestPlayers);
+}
+
+// About opens its dialog once it exists.
 void TMainForm::About1Click() {}
 
 void TMainForm::Esci1Click() { close(); }

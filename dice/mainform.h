@@ -2,7 +2,9 @@
 
 #include "controls/tcolor.h"
 #include "dice/dice.h"
+#include "dice/records.h"
 #include "dice/scoresheet.h"
+#include "dice/settings.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -21,6 +23,12 @@ struct Platform;
 }
 
 namespace kubolo {
+
+class TBestPlayers;
+class TEndGame;
+class TStatistics;
+class TTopFive;
+class TTopScore;
 
 // A category's name on the score sheet: clicked with the mouse, or with Space
 // or Return when it has the keyboard focus.
@@ -83,6 +91,17 @@ public:
     QAction *Suono1, *Roll1;
     QAction *Contents1, *Rules1, *Scoring1, *N2, *About1;
 
+    // The records dialogs, made once by CreateDialogs and kept for the run.
+    TEndGame *EndGame = nullptr;
+    TBestPlayers *BestPlayers = nullptr;
+    TTopFive *TopFive = nullptr;
+    TTopScore *TopScore = nullptr;
+    TStatistics *Statistics = nullptr;
+
+    // Made after the window, in this order: end of game, best players (it
+    // takes the table just read), top five, top score, statistics.
+    void CreateDialogs();
+
     // Handlers.
     void FormCreate();
     void FormClose();
@@ -109,6 +128,13 @@ public:
     void PlayGameSound(const QString &fileName);
 
     const ScoreSheet &Sheet() const { return m_sheet; }
+    KuboloRecords &Records() { return m_records; }
+    // What the close writes: the table from the best-players dialog (or as
+    // read, before it exists), the words, the totals and the two ticks.
+    KuboloSettings CurrentSettings() const;
+    QString SettingsPath() const { return m_settingsPath; }
+    // False when the file at start could not be read: it is then left alone.
+    bool WritesSettings() const { return m_writeSettings; }
     TDice *die(int i) const { return m_dice[i]; }
     QCheckBox *holdBox(int i) const { return m_holds[i]; }
     ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }
@@ -131,12 +157,14 @@ private:
     void showStep(int ms);
     void rollDice();
     void updateCategoryName(Category c);
-    // The thirteenth choice ends the game here: the end-of-game dialog opens
-    // from this point once it exists.
+    // The thirteenth choice ends the game here.
     void ShowEndGame();
 
     platform::Platform &m_platform;
     ScoreSheet m_sheet;
+    KuboloRecords m_records;
+    QString m_settingsPath;
+    bool m_writeSettings = true;
     std::array<TDice *, 5> m_dice{};
     std::array<QCheckBox *, 5> m_holds{};
     std::array<ClickLabel *, CategoryCount> m_names{};

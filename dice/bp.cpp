@@ -1,0 +1,141 @@
+#include "dice/bp.h"
+
+#include "controls/arrowbtn.h"
+#include "dice/formstyle.h"
+#include "platform/platform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kubolo {
+
+namespace {
+
+const int ArrowTops[BestPlayerRows] = {57, 81, 105, 129, 153};
+const int RowTops[BestPlayerRows] = {61, 85, 109, 133, 157};
+constexpr int NameLeft = 48;
+constexpr int NameWidth = 150;
+constexpr int ScoreWidth = 50;
+
+} // namespace
+
+TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_records(records)
+{
+    setObjectName(QStringLiteral("BestPlayers"));
+    setupDialog(this, QStringLiteral("Best Players"), 276, 231);
+
+    Bevel1 = loweredFrame(this, 10, 10, 256, 171);
+    Label1 = new QLabel(this);
+    Label1->move(20, 20);
+    Label2 = new QLabel(this);
+    Label2->move(20, 35);
+
+    for (int i = 0; i < BestPlayerRows; ++i) {
+        const bool best = i == 0;
+        auto *arrow = new TArrowButton(this);
+        arrow->setGeometry(15, ArrowTops[i], 20, 20);
+        arrow->SetDirection(arwRIGHT);
+        arrow->SetButtonColor(clYellow);
+        arrow->setAccessibleCaption(QStringLiteral("Row %1 marker").arg(i + 1));
+        m_arrows[i] = arrow;
+
+        auto *name = new QLabel(this);
+        name->setGeometry(NameLeft, RowTops[i], NameWidth, 13);
+        auto *score = rightAlignedLabel(this, best ? 251 : 250, RowTops[i], ScoreWidth);
+        name->setFont(dialogFont(11, best));
+        score->setFont(dialogFont(11, best));
+        setTextColor(name, best ? clNavy : clBlack);
+        setTextColor(score, best ? clMaroon : clBlack);
+        m_names[i] = name;
+        m_scores[i] = score;
+    }
+    ab1 = m_arrows[0], ab2 = m_arrows[1], ab3 = m_arrows[2], ab4 = m_arrows[3], ab5 = m_arrows[4];
+    n1 = m_names[0], n2 = m_names[1], n3 = m_names[2], n4 = m_names[3], n5 = m_names[4];
+    pn1 = m_scores[0], pn2 = m_scores[1], pn3 = m_scores[2], pn4 = m_scores[3], pn5 = m_scores[4];
+
+    Button1 = dialogButton(this, QStringLiteral("&Reset"), 10, 195);
+    Button1->setDefault(true);
+    BitBtn1 = dialogButton(this, QStringLiteral("OK"), 190, 195);
+    connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TBestPlayers::BitBtn1Click);
+
+    SetTable(m_records.loadedTable);
+    ClearRowMarks();
+}
+
+BestPlayerTable TBestPlayers::Table() const
+{
+    BestPlayerTable t;
+    for (int i = 0; i < BestPlayerRows; ++i)
+        t[i] = {m_names[i]->text(), m_scores[i]->text()};
+    return t;
+}
+
+void TBestPlayers::SetTable(const BestPlayerTable &table)
+{
+    for (int i = 0; i < BestPlayerRows; ++i) {
+        m_names[i]->setText(table[i].name);
+        m_scores[i]->setText(table[i].score);
+        m_scores[i]->setAccessibleName(QStringLiteral("Score of row %1").arg(i + 1));
+    }
+}
+
+void TBestPlayers::ClearRowMarks()
+{
+    for (TArrowButton *a : m_arrows)
+        a->SetButtonColor(clYellow);
+}
+
+void TBestPlayers::MarkRow(int row)
+{
+    if (row >= 1 && row <= BestPlayerRows)
+        m_arrows[row - 1]->SetButtonColor(clRed);
+}
+
+void TBestPlayers::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormActivate();
+    }
+}
+
+void TBestPlayers::FormActivate()
+{
+    ShowWords();
+}
+
+void TBestPlayers::ShowWords()
+{
+    Label1->setText(QStringLiteral("Words of Wisdom from ") + n1->text() + QStringLiteral(":"));
+    Label2->setText(m_records.WordsOfWisdom);
+    // Centred with the outer width of the dialog, frame included.
+    const int outer = isVisible() ? frameGeometry().width() : width();
+    for (QLabel *line : {Label1, Label2}) {
+        line->adjustSize();
+        line->move((outer - line->width()) / 2, line->y());
+    }
+}
+
+void TBestPlayers::Button1Click()
+{
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+                                 platform::Yes | platform::No)
+        != platform::Yes)
+        return;
+    SetTable(defaultBestPlayers());
+    m_records.WordsOfWisdom = defaultWordsOfWisdom();
+    ClearRowMarks();
+    ShowWords();
+}
+
+void TBestPlayers::BitBtn1Click()
+{
+    accept();
+}
+
+} // namespace kubolo

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "dice/records.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class TArrowButton;
+
+namespace platform {
+struct Platform;
+}
+
+namespace kubolo {
+
+// The five best players. Its ten labels are the table while the program
+// runs; the arrows beside them belong to their places and mark where this
+// run's results went.
+class TBestPlayers : public QDialog {
+    Q_OBJECT
+public:
+    TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent = nullptr);
+
+    QFrame *Bevel1;
+    QLabel *Label1; // "Words of Wisdom from " and the best player
+    QLabel *Label2; // the words themselves
+    TArrowButton *ab1, *ab2, *ab3, *ab4, *ab5;
+    QLabel *n1, *n2, *n3, *n4, *n5;
+    QLabel *pn1, *pn2, *pn3, *pn4, *pn5;
+    QPushButton *Button1; // Reset, the default button
+    QPushButton *BitBtn1; // OK
+
+    void FormActivate();
+    void Button1Click();
+    void BitBtn1Click();
+
+    void ClearRowMarks();
+    // row is 1 to 5.
+    void MarkRow(int row);
+
+    // The table as its labels hold it.
+    BestPlayerTable Table() const;
+    void SetTable(const BestPlayerTable &table);
+
+    TArrowButton *rowArrow(int row) const { return m_arrows[row - 1]; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The two lines above the table, each centred across the dialog.
+    void ShowWords();
+
+    platform::Platform &m_platform;
+    KuboloRecords &m_records;
+    std::array<TArrowButton *, BestPlayerRows> m_arrows{};
+    std::array<QLabel *, BestPlayerRows> m_names{};
+    std::array<QLabel *, BestPlayerRows> m_scores{};
+};
+
+} // namespace kubolo

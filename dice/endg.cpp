@@ -1,0 +1,86 @@
+#include "dice/endg.h"
+
+#include "dice/bp.h"
+#include "dice/formstyle.h"
+#include "dice/records.h"
+#include "dice/scoresheet.h"
+#include "dice/top.h"
+#include "platform/platform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kubolo {
+
+TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, GameSound sound,
+                   QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_sound(std::move(sound))
+{
+    setObjectName(QStringLiteral("EndGame"));
+    setupDialog(this, QStringLiteral("End of game"), 211, 154);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    Panel1 = raisedPanel(this, 8, 8, 193, 105);
+    const int tops[4] = {16, 35, 53, 72};
+    const char *captions[4] = {"Left-side total:", "Bonus:", "Game total:", "Kubolo:"};
+    const TColor colors[4] = {clNavy, clNavy, clRed, clBlack};
+    QLabel *names[4], *values[4];
+    for (int i = 0; i < 4; ++i) {
+        names[i] = rightAlignedLabel(Panel1, 96, tops[i], 88);
+        names[i]->setText(QString::fromLatin1(captions[i]));
+        values[i] = rightAlignedLabel(Panel1, 152, tops[i], 50);
+        values[i]->setFont(dialogFont(11, true));
+        setTextColor(values[i], colors[i]);
+        values[i]->setAccessibleName(names[i]->text().chopped(1));
+    }
+    Label1 = names[0], Label2 = names[1], Label3 = names[2], Label4 = names[3];
+    UpperValue = values[0], BonusValue = values[1], TotalValue = values[2], KuboloValue = values[3];
+
+    OKButton = dialogButton(this, QStringLiteral("OK"), 67, 120);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TEndGame::OKButtonClick);
+}
+
+void TEndGame::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormActivate();
+    }
+}
+
+void TEndGame::FormActivate()
+{
+    UpperValue->setText(QString::number(m_sheet.UpperTotal()));
+    BonusValue->setText(QString::number(m_sheet.Bonus()));
+    TotalValue->setText(QString::number(m_sheet.GameTotal()));
+    KuboloValue->setText(QString::number(m_sheet.FiveOfAKindCount()));
+    m_sound(QStringLiteral("app.wav"));
+}
+
+void TEndGame::OKButtonClick()
+{
+    // Hidden first, so the dialogs that follow stand alone.
+    accept();
+    const std::int64_t total = m_sheet.GameTotal();
+    m_records.stats.RecordGame(total, m_sheet.FiveOfAKindCount());
+    if (!BestPlayers)
+        return;
+    switch (entryFor(BestPlayers->Table(), total)) {
+    case Entry::TopScore:
+        if (TopScore)
+            m_platform.messages.exec(*TopScore);
+        break;
+    case Entry::TopFive:
+        if (TopFive)
+            m_platform.messages.exec(*TopFive);
+        break;
+    case Entry::None:
+        break;
+    }
+}
+
+} // namespace kubolo

@@ -1,0 +1,72 @@
+#include "dice/five.h"
+
+#include "dice/bp.h"
+#include "dice/formstyle.h"
+#include "dice/records.h"
+#include "dice/scoresheet.h"
+#include "platform/platform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kubolo {
+
+TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers,
+                   GameSound sound, QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_sheet(sheet), m_bestPlayers(bestPlayers), m_sound(std::move(sound))
+{
+    setObjectName(QStringLiteral("TopFive"));
+    setupDialog(this, QStringLiteral("Congratulation"), 296, 156);
+
+    Panel1 = raisedPanel(this, 8, 8, 281, 98);
+    Label1 = new QLabel(QStringLiteral("Your score is one of the best five !"), Panel1);
+    Label1->setFont(dialogFont(11, true));
+    Label1->move(16, 15);
+    Label2 = new QLabel(QStringLiteral("Please enter your &name:"), Panel1);
+    Label2->move(16, 35);
+    Edit1 = new QLineEdit(Panel1);
+    Edit1->setGeometry(16, 59, 249, 21);
+    Edit1->setMaxLength(MaxNameLength);
+    Edit1->setFont(dialogFont(11, true));
+    setTextColor(Edit1, clMaroon);
+    Label2->setBuddy(Edit1);
+    for (QLabel *l : {Label1, Label2})
+        l->adjustSize();
+
+    OKButton = dialogButton(this, QStringLiteral("OK"), 110, 122);
+    OKButton->setDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &TTopFive::OKButtonClick);
+}
+
+void TTopFive::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormActivate();
+    }
+}
+
+void TTopFive::FormActivate()
+{
+    Edit1->setFocus(Qt::OtherFocusReason);
+    Edit1->selectAll();
+    m_sound(QStringLiteral("final.wav"));
+}
+
+void TTopFive::OKButtonClick()
+{
+    BestPlayerTable table = m_bestPlayers.Table();
+    const int row = insertTopFive(table, Edit1->text(), m_sheet.GameTotal());
+    if (row > 0) {
+        m_bestPlayers.SetTable(table);
+        m_bestPlayers.MarkRow(row);
+    }
+    accept();
+    m_platform.messages.exec(m_bestPlayers);
+}
+
+} // namespace kubolo

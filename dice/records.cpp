@@ -1,0 +1,122 @@
+#include "dice/records.h"
+
+#include "platform/inifile.h"
+
+#include <limits>
+
+namespace kubolo {
+
+BestPlayerTable defaultBestPlayers()
+{
+    return {{{QStringLiteral("K. Ardell"), QStringLiteral("300")},
+             {QStringLiteral("M. de Sorbin"), QStringLiteral("275")},
+             {QStringLiteral("R.T. de Lavoie"), QStringLiteral("250")},
+             {QStringLiteral("E.V. Halloran"), QStringLiteral("225")},
+             {QStringLiteral("D. Quennel"), QStringLiteral("200")}}};
+}
+
+QString defaultWordsOfWisdom()
+{
+    return QStringLiteral("Hi, guys !");
+}
+
+QString cutRecordText(const QString &text)
+{
+    return text.left(MaxRecordText);
+}
+
+namespace {
+
+// A whole number of digits with an optional sign, too long for 64 bits.
+bool isLongNumber(const QString &t, bool *negative)
+{
+    int i = 0;
+    *negative = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        *negative = t[i++] == u'-';
+    if (i == t.size())
+        return false;
+    for (; i < t.size(); ++i)
+        if (t[i] < u'0' || t[i] > u'9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+std::int64_t scoreValue(const QString &text)
+{
+    long long v = 0;
+    if (platform::parseInteger(text, &v))
+        return v;
+    bool negative = false;
+    if (isLongNumber(text.trimmed(), &negative))
+        return negative ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+    return 0;
+}
+
+Entry entryFor(const BestPlayerTable &table, std::int64_t total)
+{
+    if (total <= scoreValue(table[4].score))
+        return Entry::None;
+    return total > scoreValue(table[0].score) ? Entry::TopScore : Entry::TopFive;
+}
+
+int insertTopFive(BestPlayerTable &table, const QString &name, std::int64_t total)
+{
+    for (int row = 1; row < BestPlayerRows; ++row) {
+        if (total >= scoreValue(table[row].score)) {
+            for (int k = BestPlayerRows - 1; k > row; --k)
+                table[k] = table[k - 1];
+            table[row] = {name, QString::number(total)};
+            return row + 1;
+        }
+    }
+    return 0;
+}
+
+void insertTopScore(BestPlayerTable &table, const QString &name, std::int64_t total)
+{
+    for (int k = BestPlayerRows - 1; k > 0; --k)
+        table[k] = table[k - 1];
+    table[0] = {name, QString::number(total)};
+}
+
+namespace {
+
+std::int64_t addSaturating(std::int64_t total, std::int64_t more)
+{
+    if (more < 0)
+        more = 0;
+    return more > DiceStats::MaxTotal - total ? DiceStats::MaxTotal : total + more;
+}
+
+} // namespace
+
+void DiceStats::RecordGame(std::int64_t gameTotal, std::int64_t fiveOfAKindCount)
+{
+    totalGames = addSaturating(totalGames, 1);
+    totalPoints = addSaturating(totalPoints, gameTotal);
+    totalKubolo = addSaturating(totalKubolo, fiveOfAKindCount);
+}
+
+long double DiceStats::PointsPerGame() const
+{
+    return totalGames > 0 ? static_cast<long double>(totalPoints) / static_cast<long double>(totalGames) : 0.0L;
+}
+
+long double DiceStats::KuboloPerGame() const
+{
+    return totalGames > 0 ? static_cast<long double>(totalKubolo) / static_cast<long double>(totalGames) : 0.0L;
+}
+
+std::int64_t DiceStats::parseTotal(const QString &text)
+{
+    const std::int64_t v = scoreValue(text);
+    // scoreValue gives 0 for what is not a number, which is also the default.
+    if (v < 0)
+        return 0;
+    return v > MaxTotal ? MaxTotal : v;
+}
+
+} // namespace kubolo

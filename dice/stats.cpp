@@ -1,0 +1,95 @@
+#include "dice/stats.h"
+
+#include "controls/numedit.h"
+#include "dice/formstyle.h"
+#include "dice/records.h"
+#include "platform/platform.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace kubolo {
+
+TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_records(records)
+{
+    setObjectName(QStringLiteral("Statistics"));
+    setupDialog(this, QStringLiteral("Statistics"), 251, 148);
+
+    Bevel1 = loweredFrame(this, 5, 10, 241, 91);
+    const int tops[3] = {20, 50, 70};
+    const char *captions[3] = {"Total games played", "Points per game", "Kubolo per game"};
+    QLabel *labels[3];
+    TNumEdit *fields[3];
+    for (int i = 0; i < 3; ++i) {
+        labels[i] = new QLabel(QString::fromLatin1(captions[i]), this);
+        labels[i]->move(15, tops[i]);
+        labels[i]->adjustSize();
+        auto *f = new TNumEdit(this, &m_platform.messages);
+        f->setGeometry(160, tops[i], 71, 16);
+        f->setReadOnly(true);
+        f->setFrame(false);
+        f->setFont(dialogFont(11, true));
+        f->setAutoFillBackground(true);
+        QPalette pal = f->palette();
+        pal.setColor(QPalette::Base, toQColor(clBtnFace));
+        f->setPalette(pal);
+        f->setAccessibleName(labels[i]->text());
+        labels[i]->setBuddy(f);
+        fields[i] = f;
+    }
+    Label1 = labels[0], Label2 = labels[1], Label3 = labels[2];
+    NumEdit1 = fields[0], NumEdit2 = fields[1], NumEdit3 = fields[2];
+    // Two decimals for the averages; Value then keeps what the field shows.
+    NumEdit2->SetDecimalDigits(2);
+    NumEdit3->SetDecimalDigits(2);
+
+    Button1 = dialogButton(this, QStringLiteral("&Reset"), 5, 115);
+    BitBtn1 = dialogButton(this, QStringLiteral("OK"), 170, 115);
+    BitBtn1->setDefault(true);
+    connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &TStatistics::BitBtn1Click);
+
+    ShowFigures();
+}
+
+void TStatistics::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormActivate();
+    }
+}
+
+void TStatistics::FormActivate()
+{
+    ShowFigures();
+}
+
+void TStatistics::ShowFigures()
+{
+    const DiceStats &s = m_records.stats;
+    NumEdit1->SetValue(static_cast<long double>(s.totalGames));
+    NumEdit2->SetValue(s.PointsPerGame());
+    NumEdit3->SetValue(s.KuboloPerGame());
+}
+
+void TStatistics::Button1Click()
+{
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+                                 platform::Yes | platform::No)
+        != platform::Yes)
+        return;
+    m_records.stats.Reset();
+    ShowFigures();
+}
+
+void TStatistics::BitBtn1Click()
+{
+    accept();
+}
+
+} // namespace kubolo

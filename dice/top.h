@@ -1,0 +1,36 @@
+#pragma once
+
+#include "dice/five.h"
+
+namespace kubolo {
+
+struct KuboloRecords;
+
+// The best result of all: the player's name and words of wisdom.
+class TTopScore : public QDialog {
+    Q_OBJECT
+public:
+    TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records,
+              TBestPlayers &bestPlayers, GameSound sound, QWidget *parent = nullptr);
+
+    QFrame *Panel1;
+    QLabel *Label1, *Label2, *Label3;
+    QLineEdit *Edit1; // the name
+    QLineEdit *Edit2; // the words of wisdom
+    QPushButton *OKButton;
+
+    void FormActivate();
+    void OKButtonClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    platform::Platform &m_platform;
+    const ScoreSheet &m_sheet;
+    KuboloRecords &m_records;
+    TBestPlayers &m_bestPlayers;
+    GameSound m_sound;
+};
+
+} // namespace kubolo

@@ -1,0 +1,314 @@
+#include "dice/bp.h"
+#include "dice/mainform.h"
+#include "dice/settings.h"
+#include "platform/inifile.h"
+#include "platform/testing/fakeplatform.h"
+#include "tests/support/testregistry.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace kubolo;
+using platform::testing::FakePlatform;
+
+namespace {
+
+// Every Kubolo window made by this test program reads and writes its
+// settings in a private directory, never the user's own.
+struct PrivateConfig {
+    QTemporaryDir dir;
+    PrivateConfig() { qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit()); }
+} privateConfig;
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+// The key lines of a file in their order, blank lines left out.
+QStringList keyLines(const QString &path)
+{
+    QStringList out;
+    for (const QByteArray &line : readAll(path).split('\n'))
+        if (!line.trimmed().isEmpty())
+            out << QString::fromUtf8(line.trimmed());
+    return out;
+}
+
+const QStringList DefaultLines = {
+    "[Players]", "Player1=K. Ardell", "Score1=300", "Player2=M. de Sorbin", "Score2=275",
+    "Player3=R.T. de Lavoie", "Score3=250", "Player4=E.V. Halloran", "Score4=225", "Player5=D. Quennel",
+    "Score5=200", "Wow=Hi, guys !", "[Statistics]", "totalGames=0", "totalPoints=0", "totalKubolo=0",
+    "[Options]", "Sound=1", "Roll=1"};
+
+const QByteArray Prepared = "[Players]\nPlayer1=Zed\nScore1=410\nPlayer2=Yva\nScore2=390\nPlayer3=Xio\n"
+                            "Score3=380\nPlayer4=Wim\nScore4=201\nPlayer5=Val\nScore5=199\nWow=Roll high\n\n"
+                            "[Statistics]\ntotalGames=40000\ntotalPoints=9000000\ntotalKubolo=77\n\n"
+                            "[Options]\nSound=0\nRoll=0\n";
+
+KuboloSettings preparedSettings()
+{
+    KuboloSettings s;
+    s.table = {{{"Zed", "410"}, {"Yva", "390"}, {"Xio", "380"}, {"Wim", "201"}, {"Val", "199"}}};
+    s.wordsOfWisdom = QStringLiteral("Roll high");
+    s.stats = {40000, 9000000, 77};
+    s.sound = false;
+    s.roll = false;
+    return s;
+}
+
+} // namespace
+
+class KuboloSettingsTest : public QObject {
+    Q_OBJECT
+    QString dir() const { return privateConfig.dir.path(); }
+    QString file() const { return dir() + QStringLiteral("/KUBOLO.INI"); }
+
+    std::unique_ptr<TMainForm> start(FakePlatform &fake)
+    {
+        auto form = std::make_unique<TMainForm>(fake.platform);
+        form->CreateDialogs();
+        return form;
+    }
+
+private slots:
+    void init()
+    {
+        // A clean directory for each test: no file, nothing left from before.
+        QDir d(dir());
+        for (const QString &e : d.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+            QFile::setPermissions(d.filePath(e), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFileInfo(d.filePath(e)).isDir() ? void(QDir(d.filePath(e)).removeRecursively())
+                                             : void(QFile::remove(d.filePath(e)));
+        }
+    }
+
+    void firstRunShowsDefaultsAndWritesEveryKey()
+    {
+        FakePlatform fake;
+        auto form = start(fake);
+        QVERIFY(QFileInfo::exists(file())); // made empty at start
+        QCOMPARE(readAll(file()), QByteArray());
+        QVERIFY(fake.messages.shown.empty());
+        QVERIFY(form->Suono1->isChecked());
+        QVERIFY(form->Roll1->isChecked());
+        QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
+        QCOMPARE(form->Records().WordsOfWisdom, QStringLiteral("Hi, guys !"));
+        QCOMPARE(form->Records().stats, DiceStats{});
+        form->show();
+        form->close();
+        QCOMPARE(keyLines(file()), DefaultLines);
+        QVERIFY(fake.messages.shown.empty());
+    }
+
+    void everyKeyRoundTrips()
+    {
+        writeAll(file(), Prepared);
+        {
+            const platform::TIniFile ini(file());
+            QCOMPARE(readSettings(ini), preparedSettings());
+        }
+        FakePlatform fake;
+        auto form = start(fake);
+        QVERIFY(!form->Suono1->isChecked());
+        QVERIFY(!form->Roll1->isChecked());
+        QCOMPARE(form->BestPlayers->n1->text(), QStringLiteral("Zed"));
+        QCOMPARE(form->BestPlayers->pn5->text(), QStringLiteral("199"));
+        QCOMPARE(form->CurrentSettings(), preparedSettings());
+        form->close();
+        // Rewritten in place: the same keys in the same order.
+        const QByteArray before = readAll(file());
+        writeAll(file(), Prepared);
+        const QStringList prepared = keyLines(file());
+        writeAll(file(), before);
+        QCOMPARE(keyLines(file()), prepared);
+    }
+
+    void changesOfTheRunAreWrittenAtTheClose()
+    {
+        writeAll(file(), Prepared);
+        FakePlatform fake;
+        auto form = start(fake);
+        form->Suono1->trigger();
+        form->Records().stats.RecordGame(250, 2);
+        BestPlayerTable t = form->BestPlayers->Table();
+        insertTopFive(t, QStringLiteral("Una"), 385);
+        form->BestPlayers->SetTable(t);
+        form->close();
+        const platform::TIniFile ini(file());
+        const KuboloSettings s = readSettings(ini);
+        QVERIFY(s.sound);
+        QCOMPARE(s.stats, (DiceStats{40001, 9000250, 79}));
+        QCOMPARE(s.table[2], (BestPlayerRow{"Una", "385"}));
+        QCOMPARE(s.table[4], (BestPlayerRow{"Wim", "201"}));
+    }
+
+    void damagedValues_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("expected"); // the value as the close writes it back
+        QTest::newRow("total not a number") << QByteArray("[Statistics]\ntotalGames=many") << "totalGames=0";
+        QTest::newRow("total beyond its width") << QByteArray("[Statistics]\ntotalPoints=99999999999999999999")
+                                                << "totalPoints=2147483647";
+        QTest::newRow("negative total") << QByteArray("[Statistics]\ntotalKubolo=-40") << "totalKubolo=0";
+        QTest::newRow("wrapped old total") << QByteArray("[Statistics]\ntotalPoints=-32000") << "totalPoints=0";
+        QTest::newRow("long name") << QByteArray("[Players]\nPlayer2=") + QByteArray(60, 'n')
+                                   << "Player2=" + QString(50, QLatin1Char('n'));
+        QTest::newRow("long words") << QByteArray("[Players]\nWow=") + QByteArray(60, 'w')
+                                    << "Wow=" + QString(50, QLatin1Char('w'));
+        QTest::newRow("score not a number, kept") << QByteArray("[Players]\nScore3=lots") << "Score3=lots";
+        QTest::newRow("sound not a number") << QByteArray("[Options]\nSound=loud") << "Sound=1";
+        QTest::newRow("roll any non-zero") << QByteArray("[Options]\nRoll=-7") << "Roll=1";
+        QTest::newRow("sound off") << QByteArray("[Options]\nsound = 0 ") << "sound=0";
+    }
+
+    void damagedValues()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, expected);
+        writeAll(file(), line + "\n");
+        FakePlatform fake;
+        auto form = start(fake);
+        QVERIFY(fake.messages.shown.empty());
+        form->close();
+        const QStringList lines = keyLines(file());
+        QVERIFY2(lines.contains(expected), qPrintable(lines.join(u'|')));
+        // Every other key is still there and the file reads back whole.
+        QCOMPARE(lines.size(), DefaultLines.size());
+    }
+
+    void scoreThatIsNoNumberLetsANewResultIn()
+    {
+        writeAll(file(), "[Players]\nScore5=junk\n");
+        FakePlatform fake;
+        auto form = start(fake);
+        QCOMPARE(entryFor(form->BestPlayers->Table(), 12), Entry::TopFive);
+    }
+
+    void emptyAndJunkFiles()
+    {
+        writeAll(file(), QByteArray());
+        {
+            FakePlatform fake;
+            auto form = start(fake);
+            QCOMPARE(form->CurrentSettings(), KuboloSettings{});
+            form->close();
+            QCOMPARE(keyLines(file()), DefaultLines);
+        }
+        // Binary junk around one good value: the value counts, the junk stays
+        // out of the way and the file can still be read after the close.
+        QByteArray junk;
+        for (int i = 0; i < 300; ++i)
+            junk += char((i * 37 + 11) % 256);
+        writeAll(file(), junk + "\n[Statistics]\ntotalGames=12\n" + junk);
+        {
+            FakePlatform fake;
+            auto form = start(fake);
+            QVERIFY(fake.messages.shown.empty());
+            QCOMPARE(form->Records().stats.totalGames, 12);
+            QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
+            form->close();
+        }
+        const platform::TIniFile ini(file());
+        QVERIFY(ini.errorString().isEmpty());
+        KuboloSettings expected;
+        expected.stats.totalGames = 12;
+        QCOMPARE(readSettings(ini), expected);
+    }
+
+    void fileFoundWhateverItsCase()
+    {
+        const QString lower = dir() + QStringLiteral("/kubolo.ini");
+        writeAll(lower, "[statistics]\nTOTALGAMES=5\n");
+        FakePlatform fake;
+        auto form = start(fake);
+        QCOMPARE(form->Records().stats.totalGames, 5);
+        form->close();
+        QVERIFY(!QFileInfo::exists(file()) || QFileInfo(file()) == QFileInfo(lower));
+        QVERIFY(readAll(lower).contains("TOTALGAMES=5"));
+        QVERIFY(readAll(lower).contains("Player1=K. Ardell"));
+    }
+
+    void aFolderInPlaceOfTheFileIsLeftAlone()
+    {
+        QVERIFY(QDir().mkpath(file()));
+        FakePlatform fake;
+        auto form = start(fake);
+        QCOMPARE(fake.messages.shown.size(), size_t(1));
+        QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
+        QVERIFY(fake.messages.lastText().contains(file()));
+        QCOMPARE(form->CurrentSettings(), KuboloSettings{});
+        QVERIFY(!form->WritesSettings());
+        form->show();
+        QVERIFY(form->close());
+        QCOMPARE(fake.messages.shown.size(), size_t(1)); // nothing more at the close
+        QVERIFY(QFileInfo(file()).isDir());
+    }
+
+    void unreadableFileIsNotOverwritten()
+    {
+        writeAll(file(), Prepared);
+        QFile::setPermissions(file(), QFileDevice::Permissions());
+        QFile probe(file());
+        if (probe.open(QIODevice::ReadOnly))
+            QSKIP("this user reads every file (root)");
+        FakePlatform fake;
+        auto form = start(fake);
+        QCOMPARE(fake.messages.shown.size(), size_t(1));
+        QVERIFY(fake.messages.lastText().contains(file()));
+        form->close();
+        QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(readAll(file()), Prepared);
+    }
+
+    void readOnlyFileReportsTheFailedSave()
+    {
+        writeAll(file(), Prepared);
+        QFile::setPermissions(file(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        FakePlatform fake;
+        auto form = start(fake);
+        QVERIFY(fake.messages.shown.empty());
+        QCOMPARE(form->CurrentSettings(), preparedSettings()); // read as usual
+        form->Records().stats.RecordGame(100, 0);
+        form->show();
+        QVERIFY(form->close()); // the program still closes
+        QVERIFY(!form->isVisible());
+        QCOMPARE(fake.messages.shown.size(), size_t(1));
+        QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
+        QVERIFY(fake.messages.lastText().contains(file()));
+        QCOMPARE(readAll(file()), Prepared);
+    }
+
+    void directoryGoneBeforeTheClose()
+    {
+        QTemporaryDir gone;
+        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+        const QString cfg = gone.filePath(QStringLiteral("cfg"));
+        qputenv("XDG_CONFIG_HOME", cfg.toLocal8Bit());
+        FakePlatform fake;
+        auto form = start(fake);
+        qputenv("XDG_CONFIG_HOME", old);
+        QVERIFY(QDir(cfg).removeRecursively());
+        form->close();
+        QCOMPARE(fake.messages.shown.size(), size_t(1));
+        QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
+        QVERIFY(fake.messages.lastText().contains(cfg + QStringLiteral("/KUBOLO.INI")));
+    }
+};
+
+GAMES_TEST(KuboloSettingsTest);
+#include "tst_settings.moc"
