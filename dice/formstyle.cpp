@@ -88,7 +88,6 @@ QPushButton *dialogButton(QWidget *parent, const QString &caption, int left, int
 {
     auto *b = new QPushButton(caption, parent);
     b->setGeometry(left, top, 75, 25);
-    b->setAutoDefault(false);
     return b;
 }
 

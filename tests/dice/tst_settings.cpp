@@ -85,10 +85,10 @@ class KuboloSettingsTest : public QObject {
         return form;
     }
 
-private slots:
-    void init()
+    // A clean directory for each test: no file, nothing left from before
+    // (nor after, for the other windows of this program).
+    void clean()
     {
-        // A clean directory for each test: no file, nothing left from before.
         QDir d(dir());
         for (const QString &e : d.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
             QFile::setPermissions(d.filePath(e), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -96,6 +96,10 @@ private slots:
                                              : void(QFile::remove(d.filePath(e)));
         }
     }
+
+private slots:
+    void init() { clean(); }
+    void cleanup() { clean(); }
 
     void firstRunShowsDefaultsAndWritesEveryKey()
     {

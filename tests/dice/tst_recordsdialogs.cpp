@@ -1,0 +1,389 @@
+#include "controls/arrowbtn.h"
+#include "controls/numedit.h"
+#include "dice/bp.h"
+#include "dice/endg.h"
+#include "dice/five.h"
+#include "dice/mainform.h"
+#include "dice/stats.h"
+#include "dice/top.h"
+#include "platform/testing/fakeplatform.h"
+#include "tests/support/testregistry.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace kubolo;
+using platform::testing::FakePlatform;
+
+namespace {
+
+// Thirteen turns: a five of sixes first, then small straights.
+void finishGame(ScoreSheet &sheet)
+{
+    sheet.NewGame();
+    for (int i = 0; i < CategoryCount; ++i) {
+        sheet.RecordRoll(i == 0 ? Dice5{6, 6, 6, 6, 6} : Dice5{1, 2, 3, 4, 6});
+        QVERIFY(sheet.Choose(categoryAt(i)));
+    }
+    QVERIFY(sheet.IsOver());
+}
+
+BestPlayerTable withScores(std::initializer_list<long long> scores)
+{
+    BestPlayerTable t = defaultBestPlayers();
+    int i = 0;
+    for (long long s : scores)
+        t[i++].score = QString::number(s);
+    return t;
+}
+
+// The records dialogs as the main window makes them, over a finished game.
+// Each modal display shows the dialog (which activates it) and hands it to
+// the script for that dialog; a dialog without a script is closed by its box.
+struct Records {
+    FakePlatform fake;
+    ScoreSheet sheet;
+    KuboloRecords records;
+    QStringList sounds;
+    std::unique_ptr<QWidget> owner = std::make_unique<QWidget>();
+    TEndGame *EndGame;
+    TBestPlayers *BestPlayers;
+    TTopFive *TopFive;
+    TTopScore *TopScore;
+    TStatistics *Statistics;
+    std::function<void(TTopFive &)> onTopFive;
+    std::function<void(TTopScore &)> onTopScore;
+    std::function<void(TBestPlayers &)> onBestPlayers;
+
+    Records()
+    {
+        finishGame(sheet);
+        const GameSound sound = [this](const QString &f) { sounds << f; };
+        EndGame = new TEndGame(fake.platform, sheet, records, sound, owner.get());
+        BestPlayers = new TBestPlayers(fake.platform, records, owner.get());
+        TopFive = new TTopFive(fake.platform, sheet, *BestPlayers, sound, owner.get());
+        TopScore = new TTopScore(fake.platform, sheet, records, *BestPlayers, sound, owner.get());
+        Statistics = new TStatistics(fake.platform, records, owner.get());
+        EndGame->TopFive = TopFive;
+        EndGame->TopScore = TopScore;
+        EndGame->BestPlayers = BestPlayers;
+        fake.messages.onExec = [this](QDialog &d) {
+            d.show();
+            if (&d == TopFive && onTopFive)
+                onTopFive(*TopFive);
+            else if (&d == TopScore && onTopScore)
+                onTopScore(*TopScore);
+            else if (&d == BestPlayers && onBestPlayers)
+                onBestPlayers(*BestPlayers);
+            if (d.isVisible())
+                d.reject();
+            return d.result();
+        };
+    }
+    int total() const { return sheet.GameTotal(); }
+    void enterName(const QString &name)
+    {
+        onTopFive = [name](TTopFive &d) {
+            d.Edit1->setText(name);
+            d.OKButtonClick();
+        };
+    }
+    // The end-of-game dialog shown and its OK pressed.
+    void endWithOk()
+    {
+        EndGame->show();
+        EndGame->OKButtonClick();
+    }
+};
+
+QList<TColor> marks(TBestPlayers &bp)
+{
+    QList<TColor> out;
+    for (int row = 1; row <= 5; ++row)
+        out << bp.rowArrow(row)->ButtonColor();
+    return out;
+}
+
+} // namespace
+
+class RecordsDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void endOfGameShowsTheFiguresAndRecordsOnlyOnOk()
+    {
+        Records r;
+        QVERIFY(r.EndGame->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(r.EndGame->size(), QSize(211, 154));
+        r.EndGame->show();
+        QCOMPARE(r.sounds, QStringList{"app.wav"});
+        QCOMPARE(r.EndGame->UpperValue->text(), QString::number(r.sheet.UpperTotal()));
+        QCOMPARE(r.EndGame->BonusValue->text(), QString::number(r.sheet.Bonus()));
+        QCOMPARE(r.EndGame->TotalValue->text(), QString::number(r.total()));
+        QCOMPARE(r.EndGame->KuboloValue->text(), QStringLiteral("1"));
+        // Closed by its box: neither the statistics nor the table change.
+        r.EndGame->reject();
+        QCOMPARE(r.records.stats, DiceStats{});
+        QVERIFY(r.fake.messages.dialogs.isEmpty());
+
+        r.EndGame->show();
+        r.EndGame->OKButtonClick();
+        QVERIFY(!r.EndGame->isVisible());
+        QCOMPARE(r.records.stats, (DiceStats{1, r.total(), 1}));
+        QCOMPARE(r.sounds, (QStringList{"app.wav", "app.wav"}));
+    }
+
+    void soundsAreBundled()
+    {
+        for (const char *name : {"app.wav", "final.wav"}) {
+            QFile f(QStringLiteral(":/sounds/") + QLatin1String(name));
+            QVERIFY2(f.open(QIODevice::ReadOnly), name);
+            QVERIFY(f.read(4) == "RIFF");
+        }
+    }
+
+    void whereATotalEntersAtTheTies_data()
+    {
+        QTest::addColumn<int>("best");  // offsets from the game total
+        QTest::addColumn<int>("fifth");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("row");
+        QTest::newRow("equal to the fifth") << 100 << 0 << "" << 0;
+        QTest::newRow("one more than the fifth") << 100 << -1 << "TopFive" << 5;
+        QTest::newRow("equal to the best") << 0 << -50 << "TopFive" << 2;
+        QTest::newRow("one more than the best") << -1 << -50 << "TopScore" << 1;
+    }
+
+    void whereATotalEntersAtTheTies()
+    {
+        QFETCH(int, best);
+        QFETCH(int, fifth);
+        QFETCH(QString, dialog);
+        QFETCH(int, row);
+        Records r;
+        const int t = r.total();
+        r.records.loadedTable = {};
+        r.BestPlayers->SetTable(withScores({t + best, t + best - 1, t + best - 2, t + best - 3, t + fifth}));
+        const BestPlayerTable before = r.BestPlayers->Table();
+        r.enterName(QStringLiteral("Five"));
+        r.onTopScore = [](TTopScore &d) {
+            d.Edit1->setText(QStringLiteral("Best"));
+            d.OKButtonClick();
+        };
+        r.endWithOk();
+        QStringList expectedDialogs;
+        if (!dialog.isEmpty())
+            expectedDialogs << dialog << "BestPlayers";
+        QCOMPARE(r.fake.messages.dialogs, expectedDialogs);
+        const BestPlayerTable after = r.BestPlayers->Table();
+        if (row == 0) {
+            QCOMPARE(after, before);
+            return;
+        }
+        QCOMPARE(after[row - 1].score, QString::number(t));
+        QCOMPARE(after[row - 1].name, row == 1 ? QStringLiteral("Best") : QStringLiteral("Five"));
+        // The rows under it moved down one; the old row 5 is gone.
+        for (int k = row; k < 5; ++k)
+            QCOMPARE(after[k], before[k - 1]);
+        for (int k = 0; k < row - 1; ++k)
+            QCOMPARE(after[k], before[k]);
+        QCOMPARE(r.BestPlayers->rowArrow(row)->ButtonColor(), clRed);
+        QCOMPARE(r.sounds, (QStringList{"app.wav", "final.wav"}));
+    }
+
+    void topScoreTakesTheWordsTopFiveNever()
+    {
+        Records r;
+        const int t = r.total();
+        r.BestPlayers->SetTable(withScores({t - 1, t - 2, t - 3, t - 4, t - 5}));
+        r.onTopScore = [](TTopScore &d) {
+            QVERIFY(d.Edit1->hasFocus() || !d.isActiveWindow());
+            d.Edit1->setText(QStringLiteral("Quin"));
+            d.Edit2->setText(QStringLiteral("Hold the sixes"));
+            d.OKButtonClick();
+        };
+        QString line1, line2;
+        r.onBestPlayers = [&](TBestPlayers &bp) {
+            line1 = bp.Label1->text();
+            line2 = bp.Label2->text();
+            bp.BitBtn1Click();
+        };
+        r.endWithOk();
+        QCOMPARE(r.records.WordsOfWisdom, QStringLiteral("Hold the sixes"));
+        QCOMPARE(line1, QStringLiteral("Words of Wisdom from Quin:"));
+        QCOMPARE(line2, QStringLiteral("Hold the sixes"));
+
+        // The next game only reaches the best five: the words stay.
+        r.BestPlayers->SetTable(withScores({t + 10, t + 5, t + 4, t + 3, t - 1}));
+        r.enterName(QStringLiteral("Ros"));
+        r.endWithOk();
+        QCOMPARE(r.records.WordsOfWisdom, QStringLiteral("Hold the sixes"));
+        QCOMPARE(r.BestPlayers->n5->text(), QStringLiteral("Ros"));
+        QCOMPARE(r.records.stats.totalGames, 2);
+    }
+
+    void marksStayAtTheirPlacesUntilCleared()
+    {
+        Records r;
+        const int t = r.total();
+        r.BestPlayers->SetTable(withScores({t + 100, t + 50, t + 40, t + 30, t - 1}));
+        QString typedBefore;
+        r.onTopFive = [&](TTopFive &d) {
+            typedBefore = d.Edit1->text();
+            d.Edit1->setText(QStringLiteral("Ivo"));
+            d.OKButtonClick();
+        };
+        r.endWithOk(); // row 5
+        QCOMPARE(typedBefore, QString()); // empty at first
+        r.BestPlayers->SetTable(withScores({t + 100, t - 1, t - 2, t - 3, t - 4}));
+        r.endWithOk(); // row 2
+        QCOMPARE(typedBefore, QStringLiteral("Ivo")); // the name field keeps what was typed
+        QCOMPARE(marks(*r.BestPlayers), (QList<TColor>{clYellow, clRed, clYellow, clYellow, clRed}));
+        r.BestPlayers->ClearRowMarks();
+        QCOMPARE(marks(*r.BestPlayers), QList<TColor>(5, clYellow));
+    }
+
+    void enterPressesResetAndOnlyYesResets()
+    {
+        Records r;
+        r.records.WordsOfWisdom = QStringLiteral("Mine");
+        r.BestPlayers->SetTable(withScores({900, 800, 700, 600, 500}));
+        r.BestPlayers->MarkRow(3);
+        r.BestPlayers->show();
+        QVERIFY(QTest::qWaitForWindowExposed(r.BestPlayers));
+        QVERIFY(r.BestPlayers->Button1->isDefault());
+
+        r.fake.messages.answers = {platform::No};
+        QTest::keyClick(r.BestPlayers, Qt::Key_Return);
+        QCOMPARE(r.fake.messages.shown.size(), size_t(1));
+        QCOMPARE(r.fake.messages.shown[0].icon, platform::MsgIcon::Confirmation);
+        QCOMPARE(r.fake.messages.shown[0].text, QStringLiteral("Are you sure ?"));
+        QCOMPARE(r.fake.messages.shown[0].buttons, platform::Yes | platform::No);
+        QCOMPARE(r.BestPlayers->pn1->text(), QStringLiteral("900"));
+        QVERIFY(r.BestPlayers->isVisible());
+
+        QTest::keyClick(r.BestPlayers, Qt::Key_Return); // answered Yes
+        QCOMPARE(r.BestPlayers->Table(), defaultBestPlayers());
+        QCOMPARE(r.records.WordsOfWisdom, QStringLiteral("Hi, guys !"));
+        QCOMPARE(marks(*r.BestPlayers), QList<TColor>(5, clYellow));
+        QCOMPARE(r.BestPlayers->Label1->text(), QStringLiteral("Words of Wisdom from K. Ardell:"));
+        QCOMPARE(r.BestPlayers->Label2->text(), QStringLiteral("Hi, guys !"));
+    }
+
+    void wordsLinesAreCentred()
+    {
+        Records r;
+        r.records.WordsOfWisdom = QStringLiteral("A rather longer line of wisdom here");
+        r.BestPlayers->show();
+        const int outer = r.BestPlayers->frameGeometry().width();
+        for (QLabel *line : {r.BestPlayers->Label1, r.BestPlayers->Label2}) {
+            QCOMPARE(line->x(), (outer - line->width()) / 2);
+            QVERIFY(line->width() >= line->sizeHint().width());
+        }
+        QCOMPARE(r.BestPlayers->Label1->y(), 20);
+        QCOMPARE(r.BestPlayers->Label2->y(), 35);
+    }
+
+    void statisticsFigures_data()
+    {
+        QTest::addColumn<qint64>("games");
+        QTest::addColumn<qint64>("points");
+        QTest::addColumn<qint64>("kubolo");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("no game yet") << qint64(0) << qint64(0) << qint64(0) << QStringList{"0", "0.00", "0.00"};
+        QTest::newRow("points without games") << qint64(0) << qint64(500) << qint64(2)
+                                              << QStringList{"0", "0.00", "0.00"};
+        QTest::newRow("four games") << qint64(4) << qint64(901) << qint64(3)
+                                    << QStringList{"4", "225.25", "0.75"};
+        QTest::newRow("thirds") << qint64(3) << qint64(700) << qint64(1) << QStringList{"3", "233.33", "0.33"};
+        QTest::newRow("past 32767") << qint64(40000) << qint64(9000000) << qint64(400)
+                                    << QStringList{"40,000", "225.00", "0.01"};
+    }
+
+    void statisticsFigures()
+    {
+        QFETCH(qint64, games);
+        QFETCH(qint64, points);
+        QFETCH(qint64, kubolo);
+        QFETCH(QStringList, shown);
+        Records r;
+        r.records.stats = {games, points, kubolo};
+        r.Statistics->show(); // filled again at every activation
+        QCOMPARE((QStringList{r.Statistics->NumEdit1->text(), r.Statistics->NumEdit2->text(),
+                              r.Statistics->NumEdit3->text()}),
+                 shown);
+        QVERIFY(r.Statistics->NumEdit1->isReadOnly());
+    }
+
+    void statisticsReset()
+    {
+        Records r;
+        r.records.stats = {4, 901, 3};
+        r.Statistics->show();
+        r.fake.messages.answers = {platform::No};
+        r.Statistics->Button1Click();
+        QCOMPARE(r.records.stats, (DiceStats{4, 901, 3}));
+        QCOMPARE(r.Statistics->NumEdit1->text(), QStringLiteral("4"));
+        r.Statistics->Button1Click(); // Yes
+        QCOMPARE(r.fake.messages.lastText(), QStringLiteral("Are you sure ?"));
+        QCOMPARE(r.records.stats, DiceStats{});
+        QCOMPARE(r.Statistics->NumEdit2->text(), QStringLiteral("0.00"));
+        r.Statistics->BitBtn1Click();
+        QVERIFY(!r.Statistics->isVisible());
+    }
+
+    // Through the main window: the thirteenth choice opens the end of game,
+    // the menu opens the tables, and the close writes what the run changed.
+    void aWholeGameInTheWindow()
+    {
+        FakePlatform fake;
+        TMainForm form(fake.platform);
+        form.CreateDialogs();
+        form.SetRollPace(0);
+        form.Roll1->setChecked(false);
+        form.show();
+        form.BestPlayers->SetTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
+        QStringList flow;
+        fake.messages.onExec = [&](QDialog &d) {
+            d.show();
+            flow << d.objectName();
+            if (&d == form.EndGame)
+                form.EndGame->OKButtonClick();
+            else if (&d == form.TopScore) {
+                form.TopScore->Edit1->setText(QStringLiteral("Window"));
+                form.TopScore->OKButtonClick();
+            } else if (d.isVisible())
+                d.accept();
+            return d.result();
+        };
+        for (int i = 0; i < CategoryCount; ++i) {
+            form.rollClick();
+            form.xAssiClick(form.nameLabel(categoryAt(i)));
+        }
+        QCOMPARE(flow, (QStringList{"EndGame", "TopScore", "BestPlayers"}));
+        QCOMPARE(fake.sound.played, (QStringList{"app.wav", "final.wav"}));
+        QCOMPARE(form.Records().stats.totalGames, 1);
+        QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clRed);
+
+        form.Punteggi1Click(); // from the menu the marks are cleared first
+        QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clYellow);
+        form.Statistics1Click();
+        QCOMPARE(flow.mid(3), (QStringList{"BestPlayers", "Statistics"}));
+        QCOMPARE(form.Statistics->NumEdit1->text(), QStringLiteral("1"));
+
+        form.close();
+        const KuboloSettings saved = form.CurrentSettings();
+        QCOMPARE(saved.table[0].name, QStringLiteral("Window"));
+        QCOMPARE(saved.stats.totalGames, 1);
+        QVERIFY(QFile::remove(form.SettingsPath())); // the next window starts afresh
+    }
+};
+
+GAMES_TEST(RecordsDialogsTest);
+#include "tst_recordsdialogs.moc"
