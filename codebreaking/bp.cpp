@@ -86,8 +86,9 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
 
 void TBestPlayers::FormCreate()
 {
+    // The words lines are laid out when the dialog opens: measuring them here
+    // would load their fonts before the board is first seen.
     showTable();
-    FormActivate();
 }
 
 void TBestPlayers::showTable()

@@ -10,6 +10,57 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <QWindow>
+
+#include <memory>
+
+namespace {
+
+using namespace codebreaking;
+
+// The board's dialogs, made once each in this order and kept for the run.
+struct Dialogs {
+    TBestPlayers BestPlayers;
+    TStatistics Statistics;
+    // The About boxes come here, after the statistics and before the result.
+    TResult Result;
+    TCongratulations Congratulations;
+    TTopScore TopScore;
+
+    Dialogs(platform::Platform &platform, TMainForm &board)
+        : BestPlayers(platform, board.Records, &board),
+          Statistics(platform, board.Stats, &board),
+          Result(platform, board.Game, board.Records, &board),
+          Congratulations(platform, board.Game, BestPlayers, &board),
+          TopScore(platform, board.Game, BestPlayers, &board)
+    {
+        Result.showTopScore = [this, &platform] { platform.messages.exec(TopScore); };
+        Result.showCongratulations = [this, &platform] { platform.messages.exec(Congratulations); };
+    }
+};
+
+// Calls back once, just after the window is first on the screen.
+class FirstExposure : public QObject {
+public:
+    FirstExposure(QWindow *window, std::function<void()> then) : m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, m_then);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -21,26 +72,27 @@ int main(int argc, char **argv)
     platform.help.setHelpFile(QStringLiteral("Pegora2help.hlp"));
 
     codebreaking::art::registerPictures();
-    using namespace codebreaking;
-    // The board first (it reads the settings file), then each dialog once, in
-    // this order; they live as long as the program.
+    // The board first: it reads the settings file.
     TMainForm MainForm(platform);
-    TBestPlayers BestPlayers(platform, MainForm.Records, &MainForm);
-    TStatistics Statistics(platform, MainForm.Stats, &MainForm);
-    // The About boxes come here, before the result dialog.
-    TResult Result(platform, MainForm.Game, MainForm.Records, &MainForm);
-    TCongratulations Congratulations(platform, MainForm.Game, BestPlayers, &MainForm);
-    TTopScore TopScore(platform, MainForm.Game, BestPlayers, &MainForm);
 
-    MainForm.dialogs.showResult = [&] { platform.messages.exec(Result); };
-    MainForm.dialogs.showStatistics = [&] { platform.messages.exec(Statistics); };
-    MainForm.dialogs.clearBestMarks = [&] { BestPlayers.ClearRowMarks(); };
-    MainForm.dialogs.showBestPlayers = [&] { platform.messages.exec(BestPlayers); };
-    Result.showTopScore = [&] { platform.messages.exec(TopScore); };
-    Result.showCongratulations = [&] { platform.messages.exec(Congratulations); };
+    // The dialogs follow as soon as the board is on the screen (their first
+    // edit field alone costs several milliseconds of start-up), or earlier
+    // if a command needs one first.
+    std::unique_ptr<Dialogs> dialogs;
+    const auto made = [&]() -> Dialogs & {
+        if (!dialogs)
+            dialogs = std::make_unique<Dialogs>(platform, MainForm);
+        return *dialogs;
+    };
+    MainForm.dialogs.showResult = [&] { platform.messages.exec(made().Result); };
+    MainForm.dialogs.showStatistics = [&] { platform.messages.exec(made().Statistics); };
+    MainForm.dialogs.clearBestMarks = [&] { made().BestPlayers.ClearRowMarks(); };
+    MainForm.dialogs.showBestPlayers = [&] { platform.messages.exec(made().BestPlayers); };
 
     QApplication::setWindowIcon(
         QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
+    MainForm.winId(); // the native window, to watch for its first exposure
+    FirstExposure whenSeen(MainForm.windowHandle(), [&] { made(); });
     MainForm.show();
     return app.exec();
 }
