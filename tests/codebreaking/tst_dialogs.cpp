@@ -185,18 +185,6 @@ private slots:
         QCOMPARE(c.records.Table[4].Name, QStringLiteral("Nestor Quill"));
     }
 
-    void namesAndWordsAreLimitedWhenTyped()
-    {
-        Chain c;
-        QCOMPARE(c.top.Edit1->maxLength(), 19);
-        QCOMPARE(c.top.Edit2->maxLength(), 33);
-        QCOMPARE(c.congrats.Edit1->maxLength(), 19);
-        // Empty names are recorded as they are.
-        c.name.clear();
-        c.win(2, 1);
-        QCOMPARE(c.records.Table[0].Name, QString());
-    }
-
     void bestPlayersResetAndTheMenuClearTheMarks()
     {
         ConfigHome home;

@@ -49,14 +49,6 @@ private slots:
         QCOMPARE(FindPlace(table, 7, 10, &bad), -1);
         QCOMPARE(FindPlace(table, 3, 10, &bad), 2); // place 3 is never reached
     }
-
-    void insertingOutsideTheTableChangesNothing()
-    {
-        BestTable table = DefaultBestTable();
-        InsertAt(table, 0, {});
-        InsertAt(table, 6, {});
-        QVERIFY(table == DefaultBestTable());
-    }
 };
 
 GAMES_TEST(TestRecords);

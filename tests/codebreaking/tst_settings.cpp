@@ -278,15 +278,6 @@ private slots:
         QVERIFY(run.errors()[1].text.contains(below));
         QCOMPARE(home.read(), QByteArray("not a folder"));
     }
-
-    void aSaveIntoAVanishedFolderFailsByName()
-    {
-        QTemporaryDir tmp;
-        const QString path = tmp.filePath(QStringLiteral("gone/Pegora.INI"));
-        QString error;
-        QVERIFY(!SaveSettings(path, someSettings(), &error));
-        QVERIFY(error.contains(path));
-    }
 };
 
 GAMES_TEST(TestSettings);
