@@ -56,7 +56,7 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
     n1 = m_names[0], n2 = m_names[1], n3 = m_names[2], n4 = m_names[3], n5 = m_names[4];
     pn1 = m_scores[0], pn2 = m_scores[1], pn3 = m_scores[2], pn4 = m_scores[3], pn5 = m_scores[4];
 
-    Button1 = dialogButton(this, QStringLiteral("&Reset"), 10, 195);
+    Button1 = dialogButton(this, QStringLiteral("Reset"), 10, 195);
     Button1->setDefault(true);
     BitBtn1 = dialogButton(this, QStringLiteral("OK"), 190, 195);
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);

@@ -25,7 +25,7 @@ TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestP
     Label1 = new QLabel(QStringLiteral("Your score is one of the best five !"), Panel1);
     Label1->setFont(dialogFont(11, true));
     Label1->move(16, 15);
-    Label2 = new QLabel(QStringLiteral("Please enter your &name:"), Panel1);
+    Label2 = new QLabel(QStringLiteral("Please enter your name:"), Panel1);
     Label2->move(16, 35);
     Edit1 = new QLineEdit(Panel1);
     Edit1->setGeometry(16, 59, 249, 21);

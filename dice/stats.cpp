@@ -25,8 +25,8 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
     TNumEdit *fields[3];
     for (int i = 0; i < 3; ++i) {
         labels[i] = new QLabel(QString::fromLatin1(captions[i]), this);
-        labels[i]->move(15, tops[i]);
         labels[i]->adjustSize();
+        labels[i]->setGeometry(15, tops[i], labels[i]->width(), 16); // level with its figure
         auto *f = new TNumEdit(this, &m_platform.messages);
         f->setGeometry(160, tops[i], 71, 16);
         f->setReadOnly(true);
@@ -46,7 +46,7 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
     NumEdit2->SetDecimalDigits(2);
     NumEdit3->SetDecimalDigits(2);
 
-    Button1 = dialogButton(this, QStringLiteral("&Reset"), 5, 115);
+    Button1 = dialogButton(this, QStringLiteral("Reset"), 5, 115);
     BitBtn1 = dialogButton(this, QStringLiteral("OK"), 170, 115);
     BitBtn1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
@@ -67,6 +67,8 @@ void TStatistics::showEvent(QShowEvent *event)
 void TStatistics::FormActivate()
 {
     ShowFigures();
+    // The figures show formatted while the focus is elsewhere.
+    BitBtn1->setFocus(Qt::OtherFocusReason);
 }
 
 void TStatistics::ShowFigures()
