@@ -11,14 +11,17 @@ keys() { grep -v '^;' "$1" | grep '=' || true; }
 # flag as it was.
 run_pegora() {
   "$XWIN" --title Pegora --close --timeout 30000 -- "$BUILD/codebreaking/Pegora" >"$WORK/xwin.out" 2>&1 &
-  local probe=$! welcome=
+  local probe=$! welcome= told=
   while kill -0 $probe 2>/dev/null; do
-    if [ -z "$welcome" ] && command -v xdotool >/dev/null; then
+    # Until it is gone: a key sent before the box can take it is lost.
+    if command -v xdotool >/dev/null; then
       welcome=$(xdotool search --onlyvisible --name '^Welcome$' 2>/dev/null | head -n1) || true
       if [ -n "$welcome" ]; then
         xdotool windowfocus --sync "$welcome" 2>/dev/null || true
         xdotool key Escape
-        echo "welcome box sent away"
+        [ -n "$told" ] || echo "welcome box sent away"
+        told=1
+        sleep 0.3
       fi
     fi
     sleep 0.1
