@@ -4,6 +4,7 @@
 #include "dice/bp.h"
 #include "dice/endg.h"
 #include "dice/five.h"
+#include "dice/myabout.h"
 #include "dice/stats.h"
 #include "dice/top.h"
 #include "platform/platform.h"
@@ -378,6 +379,7 @@ void TMainForm::CreateDialogs()
     EndGame = new TEndGame(m_platform, m_sheet, m_records, sound, this);
     BestPlayers = new TBestPlayers(m_platform, m_records, this);
     TopFive = new TTopFive(m_platform, m_sheet, *BestPlayers, sound, this);
+    AboutBox1 = new TAboutBox1(m_platform, this);
     TopScore = new TTopScore(m_platform, m_sheet, m_records, *BestPlayers, sound, this);
     Statistics = new TStatistics(m_platform, m_records, this);
     EndGame->TopFive = TopFive;
@@ -663,8 +665,11 @@ void TMainForm::Punteggi1Click()
     m_platform.messages.exec(*BestPlayers);
 }
 
-// About opens its dialog once it exists.
-void TMainForm::About1Click() {}
+void TMainForm::About1Click()
+{
+    if (AboutBox1)
+        m_platform.messages.exec(*AboutBox1);
+}
 
 void TMainForm::Esci1Click() { close(); }
 

@@ -24,6 +24,7 @@ struct Platform;
 
 namespace kubolo {
 
+class TAboutBox1;
 class TBestPlayers;
 class TEndGame;
 class TStatistics;
@@ -95,11 +96,12 @@ public:
     TEndGame *EndGame = nullptr;
     TBestPlayers *BestPlayers = nullptr;
     TTopFive *TopFive = nullptr;
+    TAboutBox1 *AboutBox1 = nullptr;
     TTopScore *TopScore = nullptr;
     TStatistics *Statistics = nullptr;
 
     // Made after the window, in this order: end of game, best players (it
-    // takes the table just read), top five, top score, statistics.
+    // takes the table just read), top five, about, top score, statistics.
     void CreateDialogs();
 
     // Handlers.

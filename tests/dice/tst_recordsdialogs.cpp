@@ -348,6 +348,10 @@ private slots:
         form.SetRollPace(0);
         form.Roll1->setChecked(false);
         form.show();
+        QStringList made;
+        for (QDialog *d : form.findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
+            made << d->objectName();
+        QCOMPARE(made, (QStringList{"EndGame", "BestPlayers", "TopFive", "AboutBox1", "TopScore", "Statistics"}));
         form.BestPlayers->SetTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
         QStringList flow;
         fake.messages.onExec = [&](QDialog &d) {
@@ -376,6 +380,8 @@ private slots:
         form.Statistics1Click();
         QCOMPARE(flow.mid(3), (QStringList{"BestPlayers", "Statistics"}));
         QCOMPARE(form.Statistics->NumEdit1->text(), QStringLiteral("1"));
+        form.About1Click();
+        QCOMPARE(flow.last(), QStringLiteral("AboutBox1"));
 
         form.close();
         const KuboloSettings saved = form.CurrentSettings();
