@@ -16,6 +16,7 @@ namespace platform {
 
 struct TIniFile::Data {
     CSimpleIniA ini{false, true, false}; // not UTF-8 aware, duplicate keys kept, one line per value
+    QByteArray tail;                     // comments after the last key, which the parser would drop
     Data() { ini.SetSpaces(false); }     // "key=value", as profiles write it
 };
 
@@ -101,7 +102,23 @@ TIniFile::TIniFile(const QString &path) : m_path(path), d(std::make_unique<Data>
         m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
     }
-    const QByteArray data = sanitize(file.readAll());
+    QByteArray data = sanitize(file.readAll());
+    // The parser keeps a comment only with the key or section after it; the
+    // comments that end the file are kept aside and written back at its end.
+    QList<QByteArray> lines = data.split('\n');
+    qsizetype end = lines.size();
+    while (end > 0) {
+        const QByteArray t = lines[end - 1].trimmed();
+        if (!t.isEmpty() && !t.startsWith(';') && !t.startsWith('#'))
+            break;
+        --end;
+    }
+    while (end < lines.size() && lines[end].trimmed().isEmpty())
+        ++end;
+    if (end < lines.size()) {
+        d->tail = lines.mid(end).join('\n');
+        data = lines.mid(0, end).join('\n');
+    }
     d->ini.LoadData(data.constData(), size_t(data.size()));
 }
 
@@ -168,6 +185,13 @@ bool TIniFile::UpdateFile()
     if (d->ini.Save(text, false) < 0) {
         m_error = QStringLiteral("The settings could not be prepared for \"%1\".").arg(m_path);
         return false;
+    }
+    if (!d->tail.isEmpty()) {
+        if (!text.empty() && text.back() != '\n')
+            text += '\n';
+        text.append(d->tail.constData(), size_t(d->tail.size()));
+        if (text.back() != '\n')
+            text += '\n';
     }
     const QFileInfo info(m_path);
     // A file its owner marked read-only stays as it is, even for root.

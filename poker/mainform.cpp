@@ -1,8 +1,8 @@
 #include "poker/mainform.h"
 
 #include "assets/cartova/cards.h"
-#include "poker/payoffs.h"
 #include "controls/numedit.h"
+#include "poker/payoffs.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -108,6 +108,19 @@ private slots:
         QVERIFY(readAll(path()).contains("loose line"));
         QCOMPARE(TIniFile(path()).ReadString("A", "n", ""), QStringLiteral("1"));
 
+        // Comments that end the file follow no key, yet stay, once, however often it is saved.
+        writeAll(path(), "[A]\nk=1\n\n; a note at the end\n# and another\n");
+        for (int save = 0; save < 2; ++save) {
+            TIniFile tail(path());
+            tail.WriteString("A", "k", "2");
+            tail.WriteString("B", "n", "3");
+            QVERIFY(tail.UpdateFile());
+        }
+        const QByteArray ended = readAll(path());
+        QVERIFY(ended.endsWith("n=3\n; a note at the end\n# and another\n"));
+        QCOMPARE(ended.count("a note at the end"), 1);
+        QCOMPARE(TIniFile(path()).ReadString("A", "k", ""), QStringLiteral("2"));
+
         QByteArray junk;
         for (int i = 0; i < 4096; ++i)
             junk.append(char((i * 7919) & 0xFF));
