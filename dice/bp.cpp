@@ -79,7 +79,6 @@ void TBestPlayers::SetTable(const BestPlayerTable &table)
     for (int i = 0; i < BestPlayerRows; ++i) {
         m_names[i]->setText(table[i].name);
         m_scores[i]->setText(table[i].score);
-        m_scores[i]->setAccessibleName(QStringLiteral("Score of row %1").arg(i + 1));
     }
 }
 

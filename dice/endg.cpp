@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <utility>
+
 namespace kubolo {
 
 TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, GameSound sound,
@@ -33,7 +35,6 @@ TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, Kubolo
         values[i] = rightAlignedLabel(Panel1, 152, tops[i], 50);
         values[i]->setFont(dialogFont(11, true));
         setTextColor(values[i], colors[i]);
-        values[i]->setAccessibleName(names[i]->text().chopped(1));
     }
     Label1 = names[0], Label2 = names[1], Label3 = names[2], Label4 = names[3];
     UpperValue = values[0], BonusValue = values[1], TotalValue = values[2], KuboloValue = values[3];
@@ -58,6 +59,10 @@ void TEndGame::FormActivate()
     BonusValue->setText(QString::number(m_sheet.Bonus()));
     TotalValue->setText(QString::number(m_sheet.GameTotal()));
     KuboloValue->setText(QString::number(m_sheet.FiveOfAKindCount()));
+    // Read out as one line each: the caption and its figure.
+    for (auto [caption, value] : {std::pair{Label1, UpperValue}, std::pair{Label2, BonusValue},
+                                  std::pair{Label3, TotalValue}, std::pair{Label4, KuboloValue}})
+        value->setAccessibleName(caption->text() + QLatin1Char(' ') + value->text());
     m_sound(QStringLiteral("app.wav"));
 }
 

@@ -127,6 +127,7 @@ private slots:
         QCOMPARE(r.EndGame->BonusValue->text(), QString::number(r.sheet.Bonus()));
         QCOMPARE(r.EndGame->TotalValue->text(), QString::number(r.total()));
         QCOMPARE(r.EndGame->KuboloValue->text(), QStringLiteral("1"));
+        QCOMPARE(r.EndGame->TotalValue->accessibleName(), "Game total: " + QString::number(r.total()));
         // Closed by its box: neither the statistics nor the table change.
         r.EndGame->reject();
         QCOMPARE(r.records.stats, DiceStats{});
@@ -203,7 +204,7 @@ private slots:
         const int t = r.total();
         r.BestPlayers->SetTable(withScores({t - 1, t - 2, t - 3, t - 4, t - 5}));
         r.onTopScore = [](TTopScore &d) {
-            QVERIFY(d.Edit1->hasFocus() || !d.isActiveWindow());
+            QCOMPARE(d.focusWidget(), d.Edit1);
             d.Edit1->setText(QStringLiteral("Quin"));
             d.Edit2->setText(QStringLiteral("Hold the sixes"));
             d.OKButtonClick();
