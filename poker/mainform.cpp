@@ -240,8 +240,9 @@ void TMainForm::FormCreate()
     m_settingsPath = cartovaSettingsPath();
     QString error;
     const CartovaOptions options = readOptions(m_settingsPath, &error);
+    // The table is not on the screen yet: the box stands alone, centred.
     if (!error.isEmpty())
-        m_platform.messages.show(this, platform::MsgIcon::Error,
+        m_platform.messages.show(nullptr, platform::MsgIcon::Error,
                                  error + QStringLiteral("\n\nThe game starts with its usual options."),
                                  platform::Ok);
     Sound1->setChecked(options.sound);
