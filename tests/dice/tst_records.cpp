@@ -68,13 +68,6 @@ private slots:
         QCOMPARE(t, defaultBestPlayers());
     }
 
-    void topScoreMovesEveryRowDown()
-    {
-        BestPlayerTable t = defaultBestPlayers();
-        insertTopScore(t, QStringLiteral("Eve"), 301);
-        QCOMPARE(names(t), QStringList({"Eve=301", "K. Ardell=300", "M. de Sorbin=275", "R.T. de Lavoie=250",
-                                         "E.V. Halloran=225"}));
-    }
 
     void scoresThatAreNoNumbers()
     {
@@ -159,12 +152,6 @@ private slots:
         QCOMPARE(DiceStats::parseTotal(text), value);
     }
 
-    void textsAreCutToFifty()
-    {
-        const QString sixty(60, QLatin1Char('n'));
-        QCOMPARE(cutRecordText(sixty), QString(50, QLatin1Char('n')));
-        QCOMPARE(cutRecordText(QStringLiteral("short")), QStringLiteral("short"));
-    }
 };
 
 GAMES_TEST(RecordsTest);

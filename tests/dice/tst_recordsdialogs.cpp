@@ -140,63 +140,6 @@ private slots:
         QCOMPARE(r.sounds, (QStringList{"app.wav", "app.wav"}));
     }
 
-    void soundsAreBundled()
-    {
-        for (const char *name : {"app.wav", "final.wav"}) {
-            QFile f(QStringLiteral(":/sounds/") + QLatin1String(name));
-            QVERIFY2(f.open(QIODevice::ReadOnly), name);
-            QVERIFY(f.read(4) == "RIFF");
-        }
-    }
-
-    void whereATotalEntersAtTheTies_data()
-    {
-        QTest::addColumn<int>("best");  // offsets from the game total
-        QTest::addColumn<int>("fifth");
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<int>("row");
-        QTest::newRow("equal to the fifth") << 100 << 0 << "" << 0;
-        QTest::newRow("one more than the fifth") << 100 << -1 << "TopFive" << 5;
-        QTest::newRow("equal to the best") << 0 << -50 << "TopFive" << 2;
-        QTest::newRow("one more than the best") << -1 << -50 << "TopScore" << 1;
-    }
-
-    void whereATotalEntersAtTheTies()
-    {
-        QFETCH(int, best);
-        QFETCH(int, fifth);
-        QFETCH(QString, dialog);
-        QFETCH(int, row);
-        Records r;
-        const int t = r.total();
-        r.records.loadedTable = {};
-        r.BestPlayers->SetTable(withScores({t + best, t + best - 1, t + best - 2, t + best - 3, t + fifth}));
-        const BestPlayerTable before = r.BestPlayers->Table();
-        r.enterName(QStringLiteral("Five"));
-        r.onTopScore = [](TTopScore &d) {
-            d.Edit1->setText(QStringLiteral("Best"));
-            d.OKButtonClick();
-        };
-        r.endWithOk();
-        QStringList expectedDialogs;
-        if (!dialog.isEmpty())
-            expectedDialogs << dialog << "BestPlayers";
-        QCOMPARE(r.fake.messages.dialogs, expectedDialogs);
-        const BestPlayerTable after = r.BestPlayers->Table();
-        if (row == 0) {
-            QCOMPARE(after, before);
-            return;
-        }
-        QCOMPARE(after[row - 1].score, QString::number(t));
-        QCOMPARE(after[row - 1].name, row == 1 ? QStringLiteral("Best") : QStringLiteral("Five"));
-        // The rows under it moved down one; the old row 5 is gone.
-        for (int k = row; k < 5; ++k)
-            QCOMPARE(after[k], before[k - 1]);
-        for (int k = 0; k < row - 1; ++k)
-            QCOMPARE(after[k], before[k]);
-        QCOMPARE(r.BestPlayers->rowArrow(row)->ButtonColor(), clRed);
-        QCOMPARE(r.sounds, (QStringList{"app.wav", "final.wav"}));
-    }
 
     void topScoreTakesTheWordsTopFiveNever()
     {

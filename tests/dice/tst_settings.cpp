@@ -142,24 +142,6 @@ private slots:
         QCOMPARE(keyLines(file()), prepared);
     }
 
-    void changesOfTheRunAreWrittenAtTheClose()
-    {
-        writeAll(file(), Prepared);
-        FakePlatform fake;
-        auto form = start(fake);
-        form->Suono1->trigger();
-        form->Records().stats.RecordGame(250, 2);
-        BestPlayerTable t = form->BestPlayers->Table();
-        insertTopFive(t, QStringLiteral("Una"), 385);
-        form->BestPlayers->SetTable(t);
-        form->close();
-        const platform::TIniFile ini(file());
-        const KuboloSettings s = readSettings(ini);
-        QVERIFY(s.sound);
-        QCOMPARE(s.stats, (DiceStats{40001, 9000250, 79}));
-        QCOMPARE(s.table[2], (BestPlayerRow{"Una", "385"}));
-        QCOMPARE(s.table[4], (BestPlayerRow{"Wim", "201"}));
-    }
 
     void damagedValues_data()
     {
@@ -195,13 +177,6 @@ private slots:
         QCOMPARE(lines.size(), DefaultLines.size());
     }
 
-    void scoreThatIsNoNumberLetsANewResultIn()
-    {
-        writeAll(file(), "[Players]\nScore5=junk\n");
-        FakePlatform fake;
-        auto form = start(fake);
-        QCOMPARE(entryFor(form->BestPlayers->Table(), 12), Entry::TopFive);
-    }
 
     void emptyAndJunkFiles()
     {
@@ -234,18 +209,6 @@ private slots:
         QCOMPARE(readSettings(ini), expected);
     }
 
-    void fileFoundWhateverItsCase()
-    {
-        const QString lower = dir() + QStringLiteral("/kubolo.ini");
-        writeAll(lower, "[statistics]\nTOTALGAMES=5\n");
-        FakePlatform fake;
-        auto form = start(fake);
-        QCOMPARE(form->Records().stats.totalGames, 5);
-        form->close();
-        QVERIFY(!QFileInfo::exists(file()) || QFileInfo(file()) == QFileInfo(lower));
-        QVERIFY(readAll(lower).contains("TOTALGAMES=5"));
-        QVERIFY(readAll(lower).contains("Player1=K. Ardell"));
-    }
 
     void aFolderInPlaceOfTheFileIsLeftAlone()
     {
@@ -263,21 +226,6 @@ private slots:
         QVERIFY(QFileInfo(file()).isDir());
     }
 
-    void unreadableFileIsNotOverwritten()
-    {
-        writeAll(file(), Prepared);
-        QFile::setPermissions(file(), QFileDevice::Permissions());
-        QFile probe(file());
-        if (probe.open(QIODevice::ReadOnly))
-            QSKIP("this user reads every file (root)");
-        FakePlatform fake;
-        auto form = start(fake);
-        QCOMPARE(fake.messages.shown.size(), size_t(1));
-        QVERIFY(fake.messages.lastText().contains(file()));
-        form->close();
-        QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(readAll(file()), Prepared);
-    }
 
     void readOnlyFileReportsTheFailedSave()
     {
@@ -297,21 +245,6 @@ private slots:
         QCOMPARE(readAll(file()), Prepared);
     }
 
-    void directoryGoneBeforeTheClose()
-    {
-        QTemporaryDir gone;
-        const QByteArray old = qgetenv("XDG_CONFIG_HOME");
-        const QString cfg = gone.filePath(QStringLiteral("cfg"));
-        qputenv("XDG_CONFIG_HOME", cfg.toLocal8Bit());
-        FakePlatform fake;
-        auto form = start(fake);
-        qputenv("XDG_CONFIG_HOME", old);
-        QVERIFY(QDir(cfg).removeRecursively());
-        form->close();
-        QCOMPARE(fake.messages.shown.size(), size_t(1));
-        QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
-        QVERIFY(fake.messages.lastText().contains(cfg + QStringLiteral("/KUBOLO.INI")));
-    }
 };
 
 GAMES_TEST(KuboloSettingsTest);
