@@ -2,6 +2,7 @@
 
 #include "assets/pegora/pegoraart.h"
 #include "codebreaking/settings.h"
+#include "codebreaking/welcome.h"
 #include "platform/resources.h"
 
 #include <QAction>
@@ -273,8 +274,18 @@ void TMainForm::FormCreate()
     // drawn then for the first time.
     loadSettings();
     StartNewGame();
-    // The welcome dialog is made here and, with WelcomeFlag on, shown at once
-    // once it exists (dialogs.showWelcome).
+    // Greeted before the board is first shown; the clock is already running.
+    if (WelcomeFlag)
+        ShowWelcome();
+}
+
+void TMainForm::ShowWelcome()
+{
+    // The box keeps nothing of its own, so it is made only when first wanted
+    // and a player who turned it off pays nothing for it at start.
+    if (!WelcomeBox)
+        WelcomeBox = new TWelcomeBox(m_platform, WelcomeFlag, this);
+    m_platform.messages.exec(*WelcomeBox);
 }
 
 void TMainForm::FormClose()
@@ -571,8 +582,7 @@ void TMainForm::BestPlayers1Click()
 
 void TMainForm::Welcomebox1Click()
 {
-    if (dialogs.showWelcome)
-        dialogs.showWelcome();
+    ShowWelcome();
 }
 
 void TMainForm::About1Click()

@@ -22,6 +22,8 @@ namespace codebreaking {
 
 // The board: ten lines of four holes, the palette, Check and Repeat, a marker
 // and two counts per line, the line number, the clock and the hidden code.
+class TWelcomeBox;
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -38,6 +40,8 @@ public:
     // The best players and the best player's words, as read from the settings
     // file; the best-players dialog shows and changes them.
     BestRecords Records;
+    // The welcome dialog; the board makes it when it is first shown.
+    TWelcomeBox *WelcomeBox = nullptr;
 
     // The dialogs the board opens, made after it and hooked in by the program.
     // A command whose dialog is not hooked in does nothing.
@@ -46,13 +50,13 @@ public:
         std::function<void()> showStatistics;  // the statistics
         std::function<void()> clearBestMarks;  // the best players' row marks, before...
         std::function<void()> showBestPlayers; // ...the best players table
-        std::function<void()> showWelcome;     // the welcome dialog
         std::function<void()> showAbout;       // the About box
     } dialogs;
 
     // Handlers.
     void FormCreate();
     void FormClose();
+    void ShowWelcome();
     void New1Click(QObject *Sender);
     void Secretcode1Click();
     void Statistics1Click();

@@ -2,6 +2,7 @@
 #include "codebreaking/bp.h"
 #include "codebreaking/congrats.h"
 #include "codebreaking/mainform.h"
+#include "codebreaking/myabout.h"
 #include "codebreaking/res.h"
 #include "codebreaking/stat.h"
 #include "codebreaking/top.h"
@@ -23,7 +24,7 @@ using namespace codebreaking;
 struct Dialogs {
     TBestPlayers BestPlayers;
     TStatistics Statistics;
-    // The About boxes come here, after the statistics and before the result.
+    TAboutBox1 AboutBox1;
     TResult Result;
     TCongratulations Congratulations;
     TTopScore TopScore;
@@ -31,6 +32,7 @@ struct Dialogs {
     Dialogs(platform::Platform &platform, TMainForm &board)
         : BestPlayers(platform, board.Records, &board),
           Statistics(platform, board.Stats, &board),
+          AboutBox1(platform, &board),
           Result(platform, board.Game, board.Records, &board),
           Congratulations(platform, board.Game, BestPlayers, &board),
           TopScore(platform, board.Game, BestPlayers, &board)
@@ -66,7 +68,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pegora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Pegora"));
     platform::Desktop desktop;
     platform::Platform &platform = desktop.platform();
     platform.help.setHelpFile(QStringLiteral("Pegora2help.hlp"));
@@ -88,6 +89,7 @@ int main(int argc, char **argv)
     MainForm.dialogs.showStatistics = [&] { platform.messages.exec(made().Statistics); };
     MainForm.dialogs.clearBestMarks = [&] { made().BestPlayers.ClearRowMarks(); };
     MainForm.dialogs.showBestPlayers = [&] { platform.messages.exec(made().BestPlayers); };
+    MainForm.dialogs.showAbout = [&] { platform.messages.exec(made().AboutBox1); };
 
     QApplication::setWindowIcon(
         QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));

@@ -9,7 +9,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Kubolo"));
+    QApplication::setApplicationName(QStringLiteral("Kubolo"));
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(QStringLiteral("KUBOLO3HELP.HLP"));
     kubolo::art::registerArt();

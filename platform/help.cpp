@@ -44,7 +44,7 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::open(const QString &helpFile, const QString &topic)
 {
-    setWindowTitle(QApplication::applicationDisplayName() + QStringLiteral(" Help"));
+    setWindowTitle(QApplication::applicationName() + QStringLiteral(" Help"));
     const QString path = helpPagePath(helpFile);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {

@@ -22,7 +22,7 @@ QMessageBox::Icon toQt(MsgIcon icon)
 QString standardTitle(MsgIcon icon)
 {
     switch (icon) {
-    case MsgIcon::Information: return QApplication::applicationDisplayName();
+    case MsgIcon::Information: return QApplication::applicationName();
     case MsgIcon::Confirmation: return QStringLiteral("Confirm");
     case MsgIcon::Warning: return QStringLiteral("Warning");
     case MsgIcon::Error: return QStringLiteral("Error");

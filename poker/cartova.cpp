@@ -9,7 +9,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cartova"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Cartova"));
     platform::Desktop desktop;
     poker::TMainForm form(desktop.platform());
     poker::TAboutBox1 about(desktop.platform(), form.Sound1, &form);

@@ -1,7 +1,12 @@
-# Pegora starts, shows its board and ends cleanly when its window is closed.
-# With xdotool and ImageMagick at hand, a line is also played for real: four
-# pegs dragged from the palette onto line 1, Check, then Game > Exit.
+# A first run greets the player before the board appears. Pegora then starts
+# (greeting turned off), shows its board and ends cleanly when its window is
+# closed. With xdotool and ImageMagick at hand, a line is also played for real:
+# four pegs dragged from the palette onto line 1, Check, then Game > Exit.
 . "$(dirname "$0")/common.sh"
+out=$("$XWIN" --kill --timeout 20000 -- "$BUILD/codebreaking/Pegora") || fail "xwin: $out"
+echo "first run: $out"
+grep -q 'title=Welcome$' <<<"$out" || fail "a first run did not open with the welcome box"
+printf '[Options]\nWelcomeBox=0\n' >"$XDG_CONFIG_HOME/Pegora.INI"
 out=$("$XWIN" --title Pegora --close --timeout 20000 -- "$BUILD/codebreaking/Pegora") || fail "xwin: $out"
 echo "$out"
 grep -q '^exit=0' <<<"$out" || fail "Pegora did not end cleanly"

@@ -2,8 +2,10 @@
 // window to be mapped, and optionally closes it as a user would (the window
 // manager's WM_DELETE_WINDOW message), then waits for the program to end.
 //
-//   xwin [--title T] [--timeout MS] [--close] [--hold MS] [--shot FILE] -- program args...
+//   xwin [--title T] [--timeout MS] [--close | --kill] [--hold MS] [--shot FILE] -- program args...
 //
+// --kill ends the program with SIGTERM once its window is seen (a window that
+// is not the one a user would close, such as a greeting before the main one).
 // Prints "window_ms=N title=T", then "exit=C maxrss_kb=K" when it waited for the end.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -87,7 +89,7 @@ int main(int argc, char **argv)
 {
     std::string wanted, shot;
     long timeoutMs = 10000, holdMs = 0;
-    bool close = false;
+    bool close = false, killAfter = false;
     int i = 1;
     for (; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--title") && i + 1 < argc) wanted = argv[++i];
@@ -95,11 +97,12 @@ int main(int argc, char **argv)
         else if (!std::strcmp(argv[i], "--hold") && i + 1 < argc) holdMs = std::atol(argv[++i]);
         else if (!std::strcmp(argv[i], "--shot") && i + 1 < argc) shot = argv[++i];
         else if (!std::strcmp(argv[i], "--close")) close = true;
+        else if (!std::strcmp(argv[i], "--kill")) killAfter = true;
         else if (!std::strcmp(argv[i], "--")) { ++i; break; }
         else { std::fprintf(stderr, "xwin: unknown argument %s\n", argv[i]); return 2; }
     }
     if (i >= argc) {
-        std::fprintf(stderr, "usage: xwin [--title T] [--timeout MS] [--close] [--hold MS] [--shot FILE] -- program args...\n");
+        std::fprintf(stderr, "usage: xwin [--title T] [--timeout MS] [--close | --kill] [--hold MS] [--shot FILE] -- program args...\n");
         return 2;
     }
     Display *dpy = XOpenDisplay(nullptr);
@@ -166,6 +169,11 @@ int main(int argc, char **argv)
         const std::string cmd = "import -window root '" + shot + "'";
         if (std::system(cmd.c_str()) != 0)
             std::fprintf(stderr, "xwin: screenshot failed\n");
+    }
+    if (killAfter) {
+        kill(child, SIGTERM);
+        waitpid(child, nullptr, 0);
+        return 0;
     }
     if (!close)
         return 0;
