@@ -14,7 +14,7 @@ run_kubolo() {
   local probe=$!
   seen_while_running=no
   while kill -0 $probe 2>/dev/null; do
-    if grep -q '^window_ms=' "$WORK/xwin.out" 2>/dev/null && [ -n "$(ls -A "$XDG_CONFIG_HOME")" ]; then
+    if grep -q "^window_ms=" "$WORK/xwin.out" 2>/dev/null && [ -e "$INI" ]; then
       seen_while_running=yes
     fi
     sleep 0.05
