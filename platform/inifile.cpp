@@ -98,6 +98,11 @@ TIniFile::TIniFile(const QString &path) : m_path(path), d(std::make_unique<Data>
         m_error = QStringLiteral("\"%1\" is a folder, not a settings file.").arg(path);
         return;
     }
+    // A pipe or a device would block the reading or never end it.
+    if (!QFileInfo(path).isFile()) {
+        m_error = QStringLiteral("\"%1\" is not a settings file.").arg(path);
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
@@ -196,10 +201,11 @@ bool TIniFile::UpdateFile()
     const QFileInfo info(m_path);
     // A file its owner marked read-only stays as it is, even for root.
     const bool readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
-    if (info.exists() && (info.isDir() || readOnly || !info.isWritable())) {
+    if (info.exists() && (!info.isFile() || readOnly || !info.isWritable())) {
         m_error = QStringLiteral("The settings file \"%1\" cannot be written: %2")
-                      .arg(m_path, info.isDir() ? QStringLiteral("it is a folder.")
-                                                : QStringLiteral("it is read-only."));
+                      .arg(m_path, info.isDir()     ? QStringLiteral("it is a folder.")
+                                   : !info.isFile() ? QStringLiteral("it is not a plain file.")
+                                                    : QStringLiteral("it is read-only."));
         return false;
     }
     QSaveFile file(m_path);

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -150,6 +151,14 @@ private slots:
         dir.WriteString("A", "k", "v");
         QVERIFY(!dir.UpdateFile());
         QVERIFY(dir.errorString().contains(folder));
+
+        const QString pipe = tmp.filePath("Pipe.ini");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        TIniFile fifo(pipe); // read at once, not waiting for a writer
+        QVERIFY(fifo.errorString().contains(pipe));
+        QCOMPARE(fifo.ReadString("A", "k", "def"), QStringLiteral("def"));
+        QVERIFY(!fifo.UpdateFile());
+        QVERIFY(QFileInfo(pipe).isFile() == false && QFileInfo::exists(pipe));
 
         TIniFile gone(tmp.filePath("no/such/dir/x.ini"));
         gone.WriteString("A", "k", "v");
