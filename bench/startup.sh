@@ -15,7 +15,7 @@ cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGAMES_TESTS=ON -DGAMES_BE
 cmake --build build-bench -j2 --target "$program" xwin >/dev/null
 work=$(mktemp -d)
 exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 1 200); do [ -s "$work/display" ] && break; sleep 0.05; done
@@ -24,6 +24,8 @@ mkdir -m 700 "$work/run"
 ms=() kb=()
 for i in $(seq 1 "$runs"); do
   export XDG_CONFIG_HOME=$work/config$i
+  # The board, not the greeting a first run of Pegora opens with.
+  mkdir -p "$XDG_CONFIG_HOME" && printf '[Options]\nWelcomeBox=0\n' >"$XDG_CONFIG_HOME/Pegora.INI"
   out=$(build-bench/tests/e2e/xwin --close --timeout 20000 -- "build-bench/$dir/$program")
   ms+=("$(sed -n 's/^window_ms=\([0-9]*\).*/\1/p' <<<"$out")")
   kb+=("$(sed -n 's/.*maxrss_kb=\([0-9]*\).*/\1/p' <<<"$out")")

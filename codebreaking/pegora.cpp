@@ -6,13 +6,12 @@
 #include "codebreaking/res.h"
 #include "codebreaking/stat.h"
 #include "codebreaking/top.h"
+#include "platform/firstshown.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QTimer>
-#include <QWindow>
 
 #include <memory>
 
@@ -40,26 +39,6 @@ struct Dialogs {
         Result.showTopScore = [this, &platform] { platform.messages.exec(TopScore); };
         Result.showCongratulations = [this, &platform] { platform.messages.exec(Congratulations); };
     }
-};
-
-// Calls back once, just after the window is first on the screen.
-class FirstExposure : public QObject {
-public:
-    FirstExposure(QWindow *window, std::function<void()> then) : m_then(std::move(then))
-    {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, m_then);
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> m_then;
 };
 
 } // namespace
@@ -93,8 +72,7 @@ int main(int argc, char **argv)
 
     QApplication::setWindowIcon(
         QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
-    MainForm.winId(); // the native window, to watch for its first exposure
-    FirstExposure whenSeen(MainForm.windowHandle(), [&] { made(); });
+    platform::whenFirstShown(MainForm, [&] { made(); });
     MainForm.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // Kubolo: five dice, thirteen turns, a score sheet of thirteen categories.
 #include "assets/kubolo/kuboloart.h"
 #include "dice/mainform.h"
+#include "platform/firstshown.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -16,8 +17,10 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(platform::resources::picture(kubolo::art::MainIcon)));
 
     kubolo::TMainForm form(desktop.platform());
-    // The game's dialogs, once, after the main window has read the settings.
-    form.CreateDialogs();
+    // The game's dialogs, once, as soon as the main window is on the screen:
+    // nothing can ask for them before, and the first sight of the window
+    // should not wait for them.
+    platform::whenFirstShown(form, [&form] { form.CreateDialogs(); });
     form.show();
     return app.exec();
 }

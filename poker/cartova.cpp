@@ -1,3 +1,4 @@
+#include "platform/firstshown.h"
 #include "platform/platform.h"
 #include "poker/mainform.h"
 #include "poker/myabout.h"
@@ -11,10 +12,13 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Cartova"));
     platform::Desktop desktop;
     poker::TMainForm form(desktop.platform());
-    poker::TAboutBox1 about(desktop.platform(), form.Sound1, &form);
-    form.setAboutBox(&about);
-    poker::TPayoffsForm payoffs(&form);
-    form.setPayoffsForm(&payoffs);
+    // The About box, then the payoffs, once each and kept by the window: made
+    // as soon as the window is on the screen, since nothing can ask for them
+    // before and the first sight of the table should not wait for them.
+    platform::whenFirstShown(form, [&form, &desktop] {
+        form.setAboutBox(new poker::TAboutBox1(desktop.platform(), form.Sound1, &form));
+        form.setPayoffsForm(new poker::TPayoffsForm(&form));
+    });
     app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));
     form.show();
     return app.exec();

@@ -7,7 +7,7 @@ WORK=$(mktemp -d)
 export XDG_CONFIG_HOME=$WORK/config
 mkdir -p "$XDG_CONFIG_HOME"
 exec 3> "$WORK/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 cleanup() { kill "$XVFB_PID" 2>/dev/null || true; rm -rf "$WORK"; }
 trap cleanup EXIT
