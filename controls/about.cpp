@@ -113,19 +113,12 @@ TAboutPanel::TAboutPanel(QWidget *parent) : QFrame(parent)
 
 void TAboutPanel::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    event->accept();
+    m_click.press(event);
 }
 
 void TAboutPanel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_click.release(event, *this))
         emit Click();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/clicktracker.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QString>
@@ -56,7 +58,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // The About dialog every game shares: name, platform line, version, date of

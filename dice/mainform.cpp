@@ -96,16 +96,12 @@ ClickLabel::ClickLabel(const QString &text, QWidget *parent)
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_click.release(event, *this))
         emit clicked();
 }
 
@@ -113,8 +109,7 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     // Kept here, so a quick second click never reaches the window as a
     // double click (which would start a new game).
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/clicktracker.h"
 #include "controls/tcolor.h"
 #include "dice/dice.h"
 #include "dice/records.h"
@@ -49,7 +50,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // The window's own surface: a double click on it, not on a control, starts a

@@ -191,6 +191,10 @@ bool TIniFile::UpdateFile()
         m_error = QStringLiteral("The settings could not be prepared for \"%1\".").arg(m_path);
         return false;
     }
+    // The writer leaves two blank lines before each section; one, as a
+    // profile has it, is enough.
+    for (std::size_t at; (at = text.find("\n\n\n[")) != std::string::npos;)
+        text.erase(at, 1);
     if (!d->tail.isEmpty()) {
         if (!text.empty() && text.back() != '\n')
             text += '\n';

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/clicktracker.h"
 #include "controls/about.h"
 
 #include <QLabel>
@@ -24,7 +25,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // Cartova's About box: the game's card icon, which deals a card sound when

@@ -72,6 +72,7 @@ private slots:
             QVERIFY(ini.UpdateFile());
         }
         const QString text = QString::fromUtf8(readAll(path()));
+        QVERIFY(text.contains("Sec1=100\n\n[Extra]")); // one blank line between sections
         QVERIFY(text.contains("; about the players"));
         QVERIFY(text.contains("Other=keep me"));
         QVERIFY(text.contains("[Extra]"));
