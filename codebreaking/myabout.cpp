@@ -27,18 +27,7 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, QWidget *parent) : TAboutBo
     Animated1->SetPlay(true);
     Animated1->SetReverse(false);
     Panel1->setAccessibleName(QStringLiteral("A peg dropping into its hole"));
-    runTimerWhileShown(false);
-}
-
-void TAboutBox1::runTimerWhileShown(bool shown)
-{
-    QTimer *timer = Animated1->timer();
-    if (!timer)
-        return;
-    if (shown && !timer->isActive())
-        timer->start();
-    else if (!shown && timer->isActive())
-        timer->stop();
+    Animated1->SetTimerRunning(false);
 }
 
 void TAboutBox1::showEvent(QShowEvent *event)
@@ -49,13 +38,13 @@ void TAboutBox1::showEvent(QShowEvent *event)
         Animated1->SetBitMap(platform::resources::picture(QString::fromLatin1(controls::art::PegDropStrip)));
     }
     TAboutBox::showEvent(event);
-    runTimerWhileShown(true);
+    Animated1->SetTimerRunning(true);
 }
 
 void TAboutBox1::hideEvent(QHideEvent *event)
 {
     TAboutBox::hideEvent(event);
-    runTimerWhileShown(false);
+    Animated1->SetTimerRunning(false);
 }
 
 } // namespace codebreaking

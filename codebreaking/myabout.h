@@ -17,12 +17,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // The frame timer runs only while the box is in sight.
     void hideEvent(QHideEvent *event) override;
-
-private:
-    // The frame timer runs only while the box is in sight, so a closed box
-    // never wakes the program.
-    void runTimerWhileShown(bool shown);
 };
 
 } // namespace codebreaking

@@ -91,7 +91,7 @@ TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidge
     setTabOrder(Button2, Button1);
 
     arrange();
-    runTimerWhileShown(false);
+    Animated1->SetTimerRunning(false);
 }
 
 void TWelcomeBox::arrange()
@@ -179,24 +179,13 @@ void TWelcomeBox::showEvent(QShowEvent *event)
         FormActivate();
         Button1->setFocus(Qt::OtherFocusReason);
     }
-    runTimerWhileShown(true);
+    Animated1->SetTimerRunning(true);
 }
 
 void TWelcomeBox::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
-    runTimerWhileShown(false);
-}
-
-void TWelcomeBox::runTimerWhileShown(bool shown)
-{
-    QTimer *timer = Animated1->timer();
-    if (!timer)
-        return;
-    if (shown && !timer->isActive())
-        timer->start();
-    else if (!shown && timer->isActive())
-        timer->stop();
+    Animated1->SetTimerRunning(false);
 }
 
 } // namespace codebreaking

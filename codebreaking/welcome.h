@@ -54,9 +54,6 @@ protected:
 
 private:
     void arrange();
-    // The frame timer runs only while the box is in sight, so a closed box
-    // never wakes the program.
-    void runTimerWhileShown(bool shown);
 
     platform::Platform &m_platform;
     bool &m_welcomeFlag;

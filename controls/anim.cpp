@@ -37,6 +37,16 @@ void TAnimated::freeTimer()
     m_timer = nullptr;
 }
 
+void TAnimated::SetTimerRunning(bool running)
+{
+    if (!m_timer || m_timer->isActive() == running)
+        return;
+    if (running)
+        m_timer->start();
+    else
+        m_timer->stop();
+}
+
 void TAnimated::SetInterval(int ms)
 {
     if (ms == m_interval)

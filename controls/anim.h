@@ -57,6 +57,9 @@ public:
     void TimerTick();
     // The running frame timer, or null when stopped or armed.
     QTimer *timer() const { return m_timer; }
+    // Holds or resumes a playing animation's timer without changing Play, so
+    // a dialog that is out of sight does not wake the program.
+    void SetTimerRunning(bool running);
 
     // What assistive technology says before the frame ("Rolling peg").
     void setAccessibleCaption(const QString &caption);
