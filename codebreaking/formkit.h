@@ -1,10 +1,10 @@
 #pragma once
 
+#include "controls/placement.h"
+
 #include <QDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 // Small pieces shared by Pegora's dialogs: a fixed-size dialog with the
 // board's small font, centred on the screen when it opens.
@@ -24,15 +24,7 @@ inline void setUpDialog(QDialog *dialog, const char *name, const QString &captio
     dialog->setFont(f);
 }
 
-inline void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect r = window->frameGeometry();
-    r.moveCenter(screen->availableGeometry().center());
-    window->move(r.topLeft());
-}
+using ::centreOnScreen;
 
 inline QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &r,
                      Qt::Alignment align = Qt::AlignLeft)

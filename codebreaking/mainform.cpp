@@ -3,6 +3,7 @@
 #include "assets/pegora/pegoraart.h"
 #include "codebreaking/settings.h"
 #include "codebreaking/welcome.h"
+#include "controls/placement.h"
 #include "platform/resources.h"
 
 #include <QAction>
@@ -343,11 +344,7 @@ void TMainForm::showEvent(QShowEvent *event)
     // Pictures are drawn when the board is first seen, not before.
     Button1->setIcon(platform::resources::picture(QString::fromLatin1(art::CheckPicture)));
     Button2->setIcon(platform::resources::picture(QString::fromLatin1(art::RepeatPicture)));
-    if (QScreen *screen = this->screen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)

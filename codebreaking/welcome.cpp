@@ -2,6 +2,7 @@
 
 #include "assets/common/commonart.h"
 #include "controls/anim.h"
+#include "controls/placement.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 
@@ -156,11 +157,7 @@ void TWelcomeBox::setVisible(bool visible)
         // take the mouse and keys; with no board to hold up, everything waits.
         setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
         // In the middle of the screen, whether the board is shown yet or not.
-        QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
+        centreOnScreen(this);
     }
     QDialog::setVisible(visible);
 }

@@ -1,5 +1,6 @@
 #include "controls/about.h"
 
+#include "controls/placement.h"
 #include "controls/tcolor.h"
 #include "controls/urllabel.h"
 #include "platform/platform.h"
@@ -265,11 +266,7 @@ void TAboutBox::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         // In the middle of the screen, whatever window it belongs to.
-        QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-        if (screen) {
-            const QRect area = screen->availableGeometry();
-            move(area.center() - QPoint(width() / 2, height() / 2));
-        }
+        centreOnScreen(this);
     }
     QDialog::setVisible(visible);
 }

@@ -31,17 +31,6 @@ void setupDialog(QDialog *dialog, const QString &caption, int clientWidth, int c
     dialog->setModal(true);
 }
 
-void centreOnScreen(QWidget *window)
-{
-    QScreen *s = window->screen();
-    if (!s)
-        s = QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    const QRect area = s->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-}
-
 void setTextColor(QWidget *widget, TColor color)
 {
     QPalette pal = widget->palette();

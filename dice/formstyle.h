@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/placement.h"
 #include "controls/tcolor.h"
 
 #include <QFont>
@@ -16,7 +17,7 @@ namespace kubolo {
 // a fixed border, and opening in the middle of the screen.
 QFont dialogFont(int pixels = 11, bool bold = false);
 void setupDialog(QDialog *dialog, const QString &caption, int clientWidth, int clientHeight);
-void centreOnScreen(QWidget *window);
+using ::centreOnScreen;
 void setTextColor(QWidget *widget, TColor color);
 
 // A raised panel or a lowered frame, drawn behind the controls placed on it.

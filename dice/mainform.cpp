@@ -1,6 +1,7 @@
 #include "dice/mainform.h"
 
 #include "assets/kubolo/kuboloart.h"
+#include "controls/placement.h"
 #include "dice/bp.h"
 #include "dice/endg.h"
 #include "dice/five.h"
@@ -331,11 +332,7 @@ void TMainForm::FormCreate()
         m_platform.messages.show(this, platform::MsgIcon::Error, text, platform::Ok);
     }
     StartNewGame();
-    if (QScreen *s = screen()) {
-        const QRect area = s->availableGeometry();
-        const QSize size = sizeHint();
-        move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-    }
+    centreOnScreen(this, sizeHint());
 }
 
 KuboloSettings TMainForm::CurrentSettings() const

@@ -2,6 +2,7 @@
 
 #include "assets/cartova/cards.h"
 #include "controls/numedit.h"
+#include "controls/placement.h"
 #include "poker/payoffs.h"
 
 #include <QAction>
@@ -301,8 +302,7 @@ void TMainForm::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;
-        if (QScreen *s = screen())
-            move(s->availableGeometry().center() - rect().center());
+        centreOnScreen(this);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "poker/payoffs.h"
 
+#include "controls/placement.h"
 #include "poker/hand.h"
 
 #include <QFrame>
@@ -88,11 +89,7 @@ void TPayoffsForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Centred on the screen, not over the table.
-    if (QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 } // namespace poker
