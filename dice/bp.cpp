@@ -22,7 +22,7 @@ constexpr int ScoreWidth = 50;
 } // namespace
 
 TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_records(records)
+    : RecordsDialog(parent), m_platform(platform), m_records(records)
 {
     setObjectName(QStringLiteral("BestPlayers"));
     setupDialog(this, QStringLiteral("Best Players"), 276, 231);
@@ -92,15 +92,6 @@ void TBestPlayers::MarkRow(int row)
 {
     if (row >= 1 && row <= BestPlayerRows)
         m_arrows[row - 1]->SetButtonColor(clRed);
-}
-
-void TBestPlayers::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        centreOnScreen(this);
-        FormActivate();
-    }
 }
 
 void TBestPlayers::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dice/formstyle.h"
+
 #include "dice/records.h"
 
 #include <QDialog>
@@ -20,7 +22,7 @@ namespace kubolo {
 // The five best players. Its ten labels are the table while the program
 // runs; the arrows beside them belong to their places and mark where this
 // run's results went.
-class TBestPlayers : public QDialog {
+class TBestPlayers : public RecordsDialog {
     Q_OBJECT
 public:
     TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent = nullptr);
@@ -34,7 +36,7 @@ public:
     QPushButton *Button1; // Reset, the default button
     QPushButton *BitBtn1; // OK
 
-    void FormActivate();
+    void FormActivate() override;
     void Button1Click();
     void BitBtn1Click();
 
@@ -48,8 +50,6 @@ public:
 
     TArrowButton *rowArrow(int row) const { return m_arrows[row - 1]; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     // The two lines above the table, each centred across the dialog.

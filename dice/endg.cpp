@@ -18,7 +18,7 @@ namespace kubolo {
 
 TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, GameSound sound,
                    QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_sound(std::move(sound))
+    : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_sound(std::move(sound))
 {
     setObjectName(QStringLiteral("EndGame"));
     setupDialog(this, QStringLiteral("End of game"), 211, 154);
@@ -42,15 +42,6 @@ TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, Kubolo
     OKButton = dialogButton(this, QStringLiteral("OK"), 67, 120);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TEndGame::OKButtonClick);
-}
-
-void TEndGame::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        centreOnScreen(this);
-        FormActivate();
-    }
 }
 
 void TEndGame::FormActivate()

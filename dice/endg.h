@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dice/formstyle.h"
+
 #include "dice/five.h"
 
 namespace kubolo {
@@ -8,7 +10,7 @@ struct KuboloRecords;
 class TTopScore;
 
 // The figures of a finished game. Only its OK button records the game.
-class TEndGame : public QDialog {
+class TEndGame : public RecordsDialog {
     Q_OBJECT
 public:
     TEndGame(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, GameSound sound,
@@ -24,11 +26,9 @@ public:
     TTopScore *TopScore = nullptr;
     TBestPlayers *BestPlayers = nullptr;
 
-    void FormActivate();
+    void FormActivate() override;
     void OKButtonClick();
 
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     platform::Platform &m_platform;

@@ -16,7 +16,7 @@ namespace kubolo {
 
 TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers,
                    GameSound sound, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_sheet(sheet), m_bestPlayers(bestPlayers), m_sound(std::move(sound))
+    : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_bestPlayers(bestPlayers), m_sound(std::move(sound))
 {
     setObjectName(QStringLiteral("TopFive"));
     setupDialog(this, QStringLiteral("Congratulation"), 296, 156);
@@ -39,15 +39,6 @@ TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestP
     OKButton = dialogButton(this, QStringLiteral("OK"), 110, 122);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TTopFive::OKButtonClick);
-}
-
-void TTopFive::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        centreOnScreen(this);
-        FormActivate();
-    }
 }
 
 void TTopFive::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dice/formstyle.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -21,7 +23,7 @@ class TBestPlayers;
 using GameSound = std::function<void(const QString &fileName)>;
 
 // A result among the best five, but not the best: the player's name.
-class TTopFive : public QDialog {
+class TTopFive : public RecordsDialog {
     Q_OBJECT
 public:
     TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers, GameSound sound,
@@ -32,11 +34,9 @@ public:
     QLineEdit *Edit1; // the name, kept from one game to the next
     QPushButton *OKButton;
 
-    void FormActivate();
+    void FormActivate() override;
     void OKButtonClick();
 
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     platform::Platform &m_platform;

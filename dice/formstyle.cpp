@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace kubolo {
 
@@ -38,6 +39,7 @@ void setTextColor(QWidget *widget, TColor color)
     for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
         pal.setColor(g, QPalette::WindowText, c);
         pal.setColor(g, QPalette::Text, c);
+        pal.setColor(g, QPalette::ButtonText, c);
     }
     widget->setPalette(pal);
 }
@@ -78,6 +80,15 @@ QPushButton *dialogButton(QWidget *parent, const QString &caption, int left, int
     auto *b = new QPushButton(caption, parent);
     b->setGeometry(left, top, 75, 25);
     return b;
+}
+
+void RecordsDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormActivate();
+    }
 }
 
 } // namespace kubolo

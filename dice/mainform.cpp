@@ -48,24 +48,9 @@ QFont formFont(int pixels, bool underline = false)
     return f;
 }
 
-// The colour of enabled text; a disabled label keeps the desktop's grey.
-void setTextColor(QWidget *w, TColor color)
-{
-    QPalette pal = w->palette();
-    const QColor c = toQColor(color);
-    pal.setColor(QPalette::Active, QPalette::WindowText, c);
-    pal.setColor(QPalette::Inactive, QPalette::WindowText, c);
-    pal.setColor(QPalette::Active, QPalette::ButtonText, c);
-    pal.setColor(QPalette::Inactive, QPalette::ButtonText, c);
-    w->setPalette(pal);
-}
-
 QLabel *rightAligned(QWidget *parent, int right, int top, int width = ScoreWidth)
 {
-    auto *l = new QLabel(parent);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setGeometry(right - width, top, width, LabelHeight);
-    return l;
+    return rightAlignedLabel(parent, right, top, width, LabelHeight);
 }
 
 QLabel *plainLabel(QWidget *parent, const QString &text, int left, int top)

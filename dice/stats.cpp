@@ -13,7 +13,7 @@
 namespace kubolo {
 
 TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_records(records)
+    : RecordsDialog(parent), m_platform(platform), m_records(records)
 {
     setObjectName(QStringLiteral("Statistics"));
     setupDialog(this, QStringLiteral("Statistics"), 251, 148);
@@ -53,15 +53,6 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
     connect(BitBtn1, &QPushButton::clicked, this, &TStatistics::BitBtn1Click);
 
     ShowFigures();
-}
-
-void TStatistics::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        centreOnScreen(this);
-        FormActivate();
-    }
 }
 
 void TStatistics::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dice/formstyle.h"
+
 #include <QDialog>
 
 class QFrame;
@@ -16,7 +18,7 @@ namespace kubolo {
 struct KuboloRecords;
 
 // Games played and the averages per game.
-class TStatistics : public QDialog {
+class TStatistics : public RecordsDialog {
     Q_OBJECT
 public:
     TStatistics(platform::Platform &platform, KuboloRecords &records, QWidget *parent = nullptr);
@@ -29,12 +31,10 @@ public:
     QPushButton *Button1; // Reset
     QPushButton *BitBtn1; // OK
 
-    void FormActivate();
+    void FormActivate() override;
     void Button1Click();
     void BitBtn1Click();
 
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void ShowFigures();

@@ -16,7 +16,7 @@ namespace kubolo {
 
 TTopScore::TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records,
                      TBestPlayers &bestPlayers, GameSound sound, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_bestPlayers(bestPlayers),
+    : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_bestPlayers(bestPlayers),
       m_sound(std::move(sound))
 {
     setObjectName(QStringLiteral("TopScore"));
@@ -48,15 +48,6 @@ TTopScore::TTopScore(platform::Platform &platform, const ScoreSheet &sheet, Kubo
     OKButton = dialogButton(this, QStringLiteral("OK"), 110, 170);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TTopScore::OKButtonClick);
-}
-
-void TTopScore::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!event->spontaneous()) {
-        centreOnScreen(this);
-        FormActivate();
-    }
 }
 
 void TTopScore::FormActivate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dice/formstyle.h"
+
 #include "dice/five.h"
 
 namespace kubolo {
@@ -7,7 +9,7 @@ namespace kubolo {
 struct KuboloRecords;
 
 // The best result of all: the player's name and words of wisdom.
-class TTopScore : public QDialog {
+class TTopScore : public RecordsDialog {
     Q_OBJECT
 public:
     TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records,
@@ -19,11 +21,9 @@ public:
     QLineEdit *Edit2; // the words of wisdom
     QPushButton *OKButton;
 
-    void FormActivate();
+    void FormActivate() override;
     void OKButtonClick();
 
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     platform::Platform &m_platform;
