@@ -12,13 +12,13 @@ namespace controls {
 QChar DecimalSeparator()
 {
     const QString s = QLocale().decimalPoint();
-    return s.isEmpty() ? QChar('.') : s.at(0);
+    return s.isEmpty() ? QChar(u'.') : s.at(0);
 }
 
 QChar ThousandSeparator()
 {
     const QString s = QLocale().groupSeparator();
-    return s.isEmpty() ? QChar(',') : s.at(0);
+    return s.isEmpty() ? QChar(u'.') : s.at(0);
 }
 
 QString FormatFloat(const QString &format, long double value)
