@@ -37,9 +37,8 @@ void scoreAll(benchmark::State &state)
     }
     const double pairs = double(codes.size()) * double(codes.size());
     state.SetItemsProcessed(std::int64_t(state.iterations() * pairs));
-    state.counters["ns_per_score"] = benchmark::Counter(
-        pairs * double(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_score"] = benchmark::Counter(pairs * double(state.iterations()),
+                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 } // namespace

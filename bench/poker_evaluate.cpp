@@ -36,7 +36,8 @@ void EvaluateAllHands(benchmark::State &state)
         benchmark::DoNotOptimize(multipliers);
     }
     state.SetItemsProcessed(hands);
-    state.counters["ns_per_hand"] = benchmark::Counter(double(hands), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_hand"] =
+        benchmark::Counter(double(hands), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 } // namespace

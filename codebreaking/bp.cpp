@@ -45,10 +45,8 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
     bold.setBold(true);
     for (QLabel *heading :
          {formkit::label(Panel1, "Label1", QStringLiteral("Player"), QRect(34, 54, 170, 16)),
-          formkit::label(Panel1, "Label2", QStringLiteral("Guesses"), QRect(206, 54, 54, 16),
-                         Qt::AlignRight),
-          formkit::label(Panel1, "Label3", QStringLiteral("Time"), QRect(264, 54, 48, 16),
-                         Qt::AlignRight)})
+          formkit::label(Panel1, "Label2", QStringLiteral("Guesses"), QRect(206, 54, 54, 16), Qt::AlignRight),
+          formkit::label(Panel1, "Label3", QStringLiteral("Time"), QRect(264, 54, 48, 16), Qt::AlignRight)})
         heading->setFont(bold);
 
     for (int place = 1; place <= BestPlaces; ++place) {
@@ -60,19 +58,34 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
         ab->SetButtonColor(clYellow);
         ab->setAccessibleCaption(QStringLiteral("Place %1 marker").arg(place));
         m_markers[place - 1] = ab;
-        m_names[place - 1] = formkit::label(Panel1, NameNames[place - 1], QString(),
-                                            QRect(34, y + 2, 170, 16));
-        m_guesses[place - 1] = formkit::label(Panel1, GuessNames[place - 1], QString(),
-                                              QRect(206, y + 2, 54, 16), Qt::AlignRight);
-        m_seconds[place - 1] = formkit::label(Panel1, SecondNames[place - 1], QString(),
-                                              QRect(264, y + 2, 48, 16), Qt::AlignRight);
+        m_names[place - 1] = formkit::label(Panel1, NameNames[place - 1], QString(), QRect(34, y + 2, 170, 16));
+        m_guesses[place - 1] =
+            formkit::label(Panel1, GuessNames[place - 1], QString(), QRect(206, y + 2, 54, 16), Qt::AlignRight);
+        m_seconds[place - 1] =
+            formkit::label(Panel1, SecondNames[place - 1], QString(), QRect(264, y + 2, 48, 16), Qt::AlignRight);
     }
     for (QLabel *l : {m_names[0], m_guesses[0], m_seconds[0]})
         l->setFont(bold);
-    ab1 = m_markers[0]; ab2 = m_markers[1]; ab3 = m_markers[2]; ab4 = m_markers[3]; ab5 = m_markers[4];
-    n1 = m_names[0]; n2 = m_names[1]; n3 = m_names[2]; n4 = m_names[3]; n5 = m_names[4];
-    t1 = m_guesses[0]; t2 = m_guesses[1]; t3 = m_guesses[2]; t4 = m_guesses[3]; t5 = m_guesses[4];
-    s1 = m_seconds[0]; s2 = m_seconds[1]; s3 = m_seconds[2]; s4 = m_seconds[3]; s5 = m_seconds[4];
+    ab1 = m_markers[0];
+    ab2 = m_markers[1];
+    ab3 = m_markers[2];
+    ab4 = m_markers[3];
+    ab5 = m_markers[4];
+    n1 = m_names[0];
+    n2 = m_names[1];
+    n3 = m_names[2];
+    n4 = m_names[3];
+    n5 = m_names[4];
+    t1 = m_guesses[0];
+    t2 = m_guesses[1];
+    t3 = m_guesses[2];
+    t4 = m_guesses[3];
+    t5 = m_guesses[4];
+    s1 = m_seconds[0];
+    s2 = m_seconds[1];
+    s3 = m_seconds[2];
+    s4 = m_seconds[3];
+    s5 = m_seconds[4];
 
     OKButton = formkit::button(this, "OKButton", QStringLiteral("OK"), QRect(78, 228, 80, 25));
     OKButton->setDefault(true);
@@ -99,9 +112,7 @@ void TBestPlayers::showTable()
         m_guesses[place - 1]->setText(row.Guesses);
         m_seconds[place - 1]->setText(row.Seconds);
         m_names[place - 1]->setAccessibleName(
-            QStringLiteral("Place %1: %2, %3 guesses, %4 seconds")
-                .arg(place)
-                .arg(row.Name, row.Guesses, row.Seconds));
+            QStringLiteral("Place %1: %2, %3 guesses, %4 seconds").arg(place).arg(row.Name, row.Guesses, row.Seconds));
     }
 }
 
@@ -113,8 +124,7 @@ void TBestPlayers::centre(QLabel *label)
 
 void TBestPlayers::FormActivate()
 {
-    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.Table[0].Name
-                     + QLatin1Char(':'));
+    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.Table[0].Name + QLatin1Char(':'));
     Wow->setText(m_records.WordsOfWisdom);
     centre(WowFrom);
     centre(Wow);
@@ -129,9 +139,8 @@ void TBestPlayers::showEvent(QShowEvent *event)
 
 void TBestPlayers::Button1Click()
 {
-    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation,
-                                 QStringLiteral("Are you sure ?"), platform::Yes | platform::No)
-        != platform::Yes)
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+                                 platform::Yes | platform::No) != platform::Yes)
         return;
     ClearRowMarks();
     m_records = BestRecords{};
@@ -139,10 +148,7 @@ void TBestPlayers::Button1Click()
     FormActivate();
 }
 
-void TBestPlayers::OKButtonClick()
-{
-    accept();
-}
+void TBestPlayers::OKButtonClick() { accept(); }
 
 void TBestPlayers::ClearRowMarks()
 {

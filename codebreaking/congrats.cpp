@@ -9,8 +9,8 @@
 
 namespace codebreaking {
 
-TCongratulations::TCongratulations(platform::Platform &platform, const GameState &game,
-                                   TBestPlayers &bestPlayers, QWidget *parent)
+TCongratulations::TCongratulations(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers,
+                                   QWidget *parent)
     : QDialog(parent), m_platform(platform), m_game(game), m_bestPlayers(bestPlayers)
 {
     formkit::setUpDialog(this, "Congratulations", QStringLiteral("Congratulations"), 260, 130);
@@ -19,8 +19,7 @@ TCongratulations::TCongratulations(platform::Platform &platform, const GameState
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label2 = formkit::label(this, "Label2", QStringLiteral("Please enter your name:"),
-                            QRect(12, 34, 236, 16));
+    Label2 = formkit::label(this, "Label2", QStringLiteral("Please enter your name:"), QRect(12, 34, 236, 16));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(12, 52, 236, 21);
@@ -46,26 +45,20 @@ void TCongratulations::showEvent(QShowEvent *event)
 void TCongratulations::BitBtn1Click()
 {
     QString bad;
-    const int place =
-        FindPlace(m_bestPlayers.Records().Table, m_game.Line, m_game.Seconds, &bad);
+    const int place = FindPlace(m_bestPlayers.Records().Table, m_game.Line, m_game.Seconds, &bad);
     if (place < 0) {
         // A row above the result is not a number: nothing is recorded.
         accept();
-        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, ConversionError(bad),
-                                 platform::Ok);
+        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, ConversionError(bad), platform::Ok);
         return;
     }
     if (place > 0)
-        m_bestPlayers.EnterAt(place, {Edit1->text(), QString::number(m_game.Line),
-                                      QString::number(m_game.Seconds)});
+        m_bestPlayers.EnterAt(place, {Edit1->text(), QString::number(m_game.Line), QString::number(m_game.Seconds)});
     // The table opens from here; this box stays behind it until it closes.
     m_platform.messages.exec(m_bestPlayers);
     accept();
 }
 
-void TCongratulations::BitBtn2Click()
-{
-    reject();
-}
+void TCongratulations::BitBtn2Click() { reject(); }
 
 } // namespace codebreaking

@@ -17,8 +17,8 @@ class TBestPlayers;
 class TCongratulations : public QDialog {
     Q_OBJECT
 public:
-    TCongratulations(platform::Platform &platform, const GameState &game,
-                     TBestPlayers &bestPlayers, QWidget *parent = nullptr);
+    TCongratulations(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers,
+                     QWidget *parent = nullptr);
 
     // Handlers.
     void BitBtn1Click(); // OK

@@ -10,13 +10,11 @@
 // board's small font, centred on the screen when it opens.
 namespace codebreaking::formkit {
 
-inline void setUpDialog(QDialog *dialog, const char *name, const QString &caption, int width,
-                        int height)
+inline void setUpDialog(QDialog *dialog, const char *name, const QString &caption, int width, int height)
 {
     dialog->setObjectName(QLatin1String(name));
     dialog->setWindowTitle(caption);
-    dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint);
+    dialog->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     dialog->setModal(true);
     dialog->setFixedSize(width, height);
     QFont f = dialog->font();

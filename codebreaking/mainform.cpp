@@ -27,21 +27,17 @@ constexpr int HoleX[4] = {31, 56, 81, 106};
 constexpr int PaletteX[4] = {181, 206, 231, 256};
 const char *const LineLetters[LineCount] = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"};
 // Line 9's count of placed pegs is named "iin".
-const char *const CorrectNames[LineCount] = {"an", "bn", "cn", "dn", "en",
-                                             "fn", "gn", "hn", "iin", "jn"};
+const char *const CorrectNames[LineCount] = {"an", "bn", "cn", "dn", "en", "fn", "gn", "hn", "iin", "jn"};
 
-int lineY(int line)
-{
-    return 24 + 20 * (line - 1);
-}
+int lineY(int line) { return 24 + 20 * (line - 1); }
 
 const QString AskNewGame = QStringLiteral("Start a new game ?");
 
 QString trainingQuestion(const char *what)
 {
-    return QStringLiteral("If you play %1 the game is considered training").arg(QLatin1String(what))
-           + QLatin1Char('\r') + QStringLiteral("and I won't update Best Players or Statistics.")
-           + QLatin1Char('\r') + AskNewGame;
+    return QStringLiteral("If you play %1 the game is considered training").arg(QLatin1String(what)) +
+           QLatin1Char('\r') + QStringLiteral("and I won't update Best Players or Statistics.") + QLatin1Char('\r') +
+           AskNewGame;
 }
 
 // A sunken frame, drawn only: clicks go through it to the board.
@@ -55,8 +51,8 @@ QFrame *bevel(QWidget *parent, const QRect &r, QFrame::Shape shape = QFrame::Box
     return f;
 }
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &r,
-              const QColor &color, Qt::Alignment align)
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &r, const QColor &color,
+              Qt::Alignment align)
 {
     auto *l = new QLabel(text, parent);
     l->setObjectName(name);
@@ -70,14 +66,13 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 
 } // namespace
 
-TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform)
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
 {
     art::registerPictures();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Pegora"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     QFont f = font();
     f.setPixelSize(11);
     f.setBold(true);
@@ -124,8 +119,8 @@ void TMainForm::buildBoard()
         ab->setAccessibleCaption(QStringLiteral("Line %1 marker").arg(line));
         m_markers[line - 1] = ab;
         for (int col = 1; col <= 4; ++col) {
-            auto *h = new TPegShape(board, QString::fromLatin1(LineLetters[line - 1]) + QString::number(col),
-                                    line, col);
+            auto *h =
+                new TPegShape(board, QString::fromLatin1(LineLetters[line - 1]) + QString::number(col), line, col);
             h->move(HoleX[col - 1], y);
             h->setAccessibleCaption(QStringLiteral("Line %1, column %2").arg(line).arg(col));
             h->setAcceptDrops(true);
@@ -135,19 +130,18 @@ void TMainForm::buildBoard()
             m_holes[line - 1][col - 1] = h;
         }
         const int ly = 25 + 20 * (line - 1);
-        auto *n = label(board, QString::fromLatin1(CorrectNames[line - 1]), QStringLiteral("?"),
-                        QRect(135, ly, 12, 14), QColor(0, 0, 128), Qt::AlignLeft);
+        auto *n = label(board, QString::fromLatin1(CorrectNames[line - 1]), QStringLiteral("?"), QRect(135, ly, 12, 14),
+                        QColor(0, 0, 128), Qt::AlignLeft);
         n->setToolTip(QStringLiteral("Correctly placed colors"));
-        auto *b = label(board, QString::fromLatin1(LineLetters[line - 1]) + QLatin1Char('b'),
-                        QStringLiteral("?"), QRect(148, ly, 14, 14), QColor(0, 128, 128),
-                        Qt::AlignRight);
+        auto *b = label(board, QString::fromLatin1(LineLetters[line - 1]) + QLatin1Char('b'), QStringLiteral("?"),
+                        QRect(148, ly, 14, 14), QColor(0, 128, 128), Qt::AlignRight);
         b->setToolTip(QStringLiteral("Uncorrectly placed colors"));
         m_correct[line - 1] = n;
         m_misplaced[line - 1] = b;
     }
 
-    static const char *const paletteNames[PegColorCount] = {"bianco", "rosso", "giallo", "verde",
-                                                            "viola",  "azzurro", "blu", "nero"};
+    static const char *const paletteNames[PegColorCount] = {"bianco", "rosso",   "giallo", "verde",
+                                                            "viola",  "azzurro", "blu",    "nero"};
     for (int i = 0; i < PegColorCount; ++i) {
         auto *p = new TPegShape(board, QString::fromLatin1(paletteNames[i]));
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
@@ -155,8 +149,14 @@ void TMainForm::buildBoard()
         p->setAccessibleCaption(QStringLiteral("Palette peg"));
         m_palette[i] = p;
     }
-    bianco = m_palette[0]; rosso = m_palette[1]; giallo = m_palette[2]; verde = m_palette[3];
-    viola = m_palette[4]; azzurro = m_palette[5]; blu = m_palette[6]; nero = m_palette[7];
+    bianco = m_palette[0];
+    rosso = m_palette[1];
+    giallo = m_palette[2];
+    verde = m_palette[3];
+    viola = m_palette[4];
+    azzurro = m_palette[5];
+    blu = m_palette[6];
+    nero = m_palette[7];
 
     for (int i = 0; i < 4; ++i) {
         auto *s = new TPegShape(board, QStringLiteral("s%1").arg(i + 1));
@@ -165,7 +165,10 @@ void TMainForm::buildBoard()
         s->setAccessibleCaption(QStringLiteral("Secret code peg %1").arg(i + 1));
         m_code[i] = s;
     }
-    s1 = m_code[0]; s2 = m_code[1]; s3 = m_code[2]; s4 = m_code[3];
+    s1 = m_code[0];
+    s2 = m_code[1];
+    s3 = m_code[2];
+    s4 = m_code[3];
 
     Button1 = new QPushButton(QStringLiteral("Check"), board);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -178,12 +181,12 @@ void TMainForm::buildBoard()
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     setTabOrder(Button1, Button2);
 
-    Label1 = label(board, QStringLiteral("Label1"), QStringLiteral("Line:"),
-                   QRect(182, 153, 40, 16), QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
-    lTurno = label(board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16),
-                   QColor(0, 0, 128), Qt::AlignRight);
-    time = label(board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16),
-                 QColor(0, 0, 128), Qt::AlignRight);
+    Label1 = label(board, QStringLiteral("Label1"), QStringLiteral("Line:"), QRect(182, 153, 40, 16),
+                   QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
+    lTurno = label(board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16), QColor(0, 0, 128),
+                   Qt::AlignRight);
+    time = label(board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16), QColor(0, 0, 128),
+                 Qt::AlignRight);
     time->setToolTip(QStringLiteral("Seconds since the game started"));
 }
 
@@ -230,10 +233,10 @@ void TMainForm::buildMenu()
     Secretcode1 = menuTrigger(add(game, "Secretcode1", QStringLiteral("Show Secret &Code")), false,
                               [this] { Secretcode1Click(); });
     game->addSeparator();
-    Statistics1 = menuTrigger(add(game, "Statistics1", QStringLiteral("&Statistics")), false,
-                              [this] { Statistics1Click(); });
-    BestPlayers1 = menuTrigger(add(game, "BestPlayers1", QStringLiteral("&Best Players")), false,
-                               [this] { BestPlayers1Click(); });
+    Statistics1 =
+        menuTrigger(add(game, "Statistics1", QStringLiteral("&Statistics")), false, [this] { Statistics1Click(); });
+    BestPlayers1 =
+        menuTrigger(add(game, "BestPlayers1", QStringLiteral("&Best Players")), false, [this] { BestPlayers1Click(); });
     game->addSeparator();
     Exit1 = menuTrigger(add(game, "Exit1", QStringLiteral("&Exit")), false, [this] { Exit1Click(); });
 
@@ -257,16 +260,13 @@ void TMainForm::buildMenu()
     sc1 = menuTrigger(add(options, "sc1", QStringLiteral("&Single Colors")), true, [this] { New1Click(sc1); });
 
     QMenu *help = bar->addMenu(QStringLiteral("&?"));
-    Contents1 = menuTrigger(add(help, "Contents1", QStringLiteral("&Contents")), false,
-                            [this] { Contents1Click(); });
+    Contents1 = menuTrigger(add(help, "Contents1", QStringLiteral("&Contents")), false, [this] { Contents1Click(); });
     Rules1 = menuTrigger(add(help, "Rules1", QStringLiteral("&Rules")), false, [this] { Rules1Click(); });
-    Scoring1 = menuTrigger(add(help, "Scoring1", QStringLiteral("&Scoring")), false,
-                           [this] { Scoring1Click(); });
-    Welcomebox1 = menuTrigger(add(help, "Welcomebox1", QStringLiteral("&Welcome Box")), false,
-                              [this] { Welcomebox1Click(); });
+    Scoring1 = menuTrigger(add(help, "Scoring1", QStringLiteral("&Scoring")), false, [this] { Scoring1Click(); });
+    Welcomebox1 =
+        menuTrigger(add(help, "Welcomebox1", QStringLiteral("&Welcome Box")), false, [this] { Welcomebox1Click(); });
     help->addSeparator();
-    About1 = menuTrigger(add(help, "About1", QStringLiteral("&About...")), false,
-                         [this] { About1Click(); });
+    About1 = menuTrigger(add(help, "About1", QStringLiteral("&About...")), false, [this] { About1Click(); });
 }
 
 void TMainForm::FormCreate()
@@ -289,10 +289,7 @@ void TMainForm::ShowWelcome()
     m_platform.messages.exec(*WelcomeBox);
 }
 
-void TMainForm::FormClose()
-{
-    saveSettings();
-}
+void TMainForm::FormClose() { saveSettings(); }
 
 void TMainForm::loadSettings()
 {
@@ -308,8 +305,8 @@ void TMainForm::loadSettings()
     WelcomeFlag = s.WelcomeBox;
     // A damaged value is told about; everything else read is used.
     if (!load.problems.isEmpty())
-        m_platform.messages.show(this, platform::MsgIcon::Error,
-                                 load.problems.join(QStringLiteral("\n\n")), platform::Ok);
+        m_platform.messages.show(this, platform::MsgIcon::Error, load.problems.join(QStringLiteral("\n\n")),
+                                 platform::Ok);
 }
 
 void TMainForm::saveSettings()
@@ -446,8 +443,8 @@ void TMainForm::playSound(const QString &file)
 
 bool TMainForm::a1DragOver(TPegShape *Sender, TPegShape *Source)
 {
-    return Source && Sender && Game.Running && Timer1->isActive() && Sender->line() == Game.Line
-           && Sender->column() >= 1;
+    return Source && Sender && Game.Running && Timer1->isActive() && Sender->line() == Game.Line &&
+           Sender->column() >= 1;
 }
 
 void TMainForm::updateCheck()
@@ -496,8 +493,8 @@ void TMainForm::Button1Click()
         break;
     case CheckOutcome::Lost:
         ClearLineMarks();
-        m_platform.messages.show(this, platform::MsgIcon::Information,
-                                 QStringLiteral("Sorry, too many guesses."), platform::Ok);
+        m_platform.messages.show(this, platform::MsgIcon::Information, QStringLiteral("Sorry, too many guesses."),
+                                 platform::Ok);
         break;
     case CheckOutcome::NextLine:
         MarkLine(Game.Line - 1, clYellow);
@@ -538,9 +535,8 @@ void TMainForm::Timer1Timer()
 void TMainForm::New1Click(QObject *Sender)
 {
     auto ask = [this](const QString &text) {
-        return m_platform.messages.show(this, platform::MsgIcon::Confirmation, text,
-                                        platform::Yes | platform::No)
-               == platform::Yes;
+        return m_platform.messages.show(this, platform::MsgIcon::Confirmation, text, platform::Yes | platform::No) ==
+               platform::Yes;
     };
     if (Sender == sc1) {
         if (!ask(sc1->isChecked() ? AskNewGame : trainingQuestion("Single Colors")))
@@ -558,10 +554,7 @@ void TMainForm::New1Click(QObject *Sender)
     StartNewGame();
 }
 
-void TMainForm::Sound1Click()
-{
-    Sound1->setChecked(!Sound1->isChecked());
-}
+void TMainForm::Sound1Click() { Sound1->setChecked(!Sound1->isChecked()); }
 
 void TMainForm::Statistics1Click()
 {
@@ -577,10 +570,7 @@ void TMainForm::BestPlayers1Click()
         dialogs.showBestPlayers();
 }
 
-void TMainForm::Welcomebox1Click()
-{
-    ShowWelcome();
-}
+void TMainForm::Welcomebox1Click() { ShowWelcome(); }
 
 void TMainForm::About1Click()
 {
@@ -588,24 +578,12 @@ void TMainForm::About1Click()
         dialogs.showAbout();
 }
 
-void TMainForm::Exit1Click()
-{
-    close();
-}
+void TMainForm::Exit1Click() { close(); }
 
-void TMainForm::Contents1Click()
-{
-    m_platform.help.showTopic(QStringLiteral("contents"));
-}
+void TMainForm::Contents1Click() { m_platform.help.showTopic(QStringLiteral("contents")); }
 
-void TMainForm::Rules1Click()
-{
-    m_platform.help.showTopic(QStringLiteral("rules"));
-}
+void TMainForm::Rules1Click() { m_platform.help.showTopic(QStringLiteral("rules")); }
 
-void TMainForm::Scoring1Click()
-{
-    m_platform.help.showTopic(QStringLiteral("scoring"));
-}
+void TMainForm::Scoring1Click() { m_platform.help.showTopic(QStringLiteral("scoring")); }
 
 } // namespace codebreaking

@@ -29,10 +29,8 @@ struct Dialogs {
     TTopScore TopScore;
 
     Dialogs(platform::Platform &platform, TMainForm &board)
-        : BestPlayers(platform, board.Records, &board),
-          Statistics(platform, board.Stats, &board),
-          AboutBox1(platform, &board),
-          Result(platform, board.Game, board.Records, &board),
+        : BestPlayers(platform, board.Records, &board), Statistics(platform, board.Stats, &board),
+          AboutBox1(platform, &board), Result(platform, board.Game, board.Records, &board),
           Congratulations(platform, board.Game, BestPlayers, &board),
           TopScore(platform, board.Game, BestPlayers, &board)
     {
@@ -70,8 +68,7 @@ int main(int argc, char **argv)
     MainForm.dialogs.showBestPlayers = [&] { platform.messages.exec(made().BestPlayers); };
     MainForm.dialogs.showAbout = [&] { platform.messages.exec(made().AboutBox1); };
 
-    QApplication::setWindowIcon(
-        QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
+    QApplication::setWindowIcon(QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
     platform::whenFirstShown(MainForm, [&] { made(); });
     MainForm.show();
     return app.exec();

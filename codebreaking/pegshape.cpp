@@ -85,8 +85,7 @@ void TPegShape::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_armed || !(event->buttons() & Qt::LeftButton))
         return;
-    if ((event->position().toPoint() - m_pressAt).manhattanLength()
-        < QApplication::startDragDistance())
+    if ((event->position().toPoint() - m_pressAt).manhattanLength() < QApplication::startDragDistance())
         return;
     m_armed = false;
     auto *data = new QMimeData;

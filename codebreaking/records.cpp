@@ -13,20 +13,11 @@ BestTable DefaultBestTable()
              {QStringLiteral("Nestor Quill"), QStringLiteral("8"), QStringLiteral("100")}}};
 }
 
-QString DefaultWordsOfWisdom()
-{
-    return QStringLiteral("Hi, guys !");
-}
+QString DefaultWordsOfWisdom() { return QStringLiteral("Hi, guys !"); }
 
-QString CutKeptText(const QString &text)
-{
-    return text.left(MaxKeptText);
-}
+QString CutKeptText(const QString &text) { return text.left(MaxKeptText); }
 
-QString ConversionError(const QString &text)
-{
-    return QStringLiteral("'%1' is not a valid integer value.").arg(text);
-}
+QString ConversionError(const QString &text) { return QStringLiteral("'%1' is not a valid integer value.").arg(text); }
 
 std::optional<bool> Beats(const BestEntry &row, int guesses, int seconds, QString *badText)
 {

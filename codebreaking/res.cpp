@@ -7,8 +7,7 @@
 
 namespace codebreaking {
 
-TResult::TResult(platform::Platform &platform, const GameState &game, const BestRecords &records,
-                 QWidget *parent)
+TResult::TResult(platform::Platform &platform, const GameState &game, const BestRecords &records, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_game(game), m_records(records)
 {
     formkit::setUpDialog(this, "Result", QStringLiteral("End of Game"), 230, 150);
@@ -75,8 +74,7 @@ void TResult::OKButtonClick()
     const Placing placing = PlaceResult(m_records.Table, m_game.Line, m_game.Seconds, &bad);
     if (placing == Placing::Unreadable) {
         accept();
-        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, ConversionError(bad),
-                                 platform::Ok);
+        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, ConversionError(bad), platform::Ok);
         return;
     }
     // The next dialog opens from here; this one stays in sight behind it

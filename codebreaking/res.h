@@ -18,8 +18,7 @@ namespace codebreaking {
 class TResult : public QDialog {
     Q_OBJECT
 public:
-    TResult(platform::Platform &platform, const GameState &game, const BestRecords &records,
-            QWidget *parent = nullptr);
+    TResult(platform::Platform &platform, const GameState &game, const BestRecords &records, QWidget *parent = nullptr);
 
     // The word on a game won at that line.
     static QString CommentFor(int line);

@@ -4,8 +4,7 @@ namespace codebreaking {
 
 namespace {
 
-constexpr TColor pegColors[PegColorCount] = {clWhite, clRed,  clYellow, clGreen,
-                                             clFuchsia, clAqua, clBlue, clBlack};
+constexpr TColor pegColors[PegColorCount] = {clWhite, clRed, clYellow, clGreen, clFuchsia, clAqua, clBlue, clBlack};
 
 // Adds to a 16-bit total, stopping at the limit.
 void addTo(std::int16_t &total, int amount)
@@ -57,10 +56,7 @@ Score ScoreGuess(const Code &secret, const Code &guess, int positions)
     return s;
 }
 
-void GameStats::Reset()
-{
-    *this = GameStats{};
-}
+void GameStats::Reset() { *this = GameStats{}; }
 
 void GameState::DrawSecret(bool singleColors, platform::RandomSource &random)
 {

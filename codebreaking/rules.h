@@ -70,11 +70,11 @@ struct CheckResult {
 // The game in progress. One lives with the board and every new game resets it.
 struct GameState {
     static constexpr std::uint16_t SecondsLimit = 65535; // the clock stops there
-    std::uint16_t Line = 1;    // the line being filled, 1..10
-    std::uint16_t Seconds = 0; // whole seconds since the start
-    int Positions = 4;         // pegs per line: 3 or 4
+    std::uint16_t Line = 1;                              // the line being filled, 1..10
+    std::uint16_t Seconds = 0;                           // whole seconds since the start
+    int Positions = 4;                                   // pegs per line: 3 or 4
     bool SingleColors = false;
-    Code Secret{};             // four drawn; only the first Positions are scored
+    Code Secret{}; // four drawn; only the first Positions are scored
     bool Won = false;
     bool Running = false;
 

@@ -23,10 +23,7 @@ constexpr TotalKey Totals[] = {{"secMean", &GameStats::SecTotal},
                                {"gameMean", &GameStats::GameCount},
                                {"noendMean", &GameStats::NoEndCount}};
 
-QString key(const char *name, int place)
-{
-    return QLatin1String(name) + QString::number(place);
-}
+QString key(const char *name, int place) { return QLatin1String(name) + QString::number(place); }
 
 } // namespace
 
@@ -60,9 +57,9 @@ SettingsLoad LoadSettings(const QString &path)
     const platform::TIniFile ini(path);
     if (!ini.errorString().isEmpty()) {
         load.keepFile = true;
-        load.problems << ini.errorString() + QLatin1Char('\n')
-                             + QStringLiteral("Pegora starts with its standard settings and will leave the "
-                                              "file as it is when it closes.");
+        load.problems << ini.errorString() + QLatin1Char('\n') +
+                             QStringLiteral("Pegora starts with its standard settings and will leave the "
+                                            "file as it is when it closes.");
         return load;
     }
 
@@ -74,8 +71,7 @@ SettingsLoad LoadSettings(const QString &path)
         row.Guesses = CutKeptText(ini.ReadString(Players, key("Guess", place), def.Guesses));
         row.Seconds = CutKeptText(ini.ReadString(Players, key("Sec", place), def.Seconds));
     }
-    s.Best.WordsOfWisdom =
-        CutKeptText(ini.ReadString(Players, QStringLiteral("wow"), DefaultWordsOfWisdom()));
+    s.Best.WordsOfWisdom = CutKeptText(ini.ReadString(Players, QStringLiteral("wow"), DefaultWordsOfWisdom()));
 
     for (const TotalKey &t : Totals) {
         const QString text = ini.ReadString(Statistics, QLatin1String(t.key), QStringLiteral("0"));
@@ -83,9 +79,9 @@ SettingsLoad LoadSettings(const QString &path)
             s.Stats.*t.field = *v;
         } else {
             s.Stats.*t.field = 0;
-            load.problems << ConversionError(text) + QLatin1Char('\n')
-                                 + QStringLiteral("The statistics total %1 in \"%2\" counts from 0.")
-                                       .arg(QLatin1String(t.key), path);
+            load.problems << ConversionError(text) + QLatin1Char('\n') +
+                                 QStringLiteral("The statistics total %1 in \"%2\" counts from 0.")
+                                     .arg(QLatin1String(t.key), path);
         }
     }
 

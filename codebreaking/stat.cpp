@@ -27,8 +27,7 @@ TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget
     TNumEdit *edits[4];
     for (int i = 0; i < 4; ++i) {
         const int y = 12 + 28 * i;
-        auto *l = formkit::label(this, lines[i].label, QString::fromLatin1(lines[i].text),
-                                 QRect(12, y, 150, 21));
+        auto *l = formkit::label(this, lines[i].label, QString::fromLatin1(lines[i].text), QRect(12, y, 150, 21));
         auto *e = new TNumEdit(this, &platform.messages);
         e->setObjectName(QLatin1String(lines[i].edit));
         e->setGeometry(167, y, 121, 21);
@@ -41,7 +40,10 @@ TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget
         l->setBuddy(e);
         edits[i] = e;
     }
-    mean0 = edits[0]; mean1 = edits[1]; mean2 = edits[2]; mean3 = edits[3];
+    mean0 = edits[0];
+    mean1 = edits[1];
+    mean2 = edits[2];
+    mean3 = edits[3];
 
     OKButton = formkit::button(this, "OKButton", QStringLiteral("OK"), QRect(58, 128, 80, 25));
     OKButton->setDefault(true);
@@ -58,8 +60,7 @@ TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget
 void TStatistics::showFigure(TNumEdit *display, long double value)
 {
     display->SetValue(value);
-    display->setAccessibleName(display->accessibleDescription() + QStringLiteral(": ")
-                               + display->text());
+    display->setAccessibleName(display->accessibleDescription() + QStringLiteral(": ") + display->text());
 }
 
 void TStatistics::FormCreate()
@@ -85,18 +86,14 @@ void TStatistics::showEvent(QShowEvent *event)
 
 void TStatistics::Button1Click()
 {
-    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation,
-                                 QStringLiteral("Are you sure ?"), platform::Yes | platform::No)
-        != platform::Yes)
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+                                 platform::Yes | platform::No) != platform::Yes)
         return;
     m_stats.Reset();
     for (TNumEdit *e : {mean0, mean1, mean2, mean3})
         showFigure(e, 0);
 }
 
-void TStatistics::OKButtonClick()
-{
-    accept();
-}
+void TStatistics::OKButtonClick() { accept(); }
 
 } // namespace codebreaking

@@ -9,24 +9,21 @@
 
 namespace codebreaking {
 
-TTopScore::TTopScore(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers,
-                     QWidget *parent)
+TTopScore::TTopScore(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_game(game), m_bestPlayers(bestPlayers)
 {
     formkit::setUpDialog(this, "TopScore", QStringLiteral("Congratulations"), 260, 176);
-    Label1 = formkit::label(this, "Label1", QStringLiteral("Your score is the best one !"),
-                            QRect(12, 10, 236, 18), Qt::AlignHCenter);
+    Label1 = formkit::label(this, "Label1", QStringLiteral("Your score is the best one !"), QRect(12, 10, 236, 18),
+                            Qt::AlignHCenter);
     QFont bold = font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label2 = formkit::label(this, "Label2", QStringLiteral("Please enter your name..."),
-                            QRect(12, 34, 236, 16));
+    Label2 = formkit::label(this, "Label2", QStringLiteral("Please enter your name..."), QRect(12, 34, 236, 16));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(12, 52, 236, 21);
     Edit1->setMaxLength(MaxNameLength);
-    Label3 = formkit::label(this, "Label3", QStringLiteral("...and your Words of Wisdom:"),
-                            QRect(12, 80, 236, 16));
+    Label3 = formkit::label(this, "Label3", QStringLiteral("...and your Words of Wisdom:"), QRect(12, 80, 236, 16));
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(12, 98, 236, 21);
@@ -53,17 +50,13 @@ void TTopScore::showEvent(QShowEvent *event)
 
 void TTopScore::BitBtn1Click()
 {
-    m_bestPlayers.EnterAt(1, {Edit1->text(), QString::number(m_game.Line),
-                              QString::number(m_game.Seconds)});
+    m_bestPlayers.EnterAt(1, {Edit1->text(), QString::number(m_game.Line), QString::number(m_game.Seconds)});
     m_bestPlayers.SetWordsOfWisdom(Edit2->text());
     // The table opens from here; this box stays behind it until it closes.
     m_platform.messages.exec(m_bestPlayers);
     accept();
 }
 
-void TTopScore::BitBtn2Click()
-{
-    reject();
-}
+void TTopScore::BitBtn2Click() { reject(); }
 
 } // namespace codebreaking

@@ -38,8 +38,8 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text)
 } // namespace
 
 TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       m_platform(platform), m_welcomeFlag(welcomeFlag)
 {
     setObjectName(QStringLiteral("WelcomeBox"));
@@ -106,8 +106,8 @@ void TWelcomeBox::arrange()
     const int headLeft = Animated1->geometry().right() + 1 + Margin;
     const int headWidth = clientWidth - Margin - headLeft;
     const int headHeight = Label1->heightForWidth(headWidth);
-    Label1->setGeometry(headLeft, Animated1->y() + std::max(0, (Animated1->height() - headHeight) / 2),
-                        headWidth, headHeight);
+    Label1->setGeometry(headLeft, Animated1->y() + std::max(0, (Animated1->height() - headHeight) / 2), headWidth,
+                        headHeight);
 
     // The sentences wrap within the box and take the height they need.
     int y = std::max(Animated1->geometry().bottom(), Label1->geometry().bottom()) + 1 + Margin;
@@ -134,10 +134,7 @@ void TWelcomeBox::arrange()
     setFixedSize(clientWidth, clientHeight);
 }
 
-void TWelcomeBox::FormActivate()
-{
-    CheckBox1->setChecked(m_welcomeFlag);
-}
+void TWelcomeBox::FormActivate() { CheckBox1->setChecked(m_welcomeFlag); }
 
 void TWelcomeBox::Button1Click()
 {
@@ -145,10 +142,7 @@ void TWelcomeBox::Button1Click()
     accept();
 }
 
-void TWelcomeBox::Button2Click()
-{
-    m_platform.help.showTopic(QStringLiteral("rules"));
-}
+void TWelcomeBox::Button2Click() { m_platform.help.showTopic(QStringLiteral("rules")); }
 
 void TWelcomeBox::setVisible(bool visible)
 {

@@ -41,8 +41,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
-QString aboutPlatformLine(const QString &kernelType, const QString &productType,
-                          const QString &windowSystem)
+QString aboutPlatformLine(const QString &kernelType, const QString &productType, const QString &windowSystem)
 {
     QString system;
     const QString product = productType.toLower();
@@ -81,16 +80,12 @@ QString aboutPlatformLine(const QString &kernelType, const QString &productType,
 
 QString aboutPlatformLine()
 {
-    return aboutPlatformLine(QSysInfo::kernelType(), QSysInfo::productType(),
-                             QGuiApplication::platformName());
+    return aboutPlatformLine(QSysInfo::kernelType(), QSysInfo::productType(), QGuiApplication::platformName());
 }
 
 // --- TBevel ---
 
-TBevel::TBevel(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+TBevel::TBevel(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void TBevel::paintEvent(QPaintEvent *)
 {
@@ -112,10 +107,7 @@ TAboutPanel::TAboutPanel(QWidget *parent) : QFrame(parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
-void TAboutPanel::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
+void TAboutPanel::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
 void TAboutPanel::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -156,8 +148,8 @@ void TAboutPanel::paintEvent(QPaintEvent *event)
 // --- TAboutBox ---
 
 TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
       m_platform(platform)
 {
     setObjectName(QStringLiteral("AboutBox"));
@@ -229,10 +221,7 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     setTabOrder(OKButton, Panel1);
 }
 
-void TAboutBox::OKButtonClick()
-{
-    accept();
-}
+void TAboutBox::OKButtonClick() { accept(); }
 
 void TAboutBox::placeLabel(QLabel *label, int left, int top, int width, int height)
 {
@@ -257,10 +246,7 @@ void TAboutBox::setLabelText(QLabel *label, const QString &text)
     setLabelWidth(label, label->property(GivenWidth).toInt());
 }
 
-void TAboutBox::setClientWidth(int width)
-{
-    setFixedSize(width, ClientHeight);
-}
+void TAboutBox::setClientWidth(int width) { setFixedSize(width, ClientHeight); }
 
 void TAboutBox::setVisible(bool visible)
 {

@@ -24,8 +24,7 @@ inline constexpr char16_t WebAddress[] = u"www.example.org/tablegames";
 // "for Linux / X11": the system the program runs on and, where it says
 // something, the window system. The parts are what QSysInfo and
 // QGuiApplication::platformName() report; aboutPlatformLine() asks them.
-QString aboutPlatformLine(const QString &kernelType, const QString &productType,
-                          const QString &windowSystem);
+QString aboutPlatformLine(const QString &kernelType, const QString &productType, const QString &windowSystem);
 QString aboutPlatformLine();
 
 // A line etched into the dialog along the top edge of its box.

@@ -12,10 +12,7 @@ TAnimated::TAnimated(QWidget *parent) : QWidget(parent)
     updateAccessibleName();
 }
 
-TAnimated::~TAnimated()
-{
-    freeTimer();
-}
+TAnimated::~TAnimated() { freeTimer(); }
 
 void TAnimated::makeTimer()
 {
@@ -83,10 +80,7 @@ void TAnimated::SetBitMap(const QImage &strip)
     update();
 }
 
-void TAnimated::SetBitMap(const QPixmap &strip)
-{
-    SetBitMap(strip.toImage());
-}
+void TAnimated::SetBitMap(const QPixmap &strip) { SetBitMap(strip.toImage()); }
 
 void TAnimated::SetPlay(bool play)
 {
@@ -107,10 +101,7 @@ void TAnimated::SetTransparentColor(TColor color)
     update();
 }
 
-QColor TAnimated::Color() const
-{
-    return palette().color(backgroundRole());
-}
+QColor TAnimated::Color() const { return palette().color(backgroundRole()); }
 
 void TAnimated::TimerTick()
 {

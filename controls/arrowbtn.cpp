@@ -12,14 +12,10 @@
 ArrowVertices arrowOuterVertices(TButtonDirection direction, int w, int h)
 {
     switch (direction) {
-    case arwUP:
-        return {QPoint(w / 2, 3), QPoint(w - 3, h - 3), QPoint(3, h - 3)};
-    case arwRIGHT:
-        return {QPoint(3, 3), QPoint(w - 3, h / 2), QPoint(3, h - 3)};
-    case arwLEFT:
-        return {QPoint(w - 3, 3), QPoint(w - 3, h - 3), QPoint(3, h / 2)};
-    case arwDOWN:
-        break;
+    case arwUP: return {QPoint(w / 2, 3), QPoint(w - 3, h - 3), QPoint(3, h - 3)};
+    case arwRIGHT: return {QPoint(3, 3), QPoint(w - 3, h / 2), QPoint(3, h - 3)};
+    case arwLEFT: return {QPoint(w - 3, 3), QPoint(w - 3, h - 3), QPoint(3, h / 2)};
+    case arwDOWN: break;
     }
     return {QPoint(w - 3, 3), QPoint(w / 2, h - 3), QPoint(3, 3)};
 }
@@ -27,24 +23,17 @@ ArrowVertices arrowOuterVertices(TButtonDirection direction, int w, int h)
 ArrowVertices arrowInnerVertices(TButtonDirection direction, int w, int h)
 {
     switch (direction) {
-    case arwUP:
-        return {QPoint(w / 2, 6), QPoint(w - 7, h - 5), QPoint(6, h - 5)};
-    case arwRIGHT:
-        return {QPoint(5, 6), QPoint(w - 6, h / 2), QPoint(5, h - 6)};
-    case arwLEFT:
-        return {QPoint(w - 5, 6), QPoint(w - 5, h - 5), QPoint(6, h / 2)};
-    case arwDOWN:
-        break;
+    case arwUP: return {QPoint(w / 2, 6), QPoint(w - 7, h - 5), QPoint(6, h - 5)};
+    case arwRIGHT: return {QPoint(5, 6), QPoint(w - 6, h / 2), QPoint(5, h - 6)};
+    case arwLEFT: return {QPoint(w - 5, 6), QPoint(w - 5, h - 5), QPoint(6, h / 2)};
+    case arwDOWN: break;
     }
     return {QPoint(w - 6, 5), QPoint(w / 2, h - 6), QPoint(5, 5)};
 }
 
 namespace {
 
-QPolygon polygon(const ArrowVertices &v)
-{
-    return QPolygon({v[0], v[1], v[2]});
-}
+QPolygon polygon(const ArrowVertices &v) { return QPolygon({v[0], v[1], v[2]}); }
 
 // The band of a region that lies within w pixels (across) or h pixels (down)
 // of its outside: what framing a region with a w x h brush paints.
@@ -91,10 +80,7 @@ TArrowButton::TArrowButton(QWidget *parent) : QWidget(parent)
     updateAccessibleName();
 }
 
-TArrowButton::~TArrowButton()
-{
-    FreeRegion();
-}
+TArrowButton::~TArrowButton() { FreeRegion(); }
 
 void TArrowButton::SetButtonColor(TColor color)
 {
@@ -173,8 +159,7 @@ void TArrowButton::mousePressEvent(QMouseEvent *event)
     // Accepted either way: a press outside the triangle is swallowed here and
     // does not reach the window behind.
     event->accept();
-    if (event->button() != Qt::LeftButton || !m_hasRegion
-        || !m_region.contains(event->position().toPoint()))
+    if (event->button() != Qt::LeftButton || !m_hasRegion || !m_region.contains(event->position().toPoint()))
         return;
     m_pressed = true;
     update(); // the edge flips at once

@@ -17,8 +17,8 @@ public:
     // True when this release completes a click on the control.
     bool release(QMouseEvent *event, const QWidget &control)
     {
-        const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                           control.rect().contains(event->position().toPoint());
+        const bool click =
+            m_pressed && event->button() == Qt::LeftButton && control.rect().contains(event->position().toPoint());
         if (event->button() == Qt::LeftButton)
             m_pressed = false;
         event->accept();

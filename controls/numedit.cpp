@@ -7,8 +7,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-TNumEdit::TNumEdit(QWidget *parent, platform::Messages *messages)
-    : QLineEdit(parent), m_messages(messages)
+TNumEdit::TNumEdit(QWidget *parent, platform::Messages *messages) : QLineEdit(parent), m_messages(messages)
 {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_autoSelect = true;
@@ -156,8 +155,7 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     QString typed = event->text();
-    if (typed.isEmpty() && (event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A
-        && key <= Qt::Key_Z)
+    if (typed.isEmpty() && (event->modifiers() & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
         typed = QChar(key - Qt::Key_A + 1); // the control character of Ctrl+letter
     if (typed.isEmpty()) {
         QLineEdit::keyPressEvent(event);

@@ -15,8 +15,6 @@ void centreOnScreen(QWidget *window, QSize size)
         return;
     // The frame is known once the window has been shown; until then its
     // client size is the best guess.
-    const QSize frame = (size.isValid() ? size : window->size()) +
-                        (window->frameGeometry().size() - window->size());
-    window->move(screen->availableGeometry().center() -
-                 QPoint(frame.width() / 2, frame.height() / 2));
+    const QSize frame = (size.isValid() ? size : window->size()) + (window->frameGeometry().size() - window->size());
+    window->move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }

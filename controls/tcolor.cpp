@@ -14,12 +14,14 @@ QColor toQColor(TColor color)
 
 QString colorName(TColor color)
 {
-    static const struct { TColor c; const char *name; } names[] = {
-        {clBlack, "black"}, {clMaroon, "maroon"}, {clGreen, "green"}, {clOlive, "olive"},
-        {clNavy, "navy"}, {clPurple, "purple"}, {clTeal, "teal"}, {clGray, "gray"},
-        {clSilver, "silver"}, {clRed, "red"}, {clLime, "lime"}, {clYellow, "yellow"},
-        {clBlue, "blue"}, {clFuchsia, "fuchsia"}, {clAqua, "aqua"}, {clWhite, "white"},
-        {clBtnFace, "button face"}};
+    static const struct {
+        TColor c;
+        const char *name;
+    } names[] = {{clBlack, "black"},        {clMaroon, "maroon"},   {clGreen, "green"}, {clOlive, "olive"},
+                 {clNavy, "navy"},          {clPurple, "purple"},   {clTeal, "teal"},   {clGray, "gray"},
+                 {clSilver, "silver"},      {clRed, "red"},         {clLime, "lime"},   {clYellow, "yellow"},
+                 {clBlue, "blue"},          {clFuchsia, "fuchsia"}, {clAqua, "aqua"},   {clWhite, "white"},
+                 {clBtnFace, "button face"}};
     for (const auto &n : names)
         if (n.c == color)
             return QString::fromLatin1(n.name);

@@ -13,14 +13,10 @@
 QString labelTypePrefix(TLabelType type)
 {
     switch (type) {
-    case hmHTTP:
-        return QStringLiteral("http:\\\\");
-    case hmMAIL:
-        return QStringLiteral("mailto:");
-    case hmFTP:
-        return QStringLiteral("ftp:\\\\");
-    case hmCUSTOM:
-        break;
+    case hmHTTP: return QStringLiteral("http:\\\\");
+    case hmMAIL: return QStringLiteral("mailto:");
+    case hmFTP: return QStringLiteral("ftp:\\\\");
+    case hmCUSTOM: break;
     }
     return {};
 }
@@ -32,8 +28,8 @@ QString openerTarget(const QString &target)
         return target;
     for (qsizetype i = 1; i < colon; ++i) {
         const QChar c = target.at(i);
-        const bool schemeChar = (c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('+')
-                                || c == QLatin1Char('-') || c == QLatin1Char('.');
+        const bool schemeChar = (c.isLetterOrNumber() && c.unicode() < 128) || c == QLatin1Char('+') ||
+                                c == QLatin1Char('-') || c == QLatin1Char('.');
         if (!schemeChar)
             return target;
     }
@@ -47,14 +43,10 @@ namespace {
 QString linkKind(TLabelType type)
 {
     switch (type) {
-    case hmHTTP:
-        return QStringLiteral("web link");
-    case hmMAIL:
-        return QStringLiteral("mail link");
-    case hmFTP:
-        return QStringLiteral("file transfer link");
-    case hmCUSTOM:
-        break;
+    case hmHTTP: return QStringLiteral("web link");
+    case hmMAIL: return QStringLiteral("mail link");
+    case hmFTP: return QStringLiteral("file transfer link");
+    case hmCUSTOM: break;
     }
     return QStringLiteral("link");
 }
@@ -64,10 +56,7 @@ class URLLabelAccessible : public QAccessibleWidget {
 public:
     explicit URLLabelAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Link) {}
 
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
     void doAction(const QString &action) override
     {
         if (action == pressAction())
@@ -100,10 +89,7 @@ TURLLabel::TURLLabel(QWidget *parent) : QLabel(parent)
     updateAccessibleName();
 }
 
-TURLLabel::TURLLabel(platform::Shell &shell, QWidget *parent) : TURLLabel(parent)
-{
-    m_shell = &shell;
-}
+TURLLabel::TURLLabel(platform::Shell &shell, QWidget *parent) : TURLLabel(parent) { m_shell = &shell; }
 
 void TURLLabel::SetLabelType(TLabelType type)
 {

@@ -94,10 +94,7 @@ void TBestPlayers::MarkRow(int row)
         m_arrows[row - 1]->SetButtonColor(clRed);
 }
 
-void TBestPlayers::FormActivate()
-{
-    ShowWords();
-}
+void TBestPlayers::FormActivate() { ShowWords(); }
 
 void TBestPlayers::ShowWords()
 {
@@ -114,8 +111,7 @@ void TBestPlayers::ShowWords()
 void TBestPlayers::Button1Click()
 {
     if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
-                                 platform::Yes | platform::No)
-        != platform::Yes)
+                                 platform::Yes | platform::No) != platform::Yes)
         return;
     SetTable(defaultBestPlayers());
     m_records.WordsOfWisdom = defaultWordsOfWisdom();
@@ -123,9 +119,6 @@ void TBestPlayers::Button1Click()
     ShowWords();
 }
 
-void TBestPlayers::BitBtn1Click()
-{
-    accept();
-}
+void TBestPlayers::BitBtn1Click() { accept(); }
 
 } // namespace kubolo

@@ -50,7 +50,6 @@ public:
 
     TArrowButton *rowArrow(int row) const { return m_arrows[row - 1]; }
 
-
 private:
     // The two lines above the table, each centred across the dialog.
     void ShowWords();

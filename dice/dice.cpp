@@ -40,8 +40,7 @@ QString faceWord(int value)
     return QString::fromLatin1(words[value < 0 || value > 6 ? 0 : value]);
 }
 
-TDice::TDice(QWidget *owner)
-    : QWidget(owner)
+TDice::TDice(QWidget *owner) : QWidget(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(32, 32);
@@ -67,10 +66,7 @@ void TDice::SetDiceColor(TColor color)
     repaint();
 }
 
-void TDice::RollFace(platform::RandomSource &random)
-{
-    SetValue(1 + random.below(6));
-}
+void TDice::RollFace(platform::RandomSource &random) { SetValue(1 + random.below(6)); }
 
 void TDice::SetSpokenName(const QString &name)
 {

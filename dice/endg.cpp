@@ -74,8 +74,7 @@ void TEndGame::OKButtonClick()
         if (TopFive)
             m_platform.messages.exec(*TopFive);
         break;
-    case Entry::None:
-        break;
+    case Entry::None: break;
     }
 }
 

@@ -14,8 +14,8 @@
 
 namespace kubolo {
 
-TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers,
-                   GameSound sound, QWidget *parent)
+TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers, GameSound sound,
+                   QWidget *parent)
     : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_bestPlayers(bestPlayers), m_sound(std::move(sound))
 {
     setObjectName(QStringLiteral("TopFive"));

@@ -37,7 +37,6 @@ public:
     void FormActivate() override;
     void OKButtonClick();
 
-
 private:
     platform::Platform &m_platform;
     const ScoreSheet &m_sheet;

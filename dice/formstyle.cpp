@@ -24,8 +24,8 @@ QFont dialogFont(int pixels, bool bold)
 
 void setupDialog(QDialog *dialog, const QString &caption, int clientWidth, int clientHeight)
 {
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     dialog->setWindowTitle(caption);
     dialog->setFont(dialogFont());
     dialog->setFixedSize(clientWidth, clientHeight);

@@ -74,16 +74,9 @@ QFrame *lowered(QWidget *parent, int left, int top, int width, int height)
 
 // ---------------------------------------------------------------------------
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
-{
-    setFocusPolicy(Qt::TabFocus);
-}
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { setFocusPolicy(Qt::TabFocus); }
 
-void ClickLabel::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
+void ClickLabel::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -100,8 +93,8 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 
 void ClickLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (!event->isAutoRepeat()
-        && (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (!event->isAutoRepeat() &&
+        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->accept();
         emit clicked();
         return;
@@ -132,9 +125,9 @@ void FormBackground::mouseDoubleClickEvent(QMouseEvent *event)
 // ---------------------------------------------------------------------------
 
 TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_platform(platform)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_platform(platform)
 {
     art::registerArt();
     setWindowTitle(QStringLiteral("Kubolo"));
@@ -145,10 +138,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm()
-{
-    qApp->removeEventFilter(this);
-}
+TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
 
 void TMainForm::buildControls()
 {
@@ -421,10 +411,10 @@ void TMainForm::updateCategoryName(Category c)
 {
     const QString score = m_scores[index(c)]->text();
     QString name = QString::fromLatin1(caption(c));
-    name += score.isEmpty() ? QStringLiteral(", no score yet")
-                            : QStringLiteral(", %1 %2").arg(score, score == QLatin1String("1")
-                                                                       ? QStringLiteral("point")
-                                                                       : QStringLiteral("points"));
+    name += score.isEmpty()
+                ? QStringLiteral(", no score yet")
+                : QStringLiteral(", %1 %2").arg(score, score == QLatin1String("1") ? QStringLiteral("point")
+                                                                                   : QStringLiteral("points"));
     name += m_sheet.Filled(c) ? QStringLiteral(", filled") : QStringLiteral(", open");
     m_names[index(c)]->setAccessibleName(name);
 }
@@ -450,8 +440,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             // Claimed, so that no menu shortcut fires; the key itself is dropped.
             event->accept();
             return true;
-        case QEvent::Shortcut:
-            return true;
+        case QEvent::Shortcut: return true;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -464,8 +453,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
                 return true;
             break;
         }
-        default:
-            break;
+        default: break;
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -30,9 +30,6 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, QWidget *parent) : TAboutBo
     connect(Panel1, &TAboutPanel::keyActivated, this, &TAboutBox1::Dice1Click);
 }
 
-void TAboutBox1::Dice1Click()
-{
-    Dice1->RollFace(platformServices().random);
-}
+void TAboutBox1::Dice1Click() { Dice1->RollFace(platformServices().random); }
 
 } // namespace kubolo

@@ -15,15 +15,9 @@ BestPlayerTable defaultBestPlayers()
              {QStringLiteral("D. Quennel"), QStringLiteral("200")}}};
 }
 
-QString defaultWordsOfWisdom()
-{
-    return QStringLiteral("Hi, guys !");
-}
+QString defaultWordsOfWisdom() { return QStringLiteral("Hi, guys !"); }
 
-QString cutRecordText(const QString &text)
-{
-    return text.left(MaxRecordText);
-}
+QString cutRecordText(const QString &text) { return text.left(MaxRecordText); }
 
 namespace {
 

@@ -16,7 +16,7 @@ struct BestPlayerRow {
 };
 
 constexpr int BestPlayerRows = 5;
-constexpr int MaxRecordText = 50; // names, scores and words of wisdom, as kept
+constexpr int MaxRecordText = 50;  // names, scores and words of wisdom, as kept
 constexpr int MaxNameLength = 17;  // typed into a name field
 constexpr int MaxWordsLength = 34; // typed into the words field
 

@@ -1,13 +1,12 @@
 #include "dice/scoresheet.h"
 
-
 namespace kubolo {
 
 namespace {
 
 constexpr const char *captions[CategoryCount] = {
-    "Aces", "Two", "Three", "Four", "Five", "Six", "3 of a kind", "4 of a kind",
-    "Full", "Minimum Scale", "Maximum Scale", "Kubolo", "Chance",
+    "Aces",        "Two",  "Three",         "Four",          "Five",   "Six",    "3 of a kind",
+    "4 of a kind", "Full", "Minimum Scale", "Maximum Scale", "Kubolo", "Chance",
 };
 
 // Largest first; five elements, so a straight insertion sort.
@@ -53,9 +52,9 @@ DiceEvaluation ScoreSheet::EvaluateDice(const Dice5 &dice, const LeftFilled &lef
     const bool three = (s1 == s2 && s2 == s3) || (s2 == s3 && s3 == s4) || (s3 == s4 && s4 == s5);
     const bool four = (s1 == s2 && s2 == s3 && s3 == s4) || (s2 == s3 && s3 == s4 && s4 == s5);
     const bool full = s1 == s2 && s4 == s5 && ((s3 == s1 && s3 != s5) || (s3 == s5 && s3 != s1));
-    const bool minimum = (s1 == s2 + 1 && s2 == s3 + 1 && s3 == s4 + 1)
-                         || (s2 == s3 + 1 && s3 == s4 + 1 && s4 == s5 + 1)
-                         || (s1 == s2 + 1 && s2 == s4 + 1 && s4 == s5 + 1);
+    const bool minimum = (s1 == s2 + 1 && s2 == s3 + 1 && s3 == s4 + 1) ||
+                         (s2 == s3 + 1 && s3 == s4 + 1 && s4 == s5 + 1) ||
+                         (s1 == s2 + 1 && s2 == s4 + 1 && s4 == s5 + 1);
     const bool maximum = s1 == s2 + 1 && s2 == s3 + 1 && s3 == s4 + 1 && s4 == s5 + 1;
 
     auto set = [&e](Category c, int points) { e.scores[index(c)] = static_cast<std::uint16_t>(points); };

@@ -73,16 +73,12 @@ void TStatistics::ShowFigures()
 void TStatistics::Button1Click()
 {
     if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
-                                 platform::Yes | platform::No)
-        != platform::Yes)
+                                 platform::Yes | platform::No) != platform::Yes)
         return;
     m_records.stats.Reset();
     ShowFigures();
 }
 
-void TStatistics::BitBtn1Click()
-{
-    accept();
-}
+void TStatistics::BitBtn1Click() { accept(); }
 
 } // namespace kubolo

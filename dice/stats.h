@@ -25,16 +25,15 @@ public:
 
     QFrame *Bevel1;
     QLabel *Label1, *Label2, *Label3;
-    TNumEdit *NumEdit1; // total games played
-    TNumEdit *NumEdit2; // points per game
-    TNumEdit *NumEdit3; // Kubolo per game
+    TNumEdit *NumEdit1;   // total games played
+    TNumEdit *NumEdit2;   // points per game
+    TNumEdit *NumEdit3;   // Kubolo per game
     QPushButton *Button1; // Reset
     QPushButton *BitBtn1; // OK
 
     void FormActivate() override;
     void Button1Click();
     void BitBtn1Click();
-
 
 private:
     void ShowFigures();

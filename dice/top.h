@@ -12,8 +12,8 @@ struct KuboloRecords;
 class TTopScore : public RecordsDialog {
     Q_OBJECT
 public:
-    TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records,
-              TBestPlayers &bestPlayers, GameSound sound, QWidget *parent = nullptr);
+    TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, TBestPlayers &bestPlayers,
+              GameSound sound, QWidget *parent = nullptr);
 
     QFrame *Panel1;
     QLabel *Label1, *Label2, *Label3;
@@ -23,7 +23,6 @@ public:
 
     void FormActivate() override;
     void OKButtonClick();
-
 
 private:
     platform::Platform &m_platform;

@@ -11,8 +11,7 @@ namespace {
 
 class FirstExposure : public QObject {
 public:
-    FirstExposure(QWidget &window, std::function<void()> then)
-        : QObject(&window), m_then(std::move(then))
+    FirstExposure(QWidget &window, std::function<void()> then) : QObject(&window), m_then(std::move(then))
     {
         window.winId(); // the native window, to watch for its first exposure
         window.windowHandle()->installEventFilter(this);
@@ -37,9 +36,6 @@ private:
 
 } // namespace
 
-void whenFirstShown(QWidget &window, std::function<void()> then)
-{
-    new FirstExposure(window, std::move(then));
-}
+void whenFirstShown(QWidget &window, std::function<void()> then) { new FirstExposure(window, std::move(then)); }
 
 } // namespace platform

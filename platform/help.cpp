@@ -58,8 +58,7 @@ void HelpWindow::open(const QString &helpFile, const QString &topic)
             m_notice->hide();
             m_browser->scrollToAnchor(topic);
         } else {
-            m_notice->setText(
-                QStringLiteral("The topic \"%1\" is not in the help file \"%2\".").arg(topic, helpFile));
+            m_notice->setText(QStringLiteral("The topic \"%1\" is not in the help file \"%2\".").arg(topic, helpFile));
             m_notice->show();
         }
     }
@@ -69,15 +68,9 @@ void HelpWindow::open(const QString &helpFile, const QString &topic)
     activateWindow();
 }
 
-QString HelpWindow::notice() const
-{
-    return m_notice->isHidden() ? QString() : m_notice->text();
-}
+QString HelpWindow::notice() const { return m_notice->isHidden() ? QString() : m_notice->text(); }
 
-QtHelp::~QtHelp()
-{
-    delete m_window;
-}
+QtHelp::~QtHelp() { delete m_window; }
 
 void QtHelp::showTopic(const QString &topic)
 {

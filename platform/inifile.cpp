@@ -22,10 +22,7 @@ struct TIniFile::Data {
 
 namespace {
 
-QByteArray bytes(const QString &s)
-{
-    return s.toUtf8();
-}
+QByteArray bytes(const QString &s) { return s.toUtf8(); }
 
 // Old files may come from a desktop that wrote Latin-1.
 QString decode(const char *raw)
@@ -42,8 +39,7 @@ QString decode(const char *raw)
 QString unquote(QString value)
 {
     value = value.trimmed();
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-        value.back() == value.front())
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     return value;
 }
@@ -141,8 +137,7 @@ QString TIniFile::ReadString(const QString &section, const QString &key, const Q
 bool TIniFile::ValueExists(const QString &section, const QString &key) const
 {
     std::list<CSimpleIniA::Entry> values;
-    return d->ini.GetAllValues(bytes(section).constData(), bytes(key).constData(), values) &&
-           !values.empty();
+    return d->ini.GetAllValues(bytes(section).constData(), bytes(key).constData(), values) && !values.empty();
 }
 
 long long TIniFile::ReadInteger(const QString &section, const QString &key, long long def) const
@@ -213,10 +208,9 @@ bool TIniFile::UpdateFile()
         return false;
     }
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), qint64(text.size())) != qint64(text.size()) || !file.commit()) {
-        m_error = QStringLiteral("The settings file \"%1\" could not be saved: %2")
-                      .arg(m_path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
+        !file.commit()) {
+        m_error = QStringLiteral("The settings file \"%1\" could not be saved: %2").arg(m_path, file.errorString());
         file.cancelWriting();
         return false;
     }
@@ -230,8 +224,8 @@ QString openSettingsFile(const QString &fileName, QString *error)
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) {
             if (error)
-                *error = QStringLiteral("The settings file \"%1\" could not be created: %2")
-                             .arg(path, file.errorString());
+                *error =
+                    QStringLiteral("The settings file \"%1\" could not be created: %2").arg(path, file.errorString());
         }
     }
     return path;

@@ -32,14 +32,13 @@ QString standardTitle(MsgIcon icon)
 
 } // namespace
 
-MsgButton QtMessages::show(QWidget *parent, MsgIcon icon, const QString &text, int buttons,
-                           const QString &title)
+MsgButton QtMessages::show(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title)
 {
-    QMessageBox box(toQt(icon), title.isEmpty() ? standardTitle(icon) : title, text,
-                    QMessageBox::NoButton, parent);
-    const struct { MsgButton ours; QMessageBox::StandardButton qt; } map[] = {
-        {Ok, QMessageBox::Ok}, {Yes, QMessageBox::Yes}, {No, QMessageBox::No},
-        {Cancel, QMessageBox::Cancel}};
+    QMessageBox box(toQt(icon), title.isEmpty() ? standardTitle(icon) : title, text, QMessageBox::NoButton, parent);
+    const struct {
+        MsgButton ours;
+        QMessageBox::StandardButton qt;
+    } map[] = {{Ok, QMessageBox::Ok}, {Yes, QMessageBox::Yes}, {No, QMessageBox::No}, {Cancel, QMessageBox::Cancel}};
     for (const auto &m : map)
         if (buttons & m.ours)
             box.addButton(m.qt);
@@ -50,19 +49,15 @@ MsgButton QtMessages::show(QWidget *parent, MsgIcon icon, const QString &text, i
         if (pressed == m.qt)
             return m.ours;
     // Closed by the frame: the answer that does nothing.
-    if (buttons & No) return No;
-    if (buttons & Cancel) return Cancel;
+    if (buttons & No)
+        return No;
+    if (buttons & Cancel)
+        return Cancel;
     return Ok;
 }
 
-int QtMessages::exec(QDialog &dialog)
-{
-    return dialog.exec();
-}
+int QtMessages::exec(QDialog &dialog) { return dialog.exec(); }
 
-void QtMessages::beep()
-{
-    QApplication::beep();
-}
+void QtMessages::beep() { QApplication::beep(); }
 
 } // namespace platform

@@ -17,8 +17,8 @@ class Messages {
 public:
     virtual ~Messages() = default;
     // Shows text with an icon and buttons; returns the button pressed.
-    virtual MsgButton show(QWidget *parent, MsgIcon icon, const QString &text,
-                           int buttons, const QString &title = {}) = 0;
+    virtual MsgButton show(QWidget *parent, MsgIcon icon, const QString &text, int buttons,
+                           const QString &title = {}) = 0;
     // Shows a dialog modally and returns its result.
     virtual int exec(QDialog &dialog) = 0;
     // The short warning sound of a refused key.
@@ -27,8 +27,7 @@ public:
 
 class QtMessages final : public Messages {
 public:
-    MsgButton show(QWidget *parent, MsgIcon icon, const QString &text, int buttons,
-                   const QString &title) override;
+    MsgButton show(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title) override;
     int exec(QDialog &dialog) override;
     void beep() override;
 };

@@ -20,10 +20,7 @@ Registry &registry()
 }
 
 // Resource names ignore case.
-QString key(const QString &name)
-{
-    return name.toUpper();
-}
+QString key(const QString &name) { return name.toUpper(); }
 
 } // namespace
 
@@ -39,10 +36,7 @@ void registerCursor(const QString &name, CursorMaker make)
     registry().cursors.remove(key(name));
 }
 
-bool hasPicture(const QString &name)
-{
-    return registry().painters.contains(key(name));
-}
+bool hasPicture(const QString &name) { return registry().painters.contains(key(name)); }
 
 QPixmap picture(const QString &name)
 {

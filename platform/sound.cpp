@@ -14,8 +14,8 @@ namespace {
 
 quint32 le32(const QByteArray &b, int at)
 {
-    return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 |
-           quint32(quint8(b[at + 2])) << 16 | quint32(quint8(b[at + 3])) << 24;
+    return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 | quint32(quint8(b[at + 2])) << 16 |
+           quint32(quint8(b[at + 3])) << 24;
 }
 
 } // namespace
@@ -58,10 +58,7 @@ struct QtSound::Impl {
 
 QtSound::QtSound() : d(std::make_unique<Impl>()) {}
 
-QtSound::~QtSound()
-{
-    qDeleteAll(d->effects);
-}
+QtSound::~QtSound() { qDeleteAll(d->effects); }
 
 bool QtSound::play(const QString &fileName)
 {

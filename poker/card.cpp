@@ -29,9 +29,7 @@ QString cardName(TCardSuit suit, TCardValue value)
     static const char *const suits[] = {"Spades", "Diamonds", "Clubs", "Hearts"};
     static const char *const courts[] = {"Jack", "Queen", "King"};
     const int v = clampValue(value);
-    const QString rank = v == 1 ? QStringLiteral("Ace")
-                         : v > 10 ? QLatin1String(courts[v - 11])
-                                  : QString::number(v);
+    const QString rank = v == 1 ? QStringLiteral("Ace") : v > 10 ? QLatin1String(courts[v - 11]) : QString::number(v);
     return rank + QStringLiteral(" of ") + QLatin1String(suits[int(suit) & 3]);
 }
 
@@ -77,9 +75,9 @@ TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent),
 
 void TCard::changed()
 {
-    setAccessibleName(m_showDeck ? QStringLiteral("face down")
-                                 : cardName(m_card.suit, m_card.value)
-                                       + (m_kept ? QStringLiteral(", kept") : QString()));
+    setAccessibleName(m_showDeck
+                          ? QStringLiteral("face down")
+                          : cardName(m_card.suit, m_card.value) + (m_kept ? QStringLiteral(", kept") : QString()));
     repaint();
 }
 
@@ -124,9 +122,9 @@ void TCard::SetKept(bool kept)
     if (kept == m_kept)
         return;
     m_kept = kept;
-    setAccessibleName(m_showDeck ? QStringLiteral("face down")
-                                 : cardName(m_card.suit, m_card.value)
-                                       + (m_kept ? QStringLiteral(", kept") : QString()));
+    setAccessibleName(m_showDeck
+                          ? QStringLiteral("face down")
+                          : cardName(m_card.suit, m_card.value) + (m_kept ? QStringLiteral(", kept") : QString()));
 }
 
 QString TCard::pictureName() const

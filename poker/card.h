@@ -14,7 +14,18 @@ namespace poker {
 
 // The card backs, each named by its picture.
 enum class TDecks : std::uint8_t {
-    Standard1, Standard2, Fishes1, Fishes2, Beach, Leaves1, Leaves2, Robot, Roses, Shell, Castle, Hand
+    Standard1,
+    Standard2,
+    Fishes1,
+    Fishes2,
+    Beach,
+    Leaves1,
+    Leaves2,
+    Robot,
+    Roses,
+    Shell,
+    Castle,
+    Hand
 };
 
 QString backPictureName(TDecks deck);

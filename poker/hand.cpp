@@ -6,8 +6,8 @@ namespace poker {
 
 void Card::PickRandom(platform::RandomSource &random)
 {
-    static constexpr TCardSuit bySuitDraw[4] = {TCardSuit::Hearts, TCardSuit::Clubs,
-                                                TCardSuit::Spades, TCardSuit::Diamonds};
+    static constexpr TCardSuit bySuitDraw[4] = {TCardSuit::Hearts, TCardSuit::Clubs, TCardSuit::Spades,
+                                                TCardSuit::Diamonds};
     suit = bySuitDraw[random.below(4) & 3];
     value = clampValue(random.below(13) + 1);
 }
@@ -83,8 +83,7 @@ const Payoff &EvaluateHand(const Hand &hand)
         return t[1];
     if ((s[0] == s[1] && s[1] == s[2] && s[2] == s[3]) || (s[1] == s[2] && s[2] == s[3] && s[3] == s[4]))
         return t[2];
-    if (s[0] == s[1] && s[3] == s[4]
-        && ((s[2] == s[0] && s[2] != s[4]) || (s[2] == s[4] && s[2] != s[0])))
+    if (s[0] == s[1] && s[3] == s[4] && ((s[2] == s[0] && s[2] != s[4]) || (s[2] == s[4] && s[2] != s[0])))
         return t[3];
     if (oneSuit)
         return t[4];
@@ -94,8 +93,8 @@ const Payoff &EvaluateHand(const Hand &hand)
         return t[6];
     if ((s[0] == s[1] && s[3] == s[4]) || (s[0] == s[1] && s[2] == s[3]) || (s[1] == s[2] && s[3] == s[4]))
         return t[7];
-    if ((s[0] == s[1] && s[0] > 10) || (s[1] == s[2] && s[1] > 10) || (s[2] == s[3] && s[2] > 10)
-        || (s[3] == s[4] && s[3] > 10))
+    if ((s[0] == s[1] && s[0] > 10) || (s[1] == s[2] && s[1] > 10) || (s[2] == s[3] && s[2] > 10) ||
+        (s[3] == s[4] && s[3] > 10))
         return t[8];
     return t[9];
 }

@@ -15,10 +15,7 @@ using TCardValue = std::uint8_t;
 enum class TCardSuit : std::uint8_t { Spades = 0, Diamonds = 1, Clubs = 2, Hearts = 3 };
 
 // Any value written into a card lands in 1..13.
-constexpr TCardValue clampValue(int value)
-{
-    return TCardValue(value < 1 ? 1 : value > 13 ? 13 : value);
-}
+constexpr TCardValue clampValue(int value) { return TCardValue(value < 1 ? 1 : value > 13 ? 13 : value); }
 
 struct Card {
     TCardValue value = 1;

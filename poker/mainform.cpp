@@ -49,13 +49,12 @@ QLabel *whiteLabel(QWidget *parent, const QString &text, int x, int y, int pixel
 
 } // namespace
 
-TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform)
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
 {
     cartova_assets::registerPictures();
     setWindowTitle(QStringLiteral("Cartova"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildMenus();
     buildTable();
     setFixedSize(sizeHint());
@@ -244,8 +243,7 @@ void TMainForm::FormCreate()
     // The table is not on the screen yet: the box stands alone, centred.
     if (!error.isEmpty())
         m_platform.messages.show(nullptr, platform::MsgIcon::Error,
-                                 error + QStringLiteral("\n\nThe game starts with its usual options."),
-                                 platform::Ok);
+                                 error + QStringLiteral("\n\nThe game starts with its usual options."), platform::Ok);
     Sound1->setChecked(options.sound);
     switch (options.deck.value_or(DeckChoice::Beach)) {
     case DeckChoice::Std1: Standard11Click(); break;
@@ -267,12 +265,12 @@ CartovaOptions TMainForm::currentOptions() const
 {
     CartovaOptions options;
     options.sound = Sound1->isChecked();
-    options.deck = Standard11->isChecked()  ? std::optional(DeckChoice::Std1)
+    options.deck = Standard11->isChecked()   ? std::optional(DeckChoice::Std1)
                    : Standard21->isChecked() ? std::optional(DeckChoice::Std2)
                    : MFishes1->isChecked()   ? std::optional(DeckChoice::Fishes)
                    : Beach1->isChecked()     ? std::optional(DeckChoice::Beach)
                                              : std::nullopt;
-    options.table = Green1->isChecked() ? TableChoice::Green
+    options.table = Green1->isChecked()  ? TableChoice::Green
                     : Blue1->isChecked() ? TableChoice::Blue
                     : Red1->isChecked()  ? TableChoice::Red
                                          : TableChoice::Gray;
@@ -284,8 +282,7 @@ void TMainForm::FormClose()
     QString error;
     if (!writeOptions(m_settingsPath, currentOptions(), &error))
         m_platform.messages.show(this, platform::MsgIcon::Error,
-                                 error + QStringLiteral("\n\nThe options of this game were not kept."),
-                                 platform::Ok);
+                                 error + QStringLiteral("\n\nThe options of this game were not kept."), platform::Ok);
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -339,10 +336,7 @@ void TMainForm::PlayCards() { play(QStringLiteral("cards.wav")); }
 void TMainForm::PlayGreat() { play(QStringLiteral("great.wav")); }
 void TMainForm::PlayClick() { play(QStringLiteral("click.wav")); }
 
-void TMainForm::Sound1Click()
-{
-    Sound1->setChecked(!Sound1->isChecked());
-}
+void TMainForm::Sound1Click() { Sound1->setChecked(!Sound1->isChecked()); }
 
 // --- menu commands ---
 
@@ -371,10 +365,7 @@ void TMainForm::New1Click()
     GreatPlayed = false;
 }
 
-void TMainForm::Exit1Click()
-{
-    close();
-}
+void TMainForm::Exit1Click() { close(); }
 
 void TMainForm::About1Click()
 {
@@ -420,10 +411,7 @@ void TMainForm::Standard21Click()
     setDeck(TDecks::Standard2);
 }
 
-QColor TMainForm::tableColour() const
-{
-    return table->palette().color(QPalette::Window);
-}
+QColor TMainForm::tableColour() const { return table->palette().color(QPalette::Window); }
 
 void TMainForm::setTableColour(const QColor &colour)
 {
@@ -505,16 +493,13 @@ void TMainForm::MinusTenClick()
     cpEdit->SetValue(Bet);
 }
 
-void TMainForm::PlayAllClick()
-{
-    cpEdit->SetValue(Credits);
-}
+void TMainForm::PlayAllClick() { cpEdit->SetValue(Credits); }
 
 void TMainForm::setBetButtonsEnabled(bool on)
 {
-    for (QWidget *w : {static_cast<QWidget *>(PlusOne), static_cast<QWidget *>(MinusOne),
-                       static_cast<QWidget *>(PlusTen), static_cast<QWidget *>(MinusTen),
-                       static_cast<QWidget *>(PlayAll)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(PlusOne), static_cast<QWidget *>(MinusOne), static_cast<QWidget *>(PlusTen),
+          static_cast<QWidget *>(MinusTen), static_cast<QWidget *>(PlayAll)})
         w->setEnabled(on);
 }
 

@@ -8,15 +8,9 @@
 
 namespace poker {
 
-TImage::TImage(QWidget *parent) : QLabel(parent)
-{
-    setAlignment(Qt::AlignCenter);
-}
+TImage::TImage(QWidget *parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
 
-void TImage::mousePressEvent(QMouseEvent *event)
-{
-    m_click.press(event);
-}
+void TImage::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
 void TImage::mouseReleaseEvent(QMouseEvent *event)
 {

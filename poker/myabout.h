@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/clicktracker.h"
 #include "controls/about.h"
+#include "controls/clicktracker.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -15,9 +15,9 @@ namespace {
 
 // The names the table gives the winning hands, best first; what each pays
 // comes from the rules themselves.
-constexpr const char *HandNames[9] = {"Royal Flush", "Straight Flush", "Poker",  "Full",
-                                      "Flush",       "Straight",       "3 of a kind", "Two pair",
-                                      "Pair (Jacks or better)"};
+constexpr const char *HandNames[9] = {"Royal Flush", "Straight Flush", "Poker",
+                                      "Full",        "Flush",          "Straight",
+                                      "3 of a kind", "Two pair",       "Pair (Jacks or better)"};
 constexpr int RowTops[9] = {20, 41, 61, 82, 103, 123, 144, 164, 185};
 constexpr int LineTops[10] = {15, 35, 56, 76, 97, 118, 139, 159, 180, 200};
 
@@ -40,8 +40,8 @@ TPayoffsForm::TPayoffsForm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PayoffsForm"));
     setWindowTitle(QStringLiteral("Payoffs"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                   | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(196, 250);
 
     Bevel1 = new QFrame(this);
@@ -80,10 +80,7 @@ TPayoffsForm::TPayoffsForm(QWidget *parent) : QDialog(parent)
     connect(Button1, &QPushButton::clicked, this, &TPayoffsForm::Button1Click);
 }
 
-void TPayoffsForm::Button1Click()
-{
-    accept();
-}
+void TPayoffsForm::Button1Click() { accept(); }
 
 void TPayoffsForm::showEvent(QShowEvent *event)
 {

@@ -114,8 +114,8 @@ bool writeOptions(const QString &path, const CartovaOptions &options, QString *e
     auto holds = [&](const QString &key, const QString &value) {
         return ini.ValueExists(Options, key) && ini.ReadString(Options, key, QString()) == value;
     };
-    if (holds(SoundKey, sound) && (!options.deck || holds(DeckKey, deckText(*options.deck)))
-        && holds(BackgroundKey, table))
+    if (holds(SoundKey, sound) && (!options.deck || holds(DeckKey, deckText(*options.deck))) &&
+        holds(BackgroundKey, table))
         return true; // nothing to change, so a file kept read-only on purpose stays quiet
 
     ini.WriteBool(Options, SoundKey, options.sound);

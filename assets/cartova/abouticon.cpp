@@ -21,10 +21,10 @@ const QRgb White = qRgb(255, 255, 255);
 const QList<QRgb> &sixteen()
 {
     static const QList<QRgb> table = {
-        qRgb(0, 0, 0),     qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-        qRgb(0, 0, 128),   qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
+        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
         qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-        qRgb(0, 0, 255),   qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
+        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
     };
     return table;
 }
@@ -117,8 +117,7 @@ QImage drawAboutIcon()
     // Held to the sixteen colours, the surround kept transparent.
     QList<QRgb> table = sixteen();
     table << qRgba(0, 0, 0, 0);
-    QImage indexed = img.convertToFormat(QImage::Format_Indexed8, table,
-                                         Qt::ThresholdDither | Qt::AvoidDither);
+    QImage indexed = img.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
     return indexed.convertToFormat(QImage::Format_ARGB32);
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 const QColor Corner(192, 192, 192); // outside the outline; the card repaints it
 const QColor Red(204, 0, 0);
-const QColor Ink(20, 20, 20);       // "black" ink inside the card, never the outline's pure black
+const QColor Ink(20, 20, 20); // "black" ink inside the card, never the outline's pure black
 const QColor Gold(230, 180, 30);
 const QColor Skin(250, 216, 176);
 
@@ -145,7 +145,9 @@ void drawPips(QPainter &g, int suit, int value)
     const qreal L = 24, C = 35.5, R = 47;
     const qreal top = 16, bottom = 80;
     auto y = [&](qreal f) { return top + (bottom - top) * f; };
-    struct P { qreal x, f; };
+    struct P {
+        qreal x, f;
+    };
     std::vector<P> pips;
     switch (value) {
     case 2: pips = {{C, 0}, {C, 1}}; break;
@@ -155,13 +157,10 @@ void drawPips(QPainter &g, int suit, int value)
     case 6: pips = {{L, 0}, {R, 0}, {L, .5}, {R, .5}, {L, 1}, {R, 1}}; break;
     case 7: pips = {{L, 0}, {R, 0}, {C, .25}, {L, .5}, {R, .5}, {L, 1}, {R, 1}}; break;
     case 8: pips = {{L, 0}, {R, 0}, {C, .25}, {L, .5}, {R, .5}, {C, .75}, {L, 1}, {R, 1}}; break;
-    case 9:
-        pips = {{L, 0}, {R, 0}, {L, 1. / 3}, {R, 1. / 3}, {C, .5},
-                {L, 2. / 3}, {R, 2. / 3}, {L, 1}, {R, 1}};
-        break;
+    case 9: pips = {{L, 0}, {R, 0}, {L, 1. / 3}, {R, 1. / 3}, {C, .5}, {L, 2. / 3}, {R, 2. / 3}, {L, 1}, {R, 1}}; break;
     case 10:
-        pips = {{L, 0}, {R, 0}, {C, 1. / 6}, {L, 1. / 3}, {R, 1. / 3},
-                {L, 2. / 3}, {R, 2. / 3}, {C, 5. / 6}, {L, 1}, {R, 1}};
+        pips = {{L, 0},      {R, 0},      {C, 1. / 6}, {L, 1. / 3}, {R, 1. / 3},
+                {L, 2. / 3}, {R, 2. / 3}, {C, 5. / 6}, {L, 1},      {R, 1}};
         break;
     }
     for (const P &p : pips)
@@ -537,8 +536,7 @@ void rose(QPainter &g, QPointF at, qreal rad)
     g.drawEllipse(at, rad, rad);
     g.setBrush(Qt::NoBrush);
     for (qreal k = 0.7; k > 0.15; k -= 0.25)
-        g.drawArc(QRectF(at.x() - rad * k, at.y() - rad * k, 2 * rad * k, 2 * rad * k),
-                  int(k * 900), 270 * 16);
+        g.drawArc(QRectF(at.x() - rad * k, at.y() - rad * k, 2 * rad * k, 2 * rad * k), int(k * 900), 270 * 16);
 }
 
 void backRoses(QPainter &g, const QRectF &r)
@@ -642,16 +640,12 @@ struct BackDesign {
 };
 
 const BackDesign backs[] = {
-    {"STD1", backStd1},       {"STD2", backStd2},     {"FISHES1", backFishes1},
-    {"FISHES2", backFishes2}, {"BEACH", backBeach},   {"LEAVES1", backLeaves1},
-    {"LEAVES2", backLeaves2}, {"ROBOT", backRobot},   {"ROSES", backRoses},
-    {"SHELL", backShell},     {"CASTLE", backCastle}, {"HAND", backHand},
+    {"STD1", backStd1},   {"STD2", backStd2},       {"FISHES1", backFishes1}, {"FISHES2", backFishes2},
+    {"BEACH", backBeach}, {"LEAVES1", backLeaves1}, {"LEAVES2", backLeaves2}, {"ROBOT", backRobot},
+    {"ROSES", backRoses}, {"SHELL", backShell},     {"CASTLE", backCastle},   {"HAND", backHand},
 };
 
-qreal screenRatio()
-{
-    return qGuiApp ? qMax<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0;
-}
+qreal screenRatio() { return qGuiApp ? qMax<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0; }
 
 } // namespace
 

@@ -12,7 +12,7 @@ namespace cartova_assets {
 void registerPictures();
 
 // The drawing itself, at a given device pixel ratio (for tests and icons).
-QPixmap drawFace(int suit, int value, qreal dpr);   // suit: 0 S, 1 D, 2 C, 3 H
+QPixmap drawFace(int suit, int value, qreal dpr); // suit: 0 S, 1 D, 2 C, 3 H
 QPixmap drawBack(const QString &name, qreal dpr);
 QPixmap drawDealPicture(qreal dpr);
 QPixmap drawAllPicture(qreal dpr);

@@ -22,10 +22,10 @@ QCursor drawHandCursor()
     p.setRenderHint(QPainter::Antialiasing, false);
 
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(5, 0, 5, 16), 2.5, 2.5);  // index finger
-    hand.addRoundedRect(QRectF(9, 7, 4, 9), 2, 2);       // middle
-    hand.addRoundedRect(QRectF(12, 8, 4, 8), 2, 2);      // ring
-    hand.addRoundedRect(QRectF(15, 9, 4, 8), 2, 2);      // little
+    hand.addRoundedRect(QRectF(5, 0, 5, 16), 2.5, 2.5); // index finger
+    hand.addRoundedRect(QRectF(9, 7, 4, 9), 2, 2);      // middle
+    hand.addRoundedRect(QRectF(12, 8, 4, 8), 2, 2);     // ring
+    hand.addRoundedRect(QRectF(15, 9, 4, 8), 2, 2);     // little
     QPainterPath palm;
     palm.moveTo(5, 13);
     palm.lineTo(19, 13);
@@ -52,10 +52,10 @@ QCursor drawHandCursor()
 }
 
 struct PegPose {
-    qreal top;       // the peg's upper edge
-    qreal width;     // squashed on landing
+    qreal top;   // the peg's upper edge
+    qreal width; // squashed on landing
     qreal height;
-    qreal shadow;    // width of its shadow on the board, 0 for none
+    qreal shadow; // width of its shadow on the board, 0 for none
     bool sparkle;
 };
 
@@ -100,8 +100,7 @@ void drawHoleFront(QPainter &p)
 void drawPeg(QPainter &p, const PegPose &pose)
 {
     const QRectF body(16 - pose.width / 2, pose.top, pose.width, pose.height);
-    QRadialGradient shade(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3,
-                          body.width() * 0.75);
+    QRadialGradient shade(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3, body.width() * 0.75);
     shade.setColorAt(0, QColor(255, 120, 110));
     shade.setColorAt(0.5, QColor(220, 25, 25));
     shade.setColorAt(1, QColor(120, 0, 0));

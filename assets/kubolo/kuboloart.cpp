@@ -12,8 +12,8 @@ namespace kubolo::art {
 namespace {
 
 // A small die face with pips at grid positions 0..2 across and down.
-void drawDie(QPainter &p, const QRect &r, const QColor &face, const QColor &pip,
-             std::initializer_list<QPoint> pips, int pipSize)
+void drawDie(QPainter &p, const QRect &r, const QColor &face, const QColor &pip, std::initializer_list<QPoint> pips,
+             int pipSize)
 {
     p.setPen(Qt::black);
     p.setBrush(face);
@@ -54,8 +54,7 @@ QPixmap mainIcon()
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    drawDie(p, QRect(1, 1, 30, 30), QColor(200, 16, 16), Qt::white,
-            {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}}, 6);
+    drawDie(p, QRect(1, 1, 30, 30), QColor(200, 16, 16), Qt::white, {{0, 0}, {2, 0}, {1, 1}, {0, 2}, {2, 2}}, 6);
     p.end();
     return QPixmap::fromImage(image);
 }
@@ -64,10 +63,9 @@ QPixmap mainIcon()
 QCursor handCursor()
 {
     const QPolygon outline({
-        {3, 0},   {5, 0},   {6, 1},   {6, 8},   {7, 7},   {9, 7},   {10, 8},  {11, 8},
-        {12, 8},  {13, 9},  {14, 9},  {16, 9},  {17, 10}, {18, 10}, {19, 11}, {19, 19},
-        {18, 21}, {17, 23}, {16, 24}, {16, 27}, {6, 27},  {6, 25},  {1, 18},  {0, 16},
-        {0, 14},  {1, 13},  {2, 13},  {2, 1},
+        {3, 0},  {5, 0},  {6, 1},   {6, 8},   {7, 7},   {9, 7},   {10, 8},  {11, 8},  {12, 8},  {13, 9},
+        {14, 9}, {16, 9}, {17, 10}, {18, 10}, {19, 11}, {19, 19}, {18, 21}, {17, 23}, {16, 24}, {16, 27},
+        {6, 27}, {6, 25}, {1, 18},  {0, 16},  {0, 14},  {1, 13},  {2, 13},  {2, 1},
     });
     QBitmap shape(32, 32);
     QBitmap mask(32, 32);

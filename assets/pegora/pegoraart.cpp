@@ -18,8 +18,8 @@ QCursor drawDragCursor()
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QPolygon arrow({QPoint(0, 0), QPoint(0, 15), QPoint(4, 11), QPoint(7, 18),
-                          QPoint(9, 17), QPoint(6, 10), QPoint(11, 10)});
+    const QPolygon arrow(
+        {QPoint(0, 0), QPoint(0, 15), QPoint(4, 11), QPoint(7, 18), QPoint(9, 17), QPoint(6, 10), QPoint(11, 10)});
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);
@@ -79,8 +79,7 @@ QPixmap drawIcon()
     p.setPen(QPen(QColor(90, 60, 20), 1));
     p.setBrush(QColor(205, 160, 90));
     p.drawRoundedRect(QRectF(1.5, 5.5, 29, 21), 4, 4);
-    const QColor pegs[] = {QColor(230, 30, 30), QColor(250, 220, 0), QColor(30, 60, 230),
-                           QColor(20, 150, 40)};
+    const QColor pegs[] = {QColor(230, 30, 30), QColor(250, 220, 0), QColor(30, 60, 230), QColor(20, 150, 40)};
     for (int i = 0; i < 4; ++i) {
         p.setPen(QPen(Qt::black, 1));
         p.setBrush(pegs[i]);

@@ -4,8 +4,7 @@
 
 namespace platform::testing {
 
-MsgButton FakeMessages::show(QWidget *, MsgIcon icon, const QString &text, int buttons,
-                             const QString &title)
+MsgButton FakeMessages::show(QWidget *, MsgIcon icon, const QString &text, int buttons, const QString &title)
 {
     shown.push_back({icon, text, buttons, title});
     if (!answers.empty()) {

@@ -20,13 +20,12 @@ public:
         QString title;
     };
     std::vector<Shown> shown;
-    std::deque<MsgButton> answers; // taken in order; when empty, Yes or else Ok
-    QStringList dialogs;           // object names of the dialogs shown modally
+    std::deque<MsgButton> answers;        // taken in order; when empty, Yes or else Ok
+    QStringList dialogs;                  // object names of the dialogs shown modally
     std::function<int(QDialog &)> onExec; // when unset, a modal dialog returns Accepted unseen
     int beeps = 0;
 
-    MsgButton show(QWidget *parent, MsgIcon icon, const QString &text, int buttons,
-                   const QString &title) override;
+    MsgButton show(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title) override;
     int exec(QDialog &dialog) override;
     void beep() override { ++beeps; }
     QString lastText() const { return shown.empty() ? QString() : shown.back().text; }

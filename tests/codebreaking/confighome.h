@@ -12,10 +12,7 @@ struct ConfigHome {
     QByteArray old;
     bool had = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
 
-    ConfigHome() : old(qgetenv("XDG_CONFIG_HOME"))
-    {
-        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
-    }
+    ConfigHome() : old(qgetenv("XDG_CONFIG_HOME")) { qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit()); }
     ~ConfigHome()
     {
         if (had)

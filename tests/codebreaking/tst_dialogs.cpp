@@ -91,9 +91,8 @@ private slots:
     {
         Chain c;
         QCOMPARE(c.result.windowTitle(), QStringLiteral("End of Game"));
-        const std::pair<int, const char *> words[] = {
-            {1, "First try !!!"}, {2, "Great!!"}, {4, "Great!!"}, {5, "You made it!"},
-            {9, "You made it!"}, {10, "At last!"}};
+        const std::pair<int, const char *> words[] = {{1, "First try !!!"}, {2, "Great!!"},      {4, "Great!!"},
+                                                      {5, "You made it!"},  {9, "You made it!"}, {10, "At last!"}};
         for (const auto &[line, word] : words) {
             c.game.Line = std::uint16_t(line);
             c.game.Seconds = 77;
@@ -237,8 +236,7 @@ private slots:
         TStatistics dialog(fake.platform, stats);
         const QStringList zeros = {"0", "0.00", "0.00", "0.0"};
         auto texts = [&dialog] {
-            return QStringList{dialog.mean0->text(), dialog.mean1->text(), dialog.mean2->text(),
-                               dialog.mean3->text()};
+            return QStringList{dialog.mean0->text(), dialog.mean1->text(), dialog.mean2->text(), dialog.mean3->text()};
         };
         QCOMPARE(texts(), zeros);
         dialog.FormCreate(); // no games: nothing divides

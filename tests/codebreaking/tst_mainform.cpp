@@ -61,8 +61,7 @@ struct Board {
     Code wrong() const
     {
         for (int c = 1; c <= 8; ++c)
-            if (std::find(form->Game.Secret.begin(), form->Game.Secret.end(), PegColor(c))
-                == form->Game.Secret.end())
+            if (std::find(form->Game.Secret.begin(), form->Game.Secret.end(), PegColor(c)) == form->Game.Secret.end())
                 return {PegColor(c), PegColor(c), PegColor(c), PegColor(c)};
         return {};
     }
@@ -176,8 +175,8 @@ private slots:
         QCOMPARE(b->rosso->Color(), clRed); // the source keeps its own
         QCOMPARE(b.fake.sound.played, QStringList(QStringLiteral("drop.wav")));
         QCOMPARE(b->hole(1, 1)->accessibleName(), QStringLiteral("Line 1, column 1: red"));
-        QVERIFY(!b.drop(b->blu, b->hole(2, 1)));  // not the current line
-        QVERIFY(!b.drop(b->blu, b->bianco));      // the palette takes nothing
+        QVERIFY(!b.drop(b->blu, b->hole(2, 1))); // not the current line
+        QVERIFY(!b.drop(b->blu, b->bianco));     // the palette takes nothing
         QCOMPARE(b->hole(2, 1)->Color(), clBtnFace);
         QCOMPARE(b->bianco->Color(), clWhite);
         QVERIFY(b.drop(b->blu, b->hole(1, 2)));

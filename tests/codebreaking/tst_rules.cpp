@@ -11,9 +11,8 @@ using namespace codebreaking;
 
 namespace {
 
-constexpr PegColor W = PegColor::White, R = PegColor::Red, Y = PegColor::Yellow,
-                   G = PegColor::Green, F = PegColor::Fuchsia, A = PegColor::Aqua,
-                   B = PegColor::Blue, K = PegColor::Black;
+constexpr PegColor W = PegColor::White, R = PegColor::Red, Y = PegColor::Yellow, G = PegColor::Green,
+                   F = PegColor::Fuchsia, A = PegColor::Aqua, B = PegColor::Blue, K = PegColor::Black;
 
 Code codeOf(int index)
 {

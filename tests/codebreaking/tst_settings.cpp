@@ -18,10 +18,10 @@ namespace {
 // those that make a board without a directory of their own.
 const ConfigHome programHome;
 
-const QStringList KeyOrder = {
-    "Player1", "Guess1", "Sec1", "Player2", "Guess2", "Sec2", "Player3", "Guess3",
-    "Sec3", "Player4", "Guess4", "Sec4", "Player5", "Guess5", "Sec5", "wow",
-    "secMean", "guessMean", "gameMean", "noendMean", "Sound", "Single", "3colors", "WelcomeBox"};
+const QStringList KeyOrder = {"Player1",  "Guess1",    "Sec1",  "Player2", "Guess2",  "Sec2",
+                              "Player3",  "Guess3",    "Sec3",  "Player4", "Guess4",  "Sec4",
+                              "Player5",  "Guess5",    "Sec5",  "wow",     "secMean", "guessMean",
+                              "gameMean", "noendMean", "Sound", "Single",  "3colors", "WelcomeBox"};
 
 QStringList keysOf(const QByteArray &text)
 {
@@ -36,8 +36,7 @@ PegoraSettings someSettings()
 {
     PegoraSettings s;
     for (int i = 0; i < BestPlaces; ++i)
-        s.Best.Table[i] = {QStringLiteral("Player %1").arg(i + 1), QString::number(2 + i),
-                           QString::number(30 + i)};
+        s.Best.Table[i] = {QStringLiteral("Player %1").arg(i + 1), QString::number(2 + i), QString::number(30 + i)};
     s.Best.Table[4].Name = QStringLiteral("Zo\u00eb \u00c5ngstr\u00f6m = 1; [x]");
     s.Best.WordsOfWisdom = QStringLiteral("Think first");
     s.Stats = {1234, 321, 45, -5};

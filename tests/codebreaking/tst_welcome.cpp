@@ -91,21 +91,23 @@ private slots:
         codebreaking::TWelcomeBox box(fake.platform, flag);
 
         // Cleared and closed by the frame: nothing changes.
-        QCOMPARE(open(box, [&] {
-                     QTest::mouseClick(box.CheckBox1, Qt::LeftButton);
-                     box.close();
-                 }),
+        QCOMPARE(open(box,
+                      [&] {
+                          QTest::mouseClick(box.CheckBox1, Qt::LeftButton);
+                          box.close();
+                      }),
                  int(QDialog::Rejected));
         QVERIFY(flag);
 
         // Shown anew from the flag, cleared and confirmed: the next start
         // goes without the greeting.
-        QCOMPARE(open(box, [&] {
-                     QVERIFY(box.CheckBox1->isChecked());
-                     QTest::mouseClick(box.CheckBox1, Qt::LeftButton);
-                     QVERIFY(flag); // nothing is taken before OK
-                     QTest::mouseClick(box.Button1, Qt::LeftButton);
-                 }),
+        QCOMPARE(open(box,
+                      [&] {
+                          QVERIFY(box.CheckBox1->isChecked());
+                          QTest::mouseClick(box.CheckBox1, Qt::LeftButton);
+                          QVERIFY(flag); // nothing is taken before OK
+                          QTest::mouseClick(box.Button1, Qt::LeftButton);
+                      }),
                  int(QDialog::Accepted));
         QVERIFY(!flag);
 
@@ -136,15 +138,16 @@ private slots:
         bool flag = true;
         codebreaking::TWelcomeBox box(fake.platform, flag);
         fake.help.topics.clear();
-        QCOMPARE(open(box, [&] {
-                     box.CheckBox1->setChecked(false);
-                     QTest::mouseClick(box.Button2, Qt::LeftButton);
-                     // Coming back from the help window is no new showing:
-                     // the cleared check box stays as the user left it.
-                     QEvent back(QEvent::WindowActivate);
-                     QCoreApplication::sendEvent(&box, &back);
-                     QVERIFY(!box.CheckBox1->isChecked());
-                 }),
+        QCOMPARE(open(box,
+                      [&] {
+                          box.CheckBox1->setChecked(false);
+                          QTest::mouseClick(box.Button2, Qt::LeftButton);
+                          // Coming back from the help window is no new showing:
+                          // the cleared check box stays as the user left it.
+                          QEvent back(QEvent::WindowActivate);
+                          QCoreApplication::sendEvent(&box, &back);
+                          QVERIFY(!box.CheckBox1->isChecked());
+                      }),
                  -1);
         QCOMPARE(fake.help.topics, QStringList{QStringLiteral("rules")});
         QVERIFY(flag);

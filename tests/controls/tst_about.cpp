@@ -21,8 +21,8 @@ private slots:
         QCOMPARE(box.minimumSize(), QSize(270, 274));
         QCOMPARE(box.maximumSize(), QSize(270, 274));
         const Qt::WindowFlags flags = box.windowFlags();
-        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
-                           | Qt::WindowContextHelpButtonHint)));
+        QVERIFY(
+            !(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint)));
         QVERIFY(flags & Qt::WindowCloseButtonHint);
 
         QCOMPARE(box.Bevel2->geometry(), QRect(90, 125, 171, 11));
@@ -77,8 +77,7 @@ private slots:
     {
         QCOMPARE(aboutPlatformLine(QStringLiteral("linux"), QStringLiteral("debian"), QStringLiteral("xcb")),
                  QStringLiteral("for Linux / X11"));
-        QCOMPARE(aboutPlatformLine(QStringLiteral("linux"), QStringLiteral("ubuntu"),
-                                   QStringLiteral("wayland-egl")),
+        QCOMPARE(aboutPlatformLine(QStringLiteral("linux"), QStringLiteral("ubuntu"), QStringLiteral("wayland-egl")),
                  QStringLiteral("for Linux / Wayland"));
         QCOMPARE(aboutPlatformLine(QStringLiteral("linux"), QStringLiteral("debian"), QStringLiteral("offscreen")),
                  QStringLiteral("for Linux"));

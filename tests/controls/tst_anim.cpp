@@ -29,8 +29,7 @@ struct FrameLog {
     QList<int> frames;
     explicit FrameLog(TAnimated &a)
     {
-        QObject::connect(&a, &TAnimated::OnChangeFrame, &a,
-                         [this](TAnimated *sender) { frames << sender->Frame(); });
+        QObject::connect(&a, &TAnimated::OnChangeFrame, &a, [this](TAnimated *sender) { frames << sender->Frame(); });
     }
 };
 
@@ -53,7 +52,7 @@ private slots:
         a.SetFrame(-4000);
         QCOMPARE(a.Frame(), 5); // unchanged, so no notice
         QCOMPARE(changed.count(), 3);
-        a.SetFrame(11);           // 11 mod 6 is the frame shown
+        a.SetFrame(11); // 11 mod 6 is the frame shown
         QCOMPARE(changed.count(), 3);
         QCOMPARE(a.accessibleName(), QStringLiteral("animation, frame 6 of 6"));
 

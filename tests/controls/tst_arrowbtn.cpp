@@ -21,10 +21,7 @@ protected:
     }
 };
 
-ArrowVertices v(QPoint a, QPoint b, QPoint c)
-{
-    return {a, b, c};
-}
+ArrowVertices v(QPoint a, QPoint b, QPoint c) { return {a, b, c}; }
 
 void send(QWidget *w, QEvent::Type type, QPoint pos)
 {
@@ -33,10 +30,7 @@ void send(QWidget *w, QEvent::Type type, QPoint pos)
     QApplication::sendEvent(w, &e);
 }
 
-QColor pixel(QWidget &w, QPoint at)
-{
-    return w.grab().toImage().pixelColor(at);
-}
+QColor pixel(QWidget &w, QPoint at) { return w.grab().toImage().pixelColor(at); }
 
 } // namespace
 
@@ -86,8 +80,8 @@ private slots:
 
         const QPoint lit(11, 17); // on the edge from the tip to the lower left corner
         QCOMPARE(pixel(b, lit), QColor(Qt::white));
-        QCOMPARE(pixel(b, QPoint(16, 4)), QColor(Qt::black));     // the frame
-        QCOMPARE(pixel(b, QPoint(16, 20)), toQColor(clTeal));     // the face
+        QCOMPARE(pixel(b, QPoint(16, 4)), QColor(Qt::black)); // the frame
+        QCOMPARE(pixel(b, QPoint(16, 20)), toQColor(clTeal)); // the face
 
         QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(16, 20));
         QVERIFY(b.Pressed());

@@ -155,7 +155,8 @@ private slots:
         e.SetValue(1234.5L);
         QCOMPARE(e.text(), QStringLiteral("1,234.50"));
         QStringList changes;
-        connect(&e, &TNumEdit::OnChange, [&] { changes << e.text() + QLatin1Char('=') + QString::number(double(e.Value())); });
+        connect(&e, &TNumEdit::OnChange,
+                [&] { changes << e.text() + QLatin1Char('=') + QString::number(double(e.Value())); });
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
 
@@ -206,23 +207,23 @@ private slots:
         e.setText(QStringLiteral("1.25"));
         e.setCursorPosition(4);
         type(&e, QLatin1Char('7'));
-        QCOMPARE(e.text(), QStringLiteral("1.25"));    // no third decimal
+        QCOMPARE(e.text(), QStringLiteral("1.25")); // no third decimal
         e.setCursorPosition(0);
         type(&e, QLatin1Char('3'));
-        QCOMPARE(e.text(), QStringLiteral("31.25"));   // before the separator
+        QCOMPARE(e.text(), QStringLiteral("31.25")); // before the separator
         type(&e, QLatin1Char('.'));
-        QCOMPARE(e.text(), QStringLiteral("31.25"));   // one separator only
+        QCOMPARE(e.text(), QStringLiteral("31.25")); // one separator only
         e.setCursorPosition(2);
         type(&e, QLatin1Char('-'));
-        QCOMPARE(e.text(), QStringLiteral("31.25"));   // minus only at the front
+        QCOMPARE(e.text(), QStringLiteral("31.25")); // minus only at the front
         e.setCursorPosition(0);
         type(&e, QLatin1Char('-'));
         QCOMPARE(e.text(), QStringLiteral("-31.25"));
         e.setCursorPosition(0);
         type(&e, QLatin1Char('-'));
-        QCOMPARE(e.text(), QStringLiteral("-31.25"));  // one minus only
+        QCOMPARE(e.text(), QStringLiteral("-31.25")); // one minus only
         type(&e, QLatin1Char('4'));
-        QCOMPARE(e.text(), QStringLiteral("-31.25"));  // no digit before the minus
+        QCOMPARE(e.text(), QStringLiteral("-31.25")); // no digit before the minus
 
         QList<QChar> seen;
         connect(&e, &TNumEdit::OnKeyPress, [&](QChar k) { seen << k; });
@@ -235,7 +236,7 @@ private slots:
         QCOMPARE(e.text(), QStringLiteral("-31.2"));
         QTest::keyClick(&e, Qt::Key_Home);
         QTest::keyClick(&e, Qt::Key_Delete);
-        QCOMPARE(e.text(), QStringLiteral("31.2"));    // keys without a character are the edit's
+        QCOMPARE(e.text(), QStringLiteral("31.2")); // keys without a character are the edit's
 
         // Selections are deleted first, even when the key is then refused.
         e.setText(QStringLiteral("123"));
@@ -249,7 +250,7 @@ private slots:
         e.setText(QStringLiteral("9.5"));
         e.setSelection(1, 2);
         type(&e, QLatin1Char(','));
-        QCOMPARE(e.text(), QStringLiteral("9."));      // "," types the separator
+        QCOMPARE(e.text(), QStringLiteral("9.")); // "," types the separator
 
         e.SetDecimalDigits(0);
         e.setText(QStringLiteral("12"));

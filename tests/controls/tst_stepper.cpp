@@ -23,8 +23,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         bool done = false;
-        s.start({{[&] { log << 1; }, 30}, {[&] { log << 2; }, 30}, {[&] { log << 3; }}},
-                [&] { done = true; });
+        s.start({{[&] { log << 1; }, 30}, {[&] { log << 2; }, 30}, {[&] { log << 3; }}}, [&] { done = true; });
         QCOMPARE(log, QList<int>{1}); // the rest waits for the timer
         QVERIFY(s.running());
         QTRY_VERIFY_WITH_TIMEOUT(done, 2000);
@@ -54,8 +53,7 @@ private slots:
     {
         Stepper s;
         QList<int> log;
-        s.start({{[&] { s.start({{[&] { log << 2; }}}, [&] { log << 9; }); }}, {[&] { log << 1; }}},
-                [&] { log << 0; });
+        s.start({{[&] { s.start({{[&] { log << 2; }}}, [&] { log << 9; }); }}, {[&] { log << 1; }}}, [&] { log << 0; });
         QCOMPARE(log, (QList<int>{2, 9})); // the first sequence was replaced
 
         // Replaced by a paced one: its second step waits for its own pause.

@@ -193,9 +193,9 @@ private slots:
         label->SetLabelType(hmCUSTOM);
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(clicks.count(), 4);
-        QCOMPARE(fake.shell.opened, QStringList({QStringLiteral("http://www.example.org"),
-                                                 QStringLiteral("ftp://files.example.org/pub"),
-                                                 QStringLiteral("mailto:players@example.org")}));
+        QCOMPARE(fake.shell.opened,
+                 QStringList({QStringLiteral("http://www.example.org"), QStringLiteral("ftp://files.example.org/pub"),
+                              QStringLiteral("mailto:players@example.org")}));
         QCOMPARE(label->Target(), QString());
 
         // No length limit: a long address goes whole.

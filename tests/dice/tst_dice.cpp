@@ -22,10 +22,7 @@ struct PaintCounter : QObject {
     }
 };
 
-QImage face(TDice &die)
-{
-    return die.grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
+QImage face(TDice &die) { return die.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
 const QRgb navy = qRgb(0, 0, 128);
 const QRgb white = qRgb(255, 255, 255);

@@ -66,10 +66,7 @@ struct Game {
     }
 };
 
-QColor textColor(QWidget *w)
-{
-    return w->palette().color(QPalette::Active, QPalette::WindowText);
-}
+QColor textColor(QWidget *w) { return w->palette().color(QPalette::Active, QPalette::WindowText); }
 
 // Waiting for the first roll of a turn.
 void checkWaiting(TMainForm &f)

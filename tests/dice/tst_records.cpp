@@ -46,12 +46,12 @@ private slots:
         BestPlayerTable t = defaultBestPlayers();
         QCOMPARE(insertTopFive(t, QStringLiteral("Ann"), 300), 2);
         QCOMPARE(names(t), QStringList({"K. Ardell=300", "Ann=300", "M. de Sorbin=275", "R.T. de Lavoie=250",
-                                         "E.V. Halloran=225"}));
+                                        "E.V. Halloran=225"}));
 
         t = defaultBestPlayers();
         QCOMPARE(insertTopFive(t, QStringLiteral("Bo"), 250), 3);
         QCOMPARE(names(t), QStringList({"K. Ardell=300", "M. de Sorbin=275", "Bo=250", "R.T. de Lavoie=250",
-                                         "E.V. Halloran=225"}));
+                                        "E.V. Halloran=225"}));
 
         t = defaultBestPlayers();
         QCOMPARE(insertTopFive(t, QStringLiteral("Cy"), 226), 4);
@@ -67,7 +67,6 @@ private slots:
         QCOMPARE(insertTopFive(t, QStringLiteral("Di"), 199), 0);
         QCOMPARE(t, defaultBestPlayers());
     }
-
 
     void scoresThatAreNoNumbers()
     {
@@ -87,8 +86,8 @@ private slots:
         t = table({"x", "275", "250", "225", "200"});
         QCOMPARE(entryFor(t, 201), Entry::TopScore);
         // A huge stored score is beaten by nothing.
-        t = table({"99999999999999999999", "99999999999999999999", "99999999999999999999",
-                   "99999999999999999999", "99999999999999999999"});
+        t = table({"99999999999999999999", "99999999999999999999", "99999999999999999999", "99999999999999999999",
+                   "99999999999999999999"});
         QCOMPARE(entryFor(t, 1575), Entry::None);
     }
 
@@ -151,7 +150,6 @@ private slots:
         QFETCH(qint64, value);
         QCOMPARE(DiceStats::parseTotal(text), value);
     }
-
 };
 
 GAMES_TEST(RecordsTest);

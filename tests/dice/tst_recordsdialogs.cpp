@@ -140,7 +140,6 @@ private slots:
         QCOMPARE(r.sounds, (QStringList{"app.wav", "app.wav"}));
     }
 
-
     void topScoreTakesTheWordsTopFiveNever()
     {
         Records r;
@@ -183,10 +182,10 @@ private slots:
             d.Edit1->setText(QStringLiteral("Ivo"));
             d.OKButtonClick();
         };
-        r.endWithOk(); // row 5
+        r.endWithOk();                    // row 5
         QCOMPARE(typedBefore, QString()); // empty at first
         r.BestPlayers->SetTable(withScores({t + 100, t - 1, t - 2, t - 3, t - 4}));
-        r.endWithOk(); // row 2
+        r.endWithOk();                                // row 2
         QCOMPARE(typedBefore, QStringLiteral("Ivo")); // the name field keeps what was typed
         QCOMPARE(marks(*r.BestPlayers), (QList<TColor>{clYellow, clRed, clYellow, clYellow, clRed}));
         r.BestPlayers->ClearRowMarks();
@@ -241,10 +240,9 @@ private slots:
         QTest::addColumn<qint64>("kubolo");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("no game yet") << qint64(0) << qint64(0) << qint64(0) << QStringList{"0", "0.00", "0.00"};
-        QTest::newRow("points without games") << qint64(0) << qint64(500) << qint64(2)
-                                              << QStringList{"0", "0.00", "0.00"};
-        QTest::newRow("four games") << qint64(4) << qint64(901) << qint64(3)
-                                    << QStringList{"4", "225.25", "0.75"};
+        QTest::newRow("points without games")
+            << qint64(0) << qint64(500) << qint64(2) << QStringList{"0", "0.00", "0.00"};
+        QTest::newRow("four games") << qint64(4) << qint64(901) << qint64(3) << QStringList{"4", "225.25", "0.75"};
         QTest::newRow("thirds") << qint64(3) << qint64(700) << qint64(1) << QStringList{"3", "233.33", "0.33"};
         QTest::newRow("past 32767") << qint64(40000) << qint64(9000000) << qint64(400)
                                     << QStringList{"40,000", "225.00", "0.01"};

@@ -63,8 +63,9 @@ class ScoreSheetTest : public QObject {
 private slots:
     void captionsInDisplayOrder()
     {
-        const char *expected[] = {"Aces", "Two", "Three", "Four", "Five", "Six", "3 of a kind",
-                                  "4 of a kind", "Full", "Minimum Scale", "Maximum Scale", "Kubolo", "Chance"};
+        const char *expected[] = {"Aces",          "Two",         "Three",       "Four", "Five",
+                                  "Six",           "3 of a kind", "4 of a kind", "Full", "Minimum Scale",
+                                  "Maximum Scale", "Kubolo",      "Chance"};
         for (int i = 0; i < CategoryCount; ++i) {
             QCOMPARE(caption(categoryAt(i)), expected[i]);
             QCOMPARE(isLeftSide(categoryAt(i)), i < 6);
@@ -92,7 +93,12 @@ private slots:
                 const DiceEvaluation e = ScoreSheet::EvaluateDice(dice, filled);
                 if (e.Joker != joker || e.scores != byCounts(dice, joker)) {
                     const QString text = QStringLiteral("dice %1%2%3%4%5 filled mask %6")
-                                             .arg(dice[0]).arg(dice[1]).arg(dice[2]).arg(dice[3]).arg(dice[4]).arg(mask);
+                                             .arg(dice[0])
+                                             .arg(dice[1])
+                                             .arg(dice[2])
+                                             .arg(dice[3])
+                                             .arg(dice[4])
+                                             .arg(mask);
                     QFAIL(qPrintable(text));
                 }
                 jokers += e.Joker;
@@ -193,11 +199,11 @@ private slots:
         QCOMPARE(sheet.BonusCaption(), QStringLiteral("Bonus (-63)"));
         QCOMPARE(sheet.GameTotal(), 15);
         // The rest of the left side, with Sixes last.
-        play(sheet, roll(1, 1, 1, 2, 3), Category::Aces);  // 3
-        play(sheet, roll(2, 2, 2, 1, 3), Category::Twos);  // 6
+        play(sheet, roll(1, 1, 1, 2, 3), Category::Aces);   // 3
+        play(sheet, roll(2, 2, 2, 1, 3), Category::Twos);   // 6
         play(sheet, roll(3, 3, 3, 3, 2), Category::Threes); // 12
-        play(sheet, roll(4, 4, 4, 1, 2), Category::Fours); // 12
-        play(sheet, roll(5, 5, 5, 1, 1), Category::Fives); // 15
+        play(sheet, roll(4, 4, 4, 1, 2), Category::Fours);  // 12
+        play(sheet, roll(5, 5, 5, 1, 1), Category::Fives);  // 15
         QCOMPARE(sheet.UpperTotal(), 48);
         sheet.RecordRoll(roll(6, 6, 1, 1, 1));
         ScoreSheet shortOfOne = sheet;
@@ -211,15 +217,15 @@ private slots:
 
         ScoreSheet at62, at63;
         for (ScoreSheet *s : {&at62, &at63}) {
-            play(*s, roll(6, 6, 6, 6, 1), Category::Sixes);   // 24
-            play(*s, roll(5, 5, 5, 5, 1), Category::Fives);   // 20
-            play(*s, roll(4, 4, 4, 1, 1), Category::Fours);   // 12
-            play(*s, roll(3, 3, 1, 1, 1), Category::Threes);  // 6 -> 62
+            play(*s, roll(6, 6, 6, 6, 1), Category::Sixes);  // 24
+            play(*s, roll(5, 5, 5, 5, 1), Category::Fives);  // 20
+            play(*s, roll(4, 4, 4, 1, 1), Category::Fours);  // 12
+            play(*s, roll(3, 3, 1, 1, 1), Category::Threes); // 6 -> 62
         }
         QCOMPARE(at62.UpperTotal(), 62);
         QCOMPARE(at62.Bonus(), 0);
         QCOMPARE(at62.BonusCaption(), QStringLiteral("Bonus (-1)"));
-        play(at63, roll(1, 2, 3, 4, 5), Category::Aces);     // 1 -> 63
+        play(at63, roll(1, 2, 3, 4, 5), Category::Aces); // 1 -> 63
         QCOMPARE(at63.UpperTotal(), 63);
         QCOMPARE(at63.Bonus(), 35);
         QCOMPARE(at63.BonusCaption(), QStringLiteral("Bonus"));

@@ -49,11 +49,16 @@ QStringList keyLines(const QString &path)
     return out;
 }
 
-const QStringList DefaultLines = {
-    "[Players]", "Player1=K. Ardell", "Score1=300", "Player2=M. de Sorbin", "Score2=275",
-    "Player3=R.T. de Lavoie", "Score3=250", "Player4=E.V. Halloran", "Score4=225", "Player5=D. Quennel",
-    "Score5=200", "Wow=Hi, guys !", "[Statistics]", "totalGames=0", "totalPoints=0", "totalKubolo=0",
-    "[Options]", "Sound=1", "Roll=1"};
+const QStringList DefaultLines = {"[Players]",     "Player1=K. Ardell",
+                                  "Score1=300",    "Player2=M. de Sorbin",
+                                  "Score2=275",    "Player3=R.T. de Lavoie",
+                                  "Score3=250",    "Player4=E.V. Halloran",
+                                  "Score4=225",    "Player5=D. Quennel",
+                                  "Score5=200",    "Wow=Hi, guys !",
+                                  "[Statistics]",  "totalGames=0",
+                                  "totalPoints=0", "totalKubolo=0",
+                                  "[Options]",     "Sound=1",
+                                  "Roll=1"};
 
 const QByteArray Prepared = "[Players]\nPlayer1=Zed\nScore1=410\nPlayer2=Yva\nScore2=390\nPlayer3=Xio\n"
                             "Score3=380\nPlayer4=Wim\nScore4=201\nPlayer5=Val\nScore5=199\nWow=Roll high\n\n"
@@ -142,14 +147,13 @@ private slots:
         QCOMPARE(keyLines(file()), prepared);
     }
 
-
     void damagedValues_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QString>("expected"); // the value as the close writes it back
         QTest::newRow("total not a number") << QByteArray("[Statistics]\ntotalGames=many") << "totalGames=0";
-        QTest::newRow("total beyond its width") << QByteArray("[Statistics]\ntotalPoints=99999999999999999999")
-                                                << "totalPoints=2147483647";
+        QTest::newRow("total beyond its width")
+            << QByteArray("[Statistics]\ntotalPoints=99999999999999999999") << "totalPoints=2147483647";
         QTest::newRow("negative total") << QByteArray("[Statistics]\ntotalKubolo=-40") << "totalKubolo=0";
         QTest::newRow("wrapped old total") << QByteArray("[Statistics]\ntotalPoints=-32000") << "totalPoints=0";
         QTest::newRow("long name") << QByteArray("[Players]\nPlayer2=") + QByteArray(60, 'n')
@@ -176,7 +180,6 @@ private slots:
         // Every other key is still there and the file reads back whole.
         QCOMPARE(lines.size(), DefaultLines.size());
     }
-
 
     void emptyAndJunkFiles()
     {
@@ -209,7 +212,6 @@ private slots:
         QCOMPARE(readSettings(ini), expected);
     }
 
-
     void aFolderInPlaceOfTheFileIsLeftAlone()
     {
         QVERIFY(QDir().mkpath(file()));
@@ -225,7 +227,6 @@ private slots:
         QCOMPARE(fake.messages.shown.size(), size_t(1)); // nothing more at the close
         QVERIFY(QFileInfo(file()).isDir());
     }
-
 
     void readOnlyFileReportsTheFailedSave()
     {
@@ -244,7 +245,6 @@ private slots:
         QVERIFY(fake.messages.lastText().contains(file()));
         QCOMPARE(readAll(file()), Prepared);
     }
-
 };
 
 GAMES_TEST(KuboloSettingsTest);

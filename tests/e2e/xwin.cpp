@@ -39,8 +39,8 @@ std::string windowTitle(Display *dpy, Window w)
     unsigned long count, after;
     unsigned char *data = nullptr;
     std::string title;
-    if (XGetWindowProperty(dpy, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after,
-                           &data) == Success && data) {
+    if (XGetWindowProperty(dpy, w, netName, 0, 1024, False, utf8, &type, &format, &count, &after, &data) == Success &&
+        data) {
         title.assign(reinterpret_cast<char *>(data), count);
         XFree(data);
         return title;
@@ -61,8 +61,9 @@ long windowPid(Display *dpy, Window w)
     unsigned long count, after;
     unsigned char *data = nullptr;
     long pid = -1;
-    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                           &after, &data) == Success && data) {
+    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &after, &data) ==
+            Success &&
+        data) {
         if (count == 1)
             pid = long(*reinterpret_cast<unsigned long *>(data));
         XFree(data);
@@ -92,17 +93,30 @@ int main(int argc, char **argv)
     bool close = false, killAfter = false;
     int i = 1;
     for (; i < argc; ++i) {
-        if (!std::strcmp(argv[i], "--title") && i + 1 < argc) wanted = argv[++i];
-        else if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc) timeoutMs = std::atol(argv[++i]);
-        else if (!std::strcmp(argv[i], "--hold") && i + 1 < argc) holdMs = std::atol(argv[++i]);
-        else if (!std::strcmp(argv[i], "--shot") && i + 1 < argc) shot = argv[++i];
-        else if (!std::strcmp(argv[i], "--close")) close = true;
-        else if (!std::strcmp(argv[i], "--kill")) killAfter = true;
-        else if (!std::strcmp(argv[i], "--")) { ++i; break; }
-        else { std::fprintf(stderr, "xwin: unknown argument %s\n", argv[i]); return 2; }
+        if (!std::strcmp(argv[i], "--title") && i + 1 < argc)
+            wanted = argv[++i];
+        else if (!std::strcmp(argv[i], "--timeout") && i + 1 < argc)
+            timeoutMs = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--hold") && i + 1 < argc)
+            holdMs = std::atol(argv[++i]);
+        else if (!std::strcmp(argv[i], "--shot") && i + 1 < argc)
+            shot = argv[++i];
+        else if (!std::strcmp(argv[i], "--close"))
+            close = true;
+        else if (!std::strcmp(argv[i], "--kill"))
+            killAfter = true;
+        else if (!std::strcmp(argv[i], "--")) {
+            ++i;
+            break;
+        } else {
+            std::fprintf(stderr, "xwin: unknown argument %s\n", argv[i]);
+            return 2;
+        }
     }
     if (i >= argc) {
-        std::fprintf(stderr, "usage: xwin [--title T] [--timeout MS] [--close | --kill] [--hold MS] [--shot FILE] -- program args...\n");
+        std::fprintf(
+            stderr,
+            "usage: xwin [--title T] [--timeout MS] [--close | --kill] [--hold MS] [--shot FILE] -- program args...\n");
         return 2;
     }
     Display *dpy = XOpenDisplay(nullptr);

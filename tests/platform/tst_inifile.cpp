@@ -48,9 +48,9 @@ private slots:
         QCOMPARE(ini.ReadString("Players", "dup", "x"), QStringLiteral("first"));
         QCOMPARE(ini.ReadString("Players", "missing", "def"), QStringLiteral("def"));
         QCOMPARE(ini.ReadString("Nowhere", "Player1", "def"), QStringLiteral("def"));
-        QCOMPARE(ini.ReadBool("options", "sound", false), true);   // any non-zero integer
+        QCOMPARE(ini.ReadBool("options", "sound", false), true); // any non-zero integer
         QCOMPARE(ini.ReadBool("Options", "Single", true), false);
-        QCOMPARE(ini.ReadBool("Options", "Bad", true), true);      // not a number: the default
+        QCOMPARE(ini.ReadBool("Options", "Bad", true), true); // not a number: the default
         QCOMPARE(ini.ReadBool("Options", "Bad", false), false);
         QCOMPARE(ini.ReadBool("Options", "Half", false), false);
         QCOMPARE(ini.ReadBool("Options", "Missing", true), true);
@@ -76,8 +76,8 @@ private slots:
         QVERIFY(text.contains("; about the players"));
         QVERIFY(text.contains("Other=keep me"));
         QVERIFY(text.contains("[Extra]"));
-        const int p1 = text.indexOf("Player1=New"), g1 = text.indexOf("Guess1=4"),
-                  s1 = text.indexOf("Sec1=100"), other = text.indexOf("Other=");
+        const int p1 = text.indexOf("Player1=New"), g1 = text.indexOf("Guess1=4"), s1 = text.indexOf("Sec1=100"),
+                  other = text.indexOf("Other=");
         QVERIFY(p1 >= 0 && p1 < other && other < g1 && g1 < s1);
         QVERIFY(text.indexOf("Sound=1") < text.indexOf("Single=0"));
         TIniFile again(path());

@@ -20,13 +20,16 @@ private slots:
         const QByteArray good = file.readAll();
         QVERIFY(isPcmWave(good));
         QVERIFY(!isPcmWave(QByteArray()));
-        QVERIFY(!isPcmWave(good.left(20)));          // cut inside the format chunk
+        QVERIFY(!isPcmWave(good.left(20))); // cut inside the format chunk
         QByteArray floatWave = good;
-        floatWave[20] = 3;                            // IEEE float, not PCM
+        floatWave[20] = 3; // IEEE float, not PCM
         QVERIFY(!isPcmWave(floatWave));
         QByteArray huge = good;
-        huge[16] = char(0xFF); huge[17] = char(0xFF); huge[18] = char(0xFF); huge[19] = char(0x7F);
-        QVERIFY(!isPcmWave(huge));                    // a chunk size past the end
+        huge[16] = char(0xFF);
+        huge[17] = char(0xFF);
+        huge[18] = char(0xFF);
+        huge[19] = char(0x7F);
+        QVERIFY(!isPcmWave(huge)); // a chunk size past the end
         QVERIFY(!isPcmWave("RIFF\0\0\0\0WAVEdata"));
     }
 
@@ -119,10 +122,8 @@ private slots:
     {
         testing::FakePlatform fake;
         fake.messages.answers = {No};
-        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Confirmation, QStringLiteral("Sure?"),
-                                             Yes | No), No);
-        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Confirmation, QStringLiteral("Again?"),
-                                             Yes | No), Yes);
+        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Confirmation, QStringLiteral("Sure?"), Yes | No), No);
+        QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Confirmation, QStringLiteral("Again?"), Yes | No), Yes);
         QCOMPARE(fake.platform.messages.show(nullptr, MsgIcon::Information, QStringLiteral("Done."), Ok), Ok);
         QCOMPARE(int(fake.messages.shown.size()), 3);
         QCOMPARE(fake.messages.lastText(), QStringLiteral("Done."));

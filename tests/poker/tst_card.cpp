@@ -52,8 +52,9 @@ private slots:
             for (const QString &name : names) {
                 QVERIFY2(platform::resources::hasPicture(name), qPrintable(name));
                 const bool face = name.size() <= 3 && name[1].isDigit();
-                QPixmap pm = face ? cartova_assets::drawFace(QStringLiteral("SDCH").indexOf(name[0]), name.mid(1).toInt(), dpr)
-                               : cartova_assets::drawBack(name, dpr);
+                QPixmap pm =
+                    face ? cartova_assets::drawFace(QStringLiteral("SDCH").indexOf(name[0]), name.mid(1).toInt(), dpr)
+                         : cartova_assets::drawBack(name, dpr);
                 QCOMPARE(pm.deviceIndependentSize().toSize(), QSize(71, 96));
                 QImage img = pm.toImage().convertToFormat(QImage::Format_RGB32);
                 const int w = img.width(), h = img.height();

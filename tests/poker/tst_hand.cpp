@@ -117,8 +117,7 @@ private slots:
                 }
             }
         }
-        const std::array<long, 11> expected = {0,     4,      36,     624,    3744,   5108,
-                                               10200, 54912, 123552, 337920, 2062860};
+        const std::array<long, 11> expected = {0, 4, 36, 624, 3744, 5108, 10200, 54912, 123552, 337920, 2062860};
         for (int row = 1; row <= 10; ++row)
             QCOMPARE(count[std::size_t(row)], expected[std::size_t(row)]);
     }

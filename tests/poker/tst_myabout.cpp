@@ -1,5 +1,5 @@
-#include "poker/myabout.h"
 #include "platform/testing/fakeplatform.h"
+#include "poker/myabout.h"
 #include "tests/support/testregistry.h"
 
 #include <QAction>

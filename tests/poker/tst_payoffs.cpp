@@ -29,9 +29,9 @@ private slots:
             QCOMPARE(form.lines[std::size_t(i)]->y(), lineTops[i]);
             QCOMPARE(form.lines[std::size_t(i)]->width(), 166);
         }
-        const char *hands[] = {"Royal Flush", "Straight Flush", "Poker",       "Full",
-                               "Flush",       "Straight",       "3 of a kind", "Two pair",
-                               "Pair (Jacks or better)"};
+        const char *hands[] = {"Royal Flush", "Straight Flush", "Poker",
+                               "Full",        "Flush",          "Straight",
+                               "3 of a kind", "Two pair",       "Pair (Jacks or better)"};
         const char *pays[] = {"X 1000", "X 500", "X 100", "X 35", "X 8", "X 5", "X 3", "X 2", "X 1"};
         const int rowTops[] = {20, 41, 61, 82, 103, 123, 144, 164, 185};
         for (int i = 0; i < 9; ++i) {

@@ -115,9 +115,8 @@ private slots:
         QTest::newRow("Gray") << QByteArray("[Options]\nBackground=Gray\n") << true << beach << gray;
         QTest::newRow("green") << QByteArray("[Options]\nBackground=green\n") << true << beach << gray;
         QTest::newRow("Grey") << QByteArray("[Options]\nBackground=Grey\n") << true << beach << gray;
-        QTest::newRow("all three, CRLF")
-            << QByteArray("[Options]\r\nSound=0\r\nDeck=Std2\r\nBackground=Red\r\n") << false
-            << int(TDecks::Standard2) << QColor(128, 0, 0);
+        QTest::newRow("all three, CRLF") << QByteArray("[Options]\r\nSound=0\r\nDeck=Std2\r\nBackground=Red\r\n")
+                                         << false << int(TDecks::Standard2) << QColor(128, 0, 0);
     }
     void readingEachKey()
     {
@@ -143,8 +142,16 @@ private slots:
 
     void roundTripOfEveryChoice()
     {
-        struct Deck { QAction *TMainForm::*item; const char *text; TDecks type; };
-        struct Table { QAction *TMainForm::*item; const char *text; QColor colour; };
+        struct Deck {
+            QAction *TMainForm::*item;
+            const char *text;
+            TDecks type;
+        };
+        struct Table {
+            QAction *TMainForm::*item;
+            const char *text;
+            QColor colour;
+        };
         const Deck decks[] = {{&TMainForm::Beach1, "Beach", TDecks::Beach},
                               {&TMainForm::MFishes1, "Fishes", TDecks::Fishes1},
                               {&TMainForm::Standard11, "Std1", TDecks::Standard1},
@@ -190,7 +197,8 @@ private slots:
         QByteArrayList lines = readAll(file()).split('\n');
         lines.removeAll(QByteArray());
         QCOMPARE(lines, QByteArray("; my cards\n[Window]\nLeft=3\n[OPTIONS]\nbackground=Red\nExtra=keep\n"
-                                   "sound=0\nDeck=Beach\n[Tail]\nz=9").split('\n'));
+                                   "sound=0\nDeck=Beach\n[Tail]\nz=9")
+                            .split('\n'));
     }
 
     void failedSoundIsSavedAsOff()
@@ -336,10 +344,9 @@ private slots:
         checkDeck(*form, TDecks::Standard2);
         QCOMPARE(form->Card2->paintedImage(), face);
         form->Card2->Flip();
-        const QImage std2 = platform::resources::picture(QStringLiteral("STD2")).toImage().convertToFormat(
-            QImage::Format_RGB32);
-        QCOMPARE(form->Card2->paintedImage().convertToFormat(QImage::Format_RGB32).pixel(35, 48),
-                 std2.pixel(35, 48));
+        const QImage std2 =
+            platform::resources::picture(QStringLiteral("STD2")).toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(form->Card2->paintedImage().convertToFormat(QImage::Format_RGB32).pixel(35, 48), std2.pixel(35, 48));
     }
 };
 

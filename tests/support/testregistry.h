@@ -18,6 +18,5 @@ struct Registrar {
 } // namespace games_test
 
 // Adds a QObject test class to its folder's test program.
-#define GAMES_TEST(Class)                                                                  \
-    static const games_test::Registrar Class##_registrar(                                  \
-        #Class, [] { return std::unique_ptr<QObject>(new Class); })
+#define GAMES_TEST(Class)                                                                                              \
+    static const games_test::Registrar Class##_registrar(#Class, [] { return std::unique_ptr<QObject>(new Class); })
