@@ -3,7 +3,6 @@
 #include "platform/random.h"
 #include "platform/resources.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <vector>
@@ -75,10 +74,15 @@ TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent),
 
 void TCard::changed()
 {
+    nameForAccessibility();
+    repaint();
+}
+
+void TCard::nameForAccessibility()
+{
     setAccessibleName(m_showDeck
                           ? QStringLiteral("face down")
                           : cardName(m_card.suit, m_card.value) + (m_kept ? QStringLiteral(", kept") : QString()));
-    repaint();
 }
 
 void TCard::SetValue(int value)
@@ -105,7 +109,7 @@ void TCard::SetDeckType(TDecks deck)
     changed();
 }
 
-void TCard::SetCard(Card card)
+void TCard::setCard(Card card)
 {
     m_card = {clampValue(card.value), card.suit};
     changed();
@@ -117,14 +121,12 @@ void TCard::PickRandom()
     changed();
 }
 
-void TCard::SetKept(bool kept)
+void TCard::setKept(bool kept)
 {
     if (kept == m_kept)
         return;
     m_kept = kept;
-    setAccessibleName(m_showDeck
-                          ? QStringLiteral("face down")
-                          : cardName(m_card.suit, m_card.value) + (m_kept ? QStringLiteral(", kept") : QString()));
+    nameForAccessibility();
 }
 
 QString TCard::pictureName() const
@@ -155,17 +157,11 @@ void TCard::paintEvent(QPaintEvent *)
         resize(71, 96); // the card keeps its size whatever it is given
 }
 
-void TCard::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-}
+void TCard::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
 void TCard::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
+    if (m_click.release(event, *this))
         emit OnClick();
 }
 

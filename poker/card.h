@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/clicktracker.h"
 #include "poker/hand.h"
 
 #include <QImage>
@@ -58,12 +59,10 @@ public:
     void PickRandom();
     bool DiffersFrom(const TCard &other) const { return m_card.DiffersFrom(other.m_card); }
 
-    Card card() const { return m_card; }
-    void SetCard(Card card);
+    void setCard(Card card);
 
     // Whether the player keeps the card, for the accessible name only.
-    void SetKept(bool kept);
-    bool Kept() const { return m_kept; }
+    void setKept(bool kept);
 
     // The picture as last painted, corners included (for tests).
     QImage paintedImage() const;
@@ -80,13 +79,14 @@ private:
     QString pictureName() const;
     QColor tableColour() const;
     void changed();
+    void nameForAccessibility();
 
     platform::RandomSource &m_random;
     Card m_card{1, TCardSuit::Hearts};
     TDecks m_deckType = TDecks::Standard1;
     bool m_showDeck = false;
     bool m_kept = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace poker

@@ -17,11 +17,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
 #include <QToolButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace poker {
 
@@ -49,7 +47,8 @@ QLabel *whiteLabel(QWidget *parent, const QString &text, int x, int y, int pixel
 
 } // namespace
 
-TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_round(platform.random)
 {
     cartova_assets::registerPictures();
     setWindowTitle(QStringLiteral("Cartova"));
@@ -146,8 +145,7 @@ void TMainForm::buildTable()
         box->setGeometry(30 + 80 * i, 125, 15, 17);
         box->setAccessibleName(QStringLiteral("Keep card %1").arg(i + 1));
         box->setEnabled(false);
-        TCard *card = *cardFields[i];
-        connect(box, &QCheckBox::toggled, card, &TCard::SetKept);
+        connect(box, &QCheckBox::clicked, this, [this, i] { cardClick(i); });
         *boxFields[i] = box;
         *labelFields[i] = whiteLabel(table, QStringLiteral("Keep"), 48 + 80 * i, 127, 11);
     }
@@ -287,6 +285,7 @@ void TMainForm::FormClose()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    m_stepper.cancel(); // a deal under way is dropped with the window
     // A player who stopped at the end of a game leaves the settings as
     // they were, however the window then goes.
     if (!m_terminated)
@@ -342,27 +341,18 @@ void TMainForm::Sound1Click() { Sound1->setChecked(!Sound1->isChecked()); }
 
 void TMainForm::New1Click()
 {
-    Credits = 100;
-    NextDeal = 1;
-    Bet = 0;
-    setBetButtonsEnabled(true);
-    cpEdit->setEnabled(true);
-    tcLabel->setText(QStringLiteral("Total credits: 100"));
-    tcLabel->adjustSize();
-    cpEdit->SetValue(0);
+    m_stepper.cancel();
+    m_round.newGame();
+    showControls();
+    showBet();
     if (PlayAllCheck->isChecked())
         PlayAllClick();
     DealButton->setText(QStringLiteral("Deal"));
     cwLabel->hide();
     SetComment(QStringLiteral("Good luck!"));
-    for (QCheckBox *box : keepBoxes()) {
-        box->setChecked(false);
-        box->setEnabled(false);
-    }
-    for (TCard *card : cards())
-        card->SetShowDeck(true);
+    showKeeps();
+    showCards();
     PlayCards();
-    GreatPlayed = false;
 }
 
 void TMainForm::Exit1Click() { close(); }
@@ -413,35 +403,35 @@ void TMainForm::Standard21Click()
 
 QColor TMainForm::tableColour() const { return table->palette().color(QPalette::Window); }
 
-void TMainForm::setTableColour(const QColor &colour)
+void TMainForm::setTableColor(const QColor &color)
 {
     QPalette p = table->palette();
-    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Window, color);
     table->setPalette(p);
     table->update(); // the cards' corners follow on their next paint
 }
 
 void TMainForm::Green1Click()
 {
-    setTableColour(poker::tableColour(TableChoice::Green));
+    setTableColor(poker::tableColour(TableChoice::Green));
     Green1->setChecked(true);
 }
 
 void TMainForm::Blue1Click()
 {
-    setTableColour(poker::tableColour(TableChoice::Blue));
+    setTableColor(poker::tableColour(TableChoice::Blue));
     Blue1->setChecked(true);
 }
 
 void TMainForm::Red1Click()
 {
-    setTableColour(poker::tableColour(TableChoice::Red));
+    setTableColor(poker::tableColour(TableChoice::Red));
     Red1->setChecked(true);
 }
 
 void TMainForm::Gray1Click()
 {
-    setTableColour(poker::tableColour(TableChoice::Gray));
+    setTableColor(poker::tableColour(TableChoice::Gray));
     Gray1->setChecked(true);
 }
 
@@ -449,170 +439,129 @@ void TMainForm::Gray1Click()
 
 void TMainForm::CpEditChange()
 {
-    const QString text = cpEdit->text();
-    if (text.isEmpty())
-        return;
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok) {
-        m_platform.messages.show(this, platform::MsgIcon::Error, QStringLiteral("Invalid value."), platform::Ok);
-        return;
-    }
-    Bet = value;
+    if (m_round.enterBet(cpEdit->text()) == Refusal::InvalidValue)
+        m_platform.messages.show(this, platform::MsgIcon::Error, refusalText(Refusal::InvalidValue), platform::Ok);
 }
 
 void TMainForm::PlusOneClick()
 {
-    if (Bet < Credits)
-        ++Bet;
-    cpEdit->SetValue(Bet);
+    m_round.plusOne();
+    showBet();
 }
 
 void TMainForm::MinusOneClick()
 {
-    if (Bet > 1)
-        --Bet;
-    cpEdit->SetValue(Bet);
+    m_round.minusOne();
+    showBet();
 }
 
 void TMainForm::PlusTenClick()
 {
-    if (std::int64_t(Bet) + 10 <= Credits)
-        Bet += 10;
-    else
-        Bet = Credits;
-    cpEdit->SetValue(Bet);
+    m_round.plusTen();
+    showBet();
 }
 
 void TMainForm::MinusTenClick()
 {
-    if (Bet > 10)
-        Bet -= 10;
-    else
-        Bet = 1;
-    cpEdit->SetValue(Bet);
+    m_round.minusTen();
+    showBet();
 }
 
-void TMainForm::PlayAllClick() { cpEdit->SetValue(Credits); }
-
-void TMainForm::setBetButtonsEnabled(bool on)
+void TMainForm::PlayAllClick()
 {
-    for (QWidget *w :
-         {static_cast<QWidget *>(PlusOne), static_cast<QWidget *>(MinusOne), static_cast<QWidget *>(PlusTen),
-          static_cast<QWidget *>(MinusTen), static_cast<QWidget *>(PlayAll)})
-        w->setEnabled(on);
+    m_round.playAll();
+    showBet();
 }
+
+// Showing a value the edit already shows changes nothing, so the edit
+// reports back only a bet it did not show.
+void TMainForm::showBet() { cpEdit->SetValue(m_round.Bet()); }
 
 // --- keeping cards ---
 
 void TMainForm::cardClick(int index)
 {
-    QCheckBox *box = keepBoxes()[std::size_t(index)];
-    if (box->isEnabled())
-        box->setChecked(!box->isChecked());
+    m_round.toggleKeep(index);
+    showKeeps(); // also puts back a box clicked while the round ignores it
+}
+
+// --- what the table shows ---
+
+void TMainForm::showCards()
+{
+    const auto table = cards();
+    const Hand &hand = m_round.hand();
+    for (int i = 0; i < HandSize; ++i) {
+        TCard *card = table[std::size_t(i)];
+        // Turned first, so a card about to be replaced never shows its new face early.
+        if (m_round.faceDown(i)) {
+            card->SetShowDeck(true);
+            card->setCard(hand[std::size_t(i)]);
+        } else {
+            card->setCard(hand[std::size_t(i)]);
+            card->SetShowDeck(false);
+        }
+    }
+}
+
+void TMainForm::showKeeps()
+{
+    const auto boxes = keepBoxes();
+    const auto table = cards();
+    for (int i = 0; i < HandSize; ++i) {
+        const bool kept = m_round.kept()[std::size_t(i)];
+        boxes[std::size_t(i)]->setChecked(kept);
+        boxes[std::size_t(i)]->setEnabled(m_round.holding());
+        table[std::size_t(i)]->setKept(kept);
+    }
+}
+
+void TMainForm::showControls()
+{
+    const bool betting = m_round.betting();
+    for (QWidget *w : std::initializer_list<QWidget *>{PlusOne, MinusOne, PlusTen, MinusTen, PlayAll, cpEdit})
+        w->setEnabled(betting);
+    DealButton->setEnabled(!m_round.dealing());
+    tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(m_round.Credits()));
+    tcLabel->adjustSize();
 }
 
 // --- the deal ---
 
-Hand TMainForm::handOnTable() const
-{
-    Hand hand;
-    const auto table = cards();
-    for (int i = 0; i < HandSize; ++i)
-        hand[std::size_t(i)] = table[std::size_t(i)]->card();
-    return hand;
-}
-
-void TMainForm::pause()
-{
-    // The turned-down cards are on the screen already (every card write
-    // paints at once); let the player see them before the new ones come.
-    if (m_dealPauseMs <= 0 || !isVisible())
-        return;
-    QThread::msleep(static_cast<unsigned long>(m_dealPauseMs));
-}
-
 void TMainForm::DealButtonClick()
 {
+    if (m_round.dealing())
+        return; // the button is off until the cards are down
     PlayClick();
-    const long double typed = cpEdit->Value();
-    if (!(typed > 0)) {
-        m_platform.messages.show(this, platform::MsgIcon::Warning, QStringLiteral("You must play at least 1 credit."),
-                                 platform::Ok);
+    const Round::Dealing dealing = m_round.deal(cpEdit->Value());
+    if (dealing.refused != Refusal::None) {
+        if (const QString text = refusalText(dealing.refused); !text.isEmpty())
+            m_platform.messages.show(this, platform::MsgIcon::Warning, text, platform::Ok);
         return;
     }
-    if (typed > Credits) {
-        m_platform.messages.show(this, platform::MsgIcon::Warning, QStringLiteral("Credits played out of range."),
-                                 platform::Ok);
-        return;
-    }
-    // The bet just checked is the bet this deal plays and the settlement
-    // takes, whatever the edit's last text change left in Bet.
-    Bet = std::clamp<std::int32_t>(std::int32_t(std::floor(typed)), 1, Credits);
-
     // Disabling the focused button hands the focus on; it comes back after the deal.
-    const bool dealHadFocus = DealButton->hasFocus();
-    DealButton->setEnabled(false);
-    const auto table = cards();
-    if (NextDeal == 1) {
-        GreatPlayed = false;
-        cpEdit->setEnabled(false);
+    m_dealHadFocus = DealButton->hasFocus();
+    if (m_round.NextDeal() == 1)
         cwLabel->hide();
-        setBetButtonsEnabled(false);
-        bool turned = false;
-        for (TCard *card : table)
-            if (!card->ShowDeck()) {
-                card->SetShowDeck(true);
-                turned = true;
-            }
-        if (turned)
-            pause();
-        Hand hand;
-        DealHand(hand, m_platform.random);
-        for (int i = 0; i < HandSize; ++i)
-            table[std::size_t(i)]->SetCard(hand[std::size_t(i)]);
-        for (TCard *card : table)
-            card->SetShowDeck(false);
-        for (QCheckBox *box : keepBoxes())
-            box->setEnabled(true);
-    } else {
-        KeepFlags keep{};
-        const auto boxes = keepBoxes();
-        for (int i = 0; i < HandSize; ++i) {
-            keep[std::size_t(i)] = boxes[std::size_t(i)]->isChecked();
-            if (!keep[std::size_t(i)])
-                table[std::size_t(i)]->SetShowDeck(true);
-        }
-        if (std::find(keep.begin(), keep.end(), false) != keep.end())
-            pause();
-        Hand hand = handOnTable();
-        ReplaceCards(hand, keep, m_platform.random, [&](int i) {
-            table[std::size_t(i)]->SetCard(hand[std::size_t(i)]);
-            table[std::size_t(i)]->SetShowDeck(false);
-        });
-    }
-    DealButton->setText(NextDeal == 1 ? QStringLiteral("Deal n. 2") : QStringLiteral("Deal n. 1"));
-    CalculatePoints();
-    if (NextDeal == 1)
-        NextDeal = 2;
-    else
-        endOfHandReset();
-    DealButton->setEnabled(true);
-    if (dealHadFocus)
-        DealButton->setFocus(Qt::OtherFocusReason);
+    showControls();
+    showCards();
+    // The turned-down cards stay in sight for a moment before the new ones come.
+    const int pause = dealing.turnedDown && isVisible() ? m_dealPauseMs : 0;
+    m_stepper.start({{{}, pause}}, [this] { dealArrives(); });
 }
 
-void TMainForm::endOfHandReset()
+void TMainForm::dealArrives()
 {
-    cpEdit->setEnabled(true);
-    NextDeal = 1;
-    for (QCheckBox *box : keepBoxes()) {
-        box->setChecked(false);
-        box->setEnabled(false);
-    }
-    setBetButtonsEnabled(true);
-    if (PlayAllCheck->isChecked())
+    m_round.draw();
+    showCards();
+    DealButton->setText(m_round.NextDeal() == 1 ? QStringLiteral("Deal n. 2") : QStringLiteral("Deal n. 1"));
+    CalculatePoints();
+    showControls();
+    showKeeps();
+    if (m_round.betting() && PlayAllCheck->isChecked())
         PlayAllClick();
+    if (m_dealHadFocus)
+        DealButton->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::SetComment(const QString &text)
@@ -623,43 +572,30 @@ void TMainForm::SetComment(const QString &text)
 
 void TMainForm::CalculatePoints()
 {
-    const Payoff &row = EvaluateHand(handOnTable());
-    SetComment(QString::fromLatin1(row.comment));
-    if (row.sound == SoundClass::Great) {
-        if (!GreatPlayed)
-            PlayGreat();
-        GreatPlayed = true;
-    } else if (row.sound == SoundClass::Money) {
+    const Round::Settlement result = m_round.settle();
+    SetComment(QString::fromLatin1(result.payoff->comment));
+    if (result.sound == SoundClass::Great)
+        PlayGreat();
+    else if (result.sound == SoundClass::Money)
         PlayMoney();
-    }
-    // Wide enough for a royal flush on the whole bank.
-    const std::int64_t win = std::int64_t(Bet) * row.multiplier;
 
-    if (NextDeal == 2) {
-        Credits -= std::min(Bet, Credits);
-        if (win == 0) {
-            cwLabel->setText(QStringLiteral("You lost your bet."));
-        } else {
-            Credits = std::int32_t(std::min<std::int64_t>(std::int64_t(Credits) + win, MaxCredits));
-            cwLabel->setText(QStringLiteral("Credits won: ") + QString::number(win));
-        }
+    if (result.settled) {
+        cwLabel->setText(result.won == 0 ? QStringLiteral("You lost your bet.")
+                                         : QStringLiteral("Credits won: ") + QString::number(result.won));
         cwLabel->adjustSize();
         cwLabel->show();
-        tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(Credits));
+        tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(result.credits));
         tcLabel->adjustSize();
-        if (Bet > Credits) {
-            Bet = Credits;
-            cpEdit->SetValue(Credits);
-        }
+        if (result.betLowered)
+            showBet();
     }
 
-    if (Credits == 0) {
+    if (result.gameOver) {
         const platform::MsgButton answer = m_platform.messages.show(
             this, platform::MsgIcon::Confirmation, QStringLiteral("Sorry, end of game.\rDo you want to restart?"),
             platform::Yes | platform::No);
         if (answer == platform::Yes) {
             New1Click();
-            NextDeal = 2;
         } else {
             // exit, not quit: quit closes the window first, and its close
             // handler would save the settings.

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "controls/stepper.h"
 #include "platform/platform.h"
 #include "poker/card.h"
+#include "poker/round.h"
 #include "poker/settings.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <cstdint>
 
 class QAction;
 class QActionGroup;
@@ -32,14 +33,8 @@ class TMainForm : public QMainWindow {
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
 
-    // The bank never holds more than this; a larger win fills it up.
-    static constexpr std::int32_t MaxCredits = INT32_MAX;
-
-    // Game state.
-    std::int32_t Credits = 100;
-    std::int32_t Bet = 0;
-    int NextDeal = 1;
-    bool GreatPlayed = false;
+    // The game on the table, as the window shows it.
+    const Round &round() const { return m_round; }
 
     void FormCreate();
     void FormClose();
@@ -89,7 +84,7 @@ public:
     CartovaOptions currentOptions() const;
 
     // How long the turned-down cards stay in sight before the new ones
-    // arrive, in milliseconds (0 in tests).
+    // arrive, in milliseconds; the window goes on painting meanwhile.
     void setDealPause(int ms) { m_dealPauseMs = ms; }
     // True once the player has chosen to stop at the end of a game.
     bool terminated() const { return m_terminated; }
@@ -131,15 +126,19 @@ private:
     void buildTable();
     void cardClick(int index);
     void play(const QString &sound);
-    void setBetButtonsEnabled(bool on);
-    void endOfHandReset();
-    void pause();
-    Hand handOnTable() const;
+    void dealArrives();
+    void showCards();
+    void showKeeps();
+    void showControls();
+    void showBet();
     void setDeck(TDecks deck);
-    void setTableColour(const QColor &colour);
+    void setTableColor(const QColor &color);
 
     platform::Platform &m_platform;
+    Round m_round;
+    Stepper m_stepper;
     int m_dealPauseMs = 160;
+    bool m_dealHadFocus = false;
     bool m_terminated = false;
     bool m_centred = false;
     QString m_settingsPath;

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(card.Value(), TCardValue(13));
         card.SetValue(12);
         QCOMPARE(card.accessibleName(), QStringLiteral("Queen of Hearts"));
-        card.SetKept(true);
+        card.setKept(true);
         QCOMPARE(card.accessibleName(), QStringLiteral("Queen of Hearts, kept"));
         card.Flip();
         QVERIFY(card.ShowDeck());
@@ -140,7 +140,7 @@ private slots:
         platform::testing::FakePlatform fake;
         TCard a(nullptr, fake.random), b(nullptr, fake.random);
         a.PickRandom();
-        b.SetCard(a.card());
+        b.setCard(Card{a.Value(), a.Suit()});
         QVERIFY(!a.DiffersFrom(b));
         b.SetValue(a.Value() == 13 ? 1 : a.Value() + 1);
         QVERIFY(a.DiffersFrom(b));

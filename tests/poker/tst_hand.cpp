@@ -1,36 +1,19 @@
 #include "platform/random.h"
 #include "poker/hand.h"
+#include "tests/poker/scriptedrandom.h"
 #include "tests/support/testregistry.h"
 
 #include <QTest>
 
 #include <array>
-#include <deque>
 
 using namespace poker;
 
+using namespace poker_test;
+
 namespace {
 
-// Answers below() from a script, then from a seeded source.
-class ScriptedRandom final : public platform::RandomSource {
-public:
-    std::deque<int> script;
-    std::vector<int> bounds;
-    platform::SeededRandom rest{7u};
-    void randomize() override {}
-    int below(int n) override
-    {
-        bounds.push_back(n);
-        if (script.empty())
-            return rest.below(n);
-        const int v = script.front();
-        script.pop_front();
-        return v;
-    }
-};
-
-Card c(int value, TCardSuit suit) { return Card{TCardValue(value), suit}; }
-constexpr TCardSuit S = TCardSuit::Spades, D = TCardSuit::Diamonds, C = TCardSuit::Clubs, H = TCardSuit::Hearts;
+Card c(int value, TCardSuit suit) { return card(value, suit); }
 
 int rowOf(const Hand &hand) { return EvaluateHand(hand).row; }
 
