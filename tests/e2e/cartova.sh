@@ -1,10 +1,8 @@
 # Cartova starts, shows its green table and ends cleanly when its window is closed.
 . "$(dirname "$0")/common.sh"
-for tool in import convert; do
-  command -v "$tool" >/dev/null || fail "$tool is needed to look at the table"
-done
-out=$("$XWIN" --title Cartova --close --timeout 20000 --hold 300 --shot "$WORK/cartova.png" -- "$BUILD/poker/Cartova") ||
-  fail "xwin: $out"
+need import convert
+out=$("$XWIN" --title Cartova --close --timeout 20000 --hold 300 --shot "$WORK/cartova.png" -- "$BUILD/poker/Cartova") \
+  || fail "xwin: $out"
 echo "$out"
 grep -q '^exit=0' <<<"$out" || fail "Cartova did not end cleanly"
 [ -s "$WORK/cartova.png" ] || fail "no picture of the window"

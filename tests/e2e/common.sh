@@ -1,11 +1,21 @@
 # Sourced by the end-to-end scripts: a private Xvfb display and a private
-# configuration directory, both removed at the end.
+# home and configuration directory, all removed at the end. A missing tool
+# fails the script: a game that was not played has not passed.
 set -euo pipefail
+fail() { echo "FAIL: $*"; exit 1; }
+# need <tool>...: every tool the script uses, or a failure naming the missing ones.
+need() {
+  local tool missing=()
+  for tool in "$@"; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+  [ ${#missing[@]} -eq 0 ] || fail "missing ${missing[*]}: install xvfb, xdotool and imagemagick (./run-tests does)"
+}
+need Xvfb
 XWIN=$1
 BUILD=$2
+[ -x "$XWIN" ] || fail "no window driver at '$XWIN'"
 WORK=$(mktemp -d)
-export XDG_CONFIG_HOME=$WORK/config
-mkdir -p "$XDG_CONFIG_HOME"
+export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
 exec 3> "$WORK/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
@@ -15,8 +25,7 @@ for _ in $(seq 1 200); do
   [ -s "$WORK/display" ] && break
   sleep 0.05
 done
-[ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
+[ -s "$WORK/display" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
 export DISPLAY=:$(head -n1 "$WORK/display")
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run
 mkdir -m 700 "$WORK/run"
-fail() { echo "FAIL: $*"; exit 1; }

@@ -3,6 +3,7 @@
 # file kept; a first run with no file creates it and the close writes all 24
 # keys; a second run writes back what the first left.
 . "$(dirname "$0")/common.sh"
+need xdotool
 INI=$XDG_CONFIG_HOME/Pegora.INI
 keys() { grep -v '^;' "$1" | grep '=' || true; }
 
@@ -14,15 +15,13 @@ run_pegora() {
   local probe=$! welcome= told=
   while kill -0 $probe 2>/dev/null; do
     # Until it is gone: a key sent before the box can take it is lost.
-    if command -v xdotool >/dev/null; then
-      welcome=$(xdotool search --onlyvisible --name '^Welcome$' 2>/dev/null | head -n1) || true
-      if [ -n "$welcome" ]; then
-        xdotool windowfocus --sync "$welcome" 2>/dev/null || true
-        xdotool key Escape
-        [ -n "$told" ] || echo "welcome box sent away"
-        told=1
-        sleep 0.3
-      fi
+    welcome=$(xdotool search --onlyvisible --name '^Welcome$' 2>/dev/null | head -n1) || true
+    if [ -n "$welcome" ]; then
+      xdotool windowfocus --sync "$welcome" 2>/dev/null || true
+      xdotool key Escape
+      [ -n "$told" ] || echo "welcome box sent away"
+      told=1
+      sleep 0.3
     fi
     sleep 0.1
   done

@@ -179,18 +179,21 @@ int main(int argc, char **argv)
 
     if (holdMs > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+    // A picture asked for and not taken fails the run: nothing was looked at.
+    bool shotFailed = false;
     if (!shot.empty()) {
         const std::string cmd = "import -window root '" + shot + "'";
-        if (std::system(cmd.c_str()) != 0)
+        shotFailed = std::system(cmd.c_str()) != 0;
+        if (shotFailed)
             std::fprintf(stderr, "xwin: screenshot failed\n");
     }
     if (killAfter) {
         kill(child, SIGTERM);
         waitpid(child, nullptr, 0);
-        return 0;
+        return shotFailed ? 7 : 0;
     }
     if (!close)
-        return 0;
+        return shotFailed ? 7 : 0;
 
     sendDelete(dpy, found);
     int status = 0;
@@ -211,5 +214,5 @@ int main(int argc, char **argv)
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     std::printf("exit=%d maxrss_kb=%ld\n", code, usage.ru_maxrss);
     XCloseDisplay(dpy);
-    return code == 0 ? 0 : 6;
+    return code != 0 ? 6 : shotFailed ? 7 : 0;
 }
