@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A character typed as the keyboard would type it.
@@ -40,18 +42,18 @@ private slots:
     void formatsUsedByTheGames()
     {
         using controls::FormatFloat;
-        QCOMPARE(FormatFloat(",0", 0), QStringLiteral("0"));
-        QCOMPARE(FormatFloat(",0", 1234.56L), QStringLiteral("1,235"));
-        QCOMPARE(FormatFloat(",0", -1234567), QStringLiteral("-1,234,567"));
-        QCOMPARE(FormatFloat(",0.00", 1234.5L), QStringLiteral("1,234.50"));
-        QCOMPARE(FormatFloat(",0.0", 0.25L), QStringLiteral("0.3"));
-        QCOMPARE(FormatFloat(",0.0", -0.04L), QStringLiteral("0.0"));
-        QCOMPARE(FormatFloat("0", 1234567), QStringLiteral("1234567"));
-        QCOMPARE(FormatFloat("0", 2.5L), QStringLiteral("3"));
-        QCOMPARE(FormatFloat(",0.000000000", 1.5L), QStringLiteral("1.500000000"));
-        QCOMPARE(FormatFloat(",0", 1e99L).size(), 100 + 33);
+        QCOMPARE(FormatFloat(u",0"_s, 0), QStringLiteral("0"));
+        QCOMPARE(FormatFloat(u",0"_s, 1234.56L), QStringLiteral("1,235"));
+        QCOMPARE(FormatFloat(u",0"_s, -1234567), QStringLiteral("-1,234,567"));
+        QCOMPARE(FormatFloat(u",0.00"_s, 1234.5L), QStringLiteral("1,234.50"));
+        QCOMPARE(FormatFloat(u",0.0"_s, 0.25L), QStringLiteral("0.3"));
+        QCOMPARE(FormatFloat(u",0.0"_s, -0.04L), QStringLiteral("0.0"));
+        QCOMPARE(FormatFloat(u"0"_s, 1234567), QStringLiteral("1234567"));
+        QCOMPARE(FormatFloat(u"0"_s, 2.5L), QStringLiteral("3"));
+        QCOMPARE(FormatFloat(u",0.000000000"_s, 1.5L), QStringLiteral("1.500000000"));
+        QCOMPARE(FormatFloat(u",0"_s, 1e99L).size(), 100 + 33);
         LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(FormatFloat(",0.00", 1234.5L), QStringLiteral("1.234,50"));
+        QCOMPARE(FormatFloat(u",0.00"_s, 1234.5L), QStringLiteral("1.234,50"));
     }
 
     void constructionState()
@@ -227,7 +229,7 @@ private slots:
 
         QList<QChar> seen;
         connect(&e, &TNumEdit::OnKeyPress, [&](QChar k) { seen << k; });
-        for (const QChar c : {QChar(' '), QChar('a'), QChar('+'), QChar('e'), QChar(3), QChar(22), QChar(24)})
+        for (const QChar c : {QChar(u' '), QChar(u'a'), QChar(u'+'), QChar(u'e'), QChar(3), QChar(22), QChar(24)})
             type(&e, c);
         QCOMPARE(e.text(), QStringLiteral("-31.25"));
         QCOMPARE(seen, QList<QChar>(7, QChar::Null)); // still announced, as nothing

@@ -19,13 +19,6 @@ using platform::testing::FakePlatform;
 
 namespace {
 
-// Every Kubolo window made by this test program reads and writes its
-// settings in a private directory, never the user's own.
-struct PrivateConfig {
-    QTemporaryDir dir;
-    PrivateConfig() { qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit()); }
-} privateConfig;
-
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
@@ -80,7 +73,8 @@ KuboloSettings preparedSettings()
 
 class KuboloSettingsTest : public QObject {
     Q_OBJECT
-    QString dir() const { return privateConfig.dir.path(); }
+    // The private settings directory the test program runs in.
+    QString dir() const { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
     QString file() const { return dir() + QStringLiteral("/KUBOLO.INI"); }
 
     std::unique_ptr<TMainForm> start(FakePlatform &fake)
