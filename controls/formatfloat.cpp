@@ -9,15 +9,19 @@
 
 namespace controls {
 
-QChar DecimalSeparator()
+namespace {
+
+QChar thousandSeparator()
 {
-    const QString s = QLocale().decimalPoint();
+    const QString s = QLocale().groupSeparator();
     return s.isEmpty() ? QChar(u'.') : s.at(0);
 }
 
-QChar ThousandSeparator()
+} // namespace
+
+QChar DecimalSeparator()
 {
-    const QString s = QLocale().groupSeparator();
+    const QString s = QLocale().decimalPoint();
     return s.isEmpty() ? QChar(u'.') : s.at(0);
 }
 
@@ -59,7 +63,7 @@ QString FormatFloat(const QString &format, long double value)
     QString out;
     if (value < 0 && !zero)
         out += QLatin1Char('-');
-    const QChar group = ThousandSeparator();
+    const QChar group = thousandSeparator();
     for (std::size_t i = 0; i < whole.size(); ++i) {
         out += QLatin1Char(whole[i]);
         const std::size_t left = whole.size() - i - 1;

@@ -18,8 +18,7 @@ QString FormatFloat(const QString &format, long double value);
 // of range.
 std::optional<long double> StrToFloat(const QString &text, QChar sep);
 
-// The locale's decimal and thousands separators, read at each call.
+// The locale's decimal separator, read at each call.
 QChar DecimalSeparator();
-QChar ThousandSeparator();
 
 } // namespace controls

@@ -105,7 +105,7 @@ void TNumEdit::Change()
     emit OnChange();
 }
 
-QChar TNumEdit::FilterKey(QChar key)
+QChar TNumEdit::filterKey(QChar key)
 {
     const QChar sep = controls::DecimalSeparator();
     auto dropSelection = [this] {
@@ -166,7 +166,7 @@ void TNumEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     for (const QChar c : typed) {
-        const QChar accepted = FilterKey(c);
+        const QChar accepted = filterKey(c);
         emit OnKeyPress(accepted);
         if (accepted.isNull())
             continue;

@@ -17,11 +17,8 @@ public:
     // application's own beep sounds.
     explicit TNumEdit(QWidget *parent = nullptr, platform::Messages *messages = nullptr);
 
-    void setMessages(platform::Messages *messages) { m_messages = messages; }
-
     // Published properties, in their published order.
     Qt::Alignment Alignment() const { return alignment(); }
-    void SetAlignment(Qt::Alignment a) { setAlignment(a); }
     bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool on) { m_autoSelect = on; }
     bool AutoSize() const { return m_autoSize; }
@@ -48,7 +45,7 @@ public:
 
     // The key filter for one typed character: returns the character to
     // insert, or QChar::Null to refuse it. May delete the selection first.
-    QChar FilterKey(QChar key);
+    QChar filterKey(QChar key);
 
 signals:
     void OnChange();

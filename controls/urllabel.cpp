@@ -75,7 +75,7 @@ QAccessibleInterface *urlLabelFactory(const QString &className, QObject *object)
 
 } // namespace
 
-TURLLabel::TURLLabel(QWidget *parent) : QLabel(parent)
+TURLLabel::TURLLabel(platform::Shell &shell, QWidget *parent) : QLabel(parent), m_shell(shell)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(urlLabelFactory), true);
     (void)factoryInstalled;
@@ -88,8 +88,6 @@ TURLLabel::TURLLabel(QWidget *parent) : QLabel(parent)
     setUnderlined(true);
     updateAccessibleName();
 }
-
-TURLLabel::TURLLabel(platform::Shell &shell, QWidget *parent) : TURLLabel(parent) { m_shell = &shell; }
 
 void TURLLabel::SetLabelType(TLabelType type)
 {
@@ -164,7 +162,7 @@ void TURLLabel::SetTransparent(bool on)
     update();
 }
 
-void TURLLabel::SetFontColor(TColor color)
+void TURLLabel::setFontColor(TColor color)
 {
     if (color == m_fontColor)
         return;
@@ -179,24 +177,20 @@ void TURLLabel::SetFont(const QFont &font, TColor color)
     fitText();
 }
 
-QString TURLLabel::Target() const
+QString TURLLabel::target() const
 {
     if (m_labelType == hmCUSTOM)
         return {};
     return labelTypePrefix(m_labelType) + text();
 }
 
-void TURLLabel::OpenTarget(const QString &target)
-{
-    if (m_shell)
-        m_shell->open(openerTarget(target));
-}
+void TURLLabel::OpenTarget(const QString &target) { m_shell.open(openerTarget(target)); }
 
 void TURLLabel::Click()
 {
     emit OnClick();
     if (m_labelType != hmCUSTOM)
-        OpenTarget(Target());
+        OpenTarget(target());
 }
 
 void TURLLabel::mousePressEvent(QMouseEvent *event)

@@ -27,12 +27,8 @@ QString openerTarget(const QString &target);
 class TURLLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit TURLLabel(QWidget *parent = nullptr);
+    // Targets go to shell.
     explicit TURLLabel(platform::Shell &shell, QWidget *parent = nullptr);
-
-    // Where targets go; without one a click opens nothing.
-    void setShell(platform::Shell *shell) { m_shell = shell; }
-    platform::Shell *shell() const { return m_shell; }
 
     TLabelType LabelType() const { return m_labelType; }
     void SetLabelType(TLabelType type);
@@ -54,16 +50,16 @@ public:
 
     // The label's font: the face and size, its colour, and its style, which
     // is either plain or underlined.
-    QFont Font() const { return font(); }
-    TColor FontColor() const { return m_fontColor; }
-    bool FontUnderlined() const { return font().underline(); }
+    QFont GetFont() const { return font(); }
+    TColor fontColor() const { return m_fontColor; }
+    bool fontUnderlined() const { return font().underline(); }
     // Changes the font's colour alone; the rest colour stays.
-    void SetFontColor(TColor color);
+    void setFontColor(TColor color);
     // Takes the whole font; its colour becomes the rest colour.
     void SetFont(const QFont &font, TColor color);
 
     // The prefix of the type followed by the caption, or empty for hmCUSTOM.
-    QString Target() const;
+    QString target() const;
     // Hands the target to the opener, web back-slashes mended. Its answer is
     // not examined: a link that cannot be opened says nothing.
     void OpenTarget(const QString &target);
@@ -88,7 +84,7 @@ private:
     void fitText();
     void updateAccessibleName();
 
-    platform::Shell *m_shell = nullptr;
+    platform::Shell &m_shell;
     TLabelType m_labelType = hmHTTP;
     TColor m_colStd = clBlue;
     TColor m_colPre = clRed;

@@ -64,8 +64,8 @@ private slots:
         QCOMPARE(box.Label1->font().pixelSize(), 16);
         QCOMPARE(box.Label1->palette().color(QPalette::WindowText), toQColor(clNavy));
         for (TURLLabel *link : {box.URLLabel1, box.URLLabel2}) {
-            QCOMPARE(link->FontColor(), clBlue);
-            QVERIFY(link->FontUnderlined());
+            QCOMPARE(link->fontColor(), clBlue);
+            QVERIFY(link->fontUnderlined());
             QCOMPARE(link->font().pixelSize(), 11);
             QVERIFY(link->geometry().right() < 270);
         }
