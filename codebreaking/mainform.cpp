@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 namespace codebreaking {
@@ -107,8 +106,6 @@ void TMainForm::buildBoard()
     bevel(board, QRect(175, 175, 107, 22));           // the clock
     bevel(board, QRect(175, 200, 107, 25));           // the code
 
-    const auto findSource = [this](const QString &name) { return findPeg(name); };
-
     for (int line = 1; line <= LineCount; ++line) {
         const int y = lineY(line);
         auto *ab = new TArrowButton(board);
@@ -124,9 +121,9 @@ void TMainForm::buildBoard()
             h->move(HoleX[col - 1], y);
             h->setAccessibleCaption(QStringLiteral("Line %1, column %2").arg(line).arg(col));
             h->setAcceptDrops(true);
-            h->onDragOver = [this](TPegShape *t, TPegShape *s) { return a1DragOver(t, s); };
-            h->onDragDrop = [this](TPegShape *t, TPegShape *s) { d2DragDrop(t, s); };
-            h->findSource = findSource;
+            h->onDragOver = [this](TPegShape *target, PegColor color) { return a1DragOver(target, color); };
+            h->onDragDrop = [this](TPegShape *target, PegColor color) { d2DragDrop(target, color); };
+            h->dragColor = [this, line, col] { return Game.peg(line, col); };
             m_holes[line - 1][col - 1] = h;
         }
         const int ly = 25 + 20 * (line - 1);
@@ -146,6 +143,7 @@ void TMainForm::buildBoard()
         auto *p = new TPegShape(board, QString::fromLatin1(paletteNames[i]));
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
         p->SetColor(pegTColor(PegColor(i + 1)));
+        p->dragColor = [i] { return PegColor(i + 1); };
         p->setAccessibleCaption(QStringLiteral("Palette peg"));
         m_palette[i] = p;
     }
@@ -359,18 +357,6 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-TPegShape *TMainForm::findPeg(const QString &name) const
-{
-    for (const auto &line : m_holes)
-        for (TPegShape *h : line)
-            if (h->objectName() == name)
-                return h;
-    for (TPegShape *p : m_palette)
-        if (p->objectName() == name)
-            return p;
-    return nullptr;
-}
-
 void TMainForm::ClearLineMarks()
 {
     for (TArrowButton *ab : m_markers)
@@ -383,17 +369,51 @@ void TMainForm::MarkLine(int line, TColor color)
         m_markers[line - 1]->SetButtonColor(color);
 }
 
-void TMainForm::showCounts(int line, const QString &correct, const QString &misplaced)
+void TMainForm::showBoard()
 {
-    QLabel *n = m_correct[line - 1], *b = m_misplaced[line - 1];
-    n->setText(correct);
-    b->setText(misplaced);
-    // Read out as words: "?" means the line has not been checked.
-    const auto said = [](const QString &text) {
-        return text == QLatin1String("?") ? QStringLiteral("not checked") : text;
-    };
-    n->setAccessibleName(QStringLiteral("Line %1 correctly placed: %2").arg(line).arg(said(correct)));
-    b->setAccessibleName(QStringLiteral("Line %1 incorrectly placed: %2").arg(line).arg(said(misplaced)));
+    const bool four = Game.Positions == 4;
+    for (int line = 1; line <= LineCount; ++line) {
+        for (int column = 1; column <= MaxPositions; ++column)
+            showHole(line, column);
+        hole(line, 4)->setVisible(four);
+        showCounts(line);
+    }
+    s4->setVisible(four);
+    showLineMarks();
+    showLine(Game.Line);
+    showSeconds(Game.Seconds);
+    showCode();
+    showControls();
+}
+
+void TMainForm::showHole(int line, int column) { hole(line, column)->SetColor(pegTColor(Game.peg(line, column))); }
+
+void TMainForm::showCounts(int line)
+{
+    const std::optional<Score> score = Game.score(line);
+    // "?" until the line is checked; read out as words.
+    const QString correct = score ? QString::number(score->CorrectCount) : QStringLiteral("?");
+    const QString misplaced = score ? QString::number(score->MisplacedCount) : QStringLiteral("?");
+    const QString notChecked = QStringLiteral("not checked");
+    m_correct[line - 1]->setText(correct);
+    m_misplaced[line - 1]->setText(misplaced);
+    m_correct[line - 1]->setAccessibleName(
+        QStringLiteral("Line %1 correctly placed: %2").arg(line).arg(score ? correct : notChecked));
+    m_misplaced[line - 1]->setAccessibleName(
+        QStringLiteral("Line %1 incorrectly placed: %2").arg(line).arg(score ? misplaced : notChecked));
+}
+
+void TMainForm::showLineMarks()
+{
+    ClearLineMarks();
+    switch (Game.phase()) {
+    case GamePhase::Running:
+    case GamePhase::GivenUp: // the marks stay as they were
+        MarkLine(Game.Line, clBlue);
+        break;
+    case GamePhase::Won: MarkLine(Game.Line, clRed); break;
+    case GamePhase::Lost: break;
+    }
 }
 
 void TMainForm::showLine(int line)
@@ -408,28 +428,27 @@ void TMainForm::showSeconds(int seconds)
     time->setAccessibleName(QStringLiteral("%1 seconds").arg(seconds));
 }
 
+// The code stays hidden while the game runs and is shown once it has ended.
+void TMainForm::showCode()
+{
+    for (int i = 0; i < MaxPositions; ++i)
+        m_code[i]->SetColor(Game.running() ? clBtnFace : pegTColor(Game.Secret[i]));
+}
+
+void TMainForm::showControls()
+{
+    Button1->setEnabled(Game.canCheck());
+    Button2->setEnabled(Game.canRepeat());
+    Secretcode1->setEnabled(Game.running());
+    if (!Game.running())
+        Timer1->stop();
+}
+
 void TMainForm::StartNewGame()
 {
-    const bool three = tc1->isChecked();
-    Game.Start(three ? 3 : 4, sc1->isChecked(), m_platform.random);
-    ClearLineMarks();
-    MarkLine(1, clBlue);
-    Secretcode1->setEnabled(true);
-    showLine(1);
-    showSeconds(0);
-    Button1->setEnabled(false);
-    Button2->setEnabled(false);
-    Timer1->start();
-    for (const auto &line : m_holes)
-        for (TPegShape *h : line)
-            h->SetColor(clBtnFace);
-    for (TPegShape *s : m_code)
-        s->SetColor(clBtnFace);
-    for (int line = 1; line <= LineCount; ++line)
-        showCounts(line, QStringLiteral("?"), QStringLiteral("?"));
-    for (const auto &line : m_holes)
-        line[3]->setVisible(!three);
-    s4->setVisible(!three);
+    Game.Start(tc1->isChecked() ? 3 : 4, sc1->isChecked(), m_platform.random);
+    Timer1->start(); // the new game's first second starts now
+    showBoard();
 }
 
 void TMainForm::playSound(const QString &file)
@@ -441,89 +460,51 @@ void TMainForm::playSound(const QString &file)
         Sound1->setChecked(false);
 }
 
-bool TMainForm::a1DragOver(TPegShape *Sender, TPegShape *Source)
-{
-    return Source && Sender && Game.Running && Timer1->isActive() && Sender->line() == Game.Line &&
-           Sender->column() >= 1;
-}
+bool TMainForm::a1DragOver(TPegShape *Sender, PegColor) { return Game.accepts(Sender->line(), Sender->column()); }
 
-void TMainForm::updateCheck()
+void TMainForm::d2DragDrop(TPegShape *Sender, PegColor color)
 {
-    bool full = true;
-    for (int col = 1; col <= Game.Positions; ++col)
-        full = full && hole(Game.Line, col)->Filled();
-    Button1->setEnabled(full);
-}
-
-void TMainForm::d2DragDrop(TPegShape *Sender, TPegShape *Source)
-{
+    const int line = Sender->line(), column = Sender->column();
+    // A peg from an empty hole empties the hole it is dropped on.
+    const MoveResult result =
+        color == PegColor::None ? Game.emptyHole(line, column) : Game.placePeg(line, column, color);
+    if (result != MoveResult::Done)
+        return;
     playSound(QStringLiteral("drop.wav"));
-    Sender->SetColor(Source->Color());
-    updateCheck();
-}
-
-void TMainForm::revealCode()
-{
-    for (int i = 0; i < 4; ++i)
-        m_code[i]->SetColor(pegTColor(Game.Secret[i]));
+    showHole(line, column);
+    showControls();
 }
 
 void TMainForm::Button1Click()
 {
-    Button2->setEnabled(true);
-    const int line = Game.Line;
-    Code guess{};
-    for (int col = 1; col <= 4; ++col)
-        guess[col - 1] = pegFromTColor(hole(line, col)->Color());
-    const CheckResult r = Game.Check(guess, Stats);
-    showCounts(line, QString::number(r.score.CorrectCount), QString::number(r.score.MisplacedCount));
-    if (r.outcome != CheckOutcome::NextLine) {
-        Secretcode1->setEnabled(false);
-        Timer1->stop();
-        Button2->setEnabled(false);
-        revealCode();
-    }
+    const CheckResult r = Game.Check(Stats);
+    if (r.result != MoveResult::Done)
+        return;
+    showBoard();
     switch (r.outcome) {
     case CheckOutcome::Won:
         playSound(QStringLiteral("win.wav"));
-        ClearLineMarks();
-        MarkLine(Game.Line, clRed);
         if (dialogs.showResult)
             dialogs.showResult();
         break;
     case CheckOutcome::Lost:
-        ClearLineMarks();
         m_platform.messages.show(this, platform::MsgIcon::Information, QStringLiteral("Sorry, too many guesses."),
                                  platform::Ok);
         break;
-    case CheckOutcome::NextLine:
-        MarkLine(Game.Line - 1, clYellow);
-        MarkLine(Game.Line, clBlue);
-        break;
+    case CheckOutcome::NextLine: break;
     }
-    showLine(Game.Line);
-    Button1->setEnabled(false);
 }
 
 void TMainForm::Button2Click()
 {
-    Button2->setEnabled(false);
-    const int line = Game.Line;
-    if (line < 2)
-        return;
-    for (int col = 1; col <= 4; ++col)
-        hole(line, col)->SetColor(hole(line - 1, col)->Color());
-    Button1->setEnabled(true);
+    if (Game.repeatLine() == MoveResult::Done)
+        showBoard();
 }
 
 void TMainForm::Secretcode1Click()
 {
-    Secretcode1->setEnabled(false);
-    Game.GiveUp(Stats);
-    revealCode();
-    Timer1->stop();
-    Button1->setEnabled(false);
-    Button2->setEnabled(false);
+    if (Game.GiveUp(Stats) == MoveResult::Done)
+        showBoard();
 }
 
 void TMainForm::Timer1Timer()

@@ -13,16 +13,17 @@
 
 class QAction;
 class QActionGroup;
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
 
 namespace codebreaking {
 
+class TWelcomeBox;
+
 // The board: ten lines of four holes, the palette, Check and Repeat, a marker
 // and two counts per line, the line number, the clock and the hidden code.
-class TWelcomeBox;
+// It draws what its game says and hands the player's moves to the game.
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -71,8 +72,8 @@ public:
     void Button1Click();
     void Button2Click();
     void Timer1Timer();
-    bool a1DragOver(TPegShape *Sender, TPegShape *Source);
-    void d2DragDrop(TPegShape *Sender, TPegShape *Source);
+    bool a1DragOver(TPegShape *Sender, PegColor color);
+    void d2DragDrop(TPegShape *Sender, PegColor color);
 
     // The board's controls. Holes are named a1..a4 (line 1) to j1..j4 (line
     // 10), counts an/ab .. jn/jb (line 9: iin/ib), markers Ab1..Ab10.
@@ -114,12 +115,15 @@ private:
     void buildMenu();
     QAction *menuTrigger(QAction *action, bool checkable, std::function<void()> handler);
     void playSound(const QString &file);
-    void revealCode();
-    void updateCheck();
-    void showCounts(int line, const QString &correct, const QString &misplaced);
+    // The board drawn from the game: all of it, or one part.
+    void showBoard();
+    void showHole(int line, int column);
+    void showCounts(int line);
+    void showLineMarks();
     void showLine(int line);
     void showSeconds(int seconds);
-    TPegShape *findPeg(const QString &name) const;
+    void showCode();
+    void showControls();
 
     platform::Platform &m_platform;
     std::array<std::array<TPegShape *, 4>, LineCount> m_holes{};

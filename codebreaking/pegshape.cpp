@@ -83,15 +83,13 @@ void TPegShape::mouseReleaseEvent(QMouseEvent *event)
 
 void TPegShape::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!m_armed || !(event->buttons() & Qt::LeftButton))
+    if (!m_armed || !(event->buttons() & Qt::LeftButton) || !dragColor)
         return;
     if ((event->position().toPoint() - m_pressAt).manhattanLength() < QApplication::startDragDistance())
         return;
     m_armed = false;
-    auto *data = new QMimeData;
-    data->setData(QString::fromLatin1(PegMimeType), objectName().toUtf8());
     QDrag drag(this);
-    drag.setMimeData(data);
+    drag.setMimeData(dragData());
     // Only the cursor travels with the peg, no picture beside it.
     QPixmap none(1, 1);
     none.fill(Qt::transparent);
@@ -102,11 +100,22 @@ void TPegShape::mouseMoveEvent(QMouseEvent *event)
     drag.exec(Qt::CopyAction);
 }
 
-TPegShape *TPegShape::sourceOf(const QMimeData *data) const
+QMimeData *TPegShape::dragData() const
 {
-    if (!data || !data->hasFormat(QString::fromLatin1(PegMimeType)) || !findSource)
-        return nullptr;
-    return findSource(QString::fromUtf8(data->data(QString::fromLatin1(PegMimeType))));
+    auto *data = new QMimeData;
+    data->setData(QString::fromLatin1(PegMimeType), QByteArray::number(int(dragColor ? dragColor() : PegColor::None)));
+    return data;
+}
+
+std::optional<PegColor> TPegShape::carried(const QMimeData *data)
+{
+    if (!data || !data->hasFormat(QString::fromLatin1(PegMimeType)))
+        return std::nullopt;
+    bool ok = false;
+    const int n = data->data(QString::fromLatin1(PegMimeType)).toInt(&ok);
+    if (!ok || n < 0 || n > PegColorCount)
+        return std::nullopt;
+    return PegColor(n);
 }
 
 void TPegShape::dragEnterEvent(QDragEnterEvent *event)
@@ -117,8 +126,8 @@ void TPegShape::dragEnterEvent(QDragEnterEvent *event)
 
 void TPegShape::dragMoveEvent(QDragMoveEvent *event)
 {
-    TPegShape *source = sourceOf(event->mimeData());
-    if (source && onDragOver && onDragOver(this, source)) {
+    const std::optional<PegColor> color = carried(event->mimeData());
+    if (color && onDragOver && onDragOver(this, *color)) {
         event->setDropAction(Qt::CopyAction);
         event->accept();
     } else {
@@ -128,16 +137,16 @@ void TPegShape::dragMoveEvent(QDragMoveEvent *event)
 
 void TPegShape::dropEvent(QDropEvent *event)
 {
-    TPegShape *source = sourceOf(event->mimeData());
+    const std::optional<PegColor> color = carried(event->mimeData());
     // Asked again: the game may have ended since the peg was picked up.
-    if (!source || !onDragOver || !onDragOver(this, source)) {
+    if (!color || !onDragOver || !onDragOver(this, *color)) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
     if (onDragDrop)
-        onDragDrop(this, source);
+        onDragDrop(this, *color);
 }
 
 } // namespace codebreaking

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codebreaking/rules.h"
 #include "controls/tcolor.h"
 
 #include <QCursor>
@@ -7,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QMimeData;
 
@@ -14,7 +16,7 @@ namespace codebreaking {
 
 class TPegShape;
 
-// The drag payload: which shape the peg was taken from.
+// The drag payload: the number of the colour carried (0 from an empty hole).
 inline constexpr char PegMimeType[] = "application/x-pegora-peg";
 
 // A round peg or peg hole. It is painted as the largest circle that fits,
@@ -36,10 +38,13 @@ public:
     void setAccessibleCaption(const QString &caption);
 
     // The board's accept query and drop handler (a hole's OnDragOver, OnDragDrop).
-    std::function<bool(TPegShape *target, TPegShape *source)> onDragOver;
-    std::function<void(TPegShape *target, TPegShape *source)> onDragDrop;
-    // Finds the shape a drag started from, by its object name.
-    std::function<TPegShape *(const QString &name)> findSource;
+    std::function<bool(TPegShape *target, PegColor color)> onDragOver;
+    std::function<void(TPegShape *target, PegColor color)> onDragDrop;
+    // The colour a drag from this shape carries, as the board's game says;
+    // without it the shape cannot be dragged.
+    std::function<PegColor()> dragColor;
+    // What a drag from this shape carries.
+    QMimeData *dragData() const;
     // The resource name of the cursor shown while dragging from this shape.
     QString dragCursor = QStringLiteral("MyCur");
 
@@ -53,7 +58,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    TPegShape *sourceOf(const QMimeData *data) const;
+    static std::optional<PegColor> carried(const QMimeData *data);
     void updateAccessibleName();
 
     TColor m_color = clBtnFace;

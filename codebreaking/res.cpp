@@ -66,7 +66,7 @@ void TResult::showEvent(QShowEvent *event)
 void TResult::OKButtonClick()
 {
     // A training game is never ranked.
-    if (m_game.Training()) {
+    if (m_game.training()) {
         accept();
         return;
     }

@@ -40,8 +40,8 @@ Score ScoreGuess(const Code &secret, const Code &guess, int positions)
             ++s.CorrectCount;
             placed[i] = true;
         }
-    s.Wins = s.CorrectCount == n;
-    if (s.Wins)
+    s.wins = s.CorrectCount == n;
+    if (s.wins)
         return s;
     for (int i = 0; i < n; ++i) {
         if (placed[i])
@@ -82,55 +82,145 @@ void GameState::Start(int positions, bool singleColors, platform::RandomSource &
     Line = 1;
     Seconds = 0;
     Won = false;
-    Running = true;
+    m_running = true;
+    m_repeatAvailable = false;
+    m_pegs = {};
+    m_scores = {};
     DrawSecret(singleColors, random);
+}
+
+GamePhase GameState::phase() const
+{
+    if (m_running)
+        return GamePhase::Running;
+    if (Won)
+        return GamePhase::Won;
+    // Lost means line 10 was checked; given up leaves the current line unchecked.
+    return score(Line) ? GamePhase::Lost : GamePhase::GivenUp;
+}
+
+PegColor GameState::peg(int line, int column) const
+{
+    if (line < 1 || line > LineCount || column < 1 || column > MaxPositions)
+        return PegColor::None;
+    return m_pegs[line - 1][column - 1];
+}
+
+std::optional<Score> GameState::score(int line) const
+{
+    if (line < 1 || line > LineCount)
+        return std::nullopt;
+    return m_scores[line - 1];
+}
+
+MoveResult GameState::refusalAt(int line, int column) const
+{
+    if (!m_running)
+        return MoveResult::GameOver;
+    if (line != Line || column < 1 || column > Positions)
+        return MoveResult::OutsideCurrentLine;
+    return MoveResult::Done;
+}
+
+bool GameState::accepts(int line, int column) const { return refusalAt(line, column) == MoveResult::Done; }
+
+bool GameState::canCheck() const
+{
+    if (!m_running)
+        return false;
+    for (int column = 1; column <= Positions; ++column)
+        if (peg(Line, column) == PegColor::None)
+            return false;
+    return true;
 }
 
 void GameState::Tick()
 {
-    if (Seconds < SecondsLimit)
+    if (m_running && Seconds < SecondsLimit)
         ++Seconds;
 }
 
-CheckResult GameState::Check(const Code &guess, GameStats &stats)
+MoveResult GameState::placePeg(int line, int column, PegColor color)
+{
+    if (const MoveResult refused = refusalAt(line, column); refused != MoveResult::Done)
+        return refused;
+    if (int(color) < 1 || int(color) > PegColorCount)
+        return MoveResult::NoColor;
+    m_pegs[line - 1][column - 1] = color;
+    return MoveResult::Done;
+}
+
+MoveResult GameState::emptyHole(int line, int column)
+{
+    if (const MoveResult refused = refusalAt(line, column); refused != MoveResult::Done)
+        return refused;
+    m_pegs[line - 1][column - 1] = PegColor::None;
+    return MoveResult::Done;
+}
+
+MoveResult GameState::repeatLine()
+{
+    if (!m_running)
+        return MoveResult::GameOver;
+    if (!m_repeatAvailable || Line < 2)
+        return MoveResult::NothingToRepeat;
+    m_repeatAvailable = false;
+    m_pegs[Line - 1] = m_pegs[Line - 2];
+    return MoveResult::Done;
+}
+
+void GameState::end()
+{
+    m_running = false;
+    m_repeatAvailable = false;
+}
+
+CheckResult GameState::Check(GameStats &stats)
 {
     CheckResult r;
-    r.score = ScoreGuess(Secret, guess, Positions);
-    if (!Running) {
-        r.outcome = Won ? CheckOutcome::Won : CheckOutcome::Lost;
+    if (!m_running) {
+        r.result = MoveResult::GameOver;
         return r;
     }
-    if (r.score.Wins || Line >= LineCount) {
-        Running = false;
-        if (!Training()) {
+    if (!canCheck()) {
+        r.result = MoveResult::LineNotFull;
+        return r;
+    }
+    r.score = ScoreGuess(Secret, m_pegs[Line - 1], Positions);
+    m_scores[Line - 1] = r.score;
+    if (r.score.wins || Line >= LineCount) {
+        end();
+        if (!training()) {
             addTo(stats.SecTotal, Seconds);
             addTo(stats.GuessTotal, Line);
             addTo(stats.GameCount, 1);
         }
     }
-    if (r.score.Wins) {
+    if (r.score.wins) {
         Won = true;
         r.outcome = CheckOutcome::Won;
     } else if (Line >= LineCount) {
         r.outcome = CheckOutcome::Lost;
-        if (!Training())
+        if (!training())
             addTo(stats.NoEndCount, 1);
     } else {
         ++Line;
+        m_repeatAvailable = true;
         r.outcome = CheckOutcome::NextLine;
     }
     return r;
 }
 
-void GameState::GiveUp(GameStats &stats)
+MoveResult GameState::GiveUp(GameStats &stats)
 {
-    if (!Running)
-        return;
-    if (!Training()) {
+    if (!m_running)
+        return MoveResult::GameOver;
+    if (!training()) {
         addTo(stats.NoEndCount, 1);
         addTo(stats.GameCount, 1);
     }
-    Running = false;
+    end();
+    return MoveResult::Done;
 }
 
 } // namespace codebreaking

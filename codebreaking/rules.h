@@ -7,8 +7,9 @@
 #include <cstdint>
 #include <optional>
 
-// The rules of Pegora: the code, the scoring of a line, the end of a game and
-// the running statistics. Plain value code, no windows.
+// The rules of Pegora: the code, the pegs of every line, the scoring of a
+// line, the end of a game and the running statistics. Plain value code, no
+// windows.
 namespace codebreaking {
 
 // The eight peg colours, in palette order. 0 is no colour (an empty hole).
@@ -38,7 +39,7 @@ PegColor pegFromTColor(TColor color);
 struct Score {
     std::uint16_t CorrectCount = 0;   // right colour, right place
     std::uint16_t MisplacedCount = 0; // right colour, wrong place
-    bool Wins = false;                // every position placed
+    bool wins = false;                // every position placed
     bool operator==(const Score &) const = default;
 };
 
@@ -60,15 +61,32 @@ struct GameStats {
     bool operator==(const GameStats &) const = default;
 };
 
+// What the game made of a move: done, or why the rules refused it.
+enum class MoveResult : std::uint8_t {
+    Done,
+    GameOver,           // won, lost or given up: only a new game goes on
+    OutsideCurrentLine, // pegs go only into the line being filled
+    NoColor,            // a peg is one of the eight colours
+    LineNotFull,        // Check wants every position filled
+    NothingToRepeat,    // Repeat follows a check that left the game running, once
+};
+
 enum class CheckOutcome { NextLine, Won, Lost };
 
 struct CheckResult {
+    MoveResult result = MoveResult::Done;
     Score score;
     CheckOutcome outcome = CheckOutcome::NextLine;
 };
 
-// The game in progress. One lives with the board and every new game resets it.
-struct GameState {
+enum class GamePhase { Running, Won, Lost, GivenUp };
+
+// The game in progress: the code, the pegs of every line and the counts of
+// the lines checked. One lives with the board and every new game resets it.
+// The dialogs read Line and Seconds of a won game; moves go through the calls
+// below, which keep to the rules.
+class GameState {
+public:
     static constexpr std::uint16_t SecondsLimit = 65535; // the clock stops there
     std::uint16_t Line = 1;                              // the line being filled, 1..10
     std::uint16_t Seconds = 0;                           // whole seconds since the start
@@ -76,21 +94,45 @@ struct GameState {
     bool SingleColors = false;
     Code Secret{}; // four drawn; only the first Positions are scored
     bool Won = false;
-    bool Running = false;
 
+    bool running() const { return m_running; }
     // Three pegs or Single Colors: the game never touches the statistics.
-    bool Training() const { return Positions == 3 || SingleColors; }
+    bool training() const { return Positions == 3 || SingleColors; }
+    GamePhase phase() const;
+
+    // The peg in a hole (line 1..10, column 1..4); None when empty or off the board.
+    PegColor peg(int line, int column) const;
+    // The counts of a checked line; nothing for a line not yet checked.
+    std::optional<Score> score(int line) const;
+    // The holes that take pegs: the first Positions of the current line, while the game runs.
+    bool accepts(int line, int column) const;
+    bool canCheck() const;
+    bool canRepeat() const { return m_repeatAvailable; }
 
     // Reseeds the source and draws four pegs; with Single Colors, draws all
     // four again until no colour repeats.
     void DrawSecret(bool singleColors, platform::RandomSource &random);
+    // A new game on line 1 with every hole empty.
     void Start(int positions, bool singleColors, platform::RandomSource &random);
     void Tick();
-    // Scores the guess on the current line and moves on. A game that is not
-    // running is left alone (the score is still given).
-    CheckResult Check(const Code &guess, GameStats &stats);
+
+    MoveResult placePeg(int line, int column, PegColor color);
+    MoveResult emptyHole(int line, int column);
+    // The previous line's four pegs (the fourth too, at three colours) replace the current line's.
+    MoveResult repeatLine();
+    // Scores the current line and moves on to the next, or ends the game.
+    CheckResult Check(GameStats &stats);
     // The player asked to see the code: the game ends, not won.
-    void GiveUp(GameStats &stats);
+    MoveResult GiveUp(GameStats &stats);
+
+private:
+    MoveResult refusalAt(int line, int column) const;
+    void end();
+
+    bool m_running = false;
+    bool m_repeatAvailable = false;
+    std::array<Code, LineCount> m_pegs{};
+    std::array<std::optional<Score>, LineCount> m_scores{};
 };
 
 } // namespace codebreaking

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 using namespace codebreaking;
 using platform::MsgIcon;
@@ -34,12 +35,10 @@ struct Board {
     TMainForm &operator*() { return *form; }
     TMainForm *operator->() { return form.get(); }
 
-    // Drags a peg over a shape and lets it go, as the desktop delivers it:
-    // enter, move, drop. True when the drop was taken.
-    bool drop(TPegShape *source, TPegShape *target)
+    // Carries what a drag from the source carries over the target and lets it
+    // go, as the desktop delivers it: enter, move, drop. True when taken.
+    static bool drop(const QMimeData &data, QWidget *target)
     {
-        QMimeData data;
-        data.setData(QString::fromLatin1(PegMimeType), source->objectName().toUtf8());
         const QPoint at(10, 8);
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &enter);
@@ -49,6 +48,14 @@ struct Board {
         QApplication::sendEvent(target, &dropped);
         return enter.isAccepted() && move.isAccepted() && dropped.isAccepted();
     }
+    static bool drop(TPegShape *source, QWidget *target)
+    {
+        const std::unique_ptr<QMimeData> data(source->dragData());
+        return drop(*data, target);
+    }
+
+    // What the player finds at a point of the board.
+    QWidget *at(int x, int y) const { return form->board->childAt(x, y); }
 
     void fillLine(const Code &code)
     {
@@ -97,14 +104,11 @@ private slots:
     {
         Board b;
         QCOMPARE(b->windowTitle(), QStringLiteral("Pegora"));
-        QCOMPARE(b->board->size(), QSize(285, 239));
-        QCOMPARE(b->hole(10, 4)->geometry(), QRect(106, 204, 20, 17));
         QCOMPARE(b->correctLabel(9)->objectName(), QStringLiteral("iin"));
-        QCOMPARE(b->marker(10)->geometry(), QRect(7, 203, 18, 18));
         QVERIFY(!b->s1->isEnabled());
         QCOMPARE(b->Timer1->interval(), 1000);
 
-        QVERIFY(b->Game.Running && b->Timer1->isActive());
+        QVERIFY(b->Game.running() && b->Timer1->isActive());
         QCOMPARE(b->lTurno->text(), QStringLiteral("1"));
         QCOMPARE(b->time->text(), QStringLiteral("0"));
         QVERIFY(!b->Button1->isEnabled() && !b->Button2->isEnabled());
@@ -167,27 +171,49 @@ private slots:
         QCOMPARE(shown, 12);
     }
 
+    // Pegs dropped where the board shows them: the palette at the top right,
+    // the holes of line k at y = 24 + 20 (k - 1).
     void dropsAndCheckEnabling()
     {
         Board b;
-        QVERIFY(b.drop(b->rosso, b->hole(1, 1)));
+        QCOMPARE(b.at(216, 32), b->rosso);
+        QCOMPARE(b.at(266, 52), b->nero);
+        QCOMPARE(b.at(116, 212), b->hole(10, 4));
+        QCOMPARE(b.at(16, 212), b->marker(10));
+        QVERIFY(b.drop(b->rosso, b.at(41, 32)));
+        QCOMPARE(b->Game.peg(1, 1), PegColor::Red);
         QCOMPARE(b->hole(1, 1)->Color(), clRed);
         QCOMPARE(b->rosso->Color(), clRed); // the source keeps its own
         QCOMPARE(b.fake.sound.played, QStringList(QStringLiteral("drop.wav")));
         QCOMPARE(b->hole(1, 1)->accessibleName(), QStringLiteral("Line 1, column 1: red"));
         QVERIFY(!b.drop(b->blu, b->hole(2, 1))); // not the current line
         QVERIFY(!b.drop(b->blu, b->bianco));     // the palette takes nothing
+        QVERIFY(!b.drop(b->blu, b->s1));         // nor the code row
         QCOMPARE(b->hole(2, 1)->Color(), clBtnFace);
         QCOMPARE(b->bianco->Color(), clWhite);
         QVERIFY(b.drop(b->blu, b->hole(1, 2)));
         QVERIFY(b.drop(b->hole(1, 1), b->hole(1, 3))); // a hole is a source too
+        QCOMPARE(b->Game.peg(1, 3), PegColor::Red);
         QVERIFY(!b->Button1->isEnabled());
-        QVERIFY(b.drop(b->nero, b->hole(1, 4)));
+        QVERIFY(b.drop(b->nero, b.at(116, 32)));
         QVERIFY(b->Button1->isEnabled());
         // An empty hole of a later line empties a hole of the current one.
         QVERIFY(b.drop(b->hole(7, 2), b->hole(1, 3)));
+        QCOMPARE(b->Game.peg(1, 3), PegColor::None);
         QCOMPARE(b->hole(1, 3)->Color(), clBtnFace);
         QVERIFY(!b->Button1->isEnabled());
+        QCOMPARE(b.fake.sound.played.size(), 5);
+
+        // Something else dragged onto a hole, or a damaged peg, is refused.
+        for (const QByteArray &payload : {QByteArray("9"), QByteArray("-1"), QByteArray("red"), QByteArray()}) {
+            QMimeData data;
+            data.setData(QString::fromLatin1(PegMimeType), payload);
+            QVERIFY(!Board::drop(data, b->hole(1, 3)));
+        }
+        QMimeData text;
+        text.setText(QStringLiteral("1"));
+        QVERIFY(!Board::drop(text, b->hole(1, 3)));
+        QCOMPARE(b->Game.peg(1, 3), PegColor::None);
         QCOMPARE(b.fake.sound.played.size(), 5);
     }
 
@@ -239,17 +265,30 @@ private slots:
     void winningLine()
     {
         Board b;
+        // The end-of-game dialog opens over a board that already shows the end.
+        QList<TColor> marksSeen;
+        TColor codeSeen = clBtnFace;
+        bool checkSeen = true;
+        b->dialogs.showResult = [&] {
+            ++b.results;
+            marksSeen = b.markers();
+            codeSeen = b->s1->Color();
+            checkSeen = b->Button1->isEnabled();
+        };
         b.fillLine(b.wrong());
         b.check();
         b.fillLine(b->Game.Secret);
         b->Timer1Timer();
         b.check();
+        QCOMPARE(marksSeen, markersWith(2, clRed));
+        QCOMPARE(codeSeen, pegTColor(b->Game.Secret[0]));
+        QVERIFY(!checkSeen);
         QCOMPARE(b->correctLabel(2)->text(), QStringLiteral("4"));
         QCOMPARE(b->misplacedLabel(2)->text(), QStringLiteral("0"));
         QCOMPARE(b.markers(), markersWith(2, clRed));
         QCOMPARE(b.results, 1);
         QCOMPARE(b.fake.sound.played.last(), QStringLiteral("win.wav"));
-        QVERIFY(!b->Game.Running && !b->Timer1->isActive());
+        QVERIFY(!b->Game.running() && !b->Timer1->isActive());
         QVERIFY(!b->Button1->isEnabled() && !b->Button2->isEnabled() && !b->Secretcode1->isEnabled());
         QCOMPARE(b->lTurno->text(), QStringLiteral("2"));
         for (int i = 1; i <= 4; ++i)
@@ -333,10 +372,10 @@ private slots:
         const size_t asked = b.fake.messages.shown.size();
         b->New1Click(b->tc1); // already checked: nothing at all
         QCOMPARE(b.fake.messages.shown.size(), asked);
-        QVERIFY(!b->Game.Running);
+        QVERIFY(!b->Game.running());
         b->New1Click(b->NormalGame1);
         QCOMPARE(b.fake.messages.lastText(), QStringLiteral("Start a new game ?"));
-        QVERIFY(b->NormalGame1->isChecked() && b->Game.Running && b->Game.Positions == 4);
+        QVERIFY(b->NormalGame1->isChecked() && b->Game.running() && b->Game.Positions == 4);
         QVERIFY(!b->hole(1, 4)->isHidden() && !b->s4->isHidden());
     }
 

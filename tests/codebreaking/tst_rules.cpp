@@ -33,8 +33,8 @@ Score byCounts(const Code &secret, const Code &guess, int n)
         ++inGuess[int(guess[i])];
         s.CorrectCount += secret[i] == guess[i];
     }
-    s.Wins = s.CorrectCount == n;
-    if (!s.Wins) {
+    s.wins = s.CorrectCount == n;
+    if (!s.wins) {
         int common = 0;
         for (int c = 1; c <= 8; ++c)
             common += std::min(inSecret[c], inGuess[c]);
@@ -63,6 +63,13 @@ struct Game {
                 return {PegColor(c), PegColor(c), PegColor(c), PegColor(c)};
         return {};
     }
+    // Fills the current line with the guess and checks it.
+    CheckResult play(const Code &guess)
+    {
+        for (int column = 1; column <= state.Positions; ++column)
+            state.placePeg(state.Line, column, guess[column - 1]);
+        return state.Check(stats);
+    }
 };
 
 } // namespace
@@ -84,7 +91,7 @@ private slots:
     }
 
     // Every code against every guess, at four pegs and at three.
-    void scoringAgreesWithColourCounts()
+    void scoringAgreesWithColorCounts()
     {
         for (int s = 0; s < 4096; ++s) {
             const Code secret = codeOf(s);
@@ -102,7 +109,7 @@ private slots:
         }
     }
 
-    void pegColoursAndHoles()
+    void pegColorsAndHoles()
     {
         QCOMPARE(pegTColor(W), clWhite);
         QCOMPARE(pegTColor(G), clGreen);
@@ -148,15 +155,20 @@ private slots:
     void startAndClock()
     {
         Game g;
-        g.state.Line = 7;
+        g.state.Start(4, false, g.random);
+        g.play(g.wrong());
+        g.state.Tick();
+        g.state.Tick();
+        QCOMPARE(g.state.Seconds, std::uint16_t(2));
         g.state.Won = true;
         g.state.Start(4, false, g.random);
         QCOMPARE(g.state.Line, std::uint16_t(1));
         QCOMPARE(g.state.Seconds, std::uint16_t(0));
-        QVERIFY(g.state.Running && !g.state.Won && !g.state.Training());
-        g.state.Tick();
-        g.state.Tick();
-        QCOMPARE(g.state.Seconds, std::uint16_t(2));
+        QCOMPARE(g.state.phase(), GamePhase::Running);
+        QVERIFY(!g.state.Won && !g.state.training() && !g.state.canRepeat());
+        QVERIFY(!g.state.score(1));
+        for (int column = 1; column <= 4; ++column)
+            QCOMPARE(g.state.peg(1, column), PegColor::None);
         // A clock left running for a day stops at its limit instead of wrapping to 0.
         g.state.Seconds = 65534;
         g.state.Tick();
@@ -164,39 +176,110 @@ private slots:
         QCOMPARE(g.state.Seconds, std::uint16_t(65535));
     }
 
+    // Pegs go only into the first Positions holes of the current line, while
+    // the game runs; every checked line keeps its pegs and counts.
+    void placingEmptyingAndTheLines()
+    {
+        Game g;
+        g.state.Start(3, false, g.random);
+        QCOMPARE(g.state.placePeg(1, 1, R), MoveResult::Done);
+        QCOMPARE(g.state.placePeg(1, 4, R), MoveResult::OutsideCurrentLine); // hidden at three
+        QCOMPARE(g.state.placePeg(2, 1, R), MoveResult::OutsideCurrentLine);
+        QCOMPARE(g.state.placePeg(0, 1, R), MoveResult::OutsideCurrentLine);
+        QCOMPARE(g.state.placePeg(1, 0, R), MoveResult::OutsideCurrentLine);
+        QCOMPARE(g.state.placePeg(1, 2, PegColor::None), MoveResult::NoColor);
+        QCOMPARE(g.state.placePeg(1, 2, PegColor(9)), MoveResult::NoColor);
+        QVERIFY(g.state.accepts(1, 3) && !g.state.accepts(1, 4) && !g.state.accepts(2, 1));
+        QCOMPARE(g.state.Check(g.stats).result, MoveResult::LineNotFull);
+        QCOMPARE(g.state.placePeg(1, 2, B), MoveResult::Done);
+        QCOMPARE(g.state.placePeg(1, 3, K), MoveResult::Done);
+        QVERIFY(g.state.canCheck());
+        QCOMPARE(g.state.emptyHole(1, 2), MoveResult::Done);
+        QCOMPARE(g.state.emptyHole(2, 2), MoveResult::OutsideCurrentLine);
+        QCOMPARE(g.state.peg(1, 2), PegColor::None);
+        QVERIFY(!g.state.canCheck());
+        QCOMPARE(g.state.Check(g.stats).result, MoveResult::LineNotFull);
+        QCOMPARE(g.state.Line, std::uint16_t(1));
+        QVERIFY(!g.state.score(1));
+
+        const Code first = g.wrong();
+        const Code second{first[0], g.state.Secret[1], first[0], first[0]};
+        QCOMPARE(g.play(first).outcome, CheckOutcome::NextLine);
+        QCOMPARE(g.play(second).outcome, CheckOutcome::NextLine);
+        QCOMPARE(g.state.placePeg(1, 1, W), MoveResult::OutsideCurrentLine); // a checked line is closed
+        QCOMPARE(g.state.score(1), (Score{0, 0, false}));
+        QCOMPARE(g.state.score(2), ScoreGuess(g.state.Secret, second, 3));
+        QVERIFY(!g.state.score(3) && !g.state.score(11));
+        for (int column = 1; column <= 3; ++column) {
+            QCOMPARE(g.state.peg(1, column), first[column - 1]);
+            QCOMPARE(g.state.peg(2, column), second[column - 1]);
+        }
+        QCOMPARE(g.state.peg(11, 1), PegColor::None);
+    }
+
+    // Repeat follows a check that left the game running, once; it brings back
+    // the previous line whatever the current one held.
+    void repeatingTheLine()
+    {
+        Game g;
+        g.state.Start(4, false, g.random);
+        QCOMPARE(g.state.repeatLine(), MoveResult::NothingToRepeat);
+        const Code first{R, R, B, G};
+        QCOMPARE(g.play(first).outcome, CheckOutcome::NextLine);
+        QVERIFY(g.state.canRepeat() && !g.state.canCheck());
+        g.state.placePeg(2, 1, K);
+        QCOMPARE(g.state.repeatLine(), MoveResult::Done);
+        for (int column = 1; column <= 4; ++column)
+            QCOMPARE(g.state.peg(2, column), first[column - 1]);
+        QVERIFY(g.state.canCheck() && !g.state.canRepeat());
+        QCOMPARE(g.state.repeatLine(), MoveResult::NothingToRepeat);
+        g.state.Check(g.stats);
+        QVERIFY(g.state.canRepeat());
+        g.state.GiveUp(g.stats);
+        QVERIFY(!g.state.canRepeat());
+        QCOMPARE(g.state.repeatLine(), MoveResult::GameOver);
+    }
+
     void winLossAndGiveUpStatistics()
     {
         Game g;
         g.state.Start(4, false, g.random);
         for (int line = 1; line <= 3; ++line)
-            QCOMPARE(g.state.Check(g.wrong(), g.stats).outcome, CheckOutcome::NextLine);
+            QCOMPARE(g.play(g.wrong()).outcome, CheckOutcome::NextLine);
         for (int i = 0; i < 70; ++i)
             g.state.Tick();
-        CheckResult r = g.state.Check(g.state.Secret, g.stats);
+        CheckResult r = g.play(g.state.Secret);
         QCOMPARE(r.outcome, CheckOutcome::Won);
         QCOMPARE(r.score, (Score{4, 0, true}));
-        QVERIFY(g.state.Won && !g.state.Running);
+        QCOMPARE(g.state.phase(), GamePhase::Won);
+        QVERIFY(g.state.Won && !g.state.running());
         QCOMPARE(g.state.Line, std::uint16_t(4));
         QCOMPARE(g.stats, (GameStats{70, 4, 1, 0}));
-        // An ended game takes no more checks nor give-ups.
-        g.state.Check(g.state.Secret, g.stats);
-        g.state.GiveUp(g.stats);
+        // An ended game takes no more moves, checks, give-ups nor seconds.
+        QCOMPARE(g.state.placePeg(4, 1, R), MoveResult::GameOver);
+        QCOMPARE(g.state.emptyHole(4, 1), MoveResult::GameOver);
+        QVERIFY(!g.state.accepts(4, 1) && !g.state.canCheck());
+        QCOMPARE(g.state.Check(g.stats).result, MoveResult::GameOver);
+        QCOMPARE(g.state.GiveUp(g.stats), MoveResult::GameOver);
+        g.state.Tick();
+        QCOMPARE(g.state.Seconds, std::uint16_t(70));
         QCOMPARE(g.stats, (GameStats{70, 4, 1, 0}));
 
         g.state.Start(4, false, g.random);
         g.state.Seconds = 300;
         for (int line = 1; line <= 9; ++line)
-            g.state.Check(g.wrong(), g.stats);
+            g.play(g.wrong());
         QCOMPARE(g.state.Line, std::uint16_t(10));
-        QCOMPARE(g.state.Check(g.wrong(), g.stats).outcome, CheckOutcome::Lost);
-        QVERIFY(!g.state.Won && !g.state.Running);
+        QCOMPARE(g.play(g.wrong()).outcome, CheckOutcome::Lost);
+        QCOMPARE(g.state.phase(), GamePhase::Lost);
+        QVERIFY(!g.state.canRepeat());
         QCOMPARE(g.stats, (GameStats{370, 14, 2, 1}));
 
         g.state.Start(4, false, g.random);
         g.state.Seconds = 50;
-        g.state.Check(g.wrong(), g.stats);
-        g.state.GiveUp(g.stats);
-        QVERIFY(!g.state.Running);
+        g.play(g.wrong());
+        QCOMPARE(g.state.GiveUp(g.stats), MoveResult::Done);
+        QCOMPARE(g.state.phase(), GamePhase::GivenUp);
         QCOMPARE(g.stats, (GameStats{370, 14, 3, 2}));
         g.state.GiveUp(g.stats);
         QCOMPARE(g.stats, (GameStats{370, 14, 3, 2}));
@@ -204,8 +287,8 @@ private slots:
         // A win on the last line is a win.
         g.state.Start(4, false, g.random);
         for (int line = 1; line <= 9; ++line)
-            g.state.Check(g.wrong(), g.stats);
-        QCOMPARE(g.state.Check(g.state.Secret, g.stats).outcome, CheckOutcome::Won);
+            g.play(g.wrong());
+        QCOMPARE(g.play(g.state.Secret).outcome, CheckOutcome::Won);
         QCOMPARE(g.stats, (GameStats{370, 24, 4, 2}));
 
         g.stats.Reset();
@@ -217,12 +300,12 @@ private slots:
         for (const auto &[positions, single] : {std::pair{3, false}, {4, true}, {3, true}}) {
             Game g;
             g.state.Start(positions, single, g.random);
-            QVERIFY(g.state.Training());
-            g.state.Check(g.state.Secret, g.stats);
+            QVERIFY(g.state.training());
+            QCOMPARE(g.play(g.state.Secret).outcome, CheckOutcome::Won);
             g.state.Start(positions, single, g.random);
             for (int line = 1; line <= 10; ++line)
-                g.state.Check(g.wrong(), g.stats);
-            QVERIFY(!g.state.Running);
+                g.play(g.wrong());
+            QCOMPARE(g.state.phase(), GamePhase::Lost);
             g.state.Start(positions, single, g.random);
             g.state.GiveUp(g.stats);
             QCOMPARE(g.stats, GameStats{});
@@ -237,7 +320,7 @@ private slots:
         g.state.Start(4, false, g.random);
         g.state.Seconds = 65535;
         for (int line = 1; line <= 10; ++line)
-            g.state.Check(g.wrong(), g.stats);
+            g.play(g.wrong());
         QCOMPARE(g.stats, (GameStats{32767, 32767, 32767, 32767}));
         g.state.Start(4, false, g.random);
         g.state.GiveUp(g.stats);
@@ -246,7 +329,7 @@ private slots:
         g.stats = GameStats{-5, 0, 0, 0};
         g.state.Start(4, false, g.random);
         g.state.Seconds = 8;
-        g.state.Check(g.state.Secret, g.stats);
+        g.play(g.state.Secret);
         QCOMPARE(g.stats, (GameStats{3, 1, 1, 0}));
     }
 };
