@@ -93,22 +93,22 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::buildBoard()
 {
-    board = new QWidget(this);
-    board->setObjectName(QStringLiteral("board"));
-    board->setFixedSize(285, 239);
-    board->installEventFilter(this);
-    setCentralWidget(board);
+    m_board = new QWidget(this);
+    m_board->setObjectName(QStringLiteral("board"));
+    m_board->setFixedSize(285, 239);
+    m_board->installEventFilter(this);
+    setCentralWidget(m_board);
 
-    bevel(board, QRect(0, 0, 285, 2), QFrame::HLine); // under the menu
-    bevel(board, QRect(3, 17, 167, 211));             // the board
-    bevel(board, QRect(175, 18, 107, 49));            // the palette
-    bevel(board, QRect(175, 150, 107, 22));           // the line
-    bevel(board, QRect(175, 175, 107, 22));           // the clock
-    bevel(board, QRect(175, 200, 107, 25));           // the code
+    bevel(m_board, QRect(0, 0, 285, 2), QFrame::HLine); // under the menu
+    bevel(m_board, QRect(3, 17, 167, 211));             // the board
+    bevel(m_board, QRect(175, 18, 107, 49));            // the palette
+    bevel(m_board, QRect(175, 150, 107, 22));           // the line
+    bevel(m_board, QRect(175, 175, 107, 22));           // the clock
+    bevel(m_board, QRect(175, 200, 107, 25));           // the code
 
     for (int line = 1; line <= LineCount; ++line) {
         const int y = lineY(line);
-        auto *ab = new TArrowButton(board);
+        auto *ab = new TArrowButton(m_board);
         ab->setObjectName(QStringLiteral("Ab%1").arg(line));
         ab->setGeometry(7, 23 + 20 * (line - 1), 18, 18);
         ab->SetDirection(arwRIGHT);
@@ -117,7 +117,7 @@ void TMainForm::buildBoard()
         m_markers[line - 1] = ab;
         for (int col = 1; col <= 4; ++col) {
             auto *h =
-                new TPegShape(board, QString::fromLatin1(LineLetters[line - 1]) + QString::number(col), line, col);
+                new TPegShape(m_board, QString::fromLatin1(LineLetters[line - 1]) + QString::number(col), line, col);
             h->move(HoleX[col - 1], y);
             h->setAccessibleCaption(QStringLiteral("Line %1, column %2").arg(line).arg(col));
             h->setAcceptDrops(true);
@@ -127,10 +127,10 @@ void TMainForm::buildBoard()
             m_holes[line - 1][col - 1] = h;
         }
         const int ly = 25 + 20 * (line - 1);
-        auto *n = label(board, QString::fromLatin1(CorrectNames[line - 1]), QStringLiteral("?"), QRect(135, ly, 12, 14),
-                        QColor(0, 0, 128), Qt::AlignLeft);
+        auto *n = label(m_board, QString::fromLatin1(CorrectNames[line - 1]), QStringLiteral("?"),
+                        QRect(135, ly, 12, 14), QColor(0, 0, 128), Qt::AlignLeft);
         n->setToolTip(QStringLiteral("Correctly placed colors"));
-        auto *b = label(board, QString::fromLatin1(LineLetters[line - 1]) + QLatin1Char('b'), QStringLiteral("?"),
+        auto *b = label(m_board, QString::fromLatin1(LineLetters[line - 1]) + QLatin1Char('b'), QStringLiteral("?"),
                         QRect(148, ly, 14, 14), QColor(0, 128, 128), Qt::AlignRight);
         b->setToolTip(QStringLiteral("Uncorrectly placed colors"));
         m_correct[line - 1] = n;
@@ -140,7 +140,7 @@ void TMainForm::buildBoard()
     static const char *const paletteNames[PegColorCount] = {"bianco", "rosso",   "giallo", "verde",
                                                             "viola",  "azzurro", "blu",    "nero"};
     for (int i = 0; i < PegColorCount; ++i) {
-        auto *p = new TPegShape(board, QString::fromLatin1(paletteNames[i]));
+        auto *p = new TPegShape(m_board, QString::fromLatin1(paletteNames[i]));
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
         p->SetColor(pegTColor(PegColor(i + 1)));
         p->dragColor = [i] { return PegColor(i + 1); };
@@ -157,7 +157,7 @@ void TMainForm::buildBoard()
     nero = m_palette[7];
 
     for (int i = 0; i < 4; ++i) {
-        auto *s = new TPegShape(board, QStringLiteral("s%1").arg(i + 1));
+        auto *s = new TPegShape(m_board, QStringLiteral("s%1").arg(i + 1));
         s->move(PaletteX[i], 204);
         s->setEnabled(false);
         s->setAccessibleCaption(QStringLiteral("Secret code peg %1").arg(i + 1));
@@ -168,22 +168,22 @@ void TMainForm::buildBoard()
     s3 = m_code[2];
     s4 = m_code[3];
 
-    Button1 = new QPushButton(QStringLiteral("Check"), board);
+    Button1 = new QPushButton(QStringLiteral("Check"), m_board);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(190, 80, 77, 27);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
-    Button2 = new QPushButton(QStringLiteral("Repeat"), board);
+    Button2 = new QPushButton(QStringLiteral("Repeat"), m_board);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(190, 115, 77, 27);
     Button2->setToolTip(QStringLiteral("Repeat the previous line"));
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     setTabOrder(Button1, Button2);
 
-    Label1 = label(board, QStringLiteral("Label1"), QStringLiteral("Line:"), QRect(182, 153, 40, 16),
+    Label1 = label(m_board, QStringLiteral("Label1"), QStringLiteral("Line:"), QRect(182, 153, 40, 16),
                    QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
-    lTurno = label(board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16), QColor(0, 0, 128),
+    lTurno = label(m_board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16), QColor(0, 0, 128),
                    Qt::AlignRight);
-    time = label(board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16), QColor(0, 0, 128),
+    time = label(m_board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16), QColor(0, 0, 128),
                  Qt::AlignRight);
     time->setToolTip(QStringLiteral("Seconds since the game started"));
 }
@@ -275,16 +275,16 @@ void TMainForm::FormCreate()
     StartNewGame();
     // Greeted before the board is first shown; the clock is already running.
     if (WelcomeFlag)
-        ShowWelcome();
+        showWelcome();
 }
 
-void TMainForm::ShowWelcome()
+void TMainForm::showWelcome()
 {
     // The box keeps nothing of its own, so it is made only when first wanted
     // and a player who turned it off pays nothing for it at start.
-    if (!WelcomeBox)
-        WelcomeBox = new TWelcomeBox(m_platform, WelcomeFlag, this);
-    m_platform.messages.exec(*WelcomeBox);
+    if (!m_welcomeBox)
+        m_welcomeBox = new TWelcomeBox(m_platform, WelcomeFlag, this);
+    m_platform.messages.exec(*m_welcomeBox);
 }
 
 void TMainForm::FormClose() { saveSettings(); }
@@ -346,9 +346,9 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     // A double click on the board's free area (not on a hole, a peg or a
     // button; frames and labels are free) starts a new game.
-    if (watched == board && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == m_board && event->type() == QEvent::MouseButtonDblClick) {
         auto *me = static_cast<QMouseEvent *>(event);
-        QWidget *child = board->childAt(me->position().toPoint());
+        QWidget *child = m_board->childAt(me->position().toPoint());
         if (me->button() == Qt::LeftButton && (!child || qobject_cast<QLabel *>(child))) {
             New1Click(this);
             return true;
@@ -551,7 +551,7 @@ void TMainForm::BestPlayers1Click()
         dialogs.showBestPlayers();
 }
 
-void TMainForm::Welcomebox1Click() { ShowWelcome(); }
+void TMainForm::Welcomebox1Click() { showWelcome(); }
 
 void TMainForm::About1Click()
 {

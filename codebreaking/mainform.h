@@ -24,7 +24,6 @@ class TWelcomeBox;
 // The board: ten lines of four holes, the palette, Check and Repeat, a marker
 // and two counts per line, the line number, the clock and the hidden code.
 // It draws what its game says and hands the player's moves to the game.
-
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -41,8 +40,6 @@ public:
     // The best players and the best player's words, as read from the settings
     // file; the best-players dialog shows and changes them.
     BestRecords Records;
-    // The welcome dialog; the board makes it when it is first shown.
-    TWelcomeBox *WelcomeBox = nullptr;
 
     // The dialogs the board opens, made after it and hooked in by the program.
     // A command whose dialog is not hooked in does nothing.
@@ -57,7 +54,6 @@ public:
     // Handlers.
     void FormCreate();
     void FormClose();
-    void ShowWelcome();
     void New1Click(QObject *Sender);
     void Secretcode1Click();
     void Statistics1Click();
@@ -84,7 +80,6 @@ public:
     TPegShape *code(int position) const { return m_code.at(position - 1); }
     TPegShape *palettePeg(PegColor peg) const { return m_palette.at(int(peg) - 1); }
 
-    QWidget *board;
     TPegShape *bianco, *rosso, *giallo, *verde, *viola, *azzurro, *blu, *nero;
     TPegShape *s1, *s2, *s3, *s4;
     QPushButton *Button1; // Check
@@ -106,6 +101,7 @@ protected:
 
 private:
     void StartNewGame();
+    void showWelcome();
     void ClearLineMarks();
     void loadSettings();
     void saveSettings();
@@ -132,6 +128,8 @@ private:
     std::array<TArrowButton *, LineCount> m_markers{};
     std::array<TPegShape *, 4> m_code{};
     std::array<TPegShape *, PegColorCount> m_palette{};
+    QWidget *m_board = nullptr;
+    TWelcomeBox *m_welcomeBox = nullptr; // made when first wanted
     QActionGroup *m_level = nullptr;
     bool m_picturesShown = false;
     QString m_settingsPath;

@@ -21,21 +21,21 @@ using namespace codebreaking;
 
 // The board's dialogs, made once each in this order and kept for the run.
 struct Dialogs {
-    TBestPlayers BestPlayers;
-    TStatistics Statistics;
-    TAboutBox1 AboutBox1;
-    TResult Result;
-    TCongratulations Congratulations;
-    TTopScore TopScore;
+    TBestPlayers bestPlayers;
+    TStatistics statistics;
+    TAboutBox1 aboutBox1;
+    TResult result;
+    TCongratulations congratulations;
+    TTopScore topScore;
 
     Dialogs(platform::Platform &platform, TMainForm &board)
-        : BestPlayers(platform, board.Records, &board), Statistics(platform, board.Stats, &board),
-          AboutBox1(platform, &board), Result(platform, board.Game, board.Records, &board),
-          Congratulations(platform, board.Game, BestPlayers, &board),
-          TopScore(platform, board.Game, BestPlayers, &board)
+        : bestPlayers(platform, board.Records, &board), statistics(platform, board.Stats, &board),
+          aboutBox1(platform, &board), result(platform, board.Game, board.Records, &board),
+          congratulations(platform, board.Game, bestPlayers, &board),
+          topScore(platform, board.Game, bestPlayers, &board)
     {
-        Result.showTopScore = [this, &platform] { platform.messages.exec(TopScore); };
-        Result.showCongratulations = [this, &platform] { platform.messages.exec(Congratulations); };
+        result.showTopScore = [this, &platform] { platform.messages.exec(topScore); };
+        result.showCongratulations = [this, &platform] { platform.messages.exec(congratulations); };
     }
 };
 
@@ -49,9 +49,8 @@ int main(int argc, char **argv)
     platform::Platform &platform = desktop.platform();
     platform.help.setHelpFile(QStringLiteral("Pegora2help.hlp"));
 
-    codebreaking::art::registerPictures();
     // The board first: it reads the settings file.
-    TMainForm MainForm(platform);
+    TMainForm mainForm(platform);
 
     // The dialogs follow as soon as the board is on the screen (their first
     // edit field alone costs several milliseconds of start-up), or earlier
@@ -59,17 +58,17 @@ int main(int argc, char **argv)
     std::unique_ptr<Dialogs> dialogs;
     const auto made = [&]() -> Dialogs & {
         if (!dialogs)
-            dialogs = std::make_unique<Dialogs>(platform, MainForm);
+            dialogs = std::make_unique<Dialogs>(platform, mainForm);
         return *dialogs;
     };
-    MainForm.dialogs.showResult = [&] { platform.messages.exec(made().Result); };
-    MainForm.dialogs.showStatistics = [&] { platform.messages.exec(made().Statistics); };
-    MainForm.dialogs.clearBestMarks = [&] { made().BestPlayers.ClearRowMarks(); };
-    MainForm.dialogs.showBestPlayers = [&] { platform.messages.exec(made().BestPlayers); };
-    MainForm.dialogs.showAbout = [&] { platform.messages.exec(made().AboutBox1); };
+    mainForm.dialogs.showResult = [&] { platform.messages.exec(made().result); };
+    mainForm.dialogs.showStatistics = [&] { platform.messages.exec(made().statistics); };
+    mainForm.dialogs.clearBestMarks = [&] { made().bestPlayers.ClearRowMarks(); };
+    mainForm.dialogs.showBestPlayers = [&] { platform.messages.exec(made().bestPlayers); };
+    mainForm.dialogs.showAbout = [&] { platform.messages.exec(made().aboutBox1); };
 
     QApplication::setWindowIcon(QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
-    platform::whenFirstShown(MainForm, [&] { made(); });
-    MainForm.show();
+    platform::whenFirstShown(mainForm, [&] { made(); });
+    mainForm.show();
     return app.exec();
 }

@@ -21,14 +21,6 @@ TColor pegTColor(PegColor peg)
     return n >= 1 && n <= PegColorCount ? pegColors[n - 1] : clBtnFace;
 }
 
-PegColor pegFromTColor(TColor color)
-{
-    for (int i = 0; i < PegColorCount; ++i)
-        if (pegColors[i] == color)
-            return PegColor(i + 1);
-    return PegColor::None;
-}
-
 Score ScoreGuess(const Code &secret, const Code &guess, int positions)
 {
     const int n = positions < 0 ? 0 : positions > MaxPositions ? MaxPositions : positions;

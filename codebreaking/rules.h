@@ -33,8 +33,6 @@ using Code = std::array<PegColor, MaxPositions>;
 
 // The colour a hole shows for a peg; clBtnFace for None.
 TColor pegTColor(PegColor peg);
-// Exact comparison with the eight peg colours; None for anything else.
-PegColor pegFromTColor(TColor color);
 
 struct Score {
     std::uint16_t CorrectCount = 0;   // right colour, right place
