@@ -109,14 +109,6 @@ private slots:
         }
     }
 
-    void pegColorsAndHoles()
-    {
-        QCOMPARE(pegTColor(W), clWhite);
-        QCOMPARE(pegTColor(G), clGreen);
-        QCOMPARE(pegTColor(K), clBlack);
-        QCOMPARE(pegTColor(PegColor::None), clBtnFace);
-    }
-
     void drawWithAndWithoutSingleColors()
     {
         CountingRandom random(99u);

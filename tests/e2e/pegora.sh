@@ -1,7 +1,8 @@
 # A first run greets the player before the board appears. Pegora then starts
 # (greeting turned off), shows its board and ends cleanly when its window is
-# closed. A line is then played for real: four pegs dragged from the palette
-# onto line 1, Check, then Game > Exit.
+# closed. Then a line is played for real:
+# four pegs dragged from the palette onto line 1, one from hole to hole, Check,
+# then Game > Exit.
 . "$(dirname "$0")/common.sh"
 need xdotool import convert
 out=$("$XWIN" --kill --timeout 20000 -- "$BUILD/codebreaking/Pegora") || fail "xwin: $out"
@@ -46,6 +47,9 @@ for peg in "216 32 41 #FF0000" "241 32 66 #FFFF00" "266 32 91 #008000" "266 52 1
   drag $(at $px $py) $(at $hx 32)
   await $hx 32 "$colour" || fail "the peg at $px,$py did not land in the hole at $hx"
 done
+# A hole is a source too: the red of a1 dragged over the black of a4.
+drag $(at 41 32) $(at 116 32)
+await 116 32 "#FF0000" || fail "the red peg of a1 did not land in a4"
 xdotool mousemove $(at 228 93) click 1
 # The blue marker moves to line 2 (or, once in 4096 games, line 1 has won and
 # its marker is red).
@@ -55,7 +59,7 @@ for _ in $(seq 1 40); do
   sleep 0.1
 done
 [ "$m2" = "#0000FF" ] || [ "$m1" = "#FF0000" ] || fail "markers after Check: line 1 $m1, line 2 $m2"
-echo "played a line: pegs dropped, checked, marker moved"
+echo "played a line: pegs dropped from the palette and a hole, checked, marker moved"
 # Game > Exit, as a user leaves: the menu's own accelerator once it is open.
 xdotool mousemove $(at 15 -9) click 1; sleep 0.3
 xdotool key e
