@@ -68,13 +68,13 @@ void TDice::SetDiceColor(TColor color)
 
 void TDice::RollFace(platform::RandomSource &random) { SetValue(1 + random.below(6)); }
 
-void TDice::SetSpokenName(const QString &name)
+void TDice::setSpokenName(const QString &name)
 {
     m_spokenName = name;
     updateAccessibleName();
 }
 
-void TDice::SetHeld(bool held)
+void TDice::setHeld(bool held)
 {
     if (held == m_held)
         return;
@@ -120,30 +120,20 @@ void TDice::paintEvent(QPaintEvent *)
         resize(32, 32);
 }
 
-void TDice::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_pressed = true;
-    event->accept();
-}
+void TDice::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
 void TDice::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    event->accept();
-    if (click)
+    if (m_click.release(event, *this))
         emit Click();
 }
 
 void TDice::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    event->accept();
-    if (event->button() == Qt::LeftButton) {
-        // The second press of a double click is a click of its own as well.
-        m_pressed = true;
+    // The second press of a double click is a click of its own as well.
+    m_click.press(event);
+    if (event->button() == Qt::LeftButton)
         emit DblClick();
-    }
 }
 
 } // namespace kubolo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/clicktracker.h"
 #include "controls/tcolor.h"
 
 #include <QWidget>
@@ -31,9 +32,8 @@ public:
 
     // For assistive technology: what the die is called ("Die 3") and whether
     // its owner holds it. Neither changes the picture.
-    void SetSpokenName(const QString &name);
-    void SetHeld(bool held);
-    bool Held() const { return m_held; }
+    void setSpokenName(const QString &name);
+    void setHeld(bool held);
 
     QSize sizeHint() const override { return {32, 32}; }
 
@@ -56,7 +56,7 @@ private:
     TColor m_diceColor = clWhite;
     QString m_spokenName;
     bool m_held = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 // "one" .. "six", "blank" for 0.

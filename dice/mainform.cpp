@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QFrame>
 #include <QLayout>
 #include <QMenu>
@@ -24,7 +23,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFocusRect>
-#include <QTimer>
 
 namespace kubolo {
 
@@ -130,6 +128,8 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
       m_platform(platform)
 {
     art::registerArt();
+    m_hand = platform::resources::cursor(art::HandCursor);
+    m_turn.setListener([this](TurnChange change) { turnChanged(change); });
     setWindowTitle(QStringLiteral("Kubolo"));
     setFont(formFont(13));
     buildControls();
@@ -137,8 +137,6 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }
-
-TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
 
 void TMainForm::buildControls()
 {
@@ -161,15 +159,14 @@ void TMainForm::buildControls()
     for (int i = 0; i < 5; ++i) {
         auto *d = new TDice(client);
         d->move(dieLefts[i], 20);
-        d->SetSpokenName(QStringLiteral("Die %1").arg(i + 1));
+        d->setSpokenName(QStringLiteral("Die %1").arg(i + 1));
         m_dice[i] = d;
     }
     for (int i = 0; i < 5; ++i) {
         auto *cb = new QCheckBox(client);
         cb->setGeometry(boxLefts[i], 54, i == 1 ? 19 : 17, 17);
         cb->setAccessibleName(QStringLiteral("Hold die %1").arg(i + 1));
-        TDice *d = m_dice[i];
-        connect(cb, &QCheckBox::toggled, d, &TDice::SetHeld);
+        connect(cb, &QCheckBox::clicked, this, [this, i] { holdBoxClick(i); });
         m_holds[i] = cb;
     }
     dado1 = m_dice[0], dado2 = m_dice[1], dado3 = m_dice[2], dado4 = m_dice[3], dado5 = m_dice[4];
@@ -343,11 +340,12 @@ void TMainForm::CreateDialogs()
     if (EndGame)
         return;
     const GameSound sound = [this](const QString &fileName) { PlayGameSound(fileName); };
-    EndGame = new TEndGame(m_platform, m_sheet, m_records, sound, this);
+    const ScoreSheet &sheet = m_turn.sheet();
+    EndGame = new TEndGame(m_platform, sheet, m_records, sound, this);
     BestPlayers = new TBestPlayers(m_platform, m_records, this);
-    TopFive = new TTopFive(m_platform, m_sheet, *BestPlayers, sound, this);
+    TopFive = new TTopFive(m_platform, sheet, *BestPlayers, sound, this);
     AboutBox1 = new TAboutBox1(m_platform, this);
-    TopScore = new TTopScore(m_platform, m_sheet, m_records, *BestPlayers, sound, this);
+    TopScore = new TTopScore(m_platform, sheet, m_records, *BestPlayers, sound, this);
     Statistics = new TStatistics(m_platform, m_records, this);
     EndGame->TopFive = TopFive;
     EndGame->TopScore = TopScore;
@@ -356,54 +354,89 @@ void TMainForm::CreateDialogs()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
+    // A roll under way is dropped: the dice it would give are not saved.
+    m_stepper.cancel();
+    m_turn.cancelRoll();
     FormClose();
     event->accept();
 }
 
-void TMainForm::StartNewGame()
+// Every change of the turn is drawn from the turn itself.
+void TMainForm::turnChanged(TurnChange change)
 {
-    if (m_rolling)
-        return;
-    m_sheet.NewGame();
-    RollNum->setText(QStringLiteral("Roll n: 0"));
-    Label17->setText(QStringLiteral("Bonus"));
-    Roll->setEnabled(true);
-    const QCursor hand = platform::resources::cursor(art::HandCursor);
-    for (ClickLabel *name : m_names) {
-        name->setEnabled(false);
-        QFont f = name->font();
-        f.setBold(true);
-        f.setStrikeOut(false);
-        name->setFont(f);
-        name->setCursor(hand);
-        name->resize(NameWidth, name->height());
-    }
-    LpuntiTotali->setText(QStringLiteral("0"));
-    LsubTotale->setText(QStringLiteral("0"));
-    LBonus->setText(QStringLiteral("0"));
-    for (QLabel *score : m_scores) {
-        score->clear();
-        setTextColor(score, clTeal);
-    }
-    for (QCheckBox *cb : m_holds) {
-        cb->setChecked(false);
-        cb->setEnabled(false);
-    }
-    progressBar1->setMaximum(13);
-    progressBar1->setValue(0);
-    for (TDice *d : m_dice)
-        d->SetValue(1);
-    for (int i = 0; i < CategoryCount; ++i)
-        updateCategoryName(categoryAt(i));
+    if (change == TurnChange::Rolled && m_turn.fiveOfAKind())
+        PlayGameSound(SoundOfFive);
+    showTurn();
+    if (change == TurnChange::Chosen && m_turn.sheet().IsOver())
+        showEndGame();
 }
 
-void TMainForm::ShowProvisionalScores()
+void TMainForm::StartNewGame() { m_turn.newGame(); }
+
+void TMainForm::showTurn()
 {
+    const ScoreSheet &sheet = m_turn.sheet();
+    if (!m_turn.rolling()) {
+        for (int i = 0; i < 5; ++i) {
+            TDice *d = m_dice[i];
+            if (d->DiceColor() != clWhite)
+                d->SetDiceColor(clWhite);
+            if (d->Value() != m_turn.faces()[i])
+                d->SetValue(m_turn.faces()[i]);
+        }
+    }
+    // The controls keep their look while the dice tumble; the turn ignores
+    // what they ask meanwhile.
+    const int roll = sheet.RollNumber();
+    for (int i = 0; i < 5; ++i) {
+        m_holds[i]->setEnabled(!sheet.IsOver() && (roll == 1 || roll == 2));
+        m_holds[i]->setChecked(m_turn.held(i));
+        m_dice[i]->setHeld(m_turn.held(i));
+    }
+    Roll->setEnabled(!sheet.IsOver() && roll < 3);
+    RollNum->setText(QStringLiteral("Roll n: %1").arg(roll));
+    progressBar1->setValue(sheet.TurnNumber() - 1);
+
+    ShowProvisionalScores();
     for (int i = 0; i < CategoryCount; ++i) {
         const Category c = categoryAt(i);
-        if (!m_sheet.Filled(c))
-            m_scores[i]->setText(QString::number(m_sheet.Score(c)));
+        ClickLabel *name = m_names[i];
+        name->setEnabled(roll > 0);
+        const bool filled = sheet.Filled(c);
+        if (name->font().strikeOut() != filled) {
+            QFont f = name->font();
+            f.setBold(true);
+            f.setStrikeOut(filled);
+            name->setFont(f);
+        }
+        const QCursor &cursor = filled ? m_forbidden : m_hand;
+        if (name->cursor().shape() != cursor.shape())
+            name->setCursor(cursor);
         updateCategoryName(c);
+    }
+    // Before the first choice of a game the title is plain "Bonus".
+    Label17->setText(sheet.TurnNumber() == 1 ? QStringLiteral("Bonus") : sheet.BonusCaption());
+    LsubTotale->setText(QString::number(sheet.UpperTotal()));
+    LBonus->setText(QString::number(sheet.Bonus()));
+    LpuntiTotali->setText(QString::number(sheet.GameTotal()));
+}
+
+// A filled category shows its recorded score in black; an open one the
+// provisional score of the latest roll in teal, or nothing before the first
+// roll of the game.
+void TMainForm::ShowProvisionalScores()
+{
+    const ScoreSheet &sheet = m_turn.sheet();
+    for (int i = 0; i < CategoryCount; ++i) {
+        const Category c = categoryAt(i);
+        QLabel *score = m_scores[i];
+        const bool filled = sheet.Filled(c);
+        const QString text = filled || m_turn.anyRoll() ? QString::number(sheet.Score(c)) : QString();
+        if (score->text() != text)
+            score->setText(text);
+        const QColor color = toQColor(filled ? clBlack : clTeal);
+        if (score->palette().color(QPalette::WindowText) != color)
+            setTextColor(score, filled ? clBlack : clTeal);
     }
 }
 
@@ -415,186 +448,108 @@ void TMainForm::updateCategoryName(Category c)
                 ? QStringLiteral(", no score yet")
                 : QStringLiteral(", %1 %2").arg(score, score == QLatin1String("1") ? QStringLiteral("point")
                                                                                    : QStringLiteral("points"));
-    name += m_sheet.Filled(c) ? QStringLiteral(", filled") : QStringLiteral(", open");
+    name += m_turn.sheet().Filled(c) ? QStringLiteral(", filled") : QStringLiteral(", open");
     m_names[index(c)]->setAccessibleName(name);
 }
 
 // ---------------------------------------------------------------------------
 
-// Keeps one step of the tumbling dice on screen; input meanwhile is dropped
-// (see eventFilter), timers and painting go on.
-void TMainForm::showStep(int ms)
-{
-    if (ms <= 0)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_rolling) {
-        switch (event->type()) {
-        case QEvent::ShortcutOverride:
-            // Claimed, so that no menu shortcut fires; the key itself is dropped.
-            event->accept();
-            return true;
-        case QEvent::Shortcut: return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu: {
-            auto *w = qobject_cast<QWidget *>(watched);
-            if (w && w->window() == this)
-                return true;
-            break;
-        }
-        default: break;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void TMainForm::rollClick()
 {
-    // The button is disabled in these states; a stray call changes nothing.
-    if (m_rolling || m_sheet.IsOver() || m_sheet.RollNumber() >= 3)
+    // The button is disabled where the turn refuses; a stray call changes nothing.
+    if (m_turn.startRoll() != Refusal::None)
         return;
-    m_rolling = true;
-    qApp->installEventFilter(this);
-    rollDice();
-    qApp->removeEventFilter(this);
-    m_rolling = false;
-
-    Dice5 faces;
-    for (int i = 0; i < 5; ++i)
-        faces[i] = static_cast<DieValue>(m_dice[i]->Value());
-    if (faces[0] == faces[1] && faces[1] == faces[2] && faces[2] == faces[3] && faces[3] == faces[4])
-        PlayGameSound(SoundOfFive);
-    m_sheet.RecordRoll(faces);
-    ShowProvisionalScores();
-    RollNum->setText(QStringLiteral("Roll n: %1").arg(m_sheet.RollNumber()));
-    if (m_sheet.RollNumber() == 3) {
-        Roll->setEnabled(false);
-        for (QCheckBox *cb : m_holds) {
-            cb->setChecked(false);
-            cb->setEnabled(false);
-        }
-    } else {
-        for (QCheckBox *cb : m_holds)
-            cb->setEnabled(true);
-    }
-    for (ClickLabel *name : m_names)
-        name->setEnabled(true);
+    m_platform.random.randomize();
+    m_thrown = m_turn.faces();
+    m_stepper.start(rollSteps(), [this] { m_turn.finishRoll(m_thrown); });
 }
 
-void TMainForm::rollDice()
+// A die lands: its final face is thrown and shown; the turn takes it when
+// the roll is over.
+void TMainForm::throwDie(int i)
 {
-    platform::RandomSource &random = m_platform.random;
-    random.randomize();
+    m_thrown[i] = static_cast<DieValue>(1 + m_platform.random.below(6));
+    m_dice[i]->SetValue(m_thrown[i]);
+}
+
+std::vector<Stepper::Step> TMainForm::rollSteps()
+{
+    std::vector<Stepper::Step> steps;
     const bool animate = Roll1->isChecked();
-    if (m_sheet.RollNumber() == 0) {
-        for (QCheckBox *cb : m_holds)
-            cb->setChecked(false);
+    if (m_turn.sheet().RollNumber() == 0) {
+        // All five tumble together: silver, five passes, white, final faces.
         if (animate) {
-            for (TDice *d : m_dice)
-                d->SetDiceColor(clSilver);
-            showStep(m_paceMs);
-            for (int pass = 0; pass < 5; ++pass) {
-                for (TDice *d : m_dice)
-                    d->RollFace(random);
-                showStep(m_paceMs);
-            }
-            for (TDice *d : m_dice)
-                d->SetDiceColor(clWhite);
+            steps.push_back({[this] {
+                                 for (TDice *d : m_dice)
+                                     d->SetDiceColor(clSilver);
+                             },
+                             m_paceMs});
+            for (int pass = 0; pass < 5; ++pass)
+                steps.push_back({[this] {
+                                     for (TDice *d : m_dice)
+                                         d->RollFace(m_platform.random);
+                                 },
+                                 m_paceMs});
         }
-        for (TDice *d : m_dice)
-            d->RollFace(random);
-        return;
+        steps.push_back({[this, animate] {
+                             if (animate)
+                                 for (TDice *d : m_dice)
+                                     d->SetDiceColor(clWhite);
+                             for (int i = 0; i < 5; ++i)
+                                 throwDie(i);
+                         },
+                         0});
+        return steps;
     }
     // Die by die, only over the dice not held; the whole roll stays well
     // under a second however many dice tumble.
-    int rolling = 0;
-    for (QCheckBox *cb : m_holds)
-        rolling += cb->isChecked() ? 0 : 1;
-    const int faceMs = rolling == 0 ? 0 : qMin(m_paceMs / 2, 12 * m_paceMs / (15 * rolling));
+    int tumbling = 0;
+    for (int i = 0; i < 5; ++i)
+        tumbling += m_turn.held(i) ? 0 : 1;
+    const int faceMs = tumbling == 0 ? 0 : qMin(m_paceMs / 2, 12 * m_paceMs / (15 * tumbling));
     for (int i = 0; i < 5; ++i) {
-        if (m_holds[i]->isChecked())
+        if (m_turn.held(i))
             continue;
         TDice *d = m_dice[i];
-        if (animate) {
-            d->SetDiceColor(clSilver);
-            for (int face = 0; face < 15; ++face) {
-                d->RollFace(random);
-                showStep(faceMs);
-            }
-            d->SetDiceColor(clWhite);
-        }
-        d->RollFace(random);
+        if (animate)
+            for (int face = 0; face < 15; ++face)
+                steps.push_back({[this, d, face] {
+                                     if (face == 0)
+                                         d->SetDiceColor(clSilver);
+                                     d->RollFace(m_platform.random);
+                                 },
+                                 faceMs});
+        steps.push_back({[this, d, i, animate] {
+                             if (animate)
+                                 d->SetDiceColor(clWhite);
+                             throwDie(i);
+                         },
+                         0});
     }
+    return steps;
 }
 
-void TMainForm::toggleHold(int i)
+void TMainForm::dado1Click() { m_turn.toggleHold(0); }
+void TMainForm::dado2Click() { m_turn.toggleHold(1); }
+void TMainForm::dado3Click() { m_turn.toggleHold(2); }
+void TMainForm::dado4Click() { m_turn.toggleHold(3); }
+void TMainForm::dado5Click() { m_turn.toggleHold(4); }
+
+// The box has already ticked itself; a refused toggle puts it back.
+void TMainForm::holdBoxClick(int i)
 {
-    if (m_rolling)
-        return;
-    const int roll = m_sheet.RollNumber();
-    if (roll == 1 || roll == 2)
-        m_holds[i]->toggle();
+    if (m_turn.toggleHold(i) != Refusal::None)
+        showTurn();
 }
-
-void TMainForm::dado1Click() { toggleHold(0); }
-void TMainForm::dado2Click() { toggleHold(1); }
-void TMainForm::dado3Click() { toggleHold(2); }
-void TMainForm::dado4Click() { toggleHold(3); }
-void TMainForm::dado5Click() { toggleHold(4); }
 
 void TMainForm::xAssiClick(QObject *sender)
 {
-    int i = 0;
-    while (i < CategoryCount && m_names[i] != sender)
-        ++i;
-    // Not a category label, or no dice of this turn to record yet.
-    if (i == CategoryCount || m_rolling || m_sheet.RollNumber() == 0)
-        return;
-    const Category c = categoryAt(i);
-    if (!m_sheet.Choose(c))
-        return;
-    setTextColor(m_scores[i], clBlack);
-    QFont f = m_names[i]->font();
-    f.setBold(true);
-    f.setStrikeOut(true);
-    m_names[i]->setFont(f);
-
-    Label17->setText(m_sheet.BonusCaption());
-    LsubTotale->setText(QString::number(m_sheet.UpperTotal()));
-    LBonus->setText(QString::number(m_sheet.Bonus()));
-    LpuntiTotali->setText(QString::number(m_sheet.GameTotal()));
-    Roll->setEnabled(true);
-    for (ClickLabel *name : m_names)
-        name->setEnabled(false);
-    for (QCheckBox *cb : m_holds) {
-        cb->setChecked(false);
-        cb->setEnabled(false);
-    }
-    for (int k = 0; k < CategoryCount; ++k)
-        if (m_sheet.Filled(categoryAt(k)))
-            m_names[k]->setCursor(Qt::ForbiddenCursor);
-    progressBar1->setValue(progressBar1->value() + 1);
-    RollNum->setText(QStringLiteral("Roll n: 0"));
-    updateCategoryName(c);
-
-    if (m_sheet.IsOver()) {
-        Roll->setEnabled(false);
-        ShowEndGame();
-    }
+    for (int i = 0; i < CategoryCount; ++i)
+        if (m_names[i] == sender)
+            m_turn.choose(categoryAt(i));
 }
 
-void TMainForm::ShowEndGame()
+void TMainForm::showEndGame()
 {
     // Without the dialogs (a bare window) the game simply stays over.
     if (EndGame)

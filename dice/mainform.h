@@ -1,12 +1,14 @@
 #pragma once
 
 #include "controls/clicktracker.h"
+#include "controls/stepper.h"
 #include "controls/tcolor.h"
 #include "dice/dice.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "dice/settings.h"
 
+#include <QCursor>
 #include <QLabel>
 #include <QMainWindow>
 
@@ -73,7 +75,6 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
-    ~TMainForm() override;
 
     // Controls, named as on the form.
     TDice *dado1, *dado2, *dado3, *dado4, *dado5;
@@ -130,7 +131,9 @@ public:
     void ShowProvisionalScores();
     void PlayGameSound(const QString &fileName);
 
-    const ScoreSheet &Sheet() const { return m_sheet; }
+    // The game as played: every control above draws it, every handler asks it.
+    Turn &turn() { return m_turn; }
+    const ScoreSheet &sheet() const { return m_turn.sheet(); }
     KuboloRecords &Records() { return m_records; }
     // What the close writes: the table from the best-players dialog (or as
     // read, before it exists), the words, the totals and the two ticks.
@@ -141,30 +144,35 @@ public:
     TDice *die(int i) const { return m_dice[i]; }
     QCheckBox *holdBox(int i) const { return m_holds[i]; }
     ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }
-    QLabel *scoreLabel(Category c) const { return m_scores[index(c)]; }
-    bool Rolling() const { return m_rolling; }
 
-    // Milliseconds each pass of the tumbling dice stays on screen; 0 shows
-    // every step without waiting.
-    void SetRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
-    int RollPace() const { return m_paceMs; }
+    // Milliseconds each pass of the tumbling dice stays on screen; 0 runs the
+    // whole roll at once.
+    void setRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void buildMenus();
-    void toggleHold(int i);
-    void showStep(int ms);
-    void rollDice();
+    void turnChanged(TurnChange change);
+    // Draws the whole turn: dice (unless they are tumbling), holds, scores,
+    // totals, the roll count and which controls can be used.
+    void showTurn();
+    void holdBoxClick(int i);
+    std::vector<Stepper::Step> rollSteps();
+    void throwDie(int i);
     void updateCategoryName(Category c);
     // The thirteenth choice ends the game here.
-    void ShowEndGame();
+    void showEndGame();
 
     platform::Platform &m_platform;
-    ScoreSheet m_sheet;
+    Turn m_turn;
+    // The faces of the roll under way, as they land.
+    Dice5 m_thrown{};
+    Stepper m_stepper;
+    QCursor m_hand;
+    QCursor m_forbidden{Qt::ForbiddenCursor};
     KuboloRecords m_records;
     QString m_settingsPath;
     bool m_writeSettings = true;
@@ -173,7 +181,6 @@ private:
     std::array<ClickLabel *, CategoryCount> m_names{};
     std::array<QLabel *, CategoryCount> m_scores{};
     int m_paceMs = 40;
-    bool m_rolling = false;
 };
 
 } // namespace kubolo

@@ -22,7 +22,7 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, QWidget *parent) : TAboutBo
     Dice1 = new TDice(Panel1);
     Dice1->setObjectName(QStringLiteral("Dice1"));
     Dice1->move(17, 14);
-    Dice1->SetSpokenName(QStringLiteral("Die"));
+    Dice1->setSpokenName(QStringLiteral("Die"));
     Dice1->setAccessibleDescription(QStringLiteral("Click to roll"));
     Panel1->setAccessibleName(QStringLiteral("Die, click or press Space to roll"));
     connect(Dice1, &TDice::Click, this, &TAboutBox1::Dice1Click);

@@ -127,4 +127,88 @@ QString ScoreSheet::BonusCaption() const
     return QStringLiteral("Bonus (-%1)").arg(BonusThreshold - m_upperTotal);
 }
 
+// ---------------------------------------------------------------------------
+
+Refusal Turn::newGame()
+{
+    if (m_rolling)
+        return Refusal::Rolling;
+    m_sheet.NewGame();
+    m_holds.fill(false);
+    m_fiveOfAKind = false;
+    tell(TurnChange::NewGame);
+    return Refusal::None;
+}
+
+Refusal Turn::toggleHold(int die)
+{
+    if (die < 0 || die >= 5)
+        return Refusal::NoSuchDie;
+    if (m_rolling)
+        return Refusal::Rolling;
+    if (m_sheet.IsOver())
+        return Refusal::GameOver;
+    if (m_sheet.RollNumber() == 0)
+        return Refusal::NoRollYet;
+    if (m_sheet.RollNumber() >= 3)
+        return Refusal::NoRollsLeft;
+    m_holds[die] = !m_holds[die];
+    tell(TurnChange::Holds);
+    return Refusal::None;
+}
+
+Refusal Turn::startRoll()
+{
+    if (m_rolling)
+        return Refusal::Rolling;
+    if (m_sheet.IsOver())
+        return Refusal::GameOver;
+    if (m_sheet.RollNumber() >= 3)
+        return Refusal::NoRollsLeft;
+    if (m_sheet.RollNumber() == 0)
+        m_holds.fill(false);
+    m_rolling = true;
+    tell(TurnChange::RollStarted);
+    return Refusal::None;
+}
+
+Refusal Turn::finishRoll(const Dice5 &thrown)
+{
+    if (!m_rolling)
+        return Refusal::NotRolling;
+    Dice5 faces = m_sheet.Dice();
+    for (int i = 0; i < 5; ++i)
+        if (!m_holds[i])
+            faces[i] = thrown[i] < 1 ? 1 : thrown[i] > 6 ? 6 : thrown[i];
+    m_rolling = false;
+    m_fiveOfAKind = m_sheet.RecordRoll(faces);
+    if (m_sheet.RollNumber() == 3)
+        m_holds.fill(false);
+    tell(TurnChange::Rolled);
+    return Refusal::None;
+}
+
+void Turn::cancelRoll()
+{
+    if (!m_rolling)
+        return;
+    m_rolling = false;
+    tell(TurnChange::RollCancelled);
+}
+
+Refusal Turn::choose(Category c)
+{
+    if (m_rolling)
+        return Refusal::Rolling;
+    if (m_sheet.IsOver())
+        return Refusal::GameOver;
+    if (m_sheet.RollNumber() == 0)
+        return Refusal::NoRollYet;
+    if (!m_sheet.Choose(c))
+        return Refusal::Filled;
+    m_holds.fill(false);
+    tell(TurnChange::Chosen);
+    return Refusal::None;
+}
+
 } // namespace kubolo

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace kubolo {
 
@@ -94,6 +95,70 @@ private:
     std::uint8_t m_turnNumber = 1;
     std::uint8_t m_rollNumber = 0;
     std::uint8_t m_fiveOfAKindCount = 0;
+};
+
+using Holds = std::array<bool, 5>;
+
+// Why the turn did not do what was asked.
+enum class Refusal : std::uint8_t {
+    None,        // done
+    Rolling,     // the dice are still tumbling
+    NotRolling,  // no roll to finish
+    GameOver,    // thirteen categories are filled
+    NoRollYet,   // nothing to hold or record before the first roll
+    NoRollsLeft, // three rolls made
+    Filled,      // the category is already recorded
+    NoSuchDie,   // not die 1 to 5
+};
+
+// What a turn's change touched, for whoever shows it.
+enum class TurnChange : std::uint8_t { NewGame, Holds, RollStarted, Rolled, RollCancelled, Chosen };
+
+// The game being played: the sheet, the five faces it records, which dice are
+// held and whether a roll is under way. It refuses what the turn order
+// forbids and reports every change it makes.
+class Turn {
+public:
+    using Listener = std::function<void(TurnChange)>;
+
+    void setListener(Listener listener) { m_listener = std::move(listener); }
+
+    Refusal newGame();
+    // Holds or frees a die (0 to 4) between the first and the third roll.
+    Refusal toggleHold(int die);
+    // The dice start to tumble; the first roll of a turn frees every die.
+    Refusal startRoll();
+    // The dice have settled: every die not held takes its face from thrown
+    // (held dice keep theirs), and the sheet records the roll. The third
+    // roll frees every die.
+    Refusal finishRoll(const Dice5 &thrown);
+    // Drops the roll under way; nothing is recorded.
+    void cancelRoll();
+    Refusal choose(Category c);
+
+    const ScoreSheet &sheet() const { return m_sheet; }
+    const Dice5 &faces() const { return m_sheet.Dice(); }
+    bool held(int die) const { return die >= 0 && die < 5 && m_holds[die]; }
+    const Holds &holds() const { return m_holds; }
+    bool rolling() const { return m_rolling; }
+    // Whether the latest roll showed five equal dice.
+    bool fiveOfAKind() const { return m_fiveOfAKind; }
+    // Whether any die has been rolled in this game, so the open categories
+    // have provisional scores to show.
+    bool anyRoll() const { return m_sheet.TurnNumber() > 1 || m_sheet.RollNumber() > 0; }
+
+private:
+    void tell(TurnChange change)
+    {
+        if (m_listener)
+            m_listener(change);
+    }
+
+    ScoreSheet m_sheet;
+    Holds m_holds{};
+    bool m_rolling = false;
+    bool m_fiveOfAKind = false;
+    Listener m_listener;
 };
 
 } // namespace kubolo

@@ -127,10 +127,10 @@ private slots:
     void clicksAndSpokenName()
     {
         TDice die;
-        die.SetSpokenName(QStringLiteral("Die 3"));
+        die.setSpokenName(QStringLiteral("Die 3"));
         die.SetValue(5);
         QCOMPARE(die.accessibleName(), QStringLiteral("Die 3, showing five, not held"));
-        die.SetHeld(true);
+        die.setHeld(true);
         die.SetValue(0);
         QCOMPARE(die.accessibleName(), QStringLiteral("Die 3, blank, held"));
         int clicks = 0;
@@ -140,6 +140,10 @@ private slots:
         QTest::mouseClick(&die, Qt::LeftButton);
         QCOMPARE(clicks, 1);
         QTest::mouseClick(&die, Qt::RightButton);
+        QCOMPARE(clicks, 1);
+        // Pressed on the die and let go beside it: no click.
+        QTest::mousePress(&die, Qt::LeftButton);
+        QTest::mouseRelease(&die, Qt::LeftButton, {}, QPoint(40, 16));
         QCOMPARE(clicks, 1);
     }
 };

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -46,7 +47,7 @@ struct Game {
     explicit Game(bool animate = false)
     {
         form = std::make_unique<TMainForm>(platform);
-        form->SetRollPace(0);
+        form->setRollPace(0);
         form->Roll1->setChecked(animate);
         form->show();
     }
@@ -85,7 +86,19 @@ void checkWaiting(TMainForm &f)
 
 class MainFormTest : public QObject {
     Q_OBJECT
+    // The windows read and write their settings here, never in the user's.
+    QTemporaryDir m_config;
+    QByteArray m_oldConfig;
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+    }
+    void cleanupTestCase() { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
+
     void startsWaitingForTheFirstRoll()
     {
         Game g;
@@ -111,7 +124,7 @@ private slots:
         g.click(f.dado1);
         QVERIFY(!f.cb1->isChecked());
         g.click(f.xAssi);
-        QCOMPARE(f.Sheet().TurnNumber(), 1);
+        QCOMPARE(f.sheet().TurnNumber(), 1);
     }
 
     void turnsThroughRealClicks()
@@ -121,7 +134,7 @@ private slots:
         g.roll({2, 5, 5, 1, 6});
         QCOMPARE(g.random.reseeds, 1);
         QCOMPARE(g.shown(), (Dice5{2, 5, 5, 1, 6}));
-        QCOMPARE(f.Sheet().Dice(), g.shown());
+        QCOMPARE(f.sheet().Dice(), g.shown());
         // Between rolls.
         QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 1"));
         QVERIFY(f.Roll->isEnabled());
@@ -166,7 +179,7 @@ private slots:
 
         // A choice: the score is recorded and the turn is over.
         g.click(f.xScalaMin);
-        QVERIFY(f.Sheet().Filled(Category::MinimumScale));
+        QVERIFY(f.sheet().Filled(Category::MinimumScale));
         QCOMPARE(textColor(f.LScalaMin), toQColor(clBlack));
         QVERIFY(f.xScalaMin->font().strikeOut() && f.xScalaMin->font().bold());
         QCOMPARE(f.xScalaMin->cursor().shape(), Qt::ForbiddenCursor);
@@ -185,7 +198,7 @@ private slots:
         g.roll({4, 4, 4, 4, 2});
         QCOMPARE(f.LScalaMin->text(), QStringLiteral("30"));
         g.click(f.xScalaMin);
-        QCOMPARE(f.Sheet().TurnNumber(), 2);
+        QCOMPARE(f.sheet().TurnNumber(), 2);
         QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 1"));
         g.click(f.xQuattro);
         QCOMPARE(f.LsubTotale->text(), QStringLiteral("16"));
@@ -224,9 +237,9 @@ private slots:
         QCOMPARE(f.LKubolo->text(), QStringLiteral("0"));
         QCOMPARE(f.LFull->text(), QStringLiteral("25"));
         QCOMPARE(f.LScalaMax->text(), QStringLiteral("40"));
-        QVERIFY(f.Sheet().IsOver());
+        QVERIFY(f.sheet().IsOver());
         QCOMPARE(f.LpuntiTotali->text(), QString::number(105 + 35 + 30 + 30 + 25 + 30 + 40 + 0 + 30));
-        QCOMPARE(f.Sheet().FiveOfAKindCount(), 12);
+        QCOMPARE(f.sheet().FiveOfAKindCount(), 12);
         // Game over: nothing more to roll, hold or choose.
         QVERIFY(!f.Roll->isEnabled());
         QCOMPARE(f.progressBar1->value(), 13);
@@ -236,7 +249,7 @@ private slots:
             QVERIFY(!f.holdBox(i)->isEnabled());
         f.rollClick();
         QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 0"));
-        QCOMPARE(f.Sheet().RollNumber(), 0);
+        QCOMPARE(f.sheet().RollNumber(), 0);
         // Sound had no device here: the first five of a kind switched it off.
         QCOMPARE(g.fake.sound.played, QStringList{QStringLiteral("tada.wav")});
     }
@@ -252,8 +265,8 @@ private slots:
         QVERIFY(f.cb5->isChecked());
         f.Nuova1->trigger();
         checkWaiting(f);
-        QCOMPARE(f.Sheet().TurnNumber(), 1);
-        QVERIFY(!f.Sheet().Filled(Category::Full));
+        QCOMPARE(f.sheet().TurnNumber(), 1);
+        QVERIFY(!f.sheet().Filled(Category::Full));
         QVERIFY(!f.xfull->font().strikeOut());
         QCOMPARE(f.xfull->cursor().shape(), Qt::BitmapCursor);
         QVERIFY(f.LFull->text().isEmpty());
@@ -276,8 +289,8 @@ private slots:
         g.roll({2, 3, 4, 5, 6});
         g.click(f.xScalaMax);
         QTest::mouseDClick(f.xScalaMax, Qt::LeftButton);
-        QVERIFY(f.Sheet().Filled(Category::MaximumScale));
-        QCOMPARE(f.Sheet().TurnNumber(), 2);
+        QVERIFY(f.sheet().Filled(Category::MaximumScale));
+        QCOMPARE(f.sheet().TurnNumber(), 2);
     }
 
     void fiveOfAKindAndTheSoundOption()
@@ -291,7 +304,7 @@ private slots:
             g.click(d);
         g.roll();
         QCOMPARE(g.shown(), (Dice5{3, 3, 3, 3, 3}));
-        QCOMPARE(f.Sheet().FiveOfAKindCount(), 2);
+        QCOMPARE(f.sheet().FiveOfAKindCount(), 2);
         QCOMPARE(g.fake.sound.played.size(), 2);
         QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 2"));
 
@@ -354,32 +367,59 @@ private slots:
         f.dado5->removeEventFilter(&fifth);
     }
 
-    // The paced roll takes its time; clicks and commands meanwhile are dropped.
-    void inputDuringTheRollIsIgnored()
+    // A paced roll leaves the event loop running: timers fire, and what the
+    // player asks meanwhile is ignored until the dice have settled.
+    void aPacedRollDoesNotBlock()
     {
         Game g(true);
         TMainForm &f = g.f();
-        f.SetRollPace(20);
-        f.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f));
-        bool sawRolling = false;
-        QTimer::singleShot(30, &f, [&] {
-            sawRolling = f.Rolling();
-            QTest::mouseClick(f.Roll, Qt::LeftButton);
-            QTest::mouseClick(f.xAssi, Qt::LeftButton);
-            QTest::keyClick(&f, Qt::Key_F2);
-            f.Nuova1Click();
-        });
-        g.roll();
-        QVERIFY(sawRolling);
-        QVERIFY(!f.Rolling());
-        QCOMPARE(f.Sheet().RollNumber(), 1);
-        QCOMPARE(f.Sheet().TurnNumber(), 1);
-        QCOMPARE(f.Sheet().Dice(), g.shown());
-        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 1"));
-        // And input works again afterwards.
+        g.roll({});
         g.click(f.dado1);
-        QVERIFY(f.cb1->isChecked());
+        f.setRollPace(40);
+        const Dice5 before = g.shown();
+        g.roll();
+        QVERIFY(f.turn().rolling()); // the click has returned, the dice still tumble
+        bool timerRan = false;
+        QTimer::singleShot(0, &f, [&] { timerRan = f.turn().rolling(); });
+        QTRY_VERIFY(timerRan);
+        QVERIFY(f.turn().rolling());
+        g.click(f.Roll);
+        g.click(f.xAssi);
+        g.click(f.dado2);
+        g.click(f.cb1); // the box ticks itself and is put back
+        QVERIFY(f.cb1->isChecked() && !f.cb2->isChecked());
+        f.Nuova1Click();
+        QTRY_VERIFY_WITH_TIMEOUT(!f.turn().rolling(), 5000);
+        QCOMPARE(f.sheet().RollNumber(), 2);
+        QCOMPARE(f.sheet().TurnNumber(), 1);
+        QCOMPARE(f.sheet().Dice(), g.shown());
+        QCOMPARE(g.shown()[0], before[0]); // held
+        QCOMPARE(f.dado5->DiceColor(), clWhite);
+        QCOMPARE(f.RollNum->text(), QStringLiteral("Roll n: 2"));
+        g.click(f.dado2);
+        QVERIFY(f.cb2->isChecked());
+    }
+
+    // Closing mid-roll drops the roll and saves the options as they are.
+    void closingDuringARoll()
+    {
+        {
+            Game g(true);
+            TMainForm &f = g.f();
+            f.setRollPace(20);
+            f.Suono1Click(); // off, to be found off again
+            g.roll();
+            QVERIFY(f.turn().rolling());
+            f.close();
+            QVERIFY(!f.turn().rolling());
+            QCOMPARE(f.sheet().RollNumber(), 0);
+            QTest::qWait(100); // no step runs after the close
+            QCOMPARE(g.shown(), (Dice5{1, 1, 1, 1, 1}));
+            QCOMPARE(f.dado1->DiceColor(), clWhite);
+        }
+        Game again;
+        QVERIFY(!again.f().Suono1->isChecked());
+        QVERIFY(QFile::remove(again.f().SettingsPath()));
     }
 
     void helpAndOtherCommands()
@@ -397,7 +437,7 @@ private slots:
         f.Statistics1->trigger();
         f.Punteggi1->trigger();
         f.About1->trigger();
-        QCOMPARE(f.Sheet().RollNumber(), 1);
+        QCOMPARE(f.sheet().RollNumber(), 1);
         QVERIFY(g.fake.messages.dialogs.isEmpty());
         f.Esci1->trigger();
         QVERIFY(!f.isVisible());

@@ -287,7 +287,7 @@ private slots:
         FakePlatform fake;
         TMainForm form(fake.platform);
         form.CreateDialogs();
-        form.SetRollPace(0);
+        form.setRollPace(0);
         form.Roll1->setChecked(false);
         form.show();
         QStringList made;

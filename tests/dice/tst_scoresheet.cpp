@@ -255,5 +255,128 @@ private slots:
     }
 };
 
+namespace {
+
+// Starts and finishes one roll; the turn must accept both.
+void rollTurn(Turn &turn, const Dice5 &thrown)
+{
+    QCOMPARE(turn.startRoll(), Refusal::None);
+    QCOMPARE(turn.finishRoll(thrown), Refusal::None);
+}
+
+} // namespace
+
+class TurnTest : public QObject {
+    Q_OBJECT
+private slots:
+    // What the turn order forbids is refused, with its reason, and changes
+    // nothing; what it allows is reported once.
+    void refusesWhatTheTurnOrderForbids()
+    {
+        Turn turn;
+        QList<TurnChange> changes;
+        turn.setListener([&](TurnChange c) { changes << c; });
+        QCOMPARE(turn.toggleHold(0), Refusal::NoRollYet);
+        QCOMPARE(turn.choose(Category::Aces), Refusal::NoRollYet);
+        QCOMPARE(turn.finishRoll(roll(1, 1, 1, 1, 1)), Refusal::NotRolling);
+        QVERIFY(changes.isEmpty());
+
+        QCOMPARE(turn.startRoll(), Refusal::None);
+        QVERIFY(turn.rolling());
+        // While the dice tumble nothing else is taken.
+        QCOMPARE(turn.startRoll(), Refusal::Rolling);
+        QCOMPARE(turn.toggleHold(0), Refusal::Rolling);
+        QCOMPARE(turn.choose(Category::Aces), Refusal::Rolling);
+        QCOMPARE(turn.newGame(), Refusal::Rolling);
+        QCOMPARE(turn.finishRoll(roll(2, 5, 5, 1, 6)), Refusal::None);
+        QCOMPARE(turn.faces(), roll(2, 5, 5, 1, 6));
+        QCOMPARE(turn.sheet().RollNumber(), 1);
+        QCOMPARE(turn.toggleHold(5), Refusal::NoSuchDie);
+        QCOMPARE(turn.toggleHold(-1), Refusal::NoSuchDie);
+        rollTurn(turn, roll(1, 1, 1, 1, 1));
+        rollTurn(turn, roll(1, 1, 1, 1, 1));
+        QCOMPARE(turn.startRoll(), Refusal::NoRollsLeft); // no fourth roll
+        QCOMPARE(turn.toggleHold(0), Refusal::NoRollsLeft);
+        QCOMPARE(turn.sheet().RollNumber(), 3);
+        QCOMPARE(turn.choose(Category::Aces), Refusal::None);
+        QCOMPARE(turn.sheet().Score(Category::Aces), 5);
+        rollTurn(turn, roll(1, 1, 1, 1, 1));
+        QCOMPARE(turn.choose(Category::Aces), Refusal::Filled);
+        QCOMPARE(turn.sheet().TurnNumber(), 2);
+        QCOMPARE(changes, (QList<TurnChange>{TurnChange::RollStarted, TurnChange::Rolled, TurnChange::RollStarted,
+                                             TurnChange::Rolled, TurnChange::RollStarted, TurnChange::Rolled,
+                                             TurnChange::Chosen, TurnChange::RollStarted, TurnChange::Rolled}));
+
+        // A dropped roll records nothing.
+        QCOMPARE(turn.startRoll(), Refusal::None);
+        turn.cancelRoll();
+        QVERIFY(!turn.rolling());
+        QCOMPARE(turn.sheet().RollNumber(), 1);
+        QCOMPARE(changes.last(), TurnChange::RollCancelled);
+
+        for (int i = 1; i < CategoryCount; ++i) {
+            if (i > 1)
+                rollTurn(turn, roll(2, 3, 4, 5, 6));
+            QCOMPARE(turn.choose(categoryAt(i)), Refusal::None);
+        }
+        QVERIFY(turn.sheet().IsOver());
+        QCOMPARE(turn.startRoll(), Refusal::GameOver);
+        QCOMPARE(turn.toggleHold(0), Refusal::GameOver);
+        QCOMPARE(turn.choose(Category::Aces), Refusal::GameOver);
+        QCOMPARE(turn.newGame(), Refusal::None);
+        QCOMPARE(changes.last(), TurnChange::NewGame);
+        QCOMPARE(turn.sheet().TurnNumber(), 1);
+        QCOMPARE(turn.faces(), roll(1, 1, 1, 1, 1));
+    }
+
+    // Held dice keep their faces whatever was thrown; the third roll and a
+    // choice free them all.
+    void heldDiceKeepTheirFaces()
+    {
+        Turn turn;
+        rollTurn(turn, roll(1, 2, 3, 4, 5));
+        QCOMPARE(turn.toggleHold(0), Refusal::None);
+        QCOMPARE(turn.toggleHold(2), Refusal::None);
+        QCOMPARE(turn.toggleHold(4), Refusal::None);
+        QCOMPARE(turn.toggleHold(4), Refusal::None);
+        QCOMPARE(turn.holds(), (Holds{true, false, true, false, false}));
+        rollTurn(turn, roll(6, 6, 6, 6, 6));
+        QCOMPARE(turn.faces(), roll(1, 6, 3, 6, 6));
+        QVERIFY(turn.held(0) && turn.held(2)); // still held on the next roll
+        QCOMPARE(turn.toggleHold(0), Refusal::None);
+        rollTurn(turn, roll(2, 2, 2, 2, 2));
+        QCOMPARE(turn.faces(), roll(2, 2, 3, 2, 2));
+        QCOMPARE(turn.holds(), Holds{});
+        QCOMPARE(turn.sheet().Score(Category::Twos), 8);
+
+        Turn other;
+        rollTurn(other, roll(4, 4, 4, 4, 5));
+        QCOMPARE(other.toggleHold(1), Refusal::None);
+        QCOMPARE(other.choose(Category::Fours), Refusal::None);
+        QCOMPARE(other.holds(), Holds{});
+    }
+
+    // The roll is judged where it is recorded: five alike once per roll,
+    // also when all five were held and rolled again.
+    void fiveOfAKindIsDecidedByTheRoll()
+    {
+        Turn turn;
+        rollTurn(turn, roll(4, 4, 4, 4, 4));
+        QVERIFY(turn.fiveOfAKind());
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(turn.toggleHold(i), Refusal::None);
+        rollTurn(turn, roll(1, 2, 3, 5, 6));
+        QCOMPARE(turn.faces(), roll(4, 4, 4, 4, 4));
+        QVERIFY(turn.fiveOfAKind());
+        QCOMPARE(turn.sheet().FiveOfAKindCount(), 2);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(turn.toggleHold(i), Refusal::None);
+        rollTurn(turn, roll(1, 1, 1, 1, 1));
+        QVERIFY(!turn.fiveOfAKind());
+        QCOMPARE(turn.sheet().FiveOfAKindCount(), 2);
+    }
+};
+
 GAMES_TEST(ScoreSheetTest);
+GAMES_TEST(TurnTest);
 #include "tst_scoresheet.moc"
