@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -86,19 +85,7 @@ void checkWaiting(TMainForm &f)
 
 class MainFormTest : public QObject {
     Q_OBJECT
-    // The windows read and write their settings here, never in the user's.
-    QTemporaryDir m_config;
-    QByteArray m_oldConfig;
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_config.isValid());
-        m_oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
-    }
-    void cleanupTestCase() { qputenv("XDG_CONFIG_HOME", m_oldConfig); }
-
     void startsWaitingForTheFirstRoll()
     {
         Game g;

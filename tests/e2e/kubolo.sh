@@ -3,13 +3,12 @@
 # Exit chosen while the dice tumble ends the program cleanly and writes the
 # settings file.
 . "$(dirname "$0")/common.sh"
-need import
+need xdotool import
 out=$("$XWIN" --title Kubolo --close --timeout 20000 --shot "$WORK/kubolo.png" -- "$BUILD/dice/Kubolo") || fail "xwin: $out"
 echo "$out"
 grep -q '^exit=0' <<<"$out" || fail "Kubolo did not end cleanly"
 [ -s "$WORK/kubolo.png" ] || fail "no picture of the window"
 
-command -v xdotool >/dev/null && command -v import >/dev/null || fail "xdotool and ImageMagick are needed to play"
 ini() { find "$XDG_CONFIG_HOME" -maxdepth 1 -iname kubolo.ini; }
 rm -f $(ini)
 "$BUILD/dice/Kubolo" >"$WORK/play.log" 2>&1 &
