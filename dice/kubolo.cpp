@@ -20,7 +20,7 @@ int main(int argc, char **argv)
     // The game's dialogs, once, as soon as the main window is on the screen:
     // nothing can ask for them before, and the first sight of the window
     // should not wait for them.
-    platform::whenFirstShown(form, [&form] { form.CreateDialogs(); });
+    platform::whenFirstShown(form, [&form] { form.createDialogs(); });
     form.show();
     return app.exec();
 }

@@ -307,7 +307,7 @@ void TMainForm::FormCreate()
     centreOnScreen(this, sizeHint());
 }
 
-KuboloSettings TMainForm::CurrentSettings() const
+KuboloSettings TMainForm::currentSettings() const
 {
     KuboloSettings s;
     s.table = BestPlayers ? BestPlayers->Table() : m_records.loadedTable;
@@ -328,14 +328,14 @@ void TMainForm::FormClose()
     if (!m_writeSettings)
         return;
     QString error;
-    if (!saveSettingsFile(m_settingsPath, CurrentSettings(), &error))
+    if (!saveSettingsFile(m_settingsPath, currentSettings(), &error))
         m_platform.messages.show(this, platform::MsgIcon::Error,
                                  error + QStringLiteral("\n\nThe best players, statistics and options of this "
                                                         "run are not saved."),
                                  platform::Ok);
 }
 
-void TMainForm::CreateDialogs()
+void TMainForm::createDialogs()
 {
     if (EndGame)
         return;

@@ -94,7 +94,7 @@ public:
     QAction *Suono1, *Roll1;
     QAction *Contents1, *Rules1, *Scoring1, *N2, *About1;
 
-    // The records dialogs, made once by CreateDialogs and kept for the run.
+    // The records dialogs, made once by createDialogs and kept for the run.
     TEndGame *EndGame = nullptr;
     TBestPlayers *BestPlayers = nullptr;
     TTopFive *TopFive = nullptr;
@@ -104,7 +104,7 @@ public:
 
     // Made after the window, in this order: end of game, best players (it
     // takes the table just read), top five, about, top score, statistics.
-    void CreateDialogs();
+    void createDialogs();
 
     // Handlers.
     void FormCreate();
@@ -134,13 +134,13 @@ public:
     // The game as played: every control above draws it, every handler asks it.
     Turn &turn() { return m_turn; }
     const ScoreSheet &sheet() const { return m_turn.sheet(); }
-    KuboloRecords &Records() { return m_records; }
+    KuboloRecords &records() { return m_records; }
     // What the close writes: the table from the best-players dialog (or as
     // read, before it exists), the words, the totals and the two ticks.
-    KuboloSettings CurrentSettings() const;
-    QString SettingsPath() const { return m_settingsPath; }
+    KuboloSettings currentSettings() const;
+    QString settingsPath() const { return m_settingsPath; }
     // False when the file at start could not be read: it is then left alone.
-    bool WritesSettings() const { return m_writeSettings; }
+    bool writesSettings() const { return m_writeSettings; }
     TDice *die(int i) const { return m_dice[i]; }
     QCheckBox *holdBox(int i) const { return m_holds[i]; }
     ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }

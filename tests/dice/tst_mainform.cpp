@@ -406,7 +406,7 @@ private slots:
         }
         Game again;
         QVERIFY(!again.f().Suono1->isChecked());
-        QVERIFY(QFile::remove(again.f().SettingsPath()));
+        QVERIFY(QFile::remove(again.f().settingsPath()));
     }
 
     void helpAndOtherCommands()

@@ -286,7 +286,7 @@ private slots:
     {
         FakePlatform fake;
         TMainForm form(fake.platform);
-        form.CreateDialogs();
+        form.createDialogs();
         form.setRollPace(0);
         form.Roll1->setChecked(false);
         form.show();
@@ -314,7 +314,7 @@ private slots:
         }
         QCOMPARE(flow, (QStringList{"EndGame", "TopScore", "BestPlayers"}));
         QCOMPARE(fake.sound.played, (QStringList{"app.wav", "final.wav"}));
-        QCOMPARE(form.Records().stats.totalGames, 1);
+        QCOMPARE(form.records().stats.totalGames, 1);
         QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clRed);
 
         form.Punteggi1Click(); // from the menu the marks are cleared first
@@ -326,10 +326,10 @@ private slots:
         QCOMPARE(flow.last(), QStringLiteral("AboutBox1"));
 
         form.close();
-        const KuboloSettings saved = form.CurrentSettings();
+        const KuboloSettings saved = form.currentSettings();
         QCOMPARE(saved.table[0].name, QStringLiteral("Window"));
         QCOMPARE(saved.stats.totalGames, 1);
-        QVERIFY(QFile::remove(form.SettingsPath())); // the next window starts afresh
+        QVERIFY(QFile::remove(form.settingsPath())); // the next window starts afresh
     }
 };
 

@@ -80,7 +80,7 @@ class KuboloSettingsTest : public QObject {
     std::unique_ptr<TMainForm> start(FakePlatform &fake)
     {
         auto form = std::make_unique<TMainForm>(fake.platform);
-        form->CreateDialogs();
+        form->createDialogs();
         return form;
     }
 
@@ -110,8 +110,8 @@ private slots:
         QVERIFY(form->Suono1->isChecked());
         QVERIFY(form->Roll1->isChecked());
         QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
-        QCOMPARE(form->Records().WordsOfWisdom, QStringLiteral("Hi, guys !"));
-        QCOMPARE(form->Records().stats, DiceStats{});
+        QCOMPARE(form->records().WordsOfWisdom, QStringLiteral("Hi, guys !"));
+        QCOMPARE(form->records().stats, DiceStats{});
         form->show();
         form->close();
         QCOMPARE(keyLines(file()), DefaultLines);
@@ -131,7 +131,7 @@ private slots:
         QVERIFY(!form->Roll1->isChecked());
         QCOMPARE(form->BestPlayers->n1->text(), QStringLiteral("Zed"));
         QCOMPARE(form->BestPlayers->pn5->text(), QStringLiteral("199"));
-        QCOMPARE(form->CurrentSettings(), preparedSettings());
+        QCOMPARE(form->currentSettings(), preparedSettings());
         form->close();
         // Rewritten in place: the same keys in the same order.
         const QByteArray before = readAll(file());
@@ -181,7 +181,7 @@ private slots:
         {
             FakePlatform fake;
             auto form = start(fake);
-            QCOMPARE(form->CurrentSettings(), KuboloSettings{});
+            QCOMPARE(form->currentSettings(), KuboloSettings{});
             form->close();
             QCOMPARE(keyLines(file()), DefaultLines);
         }
@@ -195,7 +195,7 @@ private slots:
             FakePlatform fake;
             auto form = start(fake);
             QVERIFY(fake.messages.shown.empty());
-            QCOMPARE(form->Records().stats.totalGames, 12);
+            QCOMPARE(form->records().stats.totalGames, 12);
             QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
             form->close();
         }
@@ -214,8 +214,8 @@ private slots:
         QCOMPARE(fake.messages.shown.size(), size_t(1));
         QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
         QVERIFY(fake.messages.lastText().contains(file()));
-        QCOMPARE(form->CurrentSettings(), KuboloSettings{});
-        QVERIFY(!form->WritesSettings());
+        QCOMPARE(form->currentSettings(), KuboloSettings{});
+        QVERIFY(!form->writesSettings());
         form->show();
         QVERIFY(form->close());
         QCOMPARE(fake.messages.shown.size(), size_t(1)); // nothing more at the close
@@ -229,8 +229,8 @@ private slots:
         FakePlatform fake;
         auto form = start(fake);
         QVERIFY(fake.messages.shown.empty());
-        QCOMPARE(form->CurrentSettings(), preparedSettings()); // read as usual
-        form->Records().stats.RecordGame(100, 0);
+        QCOMPARE(form->currentSettings(), preparedSettings()); // read as usual
+        form->records().stats.RecordGame(100, 0);
         form->show();
         QVERIFY(form->close()); // the program still closes
         QVERIFY(!form->isVisible());
