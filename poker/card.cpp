@@ -3,6 +3,8 @@
 #include "platform/random.h"
 #include "platform/resources.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 
 #include <vector>
@@ -64,8 +66,37 @@ void fillCorners(QImage &image, QColor table)
     }
 }
 
+namespace {
+
+// A card to assistive technology: a picture whose name says the card, or
+// face down, and whether it is kept; pressing it is a click on it.
+class CardAccessible : public QAccessibleWidget {
+public:
+    explicit CardAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit static_cast<TCard *>(widget())->OnClick();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *cardFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("poker::TCard") && object && object->isWidgetType())
+        return new CardAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent), m_random(random)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(cardFactory), true);
+    (void)factoryInstalled;
     resize(71, 96);
     m_random.randomize();
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -11,6 +11,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cartova"));
     platform::Desktop desktop;
+    desktop.platform().help.setHelpFile(poker::TMainForm::helpFile());
     poker::TMainForm form(desktop.platform());
     // The About box, then the payoffs, once each and kept by the window: made
     // as soon as the window is on the screen, since nothing can ask for them

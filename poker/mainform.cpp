@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 #include <algorithm>
@@ -106,6 +107,7 @@ void TMainForm::buildMenus()
 
     N3 = MainMenu1->addMenu(QStringLiteral("&?"));
     Payoffs1 = N3->addAction(QStringLiteral("&Payoffs"), this, &TMainForm::Payoffs1Click);
+    Rules1 = N3->addAction(QStringLiteral("&Rules"), this, &TMainForm::Rules1Click);
     N4 = N3->addSeparator();
     About1 = N3->addAction(QStringLiteral("&About..."), this, &TMainForm::About1Click);
 }
@@ -145,7 +147,8 @@ void TMainForm::buildTable()
         box->setGeometry(30 + 80 * i, 125, 15, 17);
         box->setAccessibleName(QStringLiteral("Keep card %1").arg(i + 1));
         box->setEnabled(false);
-        connect(box, &QCheckBox::clicked, this, [this, i] { cardClick(i); });
+        // Toggled, not clicked: a screen reader's toggle keeps the card too.
+        connect(box, &QCheckBox::toggled, this, [this, i] { cardClick(i); });
         *boxFields[i] = box;
         *labelFields[i] = whiteLabel(table, QStringLiteral("Keep"), 48 + 80 * i, 127, 11);
     }
@@ -197,7 +200,8 @@ void TMainForm::buildTable()
         cp.setColor(QPalette::WindowText, Qt::white);
         PlayAllCheck->setPalette(cp);
     }
-    connect(PlayAllCheck, &QCheckBox::clicked, this, &TMainForm::PlayAllClick);
+    // Every change of the box, by the pointer, a key or a screen reader.
+    connect(PlayAllCheck, &QCheckBox::toggled, this, &TMainForm::PlayAllClick);
 
     tcLabel = whiteLabel(table, QStringLiteral("Total credits: 100"), 20, 294, 13);
     cpLabel = whiteLabel(table, QStringLiteral("Credits played:"), 228, 294, 13);
@@ -304,9 +308,10 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
 {
+    const int key = event->key();
     // Deal is the window's default button: Return presses it, unless another
     // button has the focus, which Return then presses instead.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
         if (focused && !qobject_cast<QCheckBox *>(focused) && focused->isEnabled())
             focused->click();
@@ -315,7 +320,29 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    QMainWindow::keyPressEvent(event);
+    // The bet field keeps its own digits and minus sign; elsewhere on the
+    // table 1 to 5 keep a card and + and - step the bet by one, each as a
+    // click would.
+    const bool plain = !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
+    if (plain && key >= Qt::Key_1 && key <= Qt::Key_5) {
+        cardClick(key - Qt::Key_1);
+    } else if (plain && key == Qt::Key_Plus) {
+        PlusOne->click();
+    } else if (plain && key == Qt::Key_Minus) {
+        MinusOne->click();
+    } else {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TMainForm::backToTable()
+{
+    // Where no window manager hands the keys back when a box closes, the
+    // table takes them itself.
+    if (isVisible())
+        activateWindow();
 }
 
 // --- sounds ---
@@ -361,13 +388,17 @@ void TMainForm::About1Click()
 {
     if (m_aboutBox)
         m_platform.messages.exec(*m_aboutBox);
+    backToTable();
 }
 
 void TMainForm::Payoffs1Click()
 {
     if (m_payoffsForm)
         m_platform.messages.exec(*m_payoffsForm);
+    backToTable();
 }
+
+void TMainForm::Rules1Click() { m_platform.help.showTopic(QStringLiteral("rules")); }
 
 // --- deck and table colour ---
 
@@ -439,8 +470,10 @@ void TMainForm::Gray1Click()
 
 void TMainForm::CpEditChange()
 {
-    if (m_round.enterBet(cpEdit->text()) == Refusal::InvalidValue)
+    if (m_round.enterBet(cpEdit->text()) == Refusal::InvalidValue) {
         m_platform.messages.show(this, platform::MsgIcon::Error, refusalText(Refusal::InvalidValue), platform::Ok);
+        backToTable();
+    }
 }
 
 void TMainForm::PlusOneClick()
@@ -510,6 +543,7 @@ void TMainForm::showKeeps()
     const auto table = cards();
     for (int i = 0; i < HandSize; ++i) {
         const bool kept = m_round.kept()[std::size_t(i)];
+        const QSignalBlocker shownOnly(boxes[std::size_t(i)]);
         boxes[std::size_t(i)]->setChecked(kept);
         boxes[std::size_t(i)]->setEnabled(m_round.holding());
         table[std::size_t(i)]->setKept(kept);
@@ -537,6 +571,7 @@ void TMainForm::DealButtonClick()
     if (dealing.refused != Refusal::None) {
         if (const QString text = refusalText(dealing.refused); !text.isEmpty())
             m_platform.messages.show(this, platform::MsgIcon::Warning, text, platform::Ok);
+        backToTable();
         return;
     }
     // Disabling the focused button hands the focus on; it comes back after the deal.
@@ -596,6 +631,7 @@ void TMainForm::CalculatePoints()
             platform::Yes | platform::No);
         if (answer == platform::Yes) {
             New1Click();
+            backToTable();
         } else {
             // exit, not quit: quit closes the window first, and its close
             // handler would save the settings.

@@ -56,6 +56,7 @@ public:
     void Exit1Click();
     void About1Click();
     void Payoffs1Click();
+    void Rules1Click();
     void Sound1Click();
     void PlayMoney();
     void PlayCards();
@@ -76,6 +77,8 @@ public:
     // this window and shown by their menu items.
     void setAboutBox(QDialog *box) { m_aboutBox = box; }
     void setPayoffsForm(TPayoffsForm *form) { m_payoffsForm = form; }
+    // The help file of the game, opened by Rules.
+    static QString helpFile() { return QStringLiteral("cartovahelp.hlp"); }
     // The colour of the table the cards lie on.
     QColor tableColour() const;
     // Where the options are kept, as found at start-up.
@@ -111,7 +114,7 @@ public:
     QAction *Sound1 = nullptr;
     QAction *Beach1 = nullptr, *MFishes1 = nullptr, *Standard11 = nullptr, *Standard21 = nullptr;
     QAction *Green1 = nullptr, *Blue1 = nullptr, *Red1 = nullptr, *Gray1 = nullptr;
-    QAction *Payoffs1 = nullptr, *N4 = nullptr, *About1 = nullptr;
+    QAction *Payoffs1 = nullptr, *Rules1 = nullptr, *N4 = nullptr, *About1 = nullptr;
 
     std::array<TCard *, 5> cards() const { return {Card1, Card2, Card3, Card4, Card5}; }
     std::array<QCheckBox *, 5> keepBoxes() const { return {cb1, cb2, cb3, cb4, cb5}; }
@@ -133,6 +136,7 @@ private:
     void showBet();
     void setDeck(TDecks deck);
     void setTableColor(const QColor &color);
+    void backToTable();
 
     platform::Platform &m_platform;
     Round m_round;
