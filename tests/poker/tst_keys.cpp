@@ -146,12 +146,16 @@ private slots:
         QCOMPARE(t.fake.messages.lastText(), QStringLiteral("You must play at least 1 credit."));
         t->cpEdit->selectAll();
         type(u'3');
+        t.fake.sound.played.clear();
         press(Qt::Key_Return);
         QCOMPARE(t->round().NextDeal(), 2);
         QCOMPARE(t->round().Bet(), 3);
+        QCOMPARE(t.fake.sound.played.count(QStringLiteral("click.wav")), 1); // one press, one deal
 
-        // Return on another focused button presses that one.
+        // Return on a focused box deals; on another button, presses that one.
+        t->cb1->setFocus();
         press(Qt::Key_Return);
+        QCOMPARE(t->round().NextDeal(), 1);
         t->PlusTen->setFocus();
         press(Qt::Key_Return);
         QCOMPARE(t->round().Bet(), 13);

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -329,29 +328,6 @@ private slots:
         t->PlayAllClick();
         t->PlusTenClick();
         QCOMPARE(t->cpEdit->text(), QStringLiteral("2147483647"));
-    }
-
-    void returnPressesDeal()
-    {
-        Table t;
-        t->show();
-        QVERIFY(QTest::qWaitForWindowActive(t.form.get()));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(t->DealButton));
-        t->cpEdit->SetValue(3);
-        QTest::keyClick(t->DealButton, Qt::Key_Return);
-        QCOMPARE(t->round().NextDeal(), 2);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(t->DealButton)); // kept through the deal
-        t->New1Click();
-        t.fake.sound.played.clear();
-        t->cpEdit->setFocus();
-        QTest::keyClicks(t->cpEdit, QStringLiteral("7"));
-        QCOMPARE(t->round().Bet(), 7);
-        QTest::keyClick(t->cpEdit, Qt::Key_Return);
-        QCOMPARE(t->round().NextDeal(), 2);
-        QCOMPARE(t.fake.sound.played.count(QStringLiteral("click.wav")), 1);
-        t->cb1->setFocus();
-        QTest::keyClick(t->cb1, Qt::Key_Return);
-        QCOMPARE(t->round().NextDeal(), 1);
     }
 };
 
