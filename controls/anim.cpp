@@ -76,7 +76,9 @@ void TAnimated::SetFrame(int frame)
 void TAnimated::SetBitMap(const QImage &strip)
 {
     m_bitmap = strip.isNull() ? QImage() : strip.convertToFormat(QImage::Format_RGB32);
-    resize(width(), m_bitmap.height() < 1 ? 30 : m_bitmap.height());
+    // A strip drawn for a finer screen keeps its size in logical pixels.
+    const int height = qRound(m_bitmap.deviceIndependentSize().height());
+    resize(width(), height < 1 ? 30 : height);
     update();
 }
 
@@ -144,29 +146,35 @@ void TAnimated::paintEvent(QPaintEvent *)
         p.fillRect(dest, Qt::white);
         return;
     }
-    // Frame n is the n-th control-wide column of the strip. Whatever of it
-    // lies beyond the strip shows white, as an empty strip does.
-    const long long left = static_cast<long long>(width()) * m_frame;
-    QRect inside;
-    if (left < m_bitmap.width())
-        inside = QRect(int(left), 0, width(), height()) & m_bitmap.rect();
-    const QPoint at = inside.isEmpty() ? QPoint() : QPoint(int(inside.left() - left), 0);
-    const bool whole = inside.size() == dest.size();
+    // Frame n is the n-th control-wide column of the strip, counted in
+    // logical pixels; the strip may hold more device pixels than that.
+    // Whatever of the frame lies beyond the strip shows white, as an empty
+    // strip does.
+    const qreal ratio = m_bitmap.devicePixelRatio();
+    const qreal left = qreal(width()) * m_frame;
+    const QRectF strip(QPointF(0, 0), m_bitmap.deviceIndependentSize());
+    QRectF inside;
+    if (left < strip.width())
+        inside = QRectF(left, 0, width(), height()) & strip;
+    const QRectF target(inside.isEmpty() ? QPointF() : QPointF(inside.left() - left, 0), inside.size());
+    const QRectF source(inside.topLeft() * ratio, inside.size() * ratio);
+    const bool whole = inside.size() == QSizeF(dest.size());
 
     if (m_transparentColor < 0) {
         if (!whole)
             p.fillRect(dest, Qt::white);
         if (!inside.isEmpty())
-            p.drawImage(at, m_bitmap, inside);
+            p.drawImage(target, m_bitmap, source);
         return;
     }
 
     // Brush-copy: every pixel of the transparent colour takes the background.
-    QImage frame(dest.size(), QImage::Format_RGB32);
+    QImage frame((QSizeF(dest.size()) * ratio).toSize(), QImage::Format_RGB32);
+    frame.setDevicePixelRatio(ratio);
     frame.fill(Qt::white);
     if (!inside.isEmpty()) {
         QPainter fp(&frame);
-        fp.drawImage(at, m_bitmap, inside);
+        fp.drawImage(target, m_bitmap, source);
     }
     const QRgb key = toQColor(m_transparentColor).rgb() & 0xFFFFFF;
     const QRgb brush = Color().rgb();

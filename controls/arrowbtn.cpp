@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -47,14 +48,16 @@ QRegion frameOf(const QRegion &r, int w, int h)
     return r - inner;
 }
 
-// A 1-pixel line whose end point is left out, like a pen moved to and drawn to.
-void lineTo(QPainter &p, QPoint from, QPoint to)
+// A line one logical pixel wide whose end point is left out, like a pen
+// moved to and drawn to, stepped in device pixels: `dot` of them square each.
+void lineTo(QPainter &p, QPoint from, QPoint to, int dot)
 {
     const int dx = to.x() - from.x(), dy = to.y() - from.y();
     const int steps = std::max(std::abs(dx), std::abs(dy));
+    const QColor ink = p.pen().color();
     for (int i = 0; i < steps; ++i)
-        p.drawPoint(from.x() + (dx * i + (dx >= 0 ? steps / 2 : -(steps / 2))) / steps,
-                    from.y() + (dy * i + (dy >= 0 ? steps / 2 : -(steps / 2))) / steps);
+        p.fillRect(from.x() + (dx * i + (dx >= 0 ? steps / 2 : -(steps / 2))) / steps,
+                   from.y() + (dy * i + (dy >= 0 ? steps / 2 : -(steps / 2))) / steps, dot, dot, ink);
 }
 
 class ArrowAccessible : public QAccessibleWidget {
@@ -118,39 +121,63 @@ void TArrowButton::FreeRegion()
     m_hasRegion = false;
 }
 
+QPoint TArrowButton::onDevice(QPoint logical) const { return (QPointF(logical) * m_ratio).toPoint(); }
+
 void TArrowButton::paintEvent(QPaintEvent *)
 {
     FreeRegion();
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing, false);
     const int w = width(), h = height();
     m_points = arrowOuterVertices(m_direction, w, h);
     m_region = QRegion(polygon(m_points), Qt::OddEvenFill);
     m_hasRegion = true;
-    for (const QRect &r : frameOf(m_region, 2, 2))
-        p.fillRect(r, Qt::black);
-    m_points = arrowInnerVertices(m_direction, w, h);
-    p.setPen(QPen(Qt::black, 0));
-    p.setBrush(toQColor(m_buttonColor));
-    p.drawPolygon(polygon(m_points));
-    DrawBevel(p);
+
+    // Drawn in the screen's own pixels, so that the edges stay as fine as
+    // the screen can show them; the hit area stays in logical pixels.
+    m_ratio = devicePixelRatioF();
+    QImage picture((QSizeF(size()) * m_ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        QPainter p(&picture);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        const ArrowVertices outer = m_points;
+        const QPolygon border({onDevice(outer[0]), onDevice(outer[1]), onDevice(outer[2])});
+        const int band = qRound(2 * m_ratio);
+        for (const QRect &r : frameOf(QRegion(border, Qt::OddEvenFill), band, band))
+            p.fillRect(r, Qt::black);
+        m_points = arrowInnerVertices(m_direction, w, h);
+        const QPolygon face({onDevice(m_points[0]), onDevice(m_points[1]), onDevice(m_points[2])});
+        p.setPen(m_ratio == 1 ? QPen(Qt::black, 0) : QPen(Qt::NoPen));
+        p.setBrush(toQColor(m_buttonColor));
+        p.drawPolygon(face);
+        if (m_ratio != 1) {
+            // The face's outline, as wide as one logical pixel.
+            p.setPen(Qt::black);
+            const int dot = qMax(1, qRound(m_ratio));
+            for (int k = 0; k < 3; ++k)
+                lineTo(p, face[k], face[(k + 1) % 3], dot);
+        }
+        DrawBevel(p);
+    }
+    picture.setDevicePixelRatio(m_ratio);
+    QPainter(this).drawImage(QPoint(0, 0), picture);
 }
 
 void TArrowButton::DrawBevel(QPainter &p)
 {
-    const QPoint p0 = m_points[0], p1 = m_points[1], p2 = m_points[2];
+    const QPoint p0 = onDevice(m_points[0]), p1 = onDevice(m_points[1]), p2 = onDevice(m_points[2]);
+    const int dot = qMax(1, qRound(m_ratio));
     if (!m_pressed) {
         p.setPen(QPen(Qt::black, 0));
-        lineTo(p, p0, p1);
-        lineTo(p, p1, p2);
+        lineTo(p, p0, p1, dot);
+        lineTo(p, p1, p2, dot);
         p.setPen(QPen(Qt::white, 0));
-        lineTo(p, p0, p2);
+        lineTo(p, p0, p2, dot);
     } else {
         p.setPen(QPen(Qt::black, 0));
-        lineTo(p, p0, p2);
+        lineTo(p, p0, p2, dot);
         p.setPen(QPen(toQColor(m_buttonColor), 0));
-        lineTo(p, p0, p1);
-        lineTo(p, p1, p2);
+        lineTo(p, p0, p1, dot);
+        lineTo(p, p1, p2, dot);
     }
 }
 

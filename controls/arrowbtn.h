@@ -51,7 +51,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    // The three edge lines of the inner triangle for the current state.
+    // The three edge lines of the inner triangle for the current state, on a
+    // painter in the device pixels of the paint.
     virtual void DrawBevel(class QPainter &painter);
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -60,6 +61,8 @@ protected:
 private:
     void FreeRegion();
     void updateAccessibleName();
+    // A logical point of the button in the device pixels of the last paint.
+    QPoint onDevice(QPoint logical) const;
 
     TColor m_buttonColor = clTeal;
     TButtonDirection m_direction = arwUP;
@@ -67,5 +70,6 @@ private:
     QRegion m_region;
     bool m_hasRegion = false;
     bool m_pressed = false;
+    qreal m_ratio = 1;
     QString m_caption;
 };

@@ -43,7 +43,8 @@ QString faceWord(int value)
 TDice::TDice(QWidget *owner) : QWidget(owner)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    resize(32, 32);
+    // The die keeps its size whatever the form says.
+    setFixedSize(32, 32);
     updateAccessibleName();
 }
 
@@ -111,13 +112,8 @@ void TDice::Paint(QPainter &canvas)
 
 void TDice::paintEvent(QPaintEvent *)
 {
-    {
-        QPainter canvas(this);
-        Paint(canvas);
-    }
-    // The die keeps its size whatever the form says.
-    if (width() != 32 || height() != 32)
-        resize(32, 32);
+    QPainter canvas(this);
+    Paint(canvas);
 }
 
 void TDice::mousePressEvent(QMouseEvent *event) { m_click.press(event); }

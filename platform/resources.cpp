@@ -1,15 +1,24 @@
 #include "platform/resources.h"
 
+#include <QGuiApplication>
 #include <QHash>
+#include <QPainter>
+#include <QScreen>
 
 namespace platform::resources {
 
 namespace {
 
+struct Picture {
+    QSize size;
+    Painter draw;
+    QPoint hotSpot;
+};
+
 struct Registry {
-    QHash<QString, Painter> painters;
+    QHash<QString, Picture> painters;
     QHash<QString, QPixmap> pictures;
-    QHash<QString, CursorMaker> cursorMakers;
+    QHash<QString, Picture> cursorMakers;
     QHash<QString, QCursor> cursors;
 };
 
@@ -22,48 +31,89 @@ Registry &registry()
 // Resource names ignore case.
 QString key(const QString &name) { return name.toUpper(); }
 
-} // namespace
-
-void registerPicture(const QString &name, Painter draw)
+QString cacheKey(const QString &name, QSize size, qreal ratio)
 {
-    registry().painters.insert(key(name), std::move(draw));
-    registry().pictures.remove(key(name));
+    return QStringLiteral("%1/%2x%3@%4").arg(key(name)).arg(size.width()).arg(size.height()).arg(ratio);
 }
 
-void registerCursor(const QString &name, CursorMaker make)
+template <typename T>
+void forget(QHash<QString, T> &cache, const QString &name)
 {
-    registry().cursorMakers.insert(key(name), std::move(make));
-    registry().cursors.remove(key(name));
+    const QString prefix = key(name) + QLatin1Char('/');
+    cache.removeIf([&prefix](const auto &entry) { return entry.key().startsWith(prefix); });
+}
+
+QPixmap draw(const Picture &picture, QSize size, qreal ratio)
+{
+    QPixmap pixmap((QSizeF(size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    if (size != picture.size)
+        p.scale(qreal(size.width()) / picture.size.width(), qreal(size.height()) / picture.size.height());
+    picture.draw(p);
+    return pixmap;
+}
+
+} // namespace
+
+void registerPicture(const QString &name, QSize size, Painter draw)
+{
+    registry().painters.insert(key(name), {size, std::move(draw), {}});
+    forget(registry().pictures, name);
+}
+
+void registerCursor(const QString &name, QSize size, QPoint hotSpot, Painter draw)
+{
+    registry().cursorMakers.insert(key(name), {size, std::move(draw), hotSpot});
+    forget(registry().cursors, name);
 }
 
 bool hasPicture(const QString &name) { return registry().painters.contains(key(name)); }
 
-QPixmap picture(const QString &name)
+qreal screenRatio()
+{
+    qreal ratio = 1.0;
+    if (qGuiApp)
+        for (const QScreen *screen : QGuiApplication::screens())
+            ratio = std::max(ratio, screen->devicePixelRatio());
+    return ratio;
+}
+
+QPixmap picture(const QString &name, qreal ratio, QSize size)
 {
     Registry &r = registry();
-    const QString k = key(name);
+    auto painter = r.painters.constFind(key(name));
+    if (painter == r.painters.constEnd())
+        return {};
+    if (ratio <= 0)
+        ratio = screenRatio();
+    if (size.isEmpty())
+        size = painter->size;
+    const QString k = cacheKey(name, size, ratio);
     auto cached = r.pictures.constFind(k);
     if (cached != r.pictures.constEnd())
         return *cached;
-    auto painter = r.painters.constFind(k);
-    if (painter == r.painters.constEnd())
-        return {};
-    const QPixmap pixmap = (*painter)();
+    const QPixmap pixmap = draw(*painter, size, ratio);
     r.pictures.insert(k, pixmap);
     return pixmap;
 }
 
-QCursor cursor(const QString &name)
+QCursor cursor(const QString &name, qreal ratio)
 {
     Registry &r = registry();
-    const QString k = key(name);
+    if (ratio <= 0)
+        ratio = screenRatio();
+    const QString k = QStringLiteral("%1/%2").arg(key(name)).arg(ratio);
     auto cached = r.cursors.constFind(k);
     if (cached != r.cursors.constEnd())
         return *cached;
-    auto maker = r.cursorMakers.constFind(k);
+    auto maker = r.cursorMakers.constFind(key(name));
     if (maker == r.cursorMakers.constEnd())
         return QCursor(Qt::ArrowCursor);
-    const QCursor c = (*maker)();
+    // The hot spot of a cursor picture is counted in its device pixels.
+    const QPoint hot = (QPointF(maker->hotSpot) * ratio).toPoint();
+    const QCursor c(draw(*maker, maker->size, ratio), hot.x(), hot.y());
     r.cursors.insert(k, c);
     return c;
 }

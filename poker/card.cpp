@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QPainter>
 
 #include <vector>
@@ -91,13 +92,30 @@ QAccessibleInterface *cardFactory(const QString &className, QObject *object)
     return nullptr;
 }
 
+// The picture with its corners in the table colour: filled once for each
+// picture, table colour and pixel ratio, not at every paint.
+QImage cardPicture(const QString &name, QColor table, qreal ratio)
+{
+    static QHash<QString, QImage> filled;
+    const QPixmap picture = platform::resources::picture(name, ratio);
+    const QString key = QStringLiteral("%1/%2@%3").arg(name).arg(table.rgb(), 0, 16).arg(picture.devicePixelRatio());
+    auto cached = filled.constFind(key);
+    if (cached != filled.constEnd())
+        return *cached;
+    QImage image = picture.toImage();
+    fillCorners(image, table);
+    image.setDevicePixelRatio(picture.devicePixelRatio());
+    filled.insert(key, image);
+    return image;
+}
+
 } // namespace
 
 TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent), m_random(random)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(cardFactory), true);
     (void)factoryInstalled;
-    resize(71, 96);
+    setFixedSize(71, 96); // the card keeps its size whatever it is given
     m_random.randomize();
     setAttribute(Qt::WA_OpaquePaintEvent);
     changed();
@@ -171,21 +189,12 @@ QColor TCard::tableColour() const
     return owner->palette().color(QPalette::Window);
 }
 
-QImage TCard::paintedImage() const
-{
-    QImage image = platform::resources::picture(pictureName()).toImage();
-    const qreal dpr = image.devicePixelRatio();
-    fillCorners(image, tableColour());
-    image.setDevicePixelRatio(dpr);
-    return image;
-}
+QImage TCard::paintedImage() const { return cardPicture(pictureName(), tableColour(), devicePixelRatioF()); }
 
 void TCard::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), paintedImage());
-    if (width() != 71 || height() != 96)
-        resize(71, 96); // the card keeps its size whatever it is given
 }
 
 void TCard::mousePressEvent(QMouseEvent *event) { m_click.press(event); }

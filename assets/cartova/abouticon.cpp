@@ -9,7 +9,7 @@ namespace cartova_assets {
 
 namespace {
 
-// The sixteen colours the icon may use.
+// Of the sixteen standard colours, those the icon uses.
 const QRgb Black = qRgb(0, 0, 0);
 const QRgb Navy = qRgb(0, 0, 128);
 const QRgb Gray = qRgb(128, 128, 128);
@@ -17,17 +17,6 @@ const QRgb Silver = qRgb(192, 192, 192);
 const QRgb Red = qRgb(255, 0, 0);
 const QRgb Blue = qRgb(0, 0, 255);
 const QRgb White = qRgb(255, 255, 255);
-
-const QList<QRgb> &sixteen()
-{
-    static const QList<QRgb> table = {
-        qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-        qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-        qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
-    };
-    return table;
-}
 
 // A card with its corners cut off, outlined in black.
 void card(QPainter &g, int x, int y, int w, int h, QRgb face)
@@ -73,13 +62,9 @@ void letterA(QPainter &g, int x, int y, QRgb ink)
     g.drawPoint(x + 1, y + 2);
 }
 
-} // namespace
-
-QImage drawAboutIcon()
+// Unsmoothed, so that every pixel keeps one of the sixteen colours.
+void drawAboutIcon(QPainter &g)
 {
-    QImage img(32, 32, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter g(&img);
     g.setRenderHint(QPainter::Antialiasing, false);
 
     // The back, furthest left: blue with a navy lattice inside a white rim.
@@ -112,14 +97,9 @@ QImage drawAboutIcon()
     g.drawPath(spade(22.5, 19.5, 5));
     g.setPen(QColor(Silver));
     g.drawLine(15, 29, 28, 29);
-    g.end();
-
-    // Held to the sixteen colours, the surround kept transparent.
-    QList<QRgb> table = sixteen();
-    table << qRgba(0, 0, 0, 0);
-    QImage indexed = img.convertToFormat(QImage::Format_Indexed8, table, Qt::ThresholdDither | Qt::AvoidDither);
-    return indexed.convertToFormat(QImage::Format_ARGB32);
 }
+
+} // namespace
 
 void registerAboutIcon()
 {
@@ -127,8 +107,7 @@ void registerAboutIcon()
     if (done)
         return;
     done = true;
-    platform::resources::registerPicture(QString::fromLatin1(AboutIcon),
-                                         [] { return QPixmap::fromImage(drawAboutIcon()); });
+    platform::resources::registerPicture(QString::fromLatin1(AboutIcon), {32, 32}, drawAboutIcon);
 }
 
 } // namespace cartova_assets

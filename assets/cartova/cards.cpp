@@ -2,7 +2,6 @@
 
 #include "platform/resources.h"
 
-#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -22,7 +21,8 @@ const QColor Skin(250, 216, 176);
 
 bool isRed(int suit) { return suit == 1 || suit == 3; }
 
-// A pip of the suit, centred at the origin, about `size` wide.
+} // namespace
+
 QPainterPath suitPath(int suit, qreal size)
 {
     const qreal s = size / 2;
@@ -55,25 +55,33 @@ QPainterPath suitPath(int suit, qreal size)
         p.closeSubpath();
         break;
     }
-    default: { // club: three leaves on a stem
+    default: { // club: three leaves on a stem, joined into one outline
         const qreal r = s * 0.5;
-        p.addEllipse(QPointF(0, -s * 0.5), r, r);
-        p.addEllipse(QPointF(-s * 0.55, s * 0.2), r, r);
-        p.addEllipse(QPointF(s * 0.55, s * 0.2), r, r);
-        p.addRect(QRectF(-s * 0.2, -s * 0.2, s * 0.4, s * 0.6));
+        auto leaf = [r](QPointF centre) {
+            QPainterPath e;
+            e.addEllipse(centre, r, r);
+            return e;
+        };
+        QPainterPath heart;
+        heart.addRect(QRectF(-s * 0.2, -s * 0.2, s * 0.4, s * 0.6));
         QPainterPath stem;
         stem.moveTo(-s * 0.1, s * 0.2);
         stem.lineTo(s * 0.1, s * 0.2);
         stem.lineTo(s * 0.38, s * 1.1);
         stem.lineTo(-s * 0.38, s * 1.1);
         stem.closeSubpath();
-        p = p.united(stem);
-        p.setFillRule(Qt::WindingFill);
+        p = leaf(QPointF(0, -s * 0.5))
+                .united(leaf(QPointF(-s * 0.55, s * 0.2)))
+                .united(leaf(QPointF(s * 0.55, s * 0.2)))
+                .united(heart)
+                .united(stem);
         break;
     }
     }
     return p;
 }
+
+namespace {
 
 void drawPip(QPainter &g, int suit, QPointF at, qreal size, bool upsideDown)
 {
@@ -87,16 +95,17 @@ void drawPip(QPainter &g, int suit, QPointF at, qreal size, bool upsideDown)
     g.restore();
 }
 
-// A blank card: the corner colour outside, the rounded body filled by fill.
-QPixmap blankCard(qreal dpr)
-{
-    QPixmap pm(qRound(CardWidth * dpr), qRound(CardHeight * dpr));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Corner);
-    return pm;
-}
-
 QRectF bodyRect() { return QRectF(0.5, 0.5, CardWidth - 1, CardHeight - 1); }
+
+// A blank card: the corner colour outside a white rounded body.
+void blankCard(QPainter &g)
+{
+    g.fillRect(QRect(0, 0, CardWidth, CardHeight), Corner);
+    g.setRenderHint(QPainter::Antialiasing);
+    g.setPen(Qt::NoPen);
+    g.setBrush(Qt::white);
+    g.drawRoundedRect(bodyRect(), 5, 5);
+}
 
 // The black outline last, unsmoothed, so that it closes the corners off for
 // the card's flood fill at any pixel ratio.
@@ -645,19 +654,10 @@ const BackDesign backs[] = {
     {"ROSES", backRoses}, {"SHELL", backShell},     {"CASTLE", backCastle},   {"HAND", backHand},
 };
 
-qreal screenRatio() { return qGuiApp ? qMax<qreal>(1.0, qGuiApp->devicePixelRatio()) : 1.0; }
-
-} // namespace
-
-QPixmap drawFace(int suit, int value, qreal dpr)
+void paintFace(QPainter &g, int suit, int value)
 {
-    QPixmap pm = blankCard(dpr);
-    QPainter g(&pm);
-    g.setRenderHint(QPainter::Antialiasing);
+    blankCard(g);
     g.setRenderHint(QPainter::TextAntialiasing);
-    g.setPen(Qt::NoPen);
-    g.setBrush(Qt::white);
-    g.drawRoundedRect(bodyRect(), 5, 5);
     drawIndex(g, suit, value);
     if (value == 1)
         drawAce(g, suit);
@@ -666,41 +666,27 @@ QPixmap drawFace(int suit, int value, qreal dpr)
     else
         drawPips(g, suit, value);
     outline(g);
-    return pm;
 }
 
-QPixmap drawBack(const QString &name, qreal dpr)
+void paintBack(QPainter &g, const BackDesign &b)
 {
-    QPixmap pm = blankCard(dpr);
-    QPainter g(&pm);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.setPen(Qt::NoPen);
-    g.setBrush(Qt::white);
-    g.drawRoundedRect(bodyRect(), 5, 5);
+    blankCard(g);
     const QRectF inner(4, 4, CardWidth - 8, CardHeight - 8);
-    for (const BackDesign &b : backs)
-        if (name.compare(QLatin1String(b.name), Qt::CaseInsensitive) == 0) {
-            g.save();
-            QPainterPath clip;
-            clip.addRoundedRect(inner, 3, 3);
-            g.setClipPath(clip);
-            b.paint(g, inner);
-            g.restore();
-            g.setPen(QPen(QColor(60, 60, 60), 0.8));
-            g.setBrush(Qt::NoBrush);
-            g.drawRoundedRect(inner, 3, 3);
-        }
+    g.save();
+    QPainterPath clip;
+    clip.addRoundedRect(inner, 3, 3);
+    g.setClipPath(clip);
+    b.paint(g, inner);
+    g.restore();
+    g.setPen(QPen(QColor(60, 60, 60), 0.8));
+    g.setBrush(Qt::NoBrush);
+    g.drawRoundedRect(inner, 3, 3);
     outline(g);
-    return pm;
 }
 
-QPixmap drawDealPicture(qreal dpr)
+// Two cards fanned out from a third.
+void paintDeal(QPainter &g)
 {
-    // Two cards fanned out from a third.
-    QPixmap pm(qRound(28 * dpr), qRound(24 * dpr));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter g(&pm);
     g.setRenderHint(QPainter::Antialiasing);
     const qreal angles[] = {-18, 0, 18};
     for (int i = 0; i < 3; ++i) {
@@ -714,32 +700,23 @@ QPixmap drawDealPicture(qreal dpr)
             drawPip(g, 3, QPointF(0, -10.5), 6, false);
         g.restore();
     }
-    return pm;
 }
 
-QPixmap drawAllPicture(qreal dpr)
+// A stack of coins: all the credits.
+void paintAll(QPainter &g)
 {
-    // A stack of coins: all the credits.
-    QPixmap pm(qRound(16 * dpr), qRound(16 * dpr));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter g(&pm);
     g.setRenderHint(QPainter::Antialiasing);
     g.setPen(QPen(QColor(120, 80, 0), 0.8));
     for (int i = 0; i < 4; ++i) {
         g.setBrush(QColor(240, 190, 40));
         g.drawEllipse(QRectF(2, 10 - i * 3, 12, 5));
     }
-    return pm;
 }
 
-QPixmap drawIcon(int size)
+// The window icon: a blue back behind a heart, 32 x 32.
+void paintIcon(QPainter &g)
 {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter g(&pm);
     g.setRenderHint(QPainter::Antialiasing);
-    g.scale(size / 32.0, size / 32.0);
     g.setPen(QPen(Qt::black, 1.0));
     g.save();
     g.translate(13, 29);
@@ -754,7 +731,22 @@ QPixmap drawIcon(int size)
     g.drawRoundedRect(QRectF(-8, -24, 16, 23), 2, 2);
     drawPip(g, 3, QPointF(0, -12.5), 10, false);
     g.restore();
-    return pm;
+}
+
+const char suitLetters[] = {'S', 'D', 'C', 'H'};
+
+} // namespace
+
+QPixmap drawFace(int suit, int value, qreal dpr)
+{
+    registerPictures();
+    return platform::resources::picture(QLatin1Char(suitLetters[suit & 3]) + QString::number(value), dpr);
+}
+
+QPixmap drawBack(const QString &name, qreal dpr)
+{
+    registerPictures();
+    return platform::resources::picture(name, dpr);
 }
 
 void registerPictures()
@@ -763,18 +755,17 @@ void registerPictures()
     if (done)
         return;
     done = true;
-    static const char letters[] = {'S', 'D', 'C', 'H'};
+    using namespace platform::resources;
+    const QSize card(CardWidth, CardHeight);
     for (int suit = 0; suit < 4; ++suit)
         for (int value = 1; value <= 13; ++value)
-            platform::resources::registerPicture(QLatin1Char(letters[suit]) + QString::number(value),
-                                                 [suit, value] { return drawFace(suit, value, screenRatio()); });
-    for (const BackDesign &b : backs) {
-        const QString name = QLatin1String(b.name);
-        platform::resources::registerPicture(name, [name] { return drawBack(name, screenRatio()); });
-    }
-    platform::resources::registerPicture(QStringLiteral("DEAL"), [] { return drawDealPicture(screenRatio()); });
-    platform::resources::registerPicture(QStringLiteral("ALL"), [] { return drawAllPicture(screenRatio()); });
-    platform::resources::registerPicture(QStringLiteral("MAINICON"), [] { return drawIcon(32); });
+            registerPicture(QLatin1Char(suitLetters[suit]) + QString::number(value), card,
+                            [suit, value](QPainter &g) { paintFace(g, suit, value); });
+    for (const BackDesign &b : backs)
+        registerPicture(QLatin1String(b.name), card, [&b](QPainter &g) { paintBack(g, b); });
+    registerPicture(QStringLiteral("DEAL"), {28, 24}, paintDeal);
+    registerPicture(QStringLiteral("ALL"), {16, 16}, paintAll);
+    registerPicture(QStringLiteral("MAINICON"), {32, 32}, paintIcon);
 }
 
 } // namespace cartova_assets

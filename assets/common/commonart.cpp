@@ -14,11 +14,8 @@ constexpr int FrameHeight = 31;
 
 // Pointing up, the index fingertip at (7, 0), the other fingers curled, the
 // thumb out to the left and a cuff at the wrist. Black lines on white.
-QCursor drawHandCursor()
+void drawHandCursor(QPainter &p)
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing, false);
 
     QPainterPath hand;
@@ -47,8 +44,6 @@ QCursor drawHandCursor()
     // The cuff.
     p.fillRect(QRect(8, 24, 9, 5), Qt::black);
     p.fillRect(QRect(9, 25, 7, 3), Qt::white);
-    p.end();
-    return QCursor(pm, 7, 0);
 }
 
 struct PegPose {
@@ -154,11 +149,9 @@ void drawFrame(QPainter &p, int n)
     }
 }
 
-QPixmap drawPegDropStrip()
+void drawPegDropStrip(QPainter &p)
 {
-    QPixmap pm(FrameWidth * PegDropFrames, FrameHeight);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
+    p.fillRect(QRect(0, 0, FrameWidth * PegDropFrames, FrameHeight), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
     for (int n = 0; n < PegDropFrames; ++n) {
         p.save();
@@ -167,7 +160,6 @@ QPixmap drawPegDropStrip()
         drawFrame(p, n);
         p.restore();
     }
-    return pm;
 }
 
 } // namespace
@@ -178,8 +170,9 @@ void registerPictures()
     if (done)
         return;
     done = true;
-    platform::resources::registerCursor(QString::fromLatin1(HandCursor), drawHandCursor);
-    platform::resources::registerPicture(QString::fromLatin1(PegDropStrip), drawPegDropStrip);
+    using namespace platform::resources;
+    registerCursor(QString::fromLatin1(HandCursor), {32, 32}, {7, 0}, drawHandCursor);
+    registerPicture(QString::fromLatin1(PegDropStrip), {FrameWidth * PegDropFrames, FrameHeight}, drawPegDropStrip);
 }
 
 } // namespace controls::art

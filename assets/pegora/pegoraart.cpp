@@ -2,7 +2,6 @@
 
 #include "platform/resources.h"
 
-#include <QBitmap>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -12,11 +11,8 @@ namespace {
 
 // 32 x 32, black and white only: an arrow pointer with its tip in the top-left
 // pixel, and a small round peg hanging below and right of it.
-QCursor drawDragCursor()
+void drawDragCursor(QPainter &p)
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing, false);
     const QPolygon arrow(
         {QPoint(0, 0), QPoint(0, 15), QPoint(4, 11), QPoint(7, 18), QPoint(9, 17), QPoint(6, 10), QPoint(11, 10)});
@@ -31,16 +27,11 @@ QCursor drawDragCursor()
     p.drawEllipse(QRect(15, 17, 10, 8));
     p.setBrush(Qt::white);
     p.drawRect(17, 19, 2, 2); // a glint
-    p.end();
-    return QCursor(pm, 0, 0);
 }
 
 // A green tick on a light disc.
-QPixmap drawCheck()
+void drawCheck(QPainter &p)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath tick;
     tick.moveTo(2.5, 8.5);
@@ -50,15 +41,11 @@ QPixmap drawCheck()
     p.drawPath(tick);
     p.setPen(QPen(QColor(60, 190, 60), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(tick);
-    return pm;
 }
 
 // A round arrow turning back on itself: do the last line again.
-QPixmap drawRepeat()
+void drawRepeat(QPainter &p)
 {
-    QPixmap pm(16, 16);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor navy(20, 40, 150);
     p.setPen(QPen(navy, 2.2, Qt::SolidLine, Qt::RoundCap));
@@ -66,15 +53,11 @@ QPixmap drawRepeat()
     p.setPen(Qt::NoPen);
     p.setBrush(navy);
     p.drawPolygon(QPolygonF({QPointF(8, 0), QPointF(12.5, 2.5), QPointF(8, 6)}));
-    return pm;
 }
 
 // Three coloured pegs in a row of holes, on a wooden board.
-QPixmap drawIcon()
+void drawIcon(QPainter &p)
 {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 60, 20), 1));
     p.setBrush(QColor(205, 160, 90));
@@ -89,7 +72,6 @@ QPixmap drawIcon()
         p.setBrush(QColor(255, 255, 255, 170));
         p.drawEllipse(QRectF(r.x() + 1.3, r.y() + 1.2, 2, 2));
     }
-    return pm;
 }
 
 } // namespace
@@ -100,10 +82,11 @@ void registerPictures()
     if (done)
         return;
     done = true;
-    platform::resources::registerCursor(QString::fromLatin1(DragCursor), drawDragCursor);
-    platform::resources::registerPicture(QString::fromLatin1(CheckPicture), drawCheck);
-    platform::resources::registerPicture(QString::fromLatin1(RepeatPicture), drawRepeat);
-    platform::resources::registerPicture(QString::fromLatin1(MainIcon), drawIcon);
+    using namespace platform::resources;
+    registerCursor(QString::fromLatin1(DragCursor), {32, 32}, {0, 0}, drawDragCursor);
+    registerPicture(QString::fromLatin1(CheckPicture), {16, 16}, drawCheck);
+    registerPicture(QString::fromLatin1(RepeatPicture), {16, 16}, drawRepeat);
+    registerPicture(QString::fromLatin1(MainIcon), {32, 32}, drawIcon);
 }
 
 } // namespace codebreaking::art

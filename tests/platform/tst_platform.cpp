@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -82,21 +83,37 @@ private slots:
         qputenv("XDG_CONFIG_HOME", old);
     }
 
-    void picturesAreDrawnOnceWhenFirstAsked()
+    // Drawn at the ratio asked, never at 1x and enlarged, and kept apart by
+    // size and ratio; a cursor's hot spot follows its picture's pixels.
+    void picturesAreDrawnPerSizeAndRatio()
     {
         int drawn = 0;
-        resources::registerPicture(QStringLiteral("TestPic"), [&drawn] {
+        resources::registerPicture(QStringLiteral("TestPic"), {4, 3}, [&drawn](QPainter &p) {
             ++drawn;
-            QPixmap p(4, 3);
-            p.fill(Qt::red);
-            return p;
+            p.fillRect(QRectF(0, 0, 0.5, 3), Qt::blue); // half a logical pixel
         });
         QCOMPARE(drawn, 0);
         QVERIFY(resources::hasPicture(QStringLiteral("TESTPIC")));
-        QCOMPARE(resources::picture(QStringLiteral("testpic")).size(), QSize(4, 3));
-        resources::picture(QStringLiteral("TestPic"));
-        QCOMPARE(drawn, 1);
+        const QPixmap two = resources::picture(QStringLiteral("testpic"), 2);
+        QCOMPARE(two.size(), QSize(8, 6));
+        QCOMPARE(two.devicePixelRatio(), 2.0);
+        const QImage image = two.toImage();
+        QCOMPARE(image.pixelColor(0, 5), QColor(Qt::blue));
+        QCOMPARE(image.pixelColor(1, 5).alpha(), 0);
+        const QPixmap one = resources::picture(QStringLiteral("TestPic"), 1);
+        QCOMPARE(one.size(), QSize(4, 3));
+        QCOMPARE(one.devicePixelRatio(), 1.0);
+        QCOMPARE(resources::picture(QStringLiteral("TestPic"), 1, {8, 6}).size(), QSize(8, 6));
+        resources::picture(QStringLiteral("TestPic"), 2);
+        resources::picture(QStringLiteral("TestPic"), 1);
+        QCOMPARE(drawn, 3);
         QVERIFY(resources::picture(QStringLiteral("nope")).isNull());
+
+        resources::registerCursor(QStringLiteral("TestCur"), {16, 16}, {3, 5},
+                                  [](QPainter &p) { p.fillRect(QRect(0, 0, 16, 16), Qt::black); });
+        const QCursor cursor = resources::cursor(QStringLiteral("testcur"), 2);
+        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+        QCOMPARE(cursor.hotSpot(), QPoint(6, 10));
         QCOMPARE(resources::cursor(QStringLiteral("nope")).shape(), Qt::ArrowCursor);
     }
 

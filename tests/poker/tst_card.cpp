@@ -4,6 +4,7 @@
 #include "poker/card.h"
 #include "tests/support/testregistry.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace poker;
@@ -133,6 +134,43 @@ private slots:
         card.SetDeckType(TDecks::Robot);
         card.Flip();
         QCOMPARE(counter.paints, 4);
+    }
+
+    // Every suit's pip is one solid shape, at 1x and 2x: a single outline,
+    // and every pixel that lies wholly inside it is fully inked.
+    void pipsAreSolid()
+    {
+        for (int suit = 0; suit < 4; ++suit)
+            for (const qreal size : {8.0, 12.0, 24.0, 28.0}) {
+                const QPainterPath pip = cartova_assets::suitPath(suit, size);
+                const QList<QPolygonF> outlines = pip.toSubpathPolygons();
+                QCOMPARE(outlines.size(), 1);
+                for (const qreal ratio : {1.0, 2.0}) {
+                    const QRectF box = pip.boundingRect().adjusted(-1, -1, 1, 1);
+                    QImage image((box.size() * ratio).toSize(), QImage::Format_ARGB32);
+                    image.fill(Qt::transparent);
+                    QPainter p(&image);
+                    p.setRenderHint(QPainter::Antialiasing);
+                    p.scale(ratio, ratio);
+                    p.translate(-box.topLeft());
+                    p.fillPath(pip, Qt::black);
+                    p.end();
+                    int inked = 0;
+                    for (int y = 0; y < image.height(); ++y)
+                        for (int x = 0; x < image.width(); ++x)
+                            if (pip.contains(QRectF(QPointF(x, y) / ratio + box.topLeft(), QSizeF(1, 1) / ratio))) {
+                                QVERIFY2(qAlpha(image.pixel(x, y)) >= 250,
+                                         qPrintable(QStringLiteral("suit %1 at %2x: a blank at %3,%4 (%5)")
+                                                        .arg(suit)
+                                                        .arg(ratio)
+                                                        .arg(x)
+                                                        .arg(y)
+                                                        .arg(qAlpha(image.pixel(x, y)))));
+                                ++inked;
+                            }
+                    QVERIFY(inked > 0);
+                }
+            }
     }
 
     void pickRandomDrawsSuitThenValue()
