@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -31,7 +32,8 @@ bool pageHasTopic(const QString &html, const QString &topic)
 HelpWindow::HelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)), m_notice(new QLabel(this))
 {
-    resize(520, 560);
+    // The program ends when its main window closes, help open or not.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setOpenExternalLinks(false);
     m_notice->setWordWrap(true);
     m_notice->setStyleSheet(QStringLiteral("QLabel { color: #800000; padding: 4px; }"));
@@ -63,9 +65,27 @@ void HelpWindow::open(const QString &helpFile, const QString &topic)
         }
     }
     m_notice->setAccessibleName(m_notice->text());
+    if (!isVisible())
+        fitOnScreen();
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::fitOnScreen()
+{
+    // The screen of the window that asked for help.
+    const QWidget *asking = QApplication::activeWindow();
+    const QScreen *screen = asking ? asking->screen() : QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(520, 560);
+        return;
+    }
+    // Frame and title bar are outside the window's own size: leave them room.
+    const QRect room = screen->availableGeometry().adjusted(0, 0, -16, -48);
+    const QSize size = QSize(520, 560).boundedTo(room.size());
+    resize(size);
+    move(room.left() + (room.width() - size.width()) / 2, room.top() + (room.height() - size.height()) / 2);
 }
 
 QString HelpWindow::notice() const { return m_notice->isHidden() ? QString() : m_notice->text(); }

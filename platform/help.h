@@ -34,6 +34,9 @@ public:
     QTextBrowser *browser() const { return m_browser; }
 
 private:
+    // At most its usual size, within the screen and in its middle.
+    void fitOnScreen();
+
     QTextBrowser *m_browser;
     QLabel *m_notice;
 };

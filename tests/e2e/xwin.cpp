@@ -6,7 +6,8 @@
 //
 // --kill ends the program with SIGTERM once its window is seen (a window that
 // is not the one a user would close, such as a greeting before the main one).
-// Prints "window_ms=N title=T", then "exit=C maxrss_kb=K" when it waited for the end.
+// Prints "window_ms=N title=T", then "exit=C maxrss_kb=K end_ms=E" when it waited
+// for the end (E: from the close to the end).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -212,7 +213,7 @@ int main(int argc, char **argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::printf("exit=%d maxrss_kb=%ld\n", code, usage.ru_maxrss);
+    std::printf("exit=%d maxrss_kb=%ld end_ms=%ld\n", code, usage.ru_maxrss, elapsedMs(closedAt));
     XCloseDisplay(dpy);
     return code != 0 ? 6 : shotFailed ? 7 : 0;
 }
