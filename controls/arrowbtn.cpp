@@ -131,9 +131,11 @@ void TArrowButton::paintEvent(QPaintEvent *)
     m_region = QRegion(polygon(m_points), Qt::OddEvenFill);
     m_hasRegion = true;
 
-    // Drawn in the screen's own pixels, so that the edges stay as fine as
-    // the screen can show them; the hit area stays in logical pixels.
-    m_ratio = devicePixelRatioF();
+    // Drawn in the device's own pixels, so that the edges stay as fine as
+    // the screen (or the picture painted into) can show them; the hit area
+    // stays in logical pixels.
+    QPainter screen(this);
+    m_ratio = std::max<qreal>(1, screen.deviceTransform().m11());
     QImage picture((QSizeF(size()) * m_ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     {
@@ -159,7 +161,7 @@ void TArrowButton::paintEvent(QPaintEvent *)
         DrawBevel(p);
     }
     picture.setDevicePixelRatio(m_ratio);
-    QPainter(this).drawImage(QPoint(0, 0), picture);
+    screen.drawImage(QPoint(0, 0), picture);
 }
 
 void TArrowButton::DrawBevel(QPainter &p)

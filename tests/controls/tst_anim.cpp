@@ -226,6 +226,29 @@ private slots:
         QCOMPARE(shot.pixelColor(3, 29), QColor(Qt::white));
     }
 
+    // A strip drawn for a screen of twice the pixels keeps the control's
+    // logical height, and each of its pixels reaches that screen unchanged.
+    void finerStripKeepsItsPixels()
+    {
+        QImage strip(8 * 6, 6, QImage::Format_RGB32);
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 0; x < strip.width(); ++x)
+                strip.setPixelColor(x, y, QColor(x * 5, y * 40, 100));
+        strip.setDevicePixelRatio(2);
+        TAnimated a;
+        a.resize(4, 30);
+        a.SetBitMap(strip);
+        QCOMPARE(a.height(), 3);
+        a.SetFrameCount(6);
+        a.SetFrame(4);
+        QImage screen(8, 6, QImage::Format_RGB32);
+        screen.setDevicePixelRatio(2);
+        a.render(&screen);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 8; ++x)
+                QCOMPARE(screen.pixelColor(x, y), strip.pixelColor(8 * 4 + x, y));
+    }
+
     void pegDropStripHasSixFrames()
     {
         controls::art::registerPictures();

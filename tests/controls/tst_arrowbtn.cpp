@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(image.pixelColor(16, 20), toQColor(clTeal));
     }
 
+    // On a screen of twice the pixels the edges are drawn at that finer
+    // grain, not as enlarged pixels: some 2 x 2 block is not of one colour.
+    void drawnAtTheScreensPixels()
+    {
+        TArrowButton b;
+        b.resize(18, 18);
+        b.SetDirection(arwRIGHT);
+        QImage screen(36, 36, QImage::Format_ARGB32);
+        screen.setDevicePixelRatio(2);
+        screen.fill(Qt::transparent);
+        b.render(&screen);
+        bool finer = false;
+        for (int y = 0; y < 36; y += 2)
+            for (int x = 0; x < 36; x += 2) {
+                const QRgb c = screen.pixel(x, y);
+                finer |= screen.pixel(x + 1, y) != c || screen.pixel(x, y + 1) != c || screen.pixel(x + 1, y + 1) != c;
+            }
+        QVERIFY(finer);
+        QCOMPARE(b.Points()[1], arrowInnerVertices(arwRIGHT, 18, 18)[1]); // still in logical pixels
+    }
+
     void disabledLooksTheSame()
     {
         TArrowButton b;
