@@ -118,4 +118,13 @@ QCursor cursor(const QString &name, qreal ratio)
     return c;
 }
 
+PixelStrokes::PixelStrokes(QPainter &painter) : m_painter(painter)
+{
+    m_painter.save();
+    if (m_painter.deviceTransform().m11() > 1)
+        m_painter.translate(0.5, 0.5);
+}
+
+PixelStrokes::~PixelStrokes() { m_painter.restore(); }
+
 } // namespace platform::resources

@@ -36,5 +36,20 @@ QPixmap picture(const QString &name, qreal ratio = 0, QSize size = {});
 // The arrow cursor when no cursor has that name.
 QCursor cursor(const QString &name, qreal ratio = 0);
 
+// For pictures drawn pixel by pixel, unsmoothed: within its scope a pen one
+// logical pixel wide covers the very device pixels that a fill of those
+// logical pixels covers, at any ratio. (A pen is centred on its line, so on
+// a finer device it moves by half a logical pixel; at 1x nothing moves.)
+class PixelStrokes {
+public:
+    explicit PixelStrokes(QPainter &painter);
+    ~PixelStrokes();
+    PixelStrokes(const PixelStrokes &) = delete;
+    PixelStrokes &operator=(const PixelStrokes &) = delete;
+
+private:
+    QPainter &m_painter;
+};
+
 } // namespace resources
 } // namespace platform

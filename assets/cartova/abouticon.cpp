@@ -22,6 +22,7 @@ const QRgb White = qRgb(255, 255, 255);
 void card(QPainter &g, int x, int y, int w, int h, QRgb face)
 {
     g.fillRect(x + 1, y + 1, w - 2, h - 2, QColor(face));
+    const platform::resources::PixelStrokes strokes(g);
     g.setPen(QColor(Black));
     g.drawLine(x + 1, y, x + w - 2, y);
     g.drawLine(x + 1, y + h - 1, x + w - 2, y + h - 1);
@@ -55,6 +56,7 @@ QPainterPath spade(qreal cx, qreal cy, qreal s)
 // A capital A, three pixels wide and five high, with its top at (x, y).
 void letterA(QPainter &g, int x, int y, QRgb ink)
 {
+    const platform::resources::PixelStrokes strokes(g);
     g.setPen(QColor(ink));
     g.drawPoint(x + 1, y);
     g.drawLine(x, y + 1, x, y + 4);
@@ -69,15 +71,21 @@ void drawAboutIcon(QPainter &g)
 
     // The back, furthest left: blue with a navy lattice inside a white rim.
     card(g, 1, 1, 16, 23, Blue);
-    g.setPen(QColor(White));
-    g.drawRect(2, 2, 13, 20);
     g.setClipRect(3, 3, 12, 19);
-    g.setPen(QColor(Navy));
-    for (int d = -24; d < 24; d += 4) {
-        g.drawLine(3 + d, 3, 3 + d + 19, 22);
-        g.drawLine(3 + d + 19, 3, 3 + d, 22);
+    {
+        const platform::resources::PixelStrokes strokes(g);
+        g.setPen(QColor(Navy));
+        for (int d = -24; d < 24; d += 4) {
+            g.drawLine(3 + d, 3, 3 + d + 19, 22);
+            g.drawLine(3 + d + 19, 3, 3 + d, 22);
+        }
     }
     g.setClipping(false);
+    {
+        const platform::resources::PixelStrokes strokes(g);
+        g.setPen(QPen(QColor(White), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        g.drawRect(2, 2, 13, 20);
+    }
 
     // The ace of hearts, its corner in sight beside the front card.
     card(g, 7, 5, 16, 23, White);
@@ -87,14 +95,18 @@ void drawAboutIcon(QPainter &g)
     g.drawPath(heart(10.5, 16, 2.5));
 
     // The ace of spades in front, with a grey shadow on its right.
-    g.setPen(QColor(Gray));
-    g.drawLine(30, 11, 30, 30);
-    g.drawLine(15, 31, 29, 31);
+    {
+        const platform::resources::PixelStrokes strokes(g);
+        g.setPen(QColor(Gray));
+        g.drawLine(30, 11, 30, 30);
+        g.drawLine(15, 31, 29, 31);
+    }
     card(g, 14, 9, 16, 22, White);
     letterA(g, 16, 11, Black);
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(Black));
     g.drawPath(spade(22.5, 19.5, 5));
+    const platform::resources::PixelStrokes strokes(g);
     g.setPen(QColor(Silver));
     g.drawLine(15, 29, 28, 29);
 }

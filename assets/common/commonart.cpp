@@ -34,13 +34,17 @@ void drawHandCursor(QPainter &p)
     palm.closeSubpath();
     hand = hand.united(palm).simplified();
 
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawPath(hand);
-    // The creases between the curled fingers.
-    p.drawLine(9, 9, 9, 13);
-    p.drawLine(12, 9, 12, 13);
-    p.drawLine(15, 10, 15, 13);
+    p.fillPath(hand, Qt::white);
+    {
+        const platform::resources::PixelStrokes strokes(p);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(hand);
+        // The creases between the curled fingers.
+        p.drawLine(9, 9, 9, 13);
+        p.drawLine(12, 9, 12, 13);
+        p.drawLine(15, 10, 15, 13);
+    }
     // The cuff.
     p.fillRect(QRect(8, 24, 9, 5), Qt::black);
     p.fillRect(QRect(9, 25, 7, 3), Qt::white);

@@ -30,9 +30,13 @@ void drawDie(QPainter &p, const QRect &r, const QColor &face, const QColor &pip,
 void rollPicture(QPainter &p)
 {
     auto die = [&p](QPoint at, const QColor &face, const QColor &pip, std::initializer_list<QPoint> pips) {
-        p.setPen(Qt::black);
-        p.setBrush(face);
-        p.drawRect(at.x(), at.y(), 11, 11);
+        p.fillRect(at.x() + 1, at.y() + 1, 10, 10, face);
+        {
+            const platform::resources::PixelStrokes strokes(p);
+            p.setPen(Qt::black);
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(at.x(), at.y(), 11, 11);
+        }
         for (const QPoint &g : pips)
             p.fillRect(at.x() + 2 + 3 * g.x(), at.y() + 2 + 3 * g.y(), 2, 2, pip);
     };
@@ -55,8 +59,12 @@ void handCursor(QPainter &p)
         {14, 9}, {16, 9}, {17, 10}, {18, 10}, {19, 11}, {19, 19}, {18, 21}, {17, 23}, {16, 24}, {16, 27},
         {6, 27}, {6, 25}, {1, 18},  {0, 16},  {0, 14},  {1, 13},  {2, 13},  {2, 1},
     });
-    p.setPen(Qt::black);
+    p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
+    p.drawPolygon(outline);
+    const platform::resources::PixelStrokes strokes(p);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
     p.drawPolygon(outline);
     // The creases between the fingers and the cuff at the wrist.
     p.drawLine(6, 8, 6, 14);

@@ -16,12 +16,19 @@ void drawDragCursor(QPainter &p)
     p.setRenderHint(QPainter::Antialiasing, false);
     const QPolygon arrow(
         {QPoint(0, 0), QPoint(0, 15), QPoint(4, 11), QPoint(7, 18), QPoint(9, 17), QPoint(6, 10), QPoint(11, 10)});
-    p.setPen(Qt::black);
+    // The peg: a white ring round a black body, so it shows on any board.
+    const QRect ring(13, 15, 14, 12);
+    p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPolygon(arrow);
-    // The peg: a white ring round a black body, so it shows on any board.
-    p.setBrush(Qt::white);
-    p.drawEllipse(QRect(13, 15, 14, 12));
+    p.drawEllipse(ring);
+    {
+        const platform::resources::PixelStrokes strokes(p);
+        p.setPen(Qt::black);
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(arrow);
+        p.drawEllipse(ring);
+    }
     p.setBrush(Qt::black);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QRect(15, 17, 10, 8));
