@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -42,6 +43,12 @@ HelpWindow::HelpWindow(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_notice);
     layout->addWidget(m_browser);
+    // Read, then put away from the keyboard, as any document window.
+    for (const QKeySequence &keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        auto *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 void HelpWindow::open(const QString &helpFile, const QString &topic)

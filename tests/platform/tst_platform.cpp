@@ -65,6 +65,15 @@ private slots:
         QVERIFY(window.notice().contains(QStringLiteral("\"scoring\"")));
         window.open(QStringLiteral("Nothing.hlp"), QStringLiteral("contents"));
         QVERIFY(window.notice().contains(QStringLiteral("\"Nothing.hlp\" could not be found")));
+
+        // Escape and Ctrl+W put it away.
+        for (const auto &[key, modifiers] :
+             {std::pair{Qt::Key_Escape, Qt::NoModifier}, std::pair{Qt::Key_W, Qt::ControlModifier}}) {
+            window.open(QStringLiteral("Sample2Help.hlp"), QStringLiteral("rules"));
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QTest::keyClick(window.browser(), key, modifiers);
+            QVERIFY(!window.isVisible());
+        }
     }
 
     void settingsDirectoryIsCreatedAndSearchedIgnoringCase()
