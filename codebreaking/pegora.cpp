@@ -45,6 +45,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pegora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Pegora"));
     platform::Desktop desktop;
     platform::Platform &platform = desktop.platform();
     platform.help.setHelpFile(QStringLiteral("Pegora2help.hlp"));

@@ -11,6 +11,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kubolo"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Kubolo"));
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(QStringLiteral("KUBOLO3HELP.HLP"));
     kubolo::art::registerArt();

@@ -10,6 +10,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cartova"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Cartova"));
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(poker::TMainForm::helpFile());
     poker::TMainForm form(desktop.platform());
