@@ -38,7 +38,8 @@ int main(int argc, char **argv)
         kubolo::art::registerArt();
         icon = platform::resources::picture(kubolo::art::MainIcon);
     } else if (std::strcmp(game, "cartova") == 0) {
-        icon = cartova_assets::drawIcon(size);
+        cartova_assets::registerPictures();
+        icon = platform::resources::picture(QStringLiteral("MAINICON"));
     } else {
         std::fprintf(stderr, "gameicon: no game called %s\n", game);
         return 2;
