@@ -1,7 +1,5 @@
 #include "codebreaking/bp.h"
 
-#include "codebreaking/formkit.h"
-
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -12,41 +10,29 @@ namespace {
 
 constexpr int RowTop = 74;
 constexpr int RowStep = 26;
-const char *const NameNames[BestPlaces] = {"n1", "n2", "n3", "n4", "n5"};
-const char *const GuessNames[BestPlaces] = {"t1", "t2", "t3", "t4", "t5"};
-const char *const SecondNames[BestPlaces] = {"s1", "s2", "s3", "s4", "s5"};
 
 } // namespace
 
 TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_records(records)
+    : formkit::Dialog(parent), m_platform(platform), m_records(records)
 {
-    formkit::setUpDialog(this, "BestPlayers", QStringLiteral("Best Players"), 340, 262);
+    formkit::setUpDialog(this, QStringLiteral("BestPlayers"), QStringLiteral("Best Players"), 340, 262);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setGeometry(8, 8, 324, 210);
+    Panel1 = formkit::frame(this, QFrame::Panel | QFrame::Sunken, QRect(8, 8, 324, 210));
 
-    WowFrom = formkit::label(Panel1, "WowFrom", QString(), QRect(0, 8, 10, 16));
-    Wow = formkit::label(Panel1, "Wow", QString(), QRect(0, 26, 10, 16));
-    QFont words = Wow->font();
+    WowFrom = formkit::label(Panel1, QString(), QRect(0, 8, 10, 16));
+    Wow = formkit::label(Panel1, QString(), QRect(0, 26, 10, 16));
+    QFont words = formkit::font();
     words.setItalic(true);
     Wow->setFont(words);
-    QPalette navy = Wow->palette();
-    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    Wow->setPalette(navy);
+    formkit::setTextColor(Wow, clNavy);
 
-    auto *rule = new QFrame(Panel1);
-    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    rule->setGeometry(6, 47, 312, 2);
+    formkit::frame(Panel1, QFrame::HLine | QFrame::Sunken, QRect(6, 47, 312, 2));
 
-    QFont bold = font();
-    bold.setBold(true);
-    for (QLabel *heading :
-         {formkit::label(Panel1, "Label1", QStringLiteral("Player"), QRect(34, 54, 170, 16)),
-          formkit::label(Panel1, "Label2", QStringLiteral("Guesses"), QRect(206, 54, 54, 16), Qt::AlignRight),
-          formkit::label(Panel1, "Label3", QStringLiteral("Time"), QRect(264, 54, 48, 16), Qt::AlignRight)})
+    const QFont bold = formkit::font(11, true);
+    for (QLabel *heading : {formkit::label(Panel1, QStringLiteral("Player"), QRect(34, 54, 170, 16)),
+                            formkit::label(Panel1, QStringLiteral("Guesses"), QRect(206, 54, 54, 16), Qt::AlignRight),
+                            formkit::label(Panel1, QStringLiteral("Time"), QRect(264, 54, 48, 16), Qt::AlignRight)})
         heading->setFont(bold);
 
     for (int place = 1; place <= BestPlaces; ++place) {
@@ -58,11 +44,9 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
         ab->SetButtonColor(clYellow);
         ab->setAccessibleCaption(QStringLiteral("Place %1 marker").arg(place));
         m_markers[place - 1] = ab;
-        m_names[place - 1] = formkit::label(Panel1, NameNames[place - 1], QString(), QRect(34, y + 2, 170, 16));
-        m_guesses[place - 1] =
-            formkit::label(Panel1, GuessNames[place - 1], QString(), QRect(206, y + 2, 54, 16), Qt::AlignRight);
-        m_seconds[place - 1] =
-            formkit::label(Panel1, SecondNames[place - 1], QString(), QRect(264, y + 2, 48, 16), Qt::AlignRight);
+        m_names[place - 1] = formkit::label(Panel1, QString(), QRect(34, y + 2, 170, 16));
+        m_guesses[place - 1] = formkit::rightAlignedLabel(Panel1, 260, y + 2, 54, 16);
+        m_seconds[place - 1] = formkit::rightAlignedLabel(Panel1, 312, y + 2, 48, 16);
     }
     for (QLabel *l : {m_names[0], m_guesses[0], m_seconds[0]})
         l->setFont(bold);
@@ -87,10 +71,10 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
     s4 = m_seconds[3];
     s5 = m_seconds[4];
 
-    OKButton = formkit::button(this, "OKButton", QStringLiteral("OK"), QRect(78, 228, 80, 25));
+    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(78, 228, 80, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TBestPlayers::OKButtonClick);
-    Button1 = formkit::button(this, "Button1", QStringLiteral("&Reset"), QRect(182, 228, 80, 25));
+    Button1 = formkit::button(this, QStringLiteral("&Reset"), QRect(182, 228, 80, 25));
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
 
@@ -108,33 +92,20 @@ void TBestPlayers::showTable()
 {
     for (int place = 1; place <= BestPlaces; ++place) {
         const BestEntry &row = m_records.Table[place - 1];
-        m_names[place - 1]->setText(row.Name);
-        m_guesses[place - 1]->setText(row.Guesses);
-        m_seconds[place - 1]->setText(row.Seconds);
+        m_names[place - 1]->setText(row.name);
+        m_guesses[place - 1]->setText(row.guesses);
+        m_seconds[place - 1]->setText(row.seconds);
         m_names[place - 1]->setAccessibleName(
-            QStringLiteral("Place %1: %2, %3 guesses, %4 seconds").arg(place).arg(row.Name, row.Guesses, row.Seconds));
+            QStringLiteral("Place %1: %2, %3 guesses, %4 seconds").arg(place).arg(row.name, row.guesses, row.seconds));
     }
-}
-
-void TBestPlayers::centre(QLabel *label)
-{
-    label->adjustSize();
-    label->move((Panel1->width() - label->width()) / 2, label->y());
 }
 
 void TBestPlayers::FormActivate()
 {
-    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.Table[0].Name + QLatin1Char(':'));
+    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.Table[0].name + QLatin1Char(':'));
     Wow->setText(m_records.WordsOfWisdom);
-    centre(WowFrom);
-    centre(Wow);
-}
-
-void TBestPlayers::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    FormActivate();
-    formkit::centreOnScreen(this);
+    formkit::centreAcross(WowFrom, Panel1->width());
+    formkit::centreAcross(Wow, Panel1->width());
 }
 
 void TBestPlayers::Button1Click()
@@ -167,14 +138,14 @@ void TBestPlayers::EnterAt(int place, const BestEntry &entry)
     if (place < 1 || place > BestPlaces)
         return;
     MarkRow(m_markers[place - 1]);
-    InsertAt(m_records.Table, place, entry);
+    platform::best::insertAt(m_records.Table, place, entry);
     showTable();
     FormActivate();
 }
 
 void TBestPlayers::SetWordsOfWisdom(const QString &words)
 {
-    m_records.WordsOfWisdom = CutKeptText(words);
+    m_records.WordsOfWisdom = cutKeptText(words);
     FormActivate();
 }
 

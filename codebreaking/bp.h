@@ -4,7 +4,7 @@
 #include "controls/arrowbtn.h"
 #include "platform/platform.h"
 
-#include <QDialog>
+#include "controls/formkit.h"
 
 #include <array>
 
@@ -17,14 +17,14 @@ namespace codebreaking {
 // The five best players, with a marker at the left of each row and the best
 // player's words at the top. The markers belong to the places: one turns red
 // where a name was entered and stays red while later entries push rows past it.
-class TBestPlayers : public QDialog {
+class TBestPlayers : public formkit::Dialog {
     Q_OBJECT
 public:
     TBestPlayers(platform::Platform &platform, BestRecords &records, QWidget *parent = nullptr);
 
     // Handlers.
     void FormCreate();
-    void FormActivate();
+    void FormActivate() override;
     void Button1Click(); // Reset
     void OKButtonClick();
 
@@ -54,12 +54,8 @@ public:
     QPushButton *OKButton;
     QPushButton *Button1; // Reset
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void showTable();
-    void centre(QLabel *label);
 
     platform::Platform &m_platform;
     BestRecords &m_records;

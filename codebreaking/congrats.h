@@ -3,7 +3,7 @@
 #include "codebreaking/rules.h"
 #include "platform/platform.h"
 
-#include <QDialog>
+#include "controls/formkit.h"
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +14,7 @@ namespace codebreaking {
 class TBestPlayers;
 
 // A result among the best five: the player's name.
-class TCongratulations : public QDialog {
+class TCongratulations : public formkit::Dialog {
     Q_OBJECT
 public:
     TCongratulations(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers,
@@ -30,7 +30,7 @@ public:
     QPushButton *BitBtn2;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormActivate() override;
 
 private:
     platform::Platform &m_platform;

@@ -3,7 +3,7 @@
 #include "assets/pegora/pegoraart.h"
 #include "codebreaking/settings.h"
 #include "codebreaking/welcome.h"
-#include "controls/placement.h"
+#include "controls/formkit.h"
 #include "platform/resources.h"
 
 #include <QAction>
@@ -17,6 +17,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+
+using formkit::centreOnScreen;
 
 namespace codebreaking {
 
@@ -291,10 +293,8 @@ void TMainForm::FormClose() { saveSettings(); }
 
 void TMainForm::loadSettings()
 {
-    const SettingsLoad load = LoadSettings();
-    m_settingsPath = load.path;
-    m_keepSettingsFile = load.keepFile;
-    const PegoraSettings &s = load.values;
+    m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
+    const PegoraSettings s = readSettings(m_settings);
     Records = s.Best;
     Stats = s.Stats;
     Sound1->setChecked(s.Sound);
@@ -302,15 +302,13 @@ void TMainForm::loadSettings()
     (s.ThreeColors ? tc1 : NormalGame1)->setChecked(true);
     WelcomeFlag = s.WelcomeBox;
     // A damaged value is told about; everything else read is used.
-    if (!load.problems.isEmpty())
-        m_platform.messages.show(this, platform::MsgIcon::Error, load.problems.join(QStringLiteral("\n\n")),
+    if (!m_settings.problems().isEmpty())
+        m_platform.messages.show(this, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
                                  platform::Ok);
 }
 
 void TMainForm::saveSettings()
 {
-    if (m_keepSettingsFile)
-        return;
     PegoraSettings s;
     s.Best = Records;
     s.Stats = Stats;
@@ -320,7 +318,7 @@ void TMainForm::saveSettings()
     s.WelcomeBox = WelcomeFlag;
     QString error;
     // The program closes all the same; the old file is still whole.
-    if (!SaveSettings(m_settingsPath, s, &error))
+    if (!writeSettings(m_settings, s, &error))
         m_platform.messages.show(this, platform::MsgIcon::Error, error, platform::Ok);
 }
 
@@ -453,11 +451,8 @@ void TMainForm::StartNewGame()
 
 void TMainForm::playSound(const QString &file)
 {
-    if (!Sound1->isChecked())
-        return;
     // No sound to be had: the option goes off, and may be switched on again.
-    if (!m_platform.sound.play(file))
-        Sound1->setChecked(false);
+    platform::playWhileChecked(m_platform.sound, *Sound1, file, platform::FailedSound::StaysAvailable);
 }
 
 bool TMainForm::a1DragOver(TPegShape *Sender, PegColor) { return Game.accepts(Sender->line(), Sender->column()); }

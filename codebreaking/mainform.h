@@ -5,6 +5,7 @@
 #include "codebreaking/rules.h"
 #include "controls/arrowbtn.h"
 #include "platform/platform.h"
+#include "platform/settingsfile.h"
 
 #include <QMainWindow>
 
@@ -132,8 +133,7 @@ private:
     TWelcomeBox *m_welcomeBox = nullptr; // made when first wanted
     QActionGroup *m_level = nullptr;
     bool m_picturesShown = false;
-    QString m_settingsPath;
-    bool m_keepSettingsFile = false; // it could not be read: the close leaves it alone
+    platform::SettingsFile m_settings;
 };
 
 } // namespace codebreaking

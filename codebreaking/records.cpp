@@ -1,10 +1,8 @@
 #include "codebreaking/records.h"
 
-#include "platform/inifile.h"
-
 namespace codebreaking {
 
-BestTable DefaultBestTable()
+BestTable defaultBestTable()
 {
     return {{{QStringLiteral("Orin Vasco"), QStringLiteral("4"), QStringLiteral("100")},
              {QStringLiteral("Tema Ludd"), QStringLiteral("5"), QStringLiteral("100")},
@@ -13,65 +11,37 @@ BestTable DefaultBestTable()
              {QStringLiteral("Nestor Quill"), QStringLiteral("8"), QStringLiteral("100")}}};
 }
 
-QString DefaultWordsOfWisdom() { return QStringLiteral("Hi, guys !"); }
-
-QString CutKeptText(const QString &text) { return text.left(MaxKeptText); }
-
-QString ConversionError(const QString &text) { return QStringLiteral("'%1' is not a valid integer value.").arg(text); }
+QString conversionError(const QString &text) { return QStringLiteral("'%1' is not a valid integer value.").arg(text); }
 
 std::optional<bool> Beats(const BestEntry &row, int guesses, int seconds, QString *badText)
 {
-    const auto number = [badText](const QString &text) -> std::optional<long long> {
-        long long v = 0;
-        if (platform::parseInteger(text, &v))
-            return v;
-        if (badText)
+    const auto number = [badText](const QString &text) {
+        const auto v = platform::best::number(text);
+        if (!v && badText)
             *badText = text;
-        return std::nullopt;
+        return v;
     };
-    const auto g = number(row.Guesses);
+    const auto g = number(row.guesses);
     if (!g)
         return std::nullopt;
     if (*g != guesses)
         return *g > guesses;
-    const auto s = number(row.Seconds);
+    const auto s = number(row.seconds);
     if (!s)
         return std::nullopt;
-    return Beats(*g, *s, guesses, seconds);
+    return *s > seconds;
 }
 
-Placing PlaceResult(const BestTable &table, int guesses, int seconds, QString *badText)
+Placing placeResult(const BestTable &table, int guesses, int seconds, QString *badText)
 {
-    const auto best = Beats(table[0], guesses, seconds, badText);
-    if (!best)
-        return Placing::Unreadable;
-    if (*best)
-        return Placing::Best;
-    const auto fifth = Beats(table[BestPlaces - 1], guesses, seconds, badText);
-    if (!fifth)
-        return Placing::Unreadable;
-    return *fifth ? Placing::BestFive : Placing::None;
+    return platform::best::placeResult(table,
+                                       [&](const BestEntry &row) { return Beats(row, guesses, seconds, badText); });
 }
 
-int FindPlace(const BestTable &table, int guesses, int seconds, QString *badText)
+int findPlace(const BestTable &table, int guesses, int seconds, QString *badText)
 {
-    for (int place = 2; place <= BestPlaces; ++place) {
-        const auto beats = Beats(table[place - 1], guesses, seconds, badText);
-        if (!beats)
-            return -1;
-        if (*beats)
-            return place;
-    }
-    return 0;
-}
-
-void InsertAt(BestTable &table, int place, const BestEntry &entry)
-{
-    if (place < 1 || place > BestPlaces)
-        return;
-    for (int i = BestPlaces - 1; i >= place; --i)
-        table[i] = table[i - 1];
-    table[place - 1] = entry;
+    return platform::best::findPlace(table,
+                                     [&](const BestEntry &row) { return Beats(row, guesses, seconds, badText); });
 }
 
 } // namespace codebreaking

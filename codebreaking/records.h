@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/besttable.h"
+
 #include <QString>
 
-#include <array>
 #include <optional>
 
 // The table of the five best players and the best player's words of wisdom.
@@ -11,56 +12,44 @@
 namespace codebreaking {
 
 struct BestEntry {
-    QString Name;
-    QString Guesses;
-    QString Seconds;
+    QString name;
+    QString guesses;
+    QString seconds;
     bool operator==(const BestEntry &) const = default;
 };
 
-constexpr int BestPlaces = 5;
-constexpr int MaxKeptText = 50;    // names and words as kept from the file
+constexpr int BestPlaces = platform::best::Places;
 constexpr int MaxNameLength = 19;  // a name typed in
 constexpr int MaxWordsLength = 33; // words typed in
 
 // Places 1 (best) to 5 at indices 0 to 4.
-using BestTable = std::array<BestEntry, BestPlaces>;
+using BestTable = platform::best::Table<BestEntry>;
+using platform::best::cutKeptText;
+using platform::best::defaultWordsOfWisdom;
+using platform::best::Placing;
 
-BestTable DefaultBestTable();
-QString DefaultWordsOfWisdom();
+BestTable defaultBestTable();
 
 struct BestRecords {
-    BestTable Table = DefaultBestTable();
-    QString WordsOfWisdom = DefaultWordsOfWisdom();
+    BestTable Table = defaultBestTable();
+    QString WordsOfWisdom = defaultWordsOfWisdom();
     bool operator==(const BestRecords &) const = default;
 };
 
-// At most the first 50 characters.
-QString CutKeptText(const QString &text);
-
 // A result beats a row with more guesses, or as many guesses and more
-// seconds. Equal on both, the older entry stays ahead.
-constexpr bool Beats(long long rowGuesses, long long rowSeconds, int guesses, int seconds)
-{
-    return rowGuesses > guesses || (rowGuesses == guesses && rowSeconds > seconds);
-}
-
-// The same on a row's texts. The seconds are read only when the guesses tie.
-// A text that is not a whole number gives nothing, and badText says which.
+// seconds. Equal on both, the older entry stays ahead. The row's seconds are
+// read only when the guesses tie; a text that is no whole number gives
+// nothing, and badText says which.
 std::optional<bool> Beats(const BestEntry &row, int guesses, int seconds, QString *badText);
 
 // What the player is told when a text of the table is not a whole number.
-QString ConversionError(const QString &text);
+QString conversionError(const QString &text);
 
 // Where a won game goes: a new best, one of the best five, or nowhere.
-enum class Placing { None, Best, BestFive, Unreadable };
-Placing PlaceResult(const BestTable &table, int guesses, int seconds, QString *badText);
+Placing placeResult(const BestTable &table, int guesses, int seconds, QString *badText);
 
 // The first place among 2 to 5 that the result beats; 0 when none, -1 when a
 // text in the way is not a number (badText says which).
-int FindPlace(const BestTable &table, int guesses, int seconds, QString *badText);
-
-// Places `place` to 4 move one down, the old place 5 drops out, and the
-// entry takes `place` (1 to 5; anything else changes nothing).
-void InsertAt(BestTable &table, int place, const BestEntry &entry);
+int findPlace(const BestTable &table, int guesses, int seconds, QString *badText);
 
 } // namespace codebreaking

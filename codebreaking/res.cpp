@@ -1,35 +1,26 @@
 #include "codebreaking/res.h"
 
-#include "codebreaking/formkit.h"
-
 #include <QLabel>
 #include <QPushButton>
 
 namespace codebreaking {
 
 TResult::TResult(platform::Platform &platform, const GameState &game, const BestRecords &records, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_game(game), m_records(records)
+    : formkit::Dialog(parent), m_platform(platform), m_game(game), m_records(records)
 {
-    formkit::setUpDialog(this, "Result", QStringLiteral("End of Game"), 230, 150);
-    Label1 = formkit::label(this, "Label1", QStringLiteral("N. of guesses:"), QRect(30, 14, 90, 16));
-    guesses = formkit::label(this, "guesses", QString(), QRect(124, 14, 76, 16));
-    Label2 = formkit::label(this, "Label2", QStringLiteral("Total time:"), QRect(30, 34, 90, 16));
-    totalTime = formkit::label(this, "totalTime", QString(), QRect(124, 34, 76, 16));
-    QFont bold = font();
-    bold.setBold(true);
-    guesses->setFont(bold);
-    totalTime->setFont(bold);
+    formkit::setUpDialog(this, QStringLiteral("Result"), QStringLiteral("End of Game"), 230, 150);
+    Label1 = formkit::label(this, QStringLiteral("N. of guesses:"), QRect(30, 14, 90, 16));
+    guesses = formkit::label(this, QString(), QRect(124, 14, 76, 16));
+    Label2 = formkit::label(this, QStringLiteral("Total time:"), QRect(30, 34, 90, 16));
+    totalTime = formkit::label(this, QString(), QRect(124, 34, 76, 16));
+    guesses->setFont(formkit::font(11, true));
+    totalTime->setFont(formkit::font(11, true));
 
-    Comment = formkit::label(this, "Comment", QString(), QRect(0, 60, 230, 30), Qt::AlignHCenter);
-    QFont big = font();
-    big.setPixelSize(18);
-    big.setBold(true);
-    Comment->setFont(big);
-    QPalette red = Comment->palette();
-    red.setColor(QPalette::WindowText, QColor(128, 0, 0));
-    Comment->setPalette(red);
+    Comment = formkit::label(this, QString(), QRect(0, 60, 230, 30), Qt::AlignHCenter);
+    Comment->setFont(formkit::font(18, true));
+    formkit::setTextColor(Comment, clMaroon);
 
-    OKButton = formkit::button(this, "OKButton", QStringLiteral("OK"), QRect(75, 110, 80, 25));
+    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(75, 110, 80, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TResult::OKButtonClick);
 
@@ -56,12 +47,7 @@ void TResult::FormCreate()
     totalTime->setAccessibleName(QStringLiteral("Total time: %1 seconds").arg(m_game.Seconds));
 }
 
-void TResult::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    FormCreate();
-    formkit::centreOnScreen(this);
-}
+void TResult::FormActivate() { FormCreate(); }
 
 void TResult::OKButtonClick()
 {
@@ -71,10 +57,10 @@ void TResult::OKButtonClick()
         return;
     }
     QString bad;
-    const Placing placing = PlaceResult(m_records.Table, m_game.Line, m_game.Seconds, &bad);
+    const Placing placing = placeResult(m_records.Table, m_game.Line, m_game.Seconds, &bad);
     if (placing == Placing::Unreadable) {
         accept();
-        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, ConversionError(bad), platform::Ok);
+        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, conversionError(bad), platform::Ok);
         return;
     }
     // The next dialog opens from here; this one stays in sight behind it

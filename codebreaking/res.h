@@ -4,7 +4,7 @@
 #include "codebreaking/rules.h"
 #include "platform/platform.h"
 
-#include <QDialog>
+#include "controls/formkit.h"
 
 #include <functional>
 
@@ -15,7 +15,7 @@ namespace codebreaking {
 
 // The end of a won game: lines used, time and a word on it. OK ranks a real
 // game against the best players and opens the name entry it has earned.
-class TResult : public QDialog {
+class TResult : public formkit::Dialog {
     Q_OBJECT
 public:
     TResult(platform::Platform &platform, const GameState &game, const BestRecords &records, QWidget *parent = nullptr);
@@ -39,7 +39,7 @@ public:
     QPushButton *OKButton;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormActivate() override;
 
 private:
     platform::Platform &m_platform;

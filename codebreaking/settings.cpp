@@ -1,6 +1,6 @@
 #include "codebreaking/settings.h"
 
-#include "platform/inifile.h"
+#include "platform/settingsfile.h"
 
 #include <QRegularExpression>
 
@@ -15,110 +15,85 @@ const QString Statistics = QStringLiteral("Statistics");
 const QString Options = QStringLiteral("Options");
 
 struct TotalKey {
-    const char *key;
+    const char16_t *key;
     std::int16_t GameStats::*field;
 };
-constexpr TotalKey Totals[] = {{"secMean", &GameStats::SecTotal},
-                               {"guessMean", &GameStats::GuessTotal},
-                               {"gameMean", &GameStats::GameCount},
-                               {"noendMean", &GameStats::NoEndCount}};
+constexpr TotalKey Totals[] = {{u"secMean", &GameStats::SecTotal},
+                               {u"guessMean", &GameStats::GuessTotal},
+                               {u"gameMean", &GameStats::GameCount},
+                               {u"noendMean", &GameStats::NoEndCount}};
 
-QString key(const char *name, int place) { return QLatin1String(name) + QString::number(place); }
+QString key(const char16_t *name, int place) { return QString::fromUtf16(name) + QString::number(place); }
 
 } // namespace
 
-std::optional<std::int16_t> ParseTotal(const QString &text)
+std::optional<std::int16_t> parseTotal(const QString &text)
 {
     static const QRegularExpression whole(QStringLiteral("^\\s*([+-]?)\\d+\\s*$"));
     const auto match = whole.match(text);
     if (!match.hasMatch())
         return std::nullopt;
     long long v = 0;
-    if (!platform::parseInteger(text, &v)) // more digits than 64 bits hold
+    if (const auto n = platform::best::number(text)) // else more digits than 64 bits hold
+        v = *n;
+    else
         v = match.captured(1) == QLatin1String("-") ? -32768 : 32767;
     return std::int16_t(std::clamp<long long>(v, -32768, GameStats::Limit));
 }
 
-SettingsLoad LoadSettings()
+PegoraSettings readSettings(platform::SettingsFile &file)
 {
-    QString error;
-    const QString path = platform::openSettingsFile(QString::fromLatin1(SettingsFileName), &error);
-    SettingsLoad load = LoadSettings(path);
-    if (!error.isEmpty())
-        load.problems.prepend(error);
-    return load;
-}
-
-SettingsLoad LoadSettings(const QString &path)
-{
-    SettingsLoad load;
-    load.path = path;
-    PegoraSettings &s = load.values;
-    const platform::TIniFile ini(path);
-    if (!ini.errorString().isEmpty()) {
-        load.keepFile = true;
-        load.problems << ini.errorString() + QLatin1Char('\n') +
-                             QStringLiteral("Pegora starts with its standard settings and will leave the "
-                                            "file as it is when it closes.");
-        return load;
+    PegoraSettings s;
+    const platform::TIniFile &ini = file.ini();
+    if (file.keepsFile()) {
+        file.addProblem(QStringLiteral("Pegora starts with its standard settings and will leave the file as it is "
+                                       "when it closes."));
+        return s;
     }
-
-    const BestTable defaults = DefaultBestTable();
+    const BestTable defaults = defaultBestTable();
     for (int place = 1; place <= BestPlaces; ++place) {
         BestEntry &row = s.Best.Table[place - 1];
         const BestEntry &def = defaults[place - 1];
-        row.Name = CutKeptText(ini.ReadString(Players, key("Player", place), def.Name));
-        row.Guesses = CutKeptText(ini.ReadString(Players, key("Guess", place), def.Guesses));
-        row.Seconds = CutKeptText(ini.ReadString(Players, key("Sec", place), def.Seconds));
+        row.name = cutKeptText(ini.ReadString(Players, key(u"Player", place), def.name));
+        row.guesses = cutKeptText(ini.ReadString(Players, key(u"Guess", place), def.guesses));
+        row.seconds = cutKeptText(ini.ReadString(Players, key(u"Sec", place), def.seconds));
     }
-    s.Best.WordsOfWisdom = CutKeptText(ini.ReadString(Players, QStringLiteral("wow"), DefaultWordsOfWisdom()));
+    s.Best.WordsOfWisdom = cutKeptText(ini.ReadString(Players, QStringLiteral("wow"), defaultWordsOfWisdom()));
 
     for (const TotalKey &t : Totals) {
-        const QString text = ini.ReadString(Statistics, QLatin1String(t.key), QStringLiteral("0"));
-        if (const auto v = ParseTotal(text)) {
-            s.Stats.*t.field = *v;
-        } else {
-            s.Stats.*t.field = 0;
-            load.problems << ConversionError(text) + QLatin1Char('\n') +
-                                 QStringLiteral("The statistics total %1 in \"%2\" counts from 0.")
-                                     .arg(QLatin1String(t.key), path);
-        }
+        const QString name = QString::fromUtf16(t.key);
+        const QString text = ini.ReadString(Statistics, name, QStringLiteral("0"));
+        const auto v = parseTotal(text);
+        s.Stats.*t.field = v.value_or(0);
+        if (!v)
+            file.addProblem(conversionError(text) + QLatin1Char('\n') +
+                            QStringLiteral("The statistics total %1 in \"%2\" counts from 0.").arg(name, file.path()));
     }
 
     s.Sound = ini.ReadBool(Options, QStringLiteral("Sound"), true);
     s.Single = ini.ReadBool(Options, QStringLiteral("Single"), false);
     s.ThreeColors = ini.ReadBool(Options, QStringLiteral("3colors"), false);
     s.WelcomeBox = ini.ReadBool(Options, QStringLiteral("WelcomeBox"), true);
-    return load;
+    return s;
 }
 
-bool SaveSettings(const QString &path, const PegoraSettings &s, QString *error)
+bool writeSettings(platform::SettingsFile &file, const PegoraSettings &s, QString *error)
 {
-    // Read again, so that whatever else the file holds is written back.
-    platform::TIniFile ini(path);
-    if (!ini.errorString().isEmpty()) {
-        if (error)
-            *error = ini.errorString();
-        return false;
-    }
+    platform::TIniFile &ini = file.ini();
     for (int place = 1; place <= BestPlaces; ++place) {
         const BestEntry &row = s.Best.Table[place - 1];
-        ini.WriteString(Players, key("Player", place), row.Name);
-        ini.WriteString(Players, key("Guess", place), row.Guesses);
-        ini.WriteString(Players, key("Sec", place), row.Seconds);
+        ini.WriteString(Players, key(u"Player", place), row.name);
+        ini.WriteString(Players, key(u"Guess", place), row.guesses);
+        ini.WriteString(Players, key(u"Sec", place), row.seconds);
     }
     ini.WriteString(Players, QStringLiteral("wow"), s.Best.WordsOfWisdom);
     for (const TotalKey &t : Totals)
-        ini.WriteInteger(Statistics, QLatin1String(t.key), s.Stats.*t.field);
+        ini.WriteInteger(Statistics, QString::fromUtf16(t.key), s.Stats.*t.field);
     ini.WriteBool(Options, QStringLiteral("Sound"), s.Sound);
     ini.WriteBool(Options, QStringLiteral("Single"), s.Single);
     ini.WriteBool(Options, QStringLiteral("3colors"), s.ThreeColors);
     ini.WriteBool(Options, QStringLiteral("WelcomeBox"), s.WelcomeBox);
-    if (ini.UpdateFile())
-        return true;
-    if (error)
-        *error = ini.errorString();
-    return false;
+    return file.save(error);
 }
 
 } // namespace codebreaking

@@ -4,16 +4,19 @@
 #include "codebreaking/rules.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
+
+namespace platform {
+class SettingsFile;
+}
 
 // Pegora.INI: the best players and their words, the running totals and the
 // options. Read once at start, written once at the close.
 namespace codebreaking {
 
-inline constexpr char SettingsFileName[] = "Pegora.INI";
+inline constexpr char16_t SettingsFileName[] = u"Pegora.INI";
 
 struct PegoraSettings {
     BestRecords Best;
@@ -25,28 +28,16 @@ struct PegoraSettings {
     bool operator==(const PegoraSettings &) const = default;
 };
 
-struct SettingsLoad {
-    PegoraSettings values;
-    QString path;
-    // What the player is told, one message each; empty when all went well.
-    QStringList problems;
-    // The file was there but could not be read: the close leaves it alone,
-    // so defaults never replace what may still be good in it.
-    bool keepFile = false;
-};
-
 // A total as kept in the file. A whole number beyond 16 bits stops at the
 // nearest limit (the totals themselves stop there rather than wrap); a text
 // that is no whole number gives nothing.
-std::optional<std::int16_t> ParseTotal(const QString &text);
+std::optional<std::int16_t> parseTotal(const QString &text);
 
-// Finds (or creates) Pegora.INI in the settings directory and reads it.
-SettingsLoad LoadSettings();
-SettingsLoad LoadSettings(const QString &path);
+// The values the file holds, defaults for what it lacks. A total that is no
+// number counts from 0 and is added to the file's problems.
+PegoraSettings readSettings(platform::SettingsFile &file);
 
-// Writes every key, in the order they are read. False with the reason, which
-// names the file, when the file could not be written; the old file is then
-// left whole.
-bool SaveSettings(const QString &path, const PegoraSettings &settings, QString *error);
+// Writes every key, in the order they are read, and saves the file.
+bool writeSettings(platform::SettingsFile &file, const PegoraSettings &settings, QString *error);
 
 } // namespace codebreaking

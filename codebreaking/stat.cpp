@@ -1,6 +1,5 @@
 #include "codebreaking/stat.h"
 
-#include "codebreaking/formkit.h"
 #include "controls/numedit.h"
 
 #include <QLabel>
@@ -9,30 +8,27 @@
 namespace codebreaking {
 
 TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_stats(stats)
+    : formkit::Dialog(parent), m_platform(platform), m_stats(stats)
 {
-    formkit::setUpDialog(this, "Statistics", QStringLiteral("Statistics"), 300, 164);
+    formkit::setUpDialog(this, QStringLiteral("Statistics"), QStringLiteral("Statistics"), 300, 164);
 
     struct Line {
-        const char *label;
-        const char *text;
-        const char *edit;
+        const char16_t *text;
         quint8 digits;
-        const char *format;
+        const char16_t *format;
     };
-    static const Line lines[4] = {{"Label1", "Total games played", "mean0", 0, ",0"},
-                                  {"Label2", "Seconds per game", "mean1", 2, ",0.00"},
-                                  {"Label3", "Guesses per game", "mean2", 2, ",0.00"},
-                                  {"Label4", "% of unsuccessful games", "mean3", 1, ",0.0"}};
+    static const Line lines[4] = {{u"Total games played", 0, u",0"},
+                                  {u"Seconds per game", 2, u",0.00"},
+                                  {u"Guesses per game", 2, u",0.00"},
+                                  {u"% of unsuccessful games", 1, u",0.0"}};
     TNumEdit *edits[4];
     for (int i = 0; i < 4; ++i) {
         const int y = 12 + 28 * i;
-        auto *l = formkit::label(this, lines[i].label, QString::fromLatin1(lines[i].text), QRect(12, y, 150, 21));
+        auto *l = formkit::label(this, QString::fromUtf16(lines[i].text), QRect(12, y, 150, 21));
         auto *e = new TNumEdit(this, &platform.messages);
-        e->setObjectName(QLatin1String(lines[i].edit));
         e->setGeometry(167, y, 121, 21);
         e->SetDecimalDigits(lines[i].digits);
-        e->SetDisplayFormat(QLatin1String(lines[i].format));
+        e->SetDisplayFormat(QString::fromUtf16(lines[i].format));
         e->setReadOnly(true);
         // A display, not a field: focused it would show its bare number.
         e->setFocusPolicy(Qt::NoFocus);
@@ -45,10 +41,10 @@ TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget
     mean2 = edits[2];
     mean3 = edits[3];
 
-    OKButton = formkit::button(this, "OKButton", QStringLiteral("OK"), QRect(58, 128, 80, 25));
+    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(58, 128, 80, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TStatistics::OKButtonClick);
-    Button1 = formkit::button(this, "Button1", QStringLiteral("&Reset"), QRect(162, 128, 80, 25));
+    Button1 = formkit::button(this, QStringLiteral("&Reset"), QRect(162, 128, 80, 25));
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
 
@@ -77,12 +73,7 @@ void TStatistics::FormCreate()
     }
 }
 
-void TStatistics::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    FormCreate();
-    formkit::centreOnScreen(this);
-}
+void TStatistics::FormActivate() { FormCreate(); }
 
 void TStatistics::Button1Click()
 {

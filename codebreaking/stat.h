@@ -3,7 +3,7 @@
 #include "codebreaking/rules.h"
 #include "platform/platform.h"
 
-#include <QDialog>
+#include "controls/formkit.h"
 
 class QPushButton;
 class TNumEdit;
@@ -12,7 +12,7 @@ namespace codebreaking {
 
 // The running statistics: games played, seconds and guesses per won game,
 // and the share of games not won.
-class TStatistics : public QDialog {
+class TStatistics : public formkit::Dialog {
     Q_OBJECT
 public:
     TStatistics(platform::Platform &platform, GameStats &stats, QWidget *parent = nullptr);
@@ -30,7 +30,7 @@ public:
     QPushButton *Button1; // Reset
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormActivate() override;
 
 private:
     void showFigure(TNumEdit *display, long double value);

@@ -1,7 +1,6 @@
 #include "codebreaking/top.h"
 
 #include "codebreaking/bp.h"
-#include "codebreaking/formkit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,43 +9,34 @@
 namespace codebreaking {
 
 TTopScore::TTopScore(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers, QWidget *parent)
-    : QDialog(parent), m_platform(platform), m_game(game), m_bestPlayers(bestPlayers)
+    : formkit::Dialog(parent), m_platform(platform), m_game(game), m_bestPlayers(bestPlayers)
 {
-    formkit::setUpDialog(this, "TopScore", QStringLiteral("Congratulations"), 260, 176);
-    Label1 = formkit::label(this, "Label1", QStringLiteral("Your score is the best one !"), QRect(12, 10, 236, 18),
-                            Qt::AlignHCenter);
-    QFont bold = font();
-    bold.setBold(true);
-    Label1->setFont(bold);
-    Label2 = formkit::label(this, "Label2", QStringLiteral("Please enter your name..."), QRect(12, 34, 236, 16));
+    formkit::setUpDialog(this, QStringLiteral("TopScore"), QStringLiteral("Congratulations"), 260, 176);
+    Label1 =
+        formkit::label(this, QStringLiteral("Your score is the best one !"), QRect(12, 10, 236, 18), Qt::AlignHCenter);
+    Label1->setFont(formkit::font(11, true));
+    Label2 = formkit::label(this, QStringLiteral("Please enter your name..."), QRect(12, 34, 236, 16));
     Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(12, 52, 236, 21);
     Edit1->setMaxLength(MaxNameLength);
-    Label3 = formkit::label(this, "Label3", QStringLiteral("...and your Words of Wisdom:"), QRect(12, 80, 236, 16));
+    Label3 = formkit::label(this, QStringLiteral("...and your Words of Wisdom:"), QRect(12, 80, 236, 16));
     Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(12, 98, 236, 21);
     Edit2->setMaxLength(MaxWordsLength);
     Label2->setBuddy(Edit1);
     Label3->setBuddy(Edit2);
 
-    BitBtn1 = formkit::button(this, "BitBtn1", QStringLiteral("OK"), QRect(40, 138, 80, 25));
+    BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(40, 138, 80, 25));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TTopScore::BitBtn1Click);
-    BitBtn2 = formkit::button(this, "BitBtn2", QStringLiteral("Cancel"), QRect(140, 138, 80, 25));
+    BitBtn2 = formkit::button(this, QStringLiteral("Cancel"), QRect(140, 138, 80, 25));
     connect(BitBtn2, &QPushButton::clicked, this, &TTopScore::BitBtn2Click);
     setTabOrder(Edit1, Edit2);
     setTabOrder(Edit2, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);
 }
 
-void TTopScore::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    Edit1->setFocus();
-    formkit::centreOnScreen(this);
-}
+void TTopScore::FormActivate() { Edit1->setFocus(); }
 
 void TTopScore::BitBtn1Click()
 {

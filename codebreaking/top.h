@@ -3,7 +3,7 @@
 #include "codebreaking/rules.h"
 #include "platform/platform.h"
 
-#include <QDialog>
+#include "controls/formkit.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +15,7 @@ class TBestPlayers;
 
 // A new best result: the player's name and words of wisdom. The boxes keep
 // what was typed the time before.
-class TTopScore : public QDialog {
+class TTopScore : public formkit::Dialog {
     Q_OBJECT
 public:
     TTopScore(platform::Platform &platform, const GameState &game, TBestPlayers &bestPlayers,
@@ -32,7 +32,7 @@ public:
     QPushButton *BitBtn2;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void FormActivate() override;
 
 private:
     platform::Platform &m_platform;

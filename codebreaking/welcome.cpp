@@ -2,7 +2,7 @@
 
 #include "assets/common/commonart.h"
 #include "controls/anim.h"
-#include "controls/placement.h"
+#include "controls/formkit.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 
@@ -151,7 +151,7 @@ void TWelcomeBox::setVisible(bool visible)
         // take the mouse and keys; with no board to hold up, everything waits.
         setWindowModality(parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
         // In the middle of the screen, whether the board is shown yet or not.
-        centreOnScreen(this);
+        formkit::centreOnScreen(this);
     }
     QDialog::setVisible(visible);
 }

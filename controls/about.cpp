@@ -1,6 +1,6 @@
 #include "controls/about.h"
 
-#include "controls/placement.h"
+#include "controls/formkit.h"
 #include "controls/tcolor.h"
 #include "controls/urllabel.h"
 #include "platform/platform.h"
@@ -252,7 +252,7 @@ void TAboutBox::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
         // In the middle of the screen, whatever window it belongs to.
-        centreOnScreen(this);
+        formkit::centreOnScreen(this);
     }
     QDialog::setVisible(visible);
 }

@@ -1,7 +1,7 @@
 #include "dice/bp.h"
 
 #include "controls/arrowbtn.h"
-#include "dice/formstyle.h"
+#include "controls/formkit.h"
 #include "platform/platform.h"
 
 #include <QFrame>
@@ -22,12 +22,11 @@ constexpr int ScoreWidth = 50;
 } // namespace
 
 TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
-    : RecordsDialog(parent), m_platform(platform), m_records(records)
+    : formkit::Dialog(parent), m_platform(platform), m_records(records)
 {
-    setObjectName(QStringLiteral("BestPlayers"));
-    setupDialog(this, QStringLiteral("Best Players"), 276, 231);
+    formkit::setUpDialog(this, QStringLiteral("BestPlayers"), QStringLiteral("Best Players"), 276, 231);
 
-    Bevel1 = loweredFrame(this, 10, 10, 256, 171);
+    Bevel1 = formkit::frame(this, QFrame::Box | QFrame::Sunken, QRect(10, 10, 256, 171));
     Label1 = new QLabel(this);
     Label1->move(20, 20);
     Label2 = new QLabel(this);
@@ -44,11 +43,11 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
 
         auto *name = new QLabel(this);
         name->setGeometry(NameLeft, RowTops[i], NameWidth, 13);
-        auto *score = rightAlignedLabel(this, best ? 251 : 250, RowTops[i], ScoreWidth);
-        name->setFont(dialogFont(11, best));
-        score->setFont(dialogFont(11, best));
-        setTextColor(name, best ? clNavy : clBlack);
-        setTextColor(score, best ? clMaroon : clBlack);
+        auto *score = formkit::rightAlignedLabel(this, best ? 251 : 250, RowTops[i], ScoreWidth);
+        name->setFont(formkit::font(11, best));
+        score->setFont(formkit::font(11, best));
+        formkit::setTextColor(name, best ? clNavy : clBlack);
+        formkit::setTextColor(score, best ? clMaroon : clBlack);
         m_names[i] = name;
         m_scores[i] = score;
     }
@@ -56,9 +55,9 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
     n1 = m_names[0], n2 = m_names[1], n3 = m_names[2], n4 = m_names[3], n5 = m_names[4];
     pn1 = m_scores[0], pn2 = m_scores[1], pn3 = m_scores[2], pn4 = m_scores[3], pn5 = m_scores[4];
 
-    Button1 = dialogButton(this, QStringLiteral("Reset"), 10, 195);
+    Button1 = formkit::button(this, QStringLiteral("Reset"), QRect(10, 195, 75, 25));
     Button1->setDefault(true);
-    BitBtn1 = dialogButton(this, QStringLiteral("OK"), 190, 195);
+    BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(190, 195, 75, 25));
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TBestPlayers::BitBtn1Click);
 
@@ -102,10 +101,8 @@ void TBestPlayers::ShowWords()
     Label2->setText(m_records.WordsOfWisdom);
     // Centred with the outer width of the dialog, frame included.
     const int outer = isVisible() ? frameGeometry().width() : width();
-    for (QLabel *line : {Label1, Label2}) {
-        line->adjustSize();
-        line->move((outer - line->width()) / 2, line->y());
-    }
+    for (QLabel *line : {Label1, Label2})
+        formkit::centreAcross(line, outer);
 }
 
 void TBestPlayers::Button1Click()

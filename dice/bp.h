@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dice/formstyle.h"
+#include "controls/formkit.h"
 
 #include "dice/records.h"
 
@@ -22,7 +22,7 @@ namespace kubolo {
 // The five best players. Its ten labels are the table while the program
 // runs; the arrows beside them belong to their places and mark where this
 // run's results went.
-class TBestPlayers : public RecordsDialog {
+class TBestPlayers : public formkit::Dialog {
     Q_OBJECT
 public:
     TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent = nullptr);

@@ -1,7 +1,7 @@
 #include "dice/endg.h"
 
+#include "controls/formkit.h"
 #include "dice/bp.h"
-#include "dice/formstyle.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "dice/top.h"
@@ -18,28 +18,27 @@ namespace kubolo {
 
 TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, GameSound sound,
                    QWidget *parent)
-    : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_sound(std::move(sound))
+    : formkit::Dialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_sound(std::move(sound))
 {
-    setObjectName(QStringLiteral("EndGame"));
-    setupDialog(this, QStringLiteral("End of game"), 211, 154);
+    formkit::setUpDialog(this, QStringLiteral("EndGame"), QStringLiteral("End of game"), 211, 154);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    Panel1 = raisedPanel(this, 8, 8, 193, 105);
+    Panel1 = formkit::frame(this, QFrame::Panel | QFrame::Raised, QRect(8, 8, 193, 105));
     const int tops[4] = {16, 35, 53, 72};
     const char *captions[4] = {"Left-side total:", "Bonus:", "Game total:", "Kubolo:"};
     const TColor colors[4] = {clNavy, clNavy, clRed, clBlack};
     QLabel *names[4], *values[4];
     for (int i = 0; i < 4; ++i) {
-        names[i] = rightAlignedLabel(Panel1, 96, tops[i], 88);
+        names[i] = formkit::rightAlignedLabel(Panel1, 96, tops[i], 88);
         names[i]->setText(QString::fromLatin1(captions[i]));
-        values[i] = rightAlignedLabel(Panel1, 152, tops[i], 50);
-        values[i]->setFont(dialogFont(11, true));
-        setTextColor(values[i], colors[i]);
+        values[i] = formkit::rightAlignedLabel(Panel1, 152, tops[i], 50);
+        values[i]->setFont(formkit::font(11, true));
+        formkit::setTextColor(values[i], colors[i]);
     }
     Label1 = names[0], Label2 = names[1], Label3 = names[2], Label4 = names[3];
     UpperValue = values[0], BonusValue = values[1], TotalValue = values[2], KuboloValue = values[3];
 
-    OKButton = dialogButton(this, QStringLiteral("OK"), 67, 120);
+    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(67, 120, 75, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TEndGame::OKButtonClick);
 }
@@ -65,16 +64,17 @@ void TEndGame::OKButtonClick()
     m_records.stats.RecordGame(total, m_sheet.FiveOfAKindCount());
     if (!BestPlayers)
         return;
-    switch (entryFor(BestPlayers->Table(), total)) {
-    case Entry::TopScore:
+    switch (placeResult(BestPlayers->Table(), total)) {
+    case Placing::Best:
         if (TopScore)
             m_platform.messages.exec(*TopScore);
         break;
-    case Entry::TopFive:
+    case Placing::BestFive:
         if (TopFive)
             m_platform.messages.exec(*TopFive);
         break;
-    case Entry::None: break;
+    case Placing::None:
+    case Placing::Unreadable: break;
     }
 }
 

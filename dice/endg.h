@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dice/formstyle.h"
+#include "controls/formkit.h"
 
 #include "dice/five.h"
 
@@ -10,7 +10,7 @@ struct KuboloRecords;
 class TTopScore;
 
 // The figures of a finished game. Only its OK button records the game.
-class TEndGame : public RecordsDialog {
+class TEndGame : public formkit::Dialog {
     Q_OBJECT
 public:
     TEndGame(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, GameSound sound,

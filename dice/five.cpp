@@ -1,7 +1,7 @@
 #include "dice/five.h"
 
+#include "controls/formkit.h"
 #include "dice/bp.h"
-#include "dice/formstyle.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "platform/platform.h"
@@ -16,27 +16,27 @@ namespace kubolo {
 
 TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers, GameSound sound,
                    QWidget *parent)
-    : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_bestPlayers(bestPlayers), m_sound(std::move(sound))
+    : formkit::Dialog(parent), m_platform(platform), m_sheet(sheet), m_bestPlayers(bestPlayers),
+      m_sound(std::move(sound))
 {
-    setObjectName(QStringLiteral("TopFive"));
-    setupDialog(this, QStringLiteral("Congratulation"), 296, 156);
+    formkit::setUpDialog(this, QStringLiteral("TopFive"), QStringLiteral("Congratulation"), 296, 156);
 
-    Panel1 = raisedPanel(this, 8, 8, 281, 98);
+    Panel1 = formkit::frame(this, QFrame::Panel | QFrame::Raised, QRect(8, 8, 281, 98));
     Label1 = new QLabel(QStringLiteral("Your score is one of the best five !"), Panel1);
-    Label1->setFont(dialogFont(11, true));
+    Label1->setFont(formkit::font(11, true));
     Label1->move(16, 15);
     Label2 = new QLabel(QStringLiteral("Please enter your name:"), Panel1);
     Label2->move(16, 35);
     Edit1 = new QLineEdit(Panel1);
     Edit1->setGeometry(16, 59, 249, 21);
     Edit1->setMaxLength(MaxNameLength);
-    Edit1->setFont(dialogFont(11, true));
-    setTextColor(Edit1, clMaroon);
+    Edit1->setFont(formkit::font(11, true));
+    formkit::setTextColor(Edit1, clMaroon);
     Label2->setBuddy(Edit1);
     for (QLabel *l : {Label1, Label2})
         l->adjustSize();
 
-    OKButton = dialogButton(this, QStringLiteral("OK"), 110, 122);
+    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(110, 122, 75, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TTopFive::OKButtonClick);
 }

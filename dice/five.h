@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dice/formstyle.h"
+#include "controls/formkit.h"
 
 #include <QDialog>
 
@@ -23,7 +23,7 @@ class TBestPlayers;
 using GameSound = std::function<void(const QString &fileName)>;
 
 // A result among the best five, but not the best: the player's name.
-class TTopFive : public RecordsDialog {
+class TTopFive : public formkit::Dialog {
     Q_OBJECT
 public:
     TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestPlayers &bestPlayers, GameSound sound,

@@ -1,7 +1,7 @@
 #include "dice/mainform.h"
 
 #include "assets/kubolo/kuboloart.h"
-#include "controls/placement.h"
+#include "controls/formkit.h"
 #include "dice/bp.h"
 #include "dice/endg.h"
 #include "dice/five.h"
@@ -23,6 +23,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionFocusRect>
+
+using formkit::centreOnScreen;
+using formkit::rightAlignedLabel;
+using formkit::setTextColor;
 
 namespace kubolo {
 
@@ -286,23 +290,16 @@ void TMainForm::buildMenus()
 void TMainForm::FormCreate()
 {
     // The hand cursor, "MyCur", is registered with the art above.
-    const SettingsLoad load = loadSettingsFile();
-    m_settingsPath = load.path;
-    m_writeSettings = load.mayWrite;
-    m_records.loadedTable = load.settings.table;
-    m_records.WordsOfWisdom = load.settings.wordsOfWisdom;
-    m_records.stats = load.settings.stats;
-    Suono1->setChecked(load.settings.sound);
-    Roll1->setChecked(load.settings.roll);
-    if (!load.error.isEmpty()) {
-        QString text = load.error;
-        if (!load.mayWrite)
-            text += QStringLiteral("\n\nKubolo starts with the default best players, statistics and options, "
-                                   "and will not write over that file.");
-        else
-            text += QStringLiteral("\n\nThe best players, statistics and options of this run may not be saved.");
-        m_platform.messages.show(this, platform::MsgIcon::Error, text, platform::Ok);
-    }
+    m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
+    const KuboloSettings settings = readSettings(m_settings);
+    m_records.loadedTable = settings.table;
+    m_records.WordsOfWisdom = settings.wordsOfWisdom;
+    m_records.stats = settings.stats;
+    Suono1->setChecked(settings.sound);
+    Roll1->setChecked(settings.roll);
+    if (!m_settings.problems().isEmpty())
+        m_platform.messages.show(this, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
+                                 platform::Ok);
     StartNewGame();
     centreOnScreen(this, sizeHint());
 }
@@ -312,10 +309,10 @@ KuboloSettings TMainForm::currentSettings() const
     KuboloSettings s;
     s.table = BestPlayers ? BestPlayers->Table() : m_records.loadedTable;
     for (BestPlayerRow &row : s.table) {
-        row.name = cutRecordText(row.name);
-        row.score = cutRecordText(row.score);
+        row.name = cutKeptText(row.name);
+        row.score = cutKeptText(row.score);
     }
-    s.wordsOfWisdom = cutRecordText(m_records.WordsOfWisdom);
+    s.wordsOfWisdom = cutKeptText(m_records.WordsOfWisdom);
     s.stats = m_records.stats;
     s.sound = Suono1->isChecked();
     s.roll = Roll1->isChecked();
@@ -324,11 +321,8 @@ KuboloSettings TMainForm::currentSettings() const
 
 void TMainForm::FormClose()
 {
-    // A file that could not be read at start keeps what it holds.
-    if (!m_writeSettings)
-        return;
     QString error;
-    if (!saveSettingsFile(m_settingsPath, currentSettings(), &error))
+    if (!writeSettings(m_settings, currentSettings(), &error))
         m_platform.messages.show(this, platform::MsgIcon::Error,
                                  error + QStringLiteral("\n\nThe best players, statistics and options of this "
                                                         "run are not saved."),
@@ -558,13 +552,8 @@ void TMainForm::showEndGame()
 
 void TMainForm::PlayGameSound(const QString &fileName)
 {
-    if (!Suono1->isChecked())
-        return;
-    if (!m_platform.sound.play(fileName)) {
-        // No sound for the rest of the run, and saved as off.
-        Suono1->setChecked(false);
-        Suono1->setEnabled(false);
-    }
+    // No sound for the rest of the run, and saved as off.
+    platform::playWhileChecked(m_platform.sound, *Suono1, fileName, platform::FailedSound::Disabled);
 }
 
 // ---------------------------------------------------------------------------

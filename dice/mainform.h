@@ -7,6 +7,7 @@
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "dice/settings.h"
+#include "platform/settingsfile.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -138,9 +139,7 @@ public:
     // What the close writes: the table from the best-players dialog (or as
     // read, before it exists), the words, the totals and the two ticks.
     KuboloSettings currentSettings() const;
-    QString settingsPath() const { return m_settingsPath; }
-    // False when the file at start could not be read: it is then left alone.
-    bool writesSettings() const { return m_writeSettings; }
+    QString settingsPath() const { return m_settings.path(); }
     TDice *die(int i) const { return m_dice[i]; }
     QCheckBox *holdBox(int i) const { return m_holds[i]; }
     ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }
@@ -174,8 +173,7 @@ private:
     QCursor m_hand;
     QCursor m_forbidden{Qt::ForbiddenCursor};
     KuboloRecords m_records;
-    QString m_settingsPath;
-    bool m_writeSettings = true;
+    platform::SettingsFile m_settings;
     std::array<TDice *, 5> m_dice{};
     std::array<QCheckBox *, 5> m_holds{};
     std::array<ClickLabel *, CategoryCount> m_names{};

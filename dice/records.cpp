@@ -1,7 +1,5 @@
 #include "dice/records.h"
 
-#include "platform/inifile.h"
-
 #include <limits>
 
 namespace kubolo {
@@ -14,10 +12,6 @@ BestPlayerTable defaultBestPlayers()
              {QStringLiteral("E.V. Halloran"), QStringLiteral("225")},
              {QStringLiteral("D. Quennel"), QStringLiteral("200")}}};
 }
-
-QString defaultWordsOfWisdom() { return QStringLiteral("Hi, guys !"); }
-
-QString cutRecordText(const QString &text) { return text.left(MaxRecordText); }
 
 namespace {
 
@@ -40,40 +34,33 @@ bool isLongNumber(const QString &t, bool *negative)
 
 std::int64_t scoreValue(const QString &text)
 {
-    long long v = 0;
-    if (platform::parseInteger(text, &v))
-        return v;
+    if (const auto v = platform::best::number(text))
+        return *v;
     bool negative = false;
     if (isLongNumber(text.trimmed(), &negative))
         return negative ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
     return 0;
 }
 
-Entry entryFor(const BestPlayerTable &table, std::int64_t total)
+Placing placeResult(const BestPlayerTable &table, std::int64_t total)
 {
-    if (total <= scoreValue(table[4].score))
-        return Entry::None;
-    return total > scoreValue(table[0].score) ? Entry::TopScore : Entry::TopFive;
+    return platform::best::placeResult(
+        table, [total](const BestPlayerRow &row) { return std::optional(total > scoreValue(row.score)); });
 }
 
 int insertTopFive(BestPlayerTable &table, const QString &name, std::int64_t total)
 {
-    for (int row = 1; row < BestPlayerRows; ++row) {
-        if (total >= scoreValue(table[row].score)) {
-            for (int k = BestPlayerRows - 1; k > row; --k)
-                table[k] = table[k - 1];
-            table[row] = {name, QString::number(total)};
-            return row + 1;
-        }
-    }
-    return 0;
+    // An equal score is passed: the newer total goes above it.
+    const int row = platform::best::findPlace(
+        table, [total](const BestPlayerRow &r) { return std::optional(total >= scoreValue(r.score)); });
+    if (row > 0)
+        platform::best::insertAt(table, row, {name, QString::number(total)});
+    return row;
 }
 
 void insertTopScore(BestPlayerTable &table, const QString &name, std::int64_t total)
 {
-    for (int k = BestPlayerRows - 1; k > 0; --k)
-        table[k] = table[k - 1];
-    table[0] = {name, QString::number(total)};
+    platform::best::insertAt(table, 1, {name, QString::number(total)});
 }
 
 namespace {

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "platform/besttable.h"
+
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
 namespace kubolo {
@@ -15,31 +16,27 @@ struct BestPlayerRow {
     bool operator==(const BestPlayerRow &) const = default;
 };
 
-constexpr int BestPlayerRows = 5;
-constexpr int MaxRecordText = 50;  // names, scores and words of wisdom, as kept
+constexpr int BestPlayerRows = platform::best::Places;
 constexpr int MaxNameLength = 17;  // typed into a name field
 constexpr int MaxWordsLength = 34; // typed into the words field
 
 // Rows 1 (best) to 5 at indices 0 to 4.
-using BestPlayerTable = std::array<BestPlayerRow, BestPlayerRows>;
+using BestPlayerTable = platform::best::Table<BestPlayerRow>;
+using platform::best::cutKeptText;
+using platform::best::defaultWordsOfWisdom;
+using platform::best::Placing;
 
 BestPlayerTable defaultBestPlayers();
-QString defaultWordsOfWisdom();
-
-// Text kept from the file or a field: at most its first 50 characters.
-QString cutRecordText(const QString &text);
 
 // A stored score as a number. One that is not a number counts as 0, so a new
 // result can still enter the table; digits beyond 64 bits count as the most
 // that can be held.
 std::int64_t scoreValue(const QString &text);
 
-// Where a finished game goes after the end-of-game dialog.
-enum class Entry { None, TopFive, TopScore };
-
-// Above row 5 it enters; above row 1 as the best. A total equal to a stored
-// score does not pass it.
-Entry entryFor(const BestPlayerTable &table, std::int64_t total);
+// Where a finished game goes after the end-of-game dialog: above row 5 it
+// enters, above row 1 as the best. A total equal to a stored score does not
+// pass it.
+Placing placeResult(const BestPlayerTable &table, std::int64_t total);
 
 // The new row of one of the best five, placed above the first of rows 2 to 5
 // whose score it reaches; the rows under it move down and row 5 drops out.

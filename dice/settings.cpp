@@ -1,6 +1,6 @@
 #include "dice/settings.h"
 
-#include "platform/inifile.h"
+#include "platform/settingsfile.h"
 
 namespace kubolo {
 
@@ -15,15 +15,21 @@ QString scoreKey(int row) { return QStringLiteral("Score%1").arg(row + 1); }
 
 } // namespace
 
-KuboloSettings readSettings(const platform::TIniFile &ini)
+KuboloSettings readSettings(platform::SettingsFile &file)
 {
     KuboloSettings s;
+    if (file.keepsFile())
+        file.addProblem(QStringLiteral("Kubolo starts with the default best players, statistics and options, "
+                                       "and will not write over that file."));
+    else if (!file.problems().isEmpty())
+        file.addProblem(QStringLiteral("The best players, statistics and options of this run may not be saved."));
+    const platform::TIniFile &ini = file.ini();
     const BestPlayerTable defaults = defaultBestPlayers();
     for (int row = 0; row < BestPlayerRows; ++row) {
-        s.table[row].name = cutRecordText(ini.ReadString(Players, playerKey(row), defaults[row].name));
-        s.table[row].score = cutRecordText(ini.ReadString(Players, scoreKey(row), defaults[row].score));
+        s.table[row].name = cutKeptText(ini.ReadString(Players, playerKey(row), defaults[row].name));
+        s.table[row].score = cutKeptText(ini.ReadString(Players, scoreKey(row), defaults[row].score));
     }
-    s.wordsOfWisdom = cutRecordText(ini.ReadString(Players, QStringLiteral("Wow"), defaultWordsOfWisdom()));
+    s.wordsOfWisdom = cutKeptText(ini.ReadString(Players, QStringLiteral("Wow"), defaultWordsOfWisdom()));
     s.stats.totalGames = DiceStats::parseTotal(ini.ReadString(Statistics, QStringLiteral("totalGames"), {}));
     s.stats.totalPoints = DiceStats::parseTotal(ini.ReadString(Statistics, QStringLiteral("totalPoints"), {}));
     s.stats.totalKubolo = DiceStats::parseTotal(ini.ReadString(Statistics, QStringLiteral("totalKubolo"), {}));
@@ -32,50 +38,20 @@ KuboloSettings readSettings(const platform::TIniFile &ini)
     return s;
 }
 
-void writeSettings(platform::TIniFile &ini, const KuboloSettings &s)
+bool writeSettings(platform::SettingsFile &file, const KuboloSettings &s, QString *error)
 {
+    platform::TIniFile &ini = file.ini();
     for (int row = 0; row < BestPlayerRows; ++row) {
-        ini.WriteString(Players, playerKey(row), s.table[row].name);
-        ini.WriteString(Players, scoreKey(row), s.table[row].score);
+        ini.WriteString(Players, playerKey(row), cutKeptText(s.table[row].name));
+        ini.WriteString(Players, scoreKey(row), cutKeptText(s.table[row].score));
     }
-    ini.WriteString(Players, QStringLiteral("Wow"), s.wordsOfWisdom);
+    ini.WriteString(Players, QStringLiteral("Wow"), cutKeptText(s.wordsOfWisdom));
     ini.WriteInteger(Statistics, QStringLiteral("totalGames"), s.stats.totalGames);
     ini.WriteInteger(Statistics, QStringLiteral("totalPoints"), s.stats.totalPoints);
     ini.WriteInteger(Statistics, QStringLiteral("totalKubolo"), s.stats.totalKubolo);
     ini.WriteBool(Options, QStringLiteral("Sound"), s.sound);
     ini.WriteBool(Options, QStringLiteral("Roll"), s.roll);
-}
-
-SettingsLoad loadSettingsFile()
-{
-    SettingsLoad load;
-    QString createError;
-    load.path = platform::openSettingsFile(QString::fromUtf16(SettingsFileName), &createError);
-    const platform::TIniFile ini(load.path);
-    if (!ini.errorString().isEmpty()) {
-        load.error = ini.errorString();
-        load.mayWrite = false;
-        return load; // the defaults
-    }
-    load.error = createError;
-    load.settings = readSettings(ini);
-    return load;
-}
-
-bool saveSettingsFile(const QString &path, const KuboloSettings &settings, QString *error)
-{
-    platform::TIniFile ini(path);
-    if (!ini.errorString().isEmpty()) {
-        if (error)
-            *error = ini.errorString();
-        return false;
-    }
-    writeSettings(ini, settings);
-    if (ini.UpdateFile())
-        return true;
-    if (error)
-        *error = ini.errorString();
-    return false;
+    return file.save(error);
 }
 
 } // namespace kubolo

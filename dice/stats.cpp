@@ -1,7 +1,7 @@
 #include "dice/stats.h"
 
+#include "controls/formkit.h"
 #include "controls/numedit.h"
-#include "dice/formstyle.h"
 #include "dice/records.h"
 #include "platform/platform.h"
 
@@ -13,12 +13,11 @@
 namespace kubolo {
 
 TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
-    : RecordsDialog(parent), m_platform(platform), m_records(records)
+    : formkit::Dialog(parent), m_platform(platform), m_records(records)
 {
-    setObjectName(QStringLiteral("Statistics"));
-    setupDialog(this, QStringLiteral("Statistics"), 251, 148);
+    formkit::setUpDialog(this, QStringLiteral("Statistics"), QStringLiteral("Statistics"), 251, 148);
 
-    Bevel1 = loweredFrame(this, 5, 10, 241, 91);
+    Bevel1 = formkit::frame(this, QFrame::Box | QFrame::Sunken, QRect(5, 10, 241, 91));
     const int tops[3] = {20, 50, 70};
     const char *captions[3] = {"Total games played", "Points per game", "Kubolo per game"};
     QLabel *labels[3];
@@ -31,7 +30,7 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
         f->setGeometry(160, tops[i], 71, 16);
         f->setReadOnly(true);
         f->setFrame(false);
-        f->setFont(dialogFont(11, true));
+        f->setFont(formkit::font(11, true));
         f->setAutoFillBackground(true);
         QPalette pal = f->palette();
         pal.setColor(QPalette::Base, toQColor(clBtnFace));
@@ -46,8 +45,8 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
     NumEdit2->SetDecimalDigits(2);
     NumEdit3->SetDecimalDigits(2);
 
-    Button1 = dialogButton(this, QStringLiteral("Reset"), 5, 115);
-    BitBtn1 = dialogButton(this, QStringLiteral("OK"), 170, 115);
+    Button1 = formkit::button(this, QStringLiteral("Reset"), QRect(5, 115, 75, 25));
+    BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(170, 115, 75, 25));
     BitBtn1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TStatistics::BitBtn1Click);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dice/formstyle.h"
+#include "controls/formkit.h"
 
 #include <QDialog>
 
@@ -18,7 +18,7 @@ namespace kubolo {
 struct KuboloRecords;
 
 // Games played and the averages per game.
-class TStatistics : public RecordsDialog {
+class TStatistics : public formkit::Dialog {
     Q_OBJECT
 public:
     TStatistics(platform::Platform &platform, KuboloRecords &records, QWidget *parent = nullptr);

@@ -1,7 +1,7 @@
 #include "dice/top.h"
 
+#include "controls/formkit.h"
 #include "dice/bp.h"
-#include "dice/formstyle.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "platform/platform.h"
@@ -16,36 +16,35 @@ namespace kubolo {
 
 TTopScore::TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records,
                      TBestPlayers &bestPlayers, GameSound sound, QWidget *parent)
-    : RecordsDialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_bestPlayers(bestPlayers),
+    : formkit::Dialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_bestPlayers(bestPlayers),
       m_sound(std::move(sound))
 {
-    setObjectName(QStringLiteral("TopScore"));
-    setupDialog(this, QStringLiteral("Congratulations"), 296, 202);
+    formkit::setUpDialog(this, QStringLiteral("TopScore"), QStringLiteral("Congratulations"), 296, 202);
 
-    Panel1 = raisedPanel(this, 8, 8, 281, 153);
+    Panel1 = formkit::frame(this, QFrame::Panel | QFrame::Raised, QRect(8, 8, 281, 153));
     Label1 = new QLabel(QStringLiteral("Your score is the best one !"), Panel1);
-    Label1->setFont(dialogFont(11, true));
+    Label1->setFont(formkit::font(11, true));
     Label1->move(16, 15);
     Label2 = new QLabel(QStringLiteral("Please enter your name..."), Panel1);
     Label2->move(16, 35);
     Edit1 = new QLineEdit(Panel1);
     Edit1->setGeometry(16, 59, 249, 21);
     Edit1->setMaxLength(MaxNameLength);
-    Edit1->setFont(dialogFont(11, true));
-    setTextColor(Edit1, clMaroon);
+    Edit1->setFont(formkit::font(11, true));
+    formkit::setTextColor(Edit1, clMaroon);
     Label3 = new QLabel(QStringLiteral("...and your Words of Wisdom:"), Panel1);
     Label3->move(16, 90);
     Edit2 = new QLineEdit(Panel1);
     Edit2->setGeometry(16, 109, 249, 21);
     Edit2->setMaxLength(MaxWordsLength);
-    Edit2->setFont(dialogFont(11, true));
-    setTextColor(Edit2, clNavy);
+    Edit2->setFont(formkit::font(11, true));
+    formkit::setTextColor(Edit2, clNavy);
     Label2->setBuddy(Edit1);
     Label3->setBuddy(Edit2);
     for (QLabel *l : {Label1, Label2, Label3})
         l->adjustSize();
 
-    OKButton = dialogButton(this, QStringLiteral("OK"), 110, 170);
+    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(110, 170, 75, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TTopScore::OKButtonClick);
 }
@@ -63,7 +62,7 @@ void TTopScore::OKButtonClick()
     BestPlayerTable table = m_bestPlayers.Table();
     insertTopScore(table, Edit1->text(), m_sheet.GameTotal());
     m_bestPlayers.SetTable(table);
-    m_records.WordsOfWisdom = cutRecordText(Edit2->text());
+    m_records.WordsOfWisdom = cutKeptText(Edit2->text());
     accept();
     m_platform.messages.exec(m_bestPlayers);
 }

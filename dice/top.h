@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dice/formstyle.h"
+#include "controls/formkit.h"
 
 #include "dice/five.h"
 
@@ -9,7 +9,7 @@ namespace kubolo {
 struct KuboloRecords;
 
 // The best result of all: the player's name and words of wisdom.
-class TTopScore : public RecordsDialog {
+class TTopScore : public formkit::Dialog {
     Q_OBJECT
 public:
     TTopScore(platform::Platform &platform, const ScoreSheet &sheet, KuboloRecords &records, TBestPlayers &bestPlayers,

@@ -103,7 +103,12 @@ TIniFile::TIniFile(const QString &path) : m_path(path), d(std::make_unique<Data>
         m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
     }
-    QByteArray data = sanitize(file.readAll());
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
+        return;
+    }
+    data = sanitize(data);
     // The parser keeps a comment only with the key or section after it; the
     // comments that end the file are kept aside and written back at its end.
     QList<QByteArray> lines = data.split('\n');

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QAction;
+
 namespace platform {
 
 // Plays a bundled wave file by its bare name, without waiting.
@@ -14,6 +16,15 @@ public:
     // Returns at once whether the sound could start.
     virtual bool play(const QString &fileName) = 0;
 };
+
+// What a sound that could not start does to the game's Sound option besides
+// unchecking it: it stays available to be switched on again, or it is
+// disabled for the rest of the run.
+enum class FailedSound { StaysAvailable, Disabled };
+
+// Plays the file only while the Sound option is checked. A sound that could
+// not start unchecks the option, so it is also saved as off.
+void playWhileChecked(Sound &sound, QAction &option, const QString &fileName, FailedSound failed);
 
 // True when the bytes are a RIFF/WAVE file with PCM samples.
 bool isPcmWave(const QByteArray &bytes);

@@ -1,8 +1,8 @@
 #include "poker/mainform.h"
 
 #include "assets/cartova/cards.h"
+#include "controls/formkit.h"
 #include "controls/numedit.h"
-#include "controls/placement.h"
 #include "poker/payoffs.h"
 
 #include <QAction>
@@ -22,26 +22,19 @@
 
 #include <algorithm>
 
+using formkit::centreOnScreen;
+
 namespace poker {
 
 namespace {
 
-QFont boldFont(int pixels)
-{
-    QFont f;
-    f.setPixelSize(pixels);
-    f.setBold(true);
-    return f;
-}
+QFont boldFont(int pixels) { return formkit::font(pixels, true); }
 
 QLabel *whiteLabel(QWidget *parent, const QString &text, int x, int y, int pixels)
 {
-    auto *label = new QLabel(text, parent);
+    QLabel *label = formkit::label(parent, text, QRect(x, y, 0, 0));
     label->setFont(boldFont(pixels));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(p);
-    label->move(x, y);
+    formkit::setTextColor(label, clWhite);
     label->adjustSize();
     return label;
 }
@@ -239,13 +232,12 @@ void TMainForm::buildTable()
 
 void TMainForm::FormCreate()
 {
-    m_settingsPath = cartovaSettingsPath();
-    QString error;
-    const CartovaOptions options = readOptions(m_settingsPath, &error);
+    m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
+    const CartovaOptions options = readSettings(m_settings);
     // The table is not on the screen yet: the box stands alone, centred.
-    if (!error.isEmpty())
-        m_platform.messages.show(nullptr, platform::MsgIcon::Error,
-                                 error + QStringLiteral("\n\nThe game starts with its usual options."), platform::Ok);
+    if (!m_settings.problems().isEmpty())
+        m_platform.messages.show(nullptr, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
+                                 platform::Ok);
     Sound1->setChecked(options.sound);
     switch (options.deck.value_or(DeckChoice::Beach)) {
     case DeckChoice::Std1: Standard11Click(); break;
@@ -282,7 +274,7 @@ CartovaOptions TMainForm::currentOptions() const
 void TMainForm::FormClose()
 {
     QString error;
-    if (!writeOptions(m_settingsPath, currentOptions(), &error))
+    if (!writeSettings(m_settings, currentOptions(), &error))
         m_platform.messages.show(this, platform::MsgIcon::Error,
                                  error + QStringLiteral("\n\nThe options of this game were not kept."), platform::Ok);
 }
@@ -349,12 +341,7 @@ void TMainForm::backToTable()
 
 void TMainForm::play(const QString &sound)
 {
-    if (!Sound1->isChecked())
-        return;
-    if (!m_platform.sound.play(sound)) {
-        Sound1->setChecked(false);
-        Sound1->setEnabled(false);
-    }
+    platform::playWhileChecked(m_platform.sound, *Sound1, sound, platform::FailedSound::Disabled);
 }
 
 void TMainForm::PlayMoney() { play(QStringLiteral("money.wav")); }
@@ -444,25 +431,25 @@ void TMainForm::setTableColor(const QColor &color)
 
 void TMainForm::Green1Click()
 {
-    setTableColor(poker::tableColour(TableChoice::Green));
+    setTableColor(poker::tableColor(TableChoice::Green));
     Green1->setChecked(true);
 }
 
 void TMainForm::Blue1Click()
 {
-    setTableColor(poker::tableColour(TableChoice::Blue));
+    setTableColor(poker::tableColor(TableChoice::Blue));
     Blue1->setChecked(true);
 }
 
 void TMainForm::Red1Click()
 {
-    setTableColor(poker::tableColour(TableChoice::Red));
+    setTableColor(poker::tableColor(TableChoice::Red));
     Red1->setChecked(true);
 }
 
 void TMainForm::Gray1Click()
 {
-    setTableColor(poker::tableColour(TableChoice::Gray));
+    setTableColor(poker::tableColor(TableChoice::Gray));
     Gray1->setChecked(true);
 }
 

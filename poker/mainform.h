@@ -2,6 +2,7 @@
 
 #include "controls/stepper.h"
 #include "platform/platform.h"
+#include "platform/settingsfile.h"
 #include "poker/card.h"
 #include "poker/round.h"
 #include "poker/settings.h"
@@ -82,7 +83,7 @@ public:
     // The colour of the table the cards lie on.
     QColor tableColour() const;
     // Where the options are kept, as found at start-up.
-    QString settingsPath() const { return m_settingsPath; }
+    QString settingsPath() const { return m_settings.path(); }
     // The options as the menus stand, as they are written at close.
     CartovaOptions currentOptions() const;
 
@@ -145,7 +146,7 @@ private:
     bool m_dealHadFocus = false;
     bool m_terminated = false;
     bool m_centred = false;
-    QString m_settingsPath;
+    platform::SettingsFile m_settings;
     QDialog *m_aboutBox = nullptr;
     TPayoffsForm *m_payoffsForm = nullptr;
 };

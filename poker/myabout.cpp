@@ -47,13 +47,10 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, QAction *Sound1, QWidget *p
 
 void TAboutBox1::Image1Click()
 {
-    if (!m_sound1 || !m_sound1->isChecked())
-        return;
-    if (!platformServices().sound.play(QStringLiteral("cards.wav"))) {
-        // No sound to be had: the option goes off for the rest of the run.
-        m_sound1->setChecked(false);
-        m_sound1->setEnabled(false);
-    }
+    // The game's own Sound option and rule.
+    if (m_sound1)
+        platform::playWhileChecked(platformServices().sound, *m_sound1, QStringLiteral("cards.wav"),
+                                   platform::FailedSound::Disabled);
 }
 
 void TAboutBox1::showEvent(QShowEvent *event)

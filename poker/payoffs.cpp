@@ -1,13 +1,10 @@
 #include "poker/payoffs.h"
 
-#include "controls/placement.h"
 #include "poker/hand.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace poker {
 
@@ -15,78 +12,54 @@ namespace {
 
 // The names the table gives the winning hands, best first; what each pays
 // comes from the rules themselves.
-constexpr const char *HandNames[9] = {"Royal Flush", "Straight Flush", "Poker",
-                                      "Full",        "Flush",          "Straight",
-                                      "3 of a kind", "Two pair",       "Pair (Jacks or better)"};
+constexpr const char16_t *HandNames[9] = {u"Royal Flush", u"Straight Flush", u"Poker",
+                                          u"Full",        u"Flush",          u"Straight",
+                                          u"3 of a kind", u"Two pair",       u"Pair (Jacks or better)"};
 constexpr int RowTops[9] = {20, 41, 61, 82, 103, 123, 144, 164, 185};
 constexpr int LineTops[10] = {15, 35, 56, 76, 97, 118, 139, 159, 180, 200};
 
-QLabel *rowLabel(QWidget *parent, const QString &text, QColor colour)
+// A bold label the size of its text.
+QLabel *rowLabel(QWidget *parent, const QString &text, TColor color, int left, int top)
 {
-    auto *label = new QLabel(text, parent);
-    QFont f = label->font();
-    f.setPixelSize(11);
-    f.setBold(true);
-    label->setFont(f);
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
+    QLabel *label = formkit::label(parent, text, QRect(left, top, 0, 0));
+    label->setFont(formkit::font(11, true));
+    formkit::setTextColor(label, color);
+    label->adjustSize();
     return label;
 }
 
 } // namespace
 
-TPayoffsForm::TPayoffsForm(QWidget *parent) : QDialog(parent)
+TPayoffsForm::TPayoffsForm(QWidget *parent) : formkit::Dialog(parent)
 {
-    setObjectName(QStringLiteral("PayoffsForm"));
-    setWindowTitle(QStringLiteral("Payoffs"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(196, 250);
+    formkit::setUpDialog(this, QStringLiteral("PayoffsForm"), QStringLiteral("Payoffs"), 196, 250);
+    // The table keeps the desktop's own font, not the dialogs' small one.
+    setFont(QFont());
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameShape(QFrame::Box);
-    Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(5, 5, 186, 206);
-
-    for (int i = 0; i < 10; ++i) {
-        auto *line = new QFrame(this);
-        line->setFrameShape(QFrame::HLine);
-        line->setFrameShadow(QFrame::Sunken);
-        line->setGeometry(15, LineTops[i], 166, 2);
-        lines[std::size_t(i)] = line;
-    }
+    Bevel1 = formkit::frame(this, QFrame::Box | QFrame::Sunken, QRect(5, 5, 186, 206));
+    for (int i = 0; i < 10; ++i)
+        lines[std::size_t(i)] = formkit::frame(this, QFrame::HLine | QFrame::Sunken, QRect(15, LineTops[i], 166, 2));
 
     const auto &table = PayoffTable();
     for (int i = 0; i < 9; ++i) {
         // The three best hands stand out in bright blue.
-        const QColor colour = i < 3 ? QColor(0, 0, 255) : QColor(0, 0, 128);
-        QLabel *hand = rowLabel(this, QLatin1String(HandNames[i]), colour);
-        hand->move(20, RowTops[i]);
-        hand->adjustSize();
-        QLabel *pays = rowLabel(this, QStringLiteral("X %1").arg(table[std::size_t(i)].multiplier), colour);
-        pays->adjustSize();
+        const TColor color = i < 3 ? clBlue : clNavy;
+        const QString name = QString::fromUtf16(HandNames[i]);
+        QLabel *hand = rowLabel(this, name, color, 20, RowTops[i]);
+        QLabel *pays =
+            rowLabel(this, QStringLiteral("X %1").arg(table[std::size_t(i)].multiplier), color, 0, RowTops[i]);
         pays->move(176 - pays->width(), RowTops[i]); // right-aligned near the frame's edge
-        pays->setAccessibleName(QStringLiteral("%1 pays %2 times the bet")
-                                    .arg(QLatin1String(HandNames[i]))
-                                    .arg(table[std::size_t(i)].multiplier));
+        pays->setAccessibleName(
+            QStringLiteral("%1 pays %2 times the bet").arg(name).arg(table[std::size_t(i)].multiplier));
         handLabels[std::size_t(i)] = hand;
         multiplierLabels[std::size_t(i)] = pays;
     }
 
-    Button1 = new QPushButton(QStringLiteral("Close"), this);
-    Button1->setGeometry(116, 220, 75, 25);
+    Button1 = formkit::button(this, QStringLiteral("Close"), QRect(116, 220, 75, 25));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TPayoffsForm::Button1Click);
 }
 
 void TPayoffsForm::Button1Click() { accept(); }
-
-void TPayoffsForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    // Centred on the screen, not over the table.
-    centreOnScreen(this);
-}
 
 } // namespace poker

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "controls/formkit.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ namespace poker {
 
 // The payoff table as the player reads it: nine winning hands and what each
 // pays on the bet.
-class TPayoffsForm : public QDialog {
+class TPayoffsForm : public formkit::Dialog {
     Q_OBJECT
 public:
     explicit TPayoffsForm(QWidget *parent = nullptr);
@@ -24,9 +24,6 @@ public:
     std::array<QLabel *, 9> multiplierLabels{};
     std::array<QFrame *, 10> lines{};
     QPushButton *Button1 = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 } // namespace poker

@@ -1,6 +1,6 @@
 #include "poker/settings.h"
 
-#include "platform/inifile.h"
+#include "platform/settingsfile.h"
 
 namespace poker {
 
@@ -68,7 +68,7 @@ QString tableText(TableChoice table)
     return QStringLiteral("Gray");
 }
 
-QColor tableColour(TableChoice table)
+QColor tableColor(TableChoice table)
 {
     switch (table) {
     case TableChoice::Green: return QColor(0, 128, 0);
@@ -79,36 +79,23 @@ QColor tableColour(TableChoice table)
     return QColor(128, 128, 128);
 }
 
-QString cartovaSettingsPath()
-{
-    QString ignored; // reported, if it matters, by the save at close
-    return platform::openSettingsFile(QLatin1String(SettingsFileName), &ignored);
-}
-
-CartovaOptions readOptions(const QString &path, QString *error)
+CartovaOptions readSettings(platform::SettingsFile &file)
 {
     CartovaOptions options;
-    const platform::TIniFile ini(path);
-    if (!ini.errorString().isEmpty()) {
-        if (error)
-            *error = ini.errorString();
-        return options;
-    }
+    if (!file.problems().isEmpty())
+        file.addProblem(file.keepsFile() ? QStringLiteral("The game starts with its usual options and leaves that "
+                                                          "file as it is.")
+                                         : QStringLiteral("The game starts with its usual options."));
+    const platform::TIniFile &ini = file.ini();
     options.sound = ini.ReadBool(Options, SoundKey, true);
     options.deck = deckFromText(ini.ReadString(Options, DeckKey, QStringLiteral("Beach")));
     options.table = tableFromText(ini.ReadString(Options, BackgroundKey, QStringLiteral("Green")));
     return options;
 }
 
-bool writeOptions(const QString &path, const CartovaOptions &options, QString *error)
+bool writeSettings(platform::SettingsFile &file, const CartovaOptions &options, QString *error)
 {
-    platform::TIniFile ini(path);
-    if (!ini.errorString().isEmpty()) {
-        // Writing now would put three keys in place of whatever the file holds.
-        if (error)
-            *error = ini.errorString();
-        return false;
-    }
+    platform::TIniFile &ini = file.ini();
     const QString sound = options.sound ? QStringLiteral("1") : QStringLiteral("0");
     const QString table = tableText(options.table);
     auto holds = [&](const QString &key, const QString &value) {
@@ -122,12 +109,7 @@ bool writeOptions(const QString &path, const CartovaOptions &options, QString *e
     if (options.deck)
         ini.WriteString(Options, DeckKey, deckText(*options.deck));
     ini.WriteString(Options, BackgroundKey, table);
-    if (!ini.UpdateFile()) {
-        if (error)
-            *error = ini.errorString();
-        return false;
-    }
-    return true;
+    return file.save(error);
 }
 
 } // namespace poker

@@ -7,6 +7,10 @@
 
 #include <optional>
 
+namespace platform {
+class SettingsFile;
+}
+
 namespace poker {
 
 // The backs offered in the Deck menu, and the table colours of the
@@ -23,7 +27,7 @@ TDecks deckType(DeckChoice deck);
 // capitals included, is the gray table.
 TableChoice tableFromText(const QString &text);
 QString tableText(TableChoice table);
-QColor tableColour(TableChoice table);
+QColor tableColor(TableChoice table);
 
 // What "cartova.ini" keeps between runs.
 struct CartovaOptions {
@@ -32,22 +36,14 @@ struct CartovaOptions {
     TableChoice table = TableChoice::Green;
 };
 
-inline constexpr char SettingsFileName[] = "cartova.ini";
+inline constexpr char16_t SettingsFileName[] = u"cartova.ini";
 
-// Finds "cartova.ini" in the settings directory, ignoring case, and creates
-// it empty when missing. A file that cannot be created is not an error here:
-// the game starts with its defaults and the save at close says what failed.
-QString cartovaSettingsPath();
+// Reads the options; what is missing or unknown takes its default.
+CartovaOptions readSettings(platform::SettingsFile &file);
 
-// Reads the options. A file that cannot be read (a folder, no permission)
-// gives the defaults and sets error to a sentence naming the file.
-CartovaOptions readOptions(const QString &path, QString *error);
-
-// Writes the three keys of section Options in their order, keeping every
-// other line of the file. A file that cannot be read at this moment is left
-// as it is rather than replaced by these three keys alone. A file that
-// already holds these values is not touched. On failure returns false and
-// sets error to a sentence naming the file.
-bool writeOptions(const QString &path, const CartovaOptions &options, QString *error);
+// Writes the three keys of section Options in their order and saves the
+// file. A file that already holds these values is not touched, so one kept
+// read-only on purpose stays quiet.
+bool writeSettings(platform::SettingsFile &file, const CartovaOptions &options, QString *error);
 
 } // namespace poker

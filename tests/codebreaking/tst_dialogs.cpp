@@ -15,6 +15,7 @@
 #include <QTest>
 
 using namespace codebreaking;
+using namespace Qt::StringLiterals;
 using platform::MsgIcon;
 
 namespace {
@@ -29,8 +30,8 @@ struct Chain {
     TResult result{fake.platform, game, records};
     TCongratulations congrats{fake.platform, game, best};
     TTopScore top{fake.platform, game, best};
-    QString name = QStringLiteral("Pia");
-    QString words = QStringLiteral("Look twice");
+    QString name = u"Pia"_s;
+    QString words = u"Look twice"_s;
 
     Chain()
     {
@@ -80,7 +81,7 @@ struct Chain {
     }
 };
 
-const QStringList Chained = {"Result"};
+const QStringList Chained = {u"Result"_s};
 
 } // namespace
 
@@ -90,7 +91,7 @@ private slots:
     void resultShowsTheGameAndItsWord()
     {
         Chain c;
-        QCOMPARE(c.result.windowTitle(), QStringLiteral("End of Game"));
+        QCOMPARE(c.result.windowTitle(), u"End of Game"_s);
         const std::pair<int, const char *> words[] = {{1, "First try !!!"}, {2, "Great!!"},      {4, "Great!!"},
                                                       {5, "You made it!"},  {9, "You made it!"}, {10, "At last!"}};
         for (const auto &[line, word] : words) {
@@ -99,7 +100,7 @@ private slots:
             c.result.FormCreate();
             QCOMPARE(c.result.Comment->text(), QString::fromLatin1(word));
             QCOMPARE(c.result.guesses->text(), QString::number(line));
-            QCOMPARE(c.result.totalTime->text(), QStringLiteral("77"));
+            QCOMPARE(c.result.totalTime->text(), u"77"_s);
         }
     }
 
@@ -107,19 +108,20 @@ private slots:
     {
         Chain c;
         // Equal to place 1 on both: one of the best five, at place 2.
-        QCOMPARE(c.win(4, 100), (QStringList{"Result", "Congratulations", "BestPlayers"}));
-        QCOMPARE(c.names(), (QStringList{"Orin Vasco", "Pia", "Tema Ludd", "Corvin Ashe", "Ilsa Brandt"}));
-        QCOMPARE(c.best.guessesLabel(2)->text(), QStringLiteral("4"));
-        QCOMPARE(c.best.secondsLabel(2)->text(), QStringLiteral("100"));
-        QCOMPARE(c.records.WordsOfWisdom, QStringLiteral("Hi, guys !"));
+        QCOMPARE(c.win(4, 100), (QStringList{u"Result"_s, u"Congratulations"_s, u"BestPlayers"_s}));
+        QCOMPARE(c.names(),
+                 (QStringList{u"Orin Vasco"_s, u"Pia"_s, u"Tema Ludd"_s, u"Corvin Ashe"_s, u"Ilsa Brandt"_s}));
+        QCOMPARE(c.best.guessesLabel(2)->text(), u"4"_s);
+        QCOMPARE(c.best.secondsLabel(2)->text(), u"100"_s);
+        QCOMPARE(c.records.WordsOfWisdom, u"Hi, guys !"_s);
 
         // Three guesses: the best; the words heading names the new player.
-        c.name = QStringLiteral("Quin");
-        QCOMPARE(c.win(3, 500), (QStringList{"Result", "TopScore", "BestPlayers"}));
-        QCOMPARE(c.names(), (QStringList{"Quin", "Orin Vasco", "Pia", "Tema Ludd", "Corvin Ashe"}));
-        QCOMPARE(c.best.WowFrom->text(), QStringLiteral("Words of Wisdom from Quin:"));
-        QCOMPARE(c.best.Wow->text(), QStringLiteral("Look twice"));
-        QCOMPARE(c.records.WordsOfWisdom, QStringLiteral("Look twice"));
+        c.name = u"Quin"_s;
+        QCOMPARE(c.win(3, 500), (QStringList{u"Result"_s, u"TopScore"_s, u"BestPlayers"_s}));
+        QCOMPARE(c.names(), (QStringList{u"Quin"_s, u"Orin Vasco"_s, u"Pia"_s, u"Tema Ludd"_s, u"Corvin Ashe"_s}));
+        QCOMPARE(c.best.WowFrom->text(), u"Words of Wisdom from Quin:"_s);
+        QCOMPARE(c.best.Wow->text(), u"Look twice"_s);
+        QCOMPARE(c.records.WordsOfWisdom, u"Look twice"_s);
 
         // The red markers stay at the places where names were entered,
         // though Pia's row has moved down from 2 to 3.
@@ -131,8 +133,9 @@ private slots:
         Chain c;
         QCOMPARE(c.win(8, 100), Chained);
         QCOMPARE(c.win(9, 1), Chained);
-        QCOMPARE(c.win(8, 99), (QStringList{"Result", "Congratulations", "BestPlayers"}));
-        QCOMPARE(c.names(), (QStringList{"Orin Vasco", "Tema Ludd", "Corvin Ashe", "Ilsa Brandt", "Pia"}));
+        QCOMPARE(c.win(8, 99), (QStringList{u"Result"_s, u"Congratulations"_s, u"BestPlayers"_s}));
+        QCOMPARE(c.names(),
+                 (QStringList{u"Orin Vasco"_s, u"Tema Ludd"_s, u"Corvin Ashe"_s, u"Ilsa Brandt"_s, u"Pia"_s}));
         QCOMPARE(c.marks(), (QList<TColor>{clYellow, clYellow, clYellow, clYellow, clRed}));
     }
 
@@ -160,8 +163,8 @@ private slots:
                 c.congrats.BitBtn2Click();
             return int(QDialog::Rejected);
         };
-        QCOMPARE(c.win(2, 1), (QStringList{"Result", "TopScore"}));
-        QCOMPARE(c.win(6, 1), (QStringList{"Result", "Congratulations"}));
+        QCOMPARE(c.win(2, 1), (QStringList{u"Result"_s, u"TopScore"_s}));
+        QCOMPARE(c.win(6, 1), (QStringList{u"Result"_s, u"Congratulations"_s}));
         QVERIFY(c.records == BestRecords{});
         QCOMPARE(c.marks(), (QList<TColor>(5, clYellow)));
     }
@@ -169,19 +172,19 @@ private slots:
     void aTableScoreThatIsNoNumberIsToldAtRanking()
     {
         Chain c;
-        c.records.Table[0].Guesses = QStringLiteral("many");
+        c.records.Table[0].guesses = u"many"_s;
         QCOMPARE(c.win(3, 10), Chained);
         QCOMPARE(c.fake.messages.shown.size(), size_t(1));
         QCOMPARE(c.fake.messages.shown[0].icon, MsgIcon::Error);
-        QCOMPARE(c.fake.messages.shown[0].text, QStringLiteral("'many' is not a valid integer value."));
+        QCOMPARE(c.fake.messages.shown[0].text, u"'many' is not a valid integer value."_s);
         QVERIFY(!c.result.isVisible());
 
         // Past place 1 and 5, a broken row in between stops the entry.
         c.records = BestRecords{};
-        c.records.Table[2].Guesses = QStringLiteral("6x");
-        QCOMPARE(c.win(7, 10), (QStringList{"Result", "Congratulations"}));
-        QCOMPARE(c.fake.messages.lastText(), QStringLiteral("'6x' is not a valid integer value."));
-        QCOMPARE(c.records.Table[4].Name, QStringLiteral("Nestor Quill"));
+        c.records.Table[2].guesses = u"6x"_s;
+        QCOMPARE(c.win(7, 10), (QStringList{u"Result"_s, u"Congratulations"_s}));
+        QCOMPARE(c.fake.messages.lastText(), u"'6x' is not a valid integer value."_s);
+        QCOMPARE(c.records.Table[4].name, u"Nestor Quill"_s);
     }
 
     void bestPlayersResetAndTheMenuClearTheMarks()
@@ -193,16 +196,16 @@ private slots:
         QCOMPARE(c.marks(), (QList<TColor>{clRed, clRed, clYellow, clYellow, clYellow}));
         c.fake.messages.answers = {platform::No};
         c.best.Button1Click();
-        QCOMPARE(c.fake.messages.shown.back().text, QStringLiteral("Are you sure ?"));
+        QCOMPARE(c.fake.messages.shown.back().text, u"Are you sure ?"_s);
         QCOMPARE(c.fake.messages.shown.back().icon, MsgIcon::Confirmation);
         QCOMPARE(c.fake.messages.shown.back().buttons, int(platform::Yes | platform::No));
-        QCOMPARE(c.names()[0], QStringLiteral("Pia"));
+        QCOMPARE(c.names()[0], u"Pia"_s);
         c.fake.messages.answers = {platform::Yes};
         c.best.Button1Click();
         QVERIFY(c.records == BestRecords{});
-        QCOMPARE(c.names()[0], QStringLiteral("Orin Vasco"));
-        QCOMPARE(c.best.WowFrom->text(), QStringLiteral("Words of Wisdom from Orin Vasco:"));
-        QCOMPARE(c.best.Wow->text(), QStringLiteral("Hi, guys !"));
+        QCOMPARE(c.names()[0], u"Orin Vasco"_s);
+        QCOMPARE(c.best.WowFrom->text(), u"Words of Wisdom from Orin Vasco:"_s);
+        QCOMPARE(c.best.Wow->text(), u"Hi, guys !"_s);
         QCOMPARE(c.marks(), (QList<TColor>(5, clYellow)));
 
         // The board's Best Players command clears the marks before showing.
@@ -218,7 +221,7 @@ private slots:
     void theWordsLinesAreCentred()
     {
         Chain c;
-        c.best.SetWordsOfWisdom(QStringLiteral("A long sentence, to be read in the middle"));
+        c.best.SetWordsOfWisdom(u"A long sentence, to be read in the middle"_s);
         for (QLabel *l : {c.best.WowFrom, c.best.Wow}) {
             QCOMPARE(l->width(), l->sizeHint().width());
             QCOMPARE(l->x(), (c.best.Panel1->width() - l->width()) / 2);
@@ -234,7 +237,7 @@ private slots:
         platform::testing::FakePlatform fake;
         GameStats stats;
         TStatistics dialog(fake.platform, stats);
-        const QStringList zeros = {"0", "0.00", "0.00", "0.0"};
+        const QStringList zeros = {u"0"_s, u"0.00"_s, u"0.00"_s, u"0.0"_s};
         auto texts = [&dialog] {
             return QStringList{dialog.mean0->text(), dialog.mean1->text(), dialog.mean2->text(), dialog.mean3->text()};
         };
@@ -243,30 +246,30 @@ private slots:
         QCOMPARE(texts(), zeros);
         stats = {150, 18, 4, 1};
         dialog.FormCreate();
-        QCOMPARE(dialog.mean0->text(), QStringLiteral("4"));
-        QCOMPARE(dialog.mean1->text(), QStringLiteral("50.00"));
-        QCOMPARE(dialog.mean2->text(), QStringLiteral("6.00"));
-        QCOMPARE(dialog.mean3->text(), QStringLiteral("25.0"));
-        QVERIFY(dialog.mean1->accessibleName().endsWith(QStringLiteral("Seconds per game: 50.00")));
+        QCOMPARE(dialog.mean0->text(), u"4"_s);
+        QCOMPARE(dialog.mean1->text(), u"50.00"_s);
+        QCOMPARE(dialog.mean2->text(), u"6.00"_s);
+        QCOMPARE(dialog.mean3->text(), u"25.0"_s);
+        QVERIFY(dialog.mean1->accessibleName().endsWith(u"Seconds per game: 50.00"_s));
         QVERIFY(dialog.mean3->isReadOnly());
 
         // Two games, both given up: the averages keep what they showed.
         stats = {150, 18, 2, 2};
         dialog.FormCreate();
-        QCOMPARE(dialog.mean0->text(), QStringLiteral("2"));
-        QCOMPARE(dialog.mean3->text(), QStringLiteral("100.0"));
-        QCOMPARE(dialog.mean1->text(), QStringLiteral("50.00"));
-        QCOMPARE(dialog.mean2->text(), QStringLiteral("6.00"));
+        QCOMPARE(dialog.mean0->text(), u"2"_s);
+        QCOMPARE(dialog.mean3->text(), u"100.0"_s);
+        QCOMPARE(dialog.mean1->text(), u"50.00"_s);
+        QCOMPARE(dialog.mean2->text(), u"6.00"_s);
 
         // Thousands grouping on a long career.
         stats = {32767, 9000, 3000, 0};
         dialog.FormCreate();
-        QCOMPARE(dialog.mean0->text(), QStringLiteral("3,000"));
-        QCOMPARE(dialog.mean1->text(), QStringLiteral("10.92"));
+        QCOMPARE(dialog.mean0->text(), u"3,000"_s);
+        QCOMPARE(dialog.mean1->text(), u"10.92"_s);
 
         fake.messages.answers = {platform::No};
         dialog.Button1Click();
-        QCOMPARE(fake.messages.lastText(), QStringLiteral("Are you sure ?"));
+        QCOMPARE(fake.messages.lastText(), u"Are you sure ?"_s);
         QCOMPARE(stats.GameCount, std::int16_t(3000));
         fake.messages.answers = {platform::Yes};
         dialog.Button1Click();

@@ -4,50 +4,65 @@
 #include <QTest>
 
 using namespace codebreaking;
+using namespace Qt::StringLiterals;
 
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
-    void beatsAtItsTies()
+    // Against the default table (4 to 8 guesses, 100 seconds each).
+    void whereAWonGameGoes()
     {
-        // Fewer guesses win outright, whatever the time.
-        QVERIFY(Beats(5, 10, 4, 9999));
-        // Equal guesses: only fewer seconds win; equal on both, the older stays.
-        QVERIFY(Beats(4, 100, 4, 99));
-        QVERIFY(!Beats(4, 100, 4, 100));
-        QVERIFY(!Beats(4, 100, 4, 101));
-        QVERIFY(!Beats(4, 0, 5, 0));
-    }
-
-    void beatsOnTextsReadsSecondsOnlyAtATie()
-    {
+        const BestTable table = defaultBestTable();
         QString bad;
-        // The guesses decide: the broken seconds are never read.
-        QCOMPARE(Beats(BestEntry{"a", "6", "x"}, 5, 1, &bad), std::optional<bool>(true));
-        QCOMPARE(Beats(BestEntry{"a", "4", "x"}, 5, 1, &bad), std::optional<bool>(false));
+        QCOMPARE(placeResult(table, 3, 999, &bad), Placing::Best);
+        QCOMPARE(placeResult(table, 4, 99, &bad), Placing::Best);      // as many guesses, quicker
+        QCOMPARE(placeResult(table, 4, 100, &bad), Placing::BestFive); // equal on both: the older stays ahead
+        QCOMPARE(findPlace(table, 4, 100, &bad), 2);
+        QCOMPARE(findPlace(table, 6, 100, &bad), 4);
+        QCOMPARE(placeResult(table, 8, 99, &bad), Placing::BestFive);
+        QCOMPARE(findPlace(table, 8, 99, &bad), 5);
+        QCOMPARE(placeResult(table, 8, 100, &bad), Placing::None);
+        QCOMPARE(placeResult(table, 9, 1, &bad), Placing::None);
         QVERIFY(bad.isEmpty());
-        QCOMPARE(Beats(BestEntry{"a", "5", "x1"}, 5, 1, &bad), std::nullopt);
-        QCOMPARE(bad, QStringLiteral("x1"));
-        QCOMPARE(Beats(BestEntry{"a", "", "1"}, 5, 1, &bad), std::nullopt);
-        QCOMPARE(bad, QString());
-        QCOMPARE(Beats(BestEntry{"a", " 7 ", "1"}, 5, 1, &bad), std::optional<bool>(true));
     }
 
-    void aScoreThatIsNoNumberStopsTheRanking()
+    void theSecondsOfARowAreReadOnlyAtATie()
     {
-        BestTable table = DefaultBestTable();
-        table[0].Guesses = QStringLiteral("four");
         QString bad;
-        QCOMPARE(PlaceResult(table, 3, 10, &bad), Placing::Unreadable);
-        QCOMPARE(bad, QStringLiteral("four"));
-        QCOMPARE(ConversionError(bad), QStringLiteral("'four' is not a valid integer value."));
-        table = DefaultBestTable();
-        table[4].Seconds = QStringLiteral("1e2");
-        QCOMPARE(PlaceResult(table, 8, 10, &bad), Placing::Unreadable);
-        QCOMPARE(PlaceResult(table, 7, 10, &bad), Placing::BestFive); // place 5's guesses decide
-        table[2].Guesses = QStringLiteral("?");
-        QCOMPARE(FindPlace(table, 7, 10, &bad), -1);
-        QCOMPARE(FindPlace(table, 3, 10, &bad), 2); // place 3 is never reached
+        QCOMPARE(Beats(BestEntry{u"a"_s, u"6"_s, u"x"_s}, 5, 1, &bad), std::optional<bool>(true));
+        QCOMPARE(Beats(BestEntry{u"a"_s, u"4"_s, u"x"_s}, 5, 1, &bad), std::optional<bool>(false));
+        QVERIFY(bad.isEmpty());
+        QCOMPARE(Beats(BestEntry{u"a"_s, u" 7 "_s, u"1"_s}, 5, 1, &bad), std::optional<bool>(true));
+        QCOMPARE(Beats(BestEntry{u"a"_s, u"5"_s, u"x1"_s}, 5, 1, &bad), std::nullopt);
+        QCOMPARE(bad, u"x1"_s);
+    }
+
+    void aTextThatIsNoNumberStopsTheRankingAndIsNamed()
+    {
+        BestTable table = defaultBestTable();
+        table[0].guesses = u"four"_s;
+        QString bad;
+        QCOMPARE(placeResult(table, 3, 10, &bad), Placing::Unreadable);
+        QCOMPARE(conversionError(bad), u"'four' is not a valid integer value."_s);
+        table = defaultBestTable();
+        table[4].seconds = u"1e2"_s;
+        QCOMPARE(placeResult(table, 8, 10, &bad), Placing::Unreadable);
+        QCOMPARE(placeResult(table, 7, 10, &bad), Placing::BestFive); // place 5's guesses decide
+        table[2].guesses = u"?"_s;
+        QCOMPARE(findPlace(table, 7, 10, &bad), -1);
+        QCOMPARE(findPlace(table, 3, 10, &bad), 2); // place 3 is never reached
+    }
+
+    void anEntryPushesTheRowsBelowItDown()
+    {
+        BestTable table = defaultBestTable();
+        platform::best::insertAt(table, 2, BestEntry{u"Pia"_s, u"4"_s, u"100"_s});
+        QStringList names;
+        for (const BestEntry &row : table)
+            names << row.name;
+        QCOMPARE(names, (QStringList{u"Orin Vasco"_s, u"Pia"_s, u"Tema Ludd"_s, u"Corvin Ashe"_s, u"Ilsa Brandt"_s}));
+        platform::best::insertAt(table, 6, BestEntry{u"Nobody"_s, {}, {}});
+        QCOMPARE(table[4].name, u"Ilsa Brandt"_s);
     }
 };
 

@@ -4,15 +4,16 @@
 #include <QTest>
 
 using namespace kubolo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-BestPlayerTable table(std::initializer_list<const char *> scores)
+BestPlayerTable table(std::initializer_list<QString> scores)
 {
     BestPlayerTable t;
     int i = 0;
-    for (const char *s : scores) {
-        t[i] = {QStringLiteral("P%1").arg(i + 1), QString::fromLatin1(s)};
+    for (const QString &s : scores) {
+        t[i] = {u"P%1"_s.arg(i + 1), s};
         ++i;
     }
     return t;
@@ -34,61 +35,61 @@ private slots:
     void entryAtTheTies()
     {
         const BestPlayerTable t = defaultBestPlayers();
-        QCOMPARE(entryFor(t, 200), Entry::None); // equal to the fifth: no entry
-        QCOMPARE(entryFor(t, 201), Entry::TopFive);
-        QCOMPARE(entryFor(t, 300), Entry::TopFive); // equal to the best
-        QCOMPARE(entryFor(t, 301), Entry::TopScore);
-        QCOMPARE(entryFor(t, 0), Entry::None);
+        QCOMPARE(placeResult(t, 200), Placing::None); // equal to the fifth: no entry
+        QCOMPARE(placeResult(t, 201), Placing::BestFive);
+        QCOMPARE(placeResult(t, 300), Placing::BestFive); // equal to the best
+        QCOMPARE(placeResult(t, 301), Placing::Best);
+        QCOMPARE(placeResult(t, 0), Placing::None);
     }
 
     void topFiveTakesThePlaceAboveAnEqualScore()
     {
         BestPlayerTable t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, QStringLiteral("Ann"), 300), 2);
-        QCOMPARE(names(t), QStringList({"K. Ardell=300", "Ann=300", "M. de Sorbin=275", "R.T. de Lavoie=250",
-                                        "E.V. Halloran=225"}));
+        QCOMPARE(insertTopFive(t, u"Ann"_s, 300), 2);
+        QCOMPARE(names(t), QStringList({u"K. Ardell=300"_s, u"Ann=300"_s, u"M. de Sorbin=275"_s,
+                                        u"R.T. de Lavoie=250"_s, u"E.V. Halloran=225"_s}));
 
         t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, QStringLiteral("Bo"), 250), 3);
-        QCOMPARE(names(t), QStringList({"K. Ardell=300", "M. de Sorbin=275", "Bo=250", "R.T. de Lavoie=250",
-                                        "E.V. Halloran=225"}));
+        QCOMPARE(insertTopFive(t, u"Bo"_s, 250), 3);
+        QCOMPARE(names(t), QStringList({u"K. Ardell=300"_s, u"M. de Sorbin=275"_s, u"Bo=250"_s, u"R.T. de Lavoie=250"_s,
+                                        u"E.V. Halloran=225"_s}));
 
         t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, QStringLiteral("Cy"), 226), 4);
-        QCOMPARE(t[3].name, QStringLiteral("Cy"));
-        QCOMPARE(t[4].name, QStringLiteral("E.V. Halloran"));
+        QCOMPARE(insertTopFive(t, u"Cy"_s, 226), 4);
+        QCOMPARE(t[3].name, u"Cy"_s);
+        QCOMPARE(t[4].name, u"E.V. Halloran"_s);
 
         t = defaultBestPlayers();
         QCOMPARE(insertTopFive(t, QString(), 201), 5); // an empty name is a name
-        QCOMPARE(t[4], (BestPlayerRow{QString(), QStringLiteral("201")}));
-        QCOMPARE(t[3].name, QStringLiteral("E.V. Halloran"));
+        QCOMPARE(t[4], (BestPlayerRow{QString(), u"201"_s}));
+        QCOMPARE(t[3].name, u"E.V. Halloran"_s);
 
         t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, QStringLiteral("Di"), 199), 0);
+        QCOMPARE(insertTopFive(t, u"Di"_s, 199), 0);
         QCOMPARE(t, defaultBestPlayers());
     }
 
     void scoresThatAreNoNumbers()
     {
-        QCOMPARE(scoreValue(QStringLiteral(" 275 ")), 275);
-        QCOMPARE(scoreValue(QStringLiteral("-12")), -12);
-        QCOMPARE(scoreValue(QStringLiteral("abc")), 0);
-        QCOMPARE(scoreValue(QStringLiteral("12abc")), 0);
+        QCOMPARE(scoreValue(u" 275 "_s), 275);
+        QCOMPARE(scoreValue(u"-12"_s), -12);
+        QCOMPARE(scoreValue(u"abc"_s), 0);
+        QCOMPARE(scoreValue(u"12abc"_s), 0);
         QCOMPARE(scoreValue(QString()), 0);
-        QCOMPARE(scoreValue(QStringLiteral("99999999999999999999999")), std::numeric_limits<std::int64_t>::max());
-        QCOMPARE(scoreValue(QStringLiteral("-99999999999999999999999")), std::numeric_limits<std::int64_t>::min());
+        QCOMPARE(scoreValue(u"99999999999999999999999"_s), std::numeric_limits<std::int64_t>::max());
+        QCOMPARE(scoreValue(u"-99999999999999999999999"_s), std::numeric_limits<std::int64_t>::min());
 
         // A damaged fifth score counts as 0, so a new result still enters...
-        BestPlayerTable t = table({"300", "275", "250", "225", "junk"});
-        QCOMPARE(entryFor(t, 1), Entry::TopFive);
-        QCOMPARE(insertTopFive(t, QStringLiteral("New"), 1), 5);
+        BestPlayerTable t = table({u"300"_s, u"275"_s, u"250"_s, u"225"_s, u"junk"_s});
+        QCOMPARE(placeResult(t, 1), Placing::BestFive);
+        QCOMPARE(insertTopFive(t, u"New"_s, 1), 5);
         // ...and a damaged best score lets any positive result be the best.
-        t = table({"x", "275", "250", "225", "200"});
-        QCOMPARE(entryFor(t, 201), Entry::TopScore);
+        t = table({u"x"_s, u"275"_s, u"250"_s, u"225"_s, u"200"_s});
+        QCOMPARE(placeResult(t, 201), Placing::Best);
         // A huge stored score is beaten by nothing.
-        t = table({"99999999999999999999", "99999999999999999999", "99999999999999999999", "99999999999999999999",
-                   "99999999999999999999"});
-        QCOMPARE(entryFor(t, 1575), Entry::None);
+        t = table({u"99999999999999999999"_s, u"99999999999999999999"_s, u"99999999999999999999"_s,
+                   u"99999999999999999999"_s, u"99999999999999999999"_s});
+        QCOMPARE(placeResult(t, 1575), Placing::None);
     }
 
     void totalsSaturateInsteadOfWrapping()

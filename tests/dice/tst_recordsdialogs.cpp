@@ -20,6 +20,7 @@
 #include <memory>
 
 using namespace kubolo;
+using namespace Qt::StringLiterals;
 using platform::testing::FakePlatform;
 
 namespace {
@@ -122,12 +123,12 @@ private slots:
         QVERIFY(r.EndGame->windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(r.EndGame->size(), QSize(211, 154));
         r.EndGame->show();
-        QCOMPARE(r.sounds, QStringList{"app.wav"});
+        QCOMPARE(r.sounds, QStringList{u"app.wav"_s});
         QCOMPARE(r.EndGame->UpperValue->text(), QString::number(r.sheet.UpperTotal()));
         QCOMPARE(r.EndGame->BonusValue->text(), QString::number(r.sheet.Bonus()));
         QCOMPARE(r.EndGame->TotalValue->text(), QString::number(r.total()));
-        QCOMPARE(r.EndGame->KuboloValue->text(), QStringLiteral("1"));
-        QCOMPARE(r.EndGame->TotalValue->accessibleName(), "Game total: " + QString::number(r.total()));
+        QCOMPARE(r.EndGame->KuboloValue->text(), u"1"_s);
+        QCOMPARE(r.EndGame->TotalValue->accessibleName(), u"Game total: "_s + QString::number(r.total()));
         // Closed by its box: neither the statistics nor the table change.
         r.EndGame->reject();
         QCOMPARE(r.records.stats, DiceStats{});
@@ -137,7 +138,7 @@ private slots:
         r.EndGame->OKButtonClick();
         QVERIFY(!r.EndGame->isVisible());
         QCOMPARE(r.records.stats, (DiceStats{1, r.total(), 1}));
-        QCOMPARE(r.sounds, (QStringList{"app.wav", "app.wav"}));
+        QCOMPARE(r.sounds, (QStringList{u"app.wav"_s, u"app.wav"_s}));
     }
 
     void topScoreTakesTheWordsTopFiveNever()
@@ -147,8 +148,8 @@ private slots:
         r.BestPlayers->SetTable(withScores({t - 1, t - 2, t - 3, t - 4, t - 5}));
         r.onTopScore = [](TTopScore &d) {
             QCOMPARE(d.focusWidget(), d.Edit1);
-            d.Edit1->setText(QStringLiteral("Quin"));
-            d.Edit2->setText(QStringLiteral("Hold the sixes"));
+            d.Edit1->setText(u"Quin"_s);
+            d.Edit2->setText(u"Hold the sixes"_s);
             d.OKButtonClick();
         };
         QString line1, line2;
@@ -158,16 +159,16 @@ private slots:
             bp.BitBtn1Click();
         };
         r.endWithOk();
-        QCOMPARE(r.records.WordsOfWisdom, QStringLiteral("Hold the sixes"));
-        QCOMPARE(line1, QStringLiteral("Words of Wisdom from Quin:"));
-        QCOMPARE(line2, QStringLiteral("Hold the sixes"));
+        QCOMPARE(r.records.WordsOfWisdom, u"Hold the sixes"_s);
+        QCOMPARE(line1, u"Words of Wisdom from Quin:"_s);
+        QCOMPARE(line2, u"Hold the sixes"_s);
 
         // The next game only reaches the best five: the words stay.
         r.BestPlayers->SetTable(withScores({t + 10, t + 5, t + 4, t + 3, t - 1}));
-        r.enterName(QStringLiteral("Ros"));
+        r.enterName(u"Ros"_s);
         r.endWithOk();
-        QCOMPARE(r.records.WordsOfWisdom, QStringLiteral("Hold the sixes"));
-        QCOMPARE(r.BestPlayers->n5->text(), QStringLiteral("Ros"));
+        QCOMPARE(r.records.WordsOfWisdom, u"Hold the sixes"_s);
+        QCOMPARE(r.BestPlayers->n5->text(), u"Ros"_s);
         QCOMPARE(r.records.stats.totalGames, 2);
     }
 
@@ -179,14 +180,14 @@ private slots:
         QString typedBefore;
         r.onTopFive = [&](TTopFive &d) {
             typedBefore = d.Edit1->text();
-            d.Edit1->setText(QStringLiteral("Ivo"));
+            d.Edit1->setText(u"Ivo"_s);
             d.OKButtonClick();
         };
         r.endWithOk();                    // row 5
         QCOMPARE(typedBefore, QString()); // empty at first
         r.BestPlayers->SetTable(withScores({t + 100, t - 1, t - 2, t - 3, t - 4}));
-        r.endWithOk();                                // row 2
-        QCOMPARE(typedBefore, QStringLiteral("Ivo")); // the name field keeps what was typed
+        r.endWithOk();                   // row 2
+        QCOMPARE(typedBefore, u"Ivo"_s); // the name field keeps what was typed
         QCOMPARE(marks(*r.BestPlayers), (QList<TColor>{clYellow, clRed, clYellow, clYellow, clRed}));
         r.BestPlayers->ClearRowMarks();
         QCOMPARE(marks(*r.BestPlayers), QList<TColor>(5, clYellow));
@@ -195,7 +196,7 @@ private slots:
     void enterPressesResetAndOnlyYesResets()
     {
         Records r;
-        r.records.WordsOfWisdom = QStringLiteral("Mine");
+        r.records.WordsOfWisdom = u"Mine"_s;
         r.BestPlayers->SetTable(withScores({900, 800, 700, 600, 500}));
         r.BestPlayers->MarkRow(3);
         r.BestPlayers->show();
@@ -206,23 +207,23 @@ private slots:
         QTest::keyClick(r.BestPlayers, Qt::Key_Return);
         QCOMPARE(r.fake.messages.shown.size(), size_t(1));
         QCOMPARE(r.fake.messages.shown[0].icon, platform::MsgIcon::Confirmation);
-        QCOMPARE(r.fake.messages.shown[0].text, QStringLiteral("Are you sure ?"));
+        QCOMPARE(r.fake.messages.shown[0].text, u"Are you sure ?"_s);
         QCOMPARE(r.fake.messages.shown[0].buttons, platform::Yes | platform::No);
-        QCOMPARE(r.BestPlayers->pn1->text(), QStringLiteral("900"));
+        QCOMPARE(r.BestPlayers->pn1->text(), u"900"_s);
         QVERIFY(r.BestPlayers->isVisible());
 
         QTest::keyClick(r.BestPlayers, Qt::Key_Return); // answered Yes
         QCOMPARE(r.BestPlayers->Table(), defaultBestPlayers());
-        QCOMPARE(r.records.WordsOfWisdom, QStringLiteral("Hi, guys !"));
+        QCOMPARE(r.records.WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(marks(*r.BestPlayers), QList<TColor>(5, clYellow));
-        QCOMPARE(r.BestPlayers->Label1->text(), QStringLiteral("Words of Wisdom from K. Ardell:"));
-        QCOMPARE(r.BestPlayers->Label2->text(), QStringLiteral("Hi, guys !"));
+        QCOMPARE(r.BestPlayers->Label1->text(), u"Words of Wisdom from K. Ardell:"_s);
+        QCOMPARE(r.BestPlayers->Label2->text(), u"Hi, guys !"_s);
     }
 
     void wordsLinesAreCentred()
     {
         Records r;
-        r.records.WordsOfWisdom = QStringLiteral("A rather longer line of wisdom here");
+        r.records.WordsOfWisdom = u"A rather longer line of wisdom here"_s;
         r.BestPlayers->show();
         const int outer = r.BestPlayers->frameGeometry().width();
         for (QLabel *line : {r.BestPlayers->Label1, r.BestPlayers->Label2}) {
@@ -239,13 +240,15 @@ private slots:
         QTest::addColumn<qint64>("points");
         QTest::addColumn<qint64>("kubolo");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("no game yet") << qint64(0) << qint64(0) << qint64(0) << QStringList{"0", "0.00", "0.00"};
+        QTest::newRow("no game yet") << qint64(0) << qint64(0) << qint64(0)
+                                     << QStringList{u"0"_s, u"0.00"_s, u"0.00"_s};
         QTest::newRow("points without games")
-            << qint64(0) << qint64(500) << qint64(2) << QStringList{"0", "0.00", "0.00"};
-        QTest::newRow("four games") << qint64(4) << qint64(901) << qint64(3) << QStringList{"4", "225.25", "0.75"};
-        QTest::newRow("thirds") << qint64(3) << qint64(700) << qint64(1) << QStringList{"3", "233.33", "0.33"};
+            << qint64(0) << qint64(500) << qint64(2) << QStringList{u"0"_s, u"0.00"_s, u"0.00"_s};
+        QTest::newRow("four games") << qint64(4) << qint64(901) << qint64(3)
+                                    << QStringList{u"4"_s, u"225.25"_s, u"0.75"_s};
+        QTest::newRow("thirds") << qint64(3) << qint64(700) << qint64(1) << QStringList{u"3"_s, u"233.33"_s, u"0.33"_s};
         QTest::newRow("past 32767") << qint64(40000) << qint64(9000000) << qint64(400)
-                                    << QStringList{"40,000", "225.00", "0.01"};
+                                    << QStringList{u"40,000"_s, u"225.00"_s, u"0.01"_s};
     }
 
     void statisticsFigures()
@@ -271,11 +274,11 @@ private slots:
         r.fake.messages.answers = {platform::No};
         r.Statistics->Button1Click();
         QCOMPARE(r.records.stats, (DiceStats{4, 901, 3}));
-        QCOMPARE(r.Statistics->NumEdit1->text(), QStringLiteral("4"));
+        QCOMPARE(r.Statistics->NumEdit1->text(), u"4"_s);
         r.Statistics->Button1Click(); // Yes
-        QCOMPARE(r.fake.messages.lastText(), QStringLiteral("Are you sure ?"));
+        QCOMPARE(r.fake.messages.lastText(), u"Are you sure ?"_s);
         QCOMPARE(r.records.stats, DiceStats{});
-        QCOMPARE(r.Statistics->NumEdit2->text(), QStringLiteral("0.00"));
+        QCOMPARE(r.Statistics->NumEdit2->text(), u"0.00"_s);
         r.Statistics->BitBtn1Click();
         QVERIFY(!r.Statistics->isVisible());
     }
@@ -293,7 +296,8 @@ private slots:
         QStringList made;
         for (QDialog *d : form.findChildren<QDialog *>(Qt::FindDirectChildrenOnly))
             made << d->objectName();
-        QCOMPARE(made, (QStringList{"EndGame", "BestPlayers", "TopFive", "AboutBox1", "TopScore", "Statistics"}));
+        QCOMPARE(made, (QStringList{u"EndGame"_s, u"BestPlayers"_s, u"TopFive"_s, u"AboutBox1"_s, u"TopScore"_s,
+                                    u"Statistics"_s}));
         form.BestPlayers->SetTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
         QStringList flow;
         fake.messages.onExec = [&](QDialog &d) {
@@ -302,7 +306,7 @@ private slots:
             if (&d == form.EndGame)
                 form.EndGame->OKButtonClick();
             else if (&d == form.TopScore) {
-                form.TopScore->Edit1->setText(QStringLiteral("Window"));
+                form.TopScore->Edit1->setText(u"Window"_s);
                 form.TopScore->OKButtonClick();
             } else if (d.isVisible())
                 d.accept();
@@ -312,22 +316,22 @@ private slots:
             form.rollClick();
             form.xAssiClick(form.nameLabel(categoryAt(i)));
         }
-        QCOMPARE(flow, (QStringList{"EndGame", "TopScore", "BestPlayers"}));
-        QCOMPARE(fake.sound.played, (QStringList{"app.wav", "final.wav"}));
+        QCOMPARE(flow, (QStringList{u"EndGame"_s, u"TopScore"_s, u"BestPlayers"_s}));
+        QCOMPARE(fake.sound.played, (QStringList{u"app.wav"_s, u"final.wav"_s}));
         QCOMPARE(form.records().stats.totalGames, 1);
         QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clRed);
 
         form.Punteggi1Click(); // from the menu the marks are cleared first
         QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clYellow);
         form.Statistics1Click();
-        QCOMPARE(flow.mid(3), (QStringList{"BestPlayers", "Statistics"}));
-        QCOMPARE(form.Statistics->NumEdit1->text(), QStringLiteral("1"));
+        QCOMPARE(flow.mid(3), (QStringList{u"BestPlayers"_s, u"Statistics"_s}));
+        QCOMPARE(form.Statistics->NumEdit1->text(), u"1"_s);
         form.About1Click();
-        QCOMPARE(flow.last(), QStringLiteral("AboutBox1"));
+        QCOMPARE(flow.last(), u"AboutBox1"_s);
 
         form.close();
         const KuboloSettings saved = form.currentSettings();
-        QCOMPARE(saved.table[0].name, QStringLiteral("Window"));
+        QCOMPARE(saved.table[0].name, u"Window"_s);
         QCOMPARE(saved.stats.totalGames, 1);
         QVERIFY(QFile::remove(form.settingsPath())); // the next window starts afresh
     }

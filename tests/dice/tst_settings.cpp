@@ -1,7 +1,7 @@
 #include "dice/bp.h"
 #include "dice/mainform.h"
 #include "dice/settings.h"
-#include "platform/inifile.h"
+#include "platform/settingsfile.h"
 #include "platform/testing/fakeplatform.h"
 #include "tests/support/testregistry.h"
 
@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace kubolo;
+using namespace Qt::StringLiterals;
 using platform::testing::FakePlatform;
 
 namespace {
@@ -32,6 +33,12 @@ void writeAll(const QString &path, const QByteArray &data)
     f.write(data);
 }
 
+KuboloSettings readBack(const QString &path)
+{
+    platform::SettingsFile file(path);
+    return readSettings(file);
+}
+
 // The key lines of a file in their order, blank lines left out.
 QStringList keyLines(const QString &path)
 {
@@ -42,16 +49,16 @@ QStringList keyLines(const QString &path)
     return out;
 }
 
-const QStringList DefaultLines = {"[Players]",     "Player1=K. Ardell",
-                                  "Score1=300",    "Player2=M. de Sorbin",
-                                  "Score2=275",    "Player3=R.T. de Lavoie",
-                                  "Score3=250",    "Player4=E.V. Halloran",
-                                  "Score4=225",    "Player5=D. Quennel",
-                                  "Score5=200",    "Wow=Hi, guys !",
-                                  "[Statistics]",  "totalGames=0",
-                                  "totalPoints=0", "totalKubolo=0",
-                                  "[Options]",     "Sound=1",
-                                  "Roll=1"};
+const QStringList DefaultLines = {u"[Players]"_s,     u"Player1=K. Ardell"_s,
+                                  u"Score1=300"_s,    u"Player2=M. de Sorbin"_s,
+                                  u"Score2=275"_s,    u"Player3=R.T. de Lavoie"_s,
+                                  u"Score3=250"_s,    u"Player4=E.V. Halloran"_s,
+                                  u"Score4=225"_s,    u"Player5=D. Quennel"_s,
+                                  u"Score5=200"_s,    u"Wow=Hi, guys !"_s,
+                                  u"[Statistics]"_s,  u"totalGames=0"_s,
+                                  u"totalPoints=0"_s, u"totalKubolo=0"_s,
+                                  u"[Options]"_s,     u"Sound=1"_s,
+                                  u"Roll=1"_s};
 
 const QByteArray Prepared = "[Players]\nPlayer1=Zed\nScore1=410\nPlayer2=Yva\nScore2=390\nPlayer3=Xio\n"
                             "Score3=380\nPlayer4=Wim\nScore4=201\nPlayer5=Val\nScore5=199\nWow=Roll high\n\n"
@@ -61,8 +68,9 @@ const QByteArray Prepared = "[Players]\nPlayer1=Zed\nScore1=410\nPlayer2=Yva\nSc
 KuboloSettings preparedSettings()
 {
     KuboloSettings s;
-    s.table = {{{"Zed", "410"}, {"Yva", "390"}, {"Xio", "380"}, {"Wim", "201"}, {"Val", "199"}}};
-    s.wordsOfWisdom = QStringLiteral("Roll high");
+    s.table = {
+        {{u"Zed"_s, u"410"_s}, {u"Yva"_s, u"390"_s}, {u"Xio"_s, u"380"_s}, {u"Wim"_s, u"201"_s}, {u"Val"_s, u"199"_s}}};
+    s.wordsOfWisdom = u"Roll high"_s;
     s.stats = {40000, 9000000, 77};
     s.sound = false;
     s.roll = false;
@@ -75,7 +83,7 @@ class KuboloSettingsTest : public QObject {
     Q_OBJECT
     // The private settings directory the test program runs in.
     QString dir() const { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
-    QString file() const { return dir() + QStringLiteral("/KUBOLO.INI"); }
+    QString file() const { return dir() + u"/KUBOLO.INI"_s; }
 
     std::unique_ptr<TMainForm> start(FakePlatform &fake)
     {
@@ -110,7 +118,7 @@ private slots:
         QVERIFY(form->Suono1->isChecked());
         QVERIFY(form->Roll1->isChecked());
         QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
-        QCOMPARE(form->records().WordsOfWisdom, QStringLiteral("Hi, guys !"));
+        QCOMPARE(form->records().WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(form->records().stats, DiceStats{});
         form->show();
         form->close();
@@ -121,16 +129,13 @@ private slots:
     void everyKeyRoundTrips()
     {
         writeAll(file(), Prepared);
-        {
-            const platform::TIniFile ini(file());
-            QCOMPARE(readSettings(ini), preparedSettings());
-        }
+        QCOMPARE(readBack(file()), preparedSettings());
         FakePlatform fake;
         auto form = start(fake);
         QVERIFY(!form->Suono1->isChecked());
         QVERIFY(!form->Roll1->isChecked());
-        QCOMPARE(form->BestPlayers->n1->text(), QStringLiteral("Zed"));
-        QCOMPARE(form->BestPlayers->pn5->text(), QStringLiteral("199"));
+        QCOMPARE(form->BestPlayers->n1->text(), u"Zed"_s);
+        QCOMPARE(form->BestPlayers->pn5->text(), u"199"_s);
         QCOMPARE(form->currentSettings(), preparedSettings());
         form->close();
         // Rewritten in place: the same keys in the same order.
@@ -151,9 +156,9 @@ private slots:
         QTest::newRow("negative total") << QByteArray("[Statistics]\ntotalKubolo=-40") << "totalKubolo=0";
         QTest::newRow("wrapped old total") << QByteArray("[Statistics]\ntotalPoints=-32000") << "totalPoints=0";
         QTest::newRow("long name") << QByteArray("[Players]\nPlayer2=") + QByteArray(60, 'n')
-                                   << "Player2=" + QString(50, QLatin1Char('n'));
+                                   << u"Player2="_s + QString(50, u'n');
         QTest::newRow("long words") << QByteArray("[Players]\nWow=") + QByteArray(60, 'w')
-                                    << "Wow=" + QString(50, QLatin1Char('w'));
+                                    << u"Wow="_s + QString(50, u'w');
         QTest::newRow("score not a number, kept") << QByteArray("[Players]\nScore3=lots") << "Score3=lots";
         QTest::newRow("sound not a number") << QByteArray("[Options]\nSound=loud") << "Sound=1";
         QTest::newRow("roll any non-zero") << QByteArray("[Options]\nRoll=-7") << "Roll=1";
@@ -199,11 +204,11 @@ private slots:
             QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
             form->close();
         }
-        const platform::TIniFile ini(file());
-        QVERIFY(ini.errorString().isEmpty());
+        platform::SettingsFile again(file());
+        QVERIFY(again.problems().isEmpty());
         KuboloSettings expected;
         expected.stats.totalGames = 12;
-        QCOMPARE(readSettings(ini), expected);
+        QCOMPARE(readSettings(again), expected);
     }
 
     void aFolderInPlaceOfTheFileIsLeftAlone()
@@ -215,7 +220,6 @@ private slots:
         QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
         QVERIFY(fake.messages.lastText().contains(file()));
         QCOMPARE(form->currentSettings(), KuboloSettings{});
-        QVERIFY(!form->writesSettings());
         form->show();
         QVERIFY(form->close());
         QCOMPARE(fake.messages.shown.size(), size_t(1)); // nothing more at the close

@@ -15,6 +15,7 @@
 #include <memory>
 
 using namespace poker;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -49,7 +50,7 @@ class CartovaSettingsTest : public QObject {
     std::unique_ptr<QTemporaryDir> config;
     platform::testing::FakePlatform fake;
 
-    QString file() const { return config->filePath(QStringLiteral("cartova.ini")); }
+    QString file() const { return config->filePath(u"cartova.ini"_s); }
     std::unique_ptr<TMainForm> start()
     {
         fake.messages.shown.clear();
@@ -241,7 +242,7 @@ private slots:
 
     void aFolderInThePlaceOfTheFileIsReportedAndLeftAlone()
     {
-        QVERIFY(QDir().mkpath(file() + QStringLiteral("/inside")));
+        QVERIFY(QDir().mkpath(file() + u"/inside"_s));
         auto form = start();
         QCOMPARE(fake.messages.shown.size(), std::size_t(1));
         QCOMPARE(fake.messages.shown[0].icon, platform::MsgIcon::Error);
@@ -249,12 +250,10 @@ private slots:
         checkDeck(*form, TDecks::Beach);
         QCOMPARE(form->tableColour(), QColor(0, 128, 0));
         form->Red1->trigger();
-        QVERIFY(form->close()); // the game still closes
-        QCOMPARE(fake.messages.shown.size(), std::size_t(2));
-        QCOMPARE(fake.messages.shown[1].icon, platform::MsgIcon::Error);
-        QVERIFY(fake.messages.shown[1].text.contains(file()));
+        QVERIFY(form->close()); // the game still closes, and says nothing more
+        QCOMPARE(fake.messages.shown.size(), std::size_t(1));
         QVERIFY(QFileInfo(file()).isDir());
-        QVERIFY(QFileInfo::exists(file() + QStringLiteral("/inside")));
+        QVERIFY(QFileInfo::exists(file() + u"/inside"_s));
     }
 
     void aReadOnlyFileIsReadAndAFailedSaveReported()
@@ -317,7 +316,7 @@ private slots:
         QVERIFY(form->MFishes1->isChecked() && !form->Beach1->isChecked());
         checkDeck(*form, TDecks::Fishes1);
         // The back painted is the new one, at once.
-        const QImage fishes = platform::resources::picture(QStringLiteral("FISHES1")).toImage();
+        const QImage fishes = platform::resources::picture(u"FISHES1"_s).toImage();
         const QImage shown = form->Card3->paintedImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.pixel(35, 48), fishes.convertToFormat(QImage::Format_RGB32).pixel(35, 48));
 
@@ -341,8 +340,7 @@ private slots:
         checkDeck(*form, TDecks::Standard2);
         QCOMPARE(form->Card2->paintedImage(), face);
         form->Card2->Flip();
-        const QImage std2 =
-            platform::resources::picture(QStringLiteral("STD2")).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage std2 = platform::resources::picture(u"STD2"_s).toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(form->Card2->paintedImage().convertToFormat(QImage::Format_RGB32).pixel(35, 48), std2.pixel(35, 48));
     }
 };

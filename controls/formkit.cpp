@@ -1,0 +1,107 @@
+#include "controls/formkit.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace formkit {
+
+QFont font(int pixels, bool bold)
+{
+    QFont f = QApplication::font();
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    return f;
+}
+
+void setUpDialog(QDialog *dialog, const QString &objectName, const QString &caption, int width, int height)
+{
+    dialog->setObjectName(objectName);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    dialog->setWindowTitle(caption);
+    dialog->setFont(font());
+    dialog->setFixedSize(width, height);
+    dialog->setModal(true);
+}
+
+void centreOnScreen(QWidget *window, QSize size)
+{
+    QScreen *screen = window->screen();
+    if (!screen && window->parentWidget())
+        screen = window->parentWidget()->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame is known once the window has been shown; until then its
+    // client size is the best guess.
+    const QSize frame = (size.isValid() ? size : window->size()) + (window->frameGeometry().size() - window->size());
+    window->move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+void centreAcross(QLabel *label, int width)
+{
+    label->adjustSize();
+    label->move((width - label->width()) / 2, label->y());
+}
+
+void setTextColor(QWidget *widget, TColor color)
+{
+    QPalette pal = widget->palette();
+    const QColor c = toQColor(color);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(g, QPalette::WindowText, c);
+        pal.setColor(g, QPalette::Text, c);
+        pal.setColor(g, QPalette::ButtonText, c);
+    }
+    widget->setPalette(pal);
+}
+
+QLabel *label(QWidget *parent, const QString &text, const QRect &geometry, Qt::Alignment align)
+{
+    auto *l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(geometry);
+    l->setAlignment(align | Qt::AlignVCenter);
+    return l;
+}
+
+QLabel *rightAlignedLabel(QWidget *parent, int right, int top, int width, int height)
+{
+    return label(parent, QString(), QRect(right - width, top, width, height), Qt::AlignRight);
+}
+
+QFrame *frame(QWidget *parent, int style, const QRect &geometry)
+{
+    auto *f = new QFrame(parent);
+    f->setFrameStyle(style);
+    f->setGeometry(geometry);
+    f->lower();
+    return f;
+}
+
+QPushButton *button(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setGeometry(geometry);
+    return b;
+}
+
+void Dialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) {
+        centreOnScreen(this);
+        FormActivate();
+    }
+}
+
+} // namespace formkit

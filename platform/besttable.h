@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// The table of the five best players that the scoring games keep: rows of a
+// name and the texts of a result, place 1 (best) to 5, and the best player's
+// words of wisdom. What a result is and which of two is better belongs to
+// each game; it is handed in here as a test on a row.
+namespace platform::best {
+
+constexpr int Places = 5;
+constexpr int MaxKeptText = 50; // names, results and words, as kept
+
+template <class Row>
+using Table = std::array<Row, Places>;
+
+// At most the first 50 characters.
+QString cutKeptText(const QString &text);
+QString defaultWordsOfWisdom();
+
+// A row's text read as a whole number (blanks and a sign allowed), or
+// nothing when it is none.
+std::optional<long long> number(const QString &text);
+
+// Where a finished game goes: a new best, one of the best five, nowhere, or
+// no telling because a row in the way cannot be read.
+enum class Placing { None, Best, BestFive, Unreadable };
+
+// passes(row) says whether the result goes above that row (nothing when the
+// row cannot be read): above place 1 it is the new best, else above place 5
+// one of the best five.
+template <class Row, class Passes>
+Placing placeResult(const Table<Row> &table, Passes passes)
+{
+    const std::optional<bool> best = passes(table[0]);
+    if (!best)
+        return Placing::Unreadable;
+    if (*best)
+        return Placing::Best;
+    const std::optional<bool> fifth = passes(table[Places - 1]);
+    if (!fifth)
+        return Placing::Unreadable;
+    return *fifth ? Placing::BestFive : Placing::None;
+}
+
+// The first place among 2 to 5 that takes(row) gives the result; 0 when none,
+// -1 when a row in the way cannot be read.
+template <class Row, class Takes>
+int findPlace(const Table<Row> &table, Takes takes)
+{
+    for (int place = 2; place <= Places; ++place) {
+        const std::optional<bool> taken = takes(table[place - 1]);
+        if (!taken)
+            return -1;
+        if (*taken)
+            return place;
+    }
+    return 0;
+}
+
+// Places `place` to 4 move one down, the old place 5 drops out, and the row
+// takes `place` (1 to 5; anything else changes nothing).
+template <class Row>
+void insertAt(Table<Row> &table, int place, const Row &row)
+{
+    if (place < 1 || place > Places)
+        return;
+    for (int i = Places - 1; i >= place; --i)
+        table[i] = table[i - 1];
+    table[place - 1] = row;
+}
+
+} // namespace platform::best
