@@ -133,7 +133,7 @@ void TBestPlayers::MarkRow(TArrowButton *marker)
         marker->SetButtonColor(clRed);
 }
 
-void TBestPlayers::EnterAt(int place, const BestEntry &entry)
+void TBestPlayers::enterAt(int place, const BestEntry &entry)
 {
     if (place < 1 || place > BestPlaces)
         return;
@@ -143,7 +143,7 @@ void TBestPlayers::EnterAt(int place, const BestEntry &entry)
     FormActivate();
 }
 
-void TBestPlayers::SetWordsOfWisdom(const QString &words)
+void TBestPlayers::setWordsOfWisdom(const QString &words)
 {
     m_records.WordsOfWisdom = cutKeptText(words);
     FormActivate();

@@ -35,9 +35,9 @@ public:
 
     // A name entered at a place: its marker turns red, the rows from there
     // move one place down (the last drops out) and the entry takes the place.
-    void EnterAt(int place, const BestEntry &entry);
-    void SetWordsOfWisdom(const QString &words);
-    const BestRecords &Records() const { return m_records; }
+    void enterAt(int place, const BestEntry &entry);
+    void setWordsOfWisdom(const QString &words);
+    const BestRecords &records() const { return m_records; }
 
     TArrowButton *marker(int place) const { return m_markers.at(place - 1); }
     QLabel *nameLabel(int place) const { return m_names.at(place - 1); }

@@ -36,7 +36,7 @@ void TCongratulations::FormActivate() { Edit1->setFocus(); }
 void TCongratulations::BitBtn1Click()
 {
     QString bad;
-    const int place = findPlace(m_bestPlayers.Records().Table, m_game.Line, m_game.Seconds, &bad);
+    const int place = findPlace(m_bestPlayers.records().Table, m_game.Line, m_game.Seconds, &bad);
     if (place < 0) {
         // A row above the result is not a number: nothing is recorded.
         accept();
@@ -44,7 +44,7 @@ void TCongratulations::BitBtn1Click()
         return;
     }
     if (place > 0)
-        m_bestPlayers.EnterAt(place, {Edit1->text(), QString::number(m_game.Line), QString::number(m_game.Seconds)});
+        m_bestPlayers.enterAt(place, {Edit1->text(), QString::number(m_game.Line), QString::number(m_game.Seconds)});
     // The table opens from here; this box stays behind it until it closes.
     m_platform.messages.exec(m_bestPlayers);
     accept();

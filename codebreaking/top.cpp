@@ -40,8 +40,8 @@ void TTopScore::FormActivate() { Edit1->setFocus(); }
 
 void TTopScore::BitBtn1Click()
 {
-    m_bestPlayers.EnterAt(1, {Edit1->text(), QString::number(m_game.Line), QString::number(m_game.Seconds)});
-    m_bestPlayers.SetWordsOfWisdom(Edit2->text());
+    m_bestPlayers.enterAt(1, {Edit1->text(), QString::number(m_game.Line), QString::number(m_game.Seconds)});
+    m_bestPlayers.setWordsOfWisdom(Edit2->text());
     // The table opens from here; this box stays behind it until it closes.
     m_platform.messages.exec(m_bestPlayers);
     accept();

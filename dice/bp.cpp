@@ -61,11 +61,11 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TBestPlayers::BitBtn1Click);
 
-    SetTable(m_records.loadedTable);
+    setTable(m_records.loadedTable);
     ClearRowMarks();
 }
 
-BestPlayerTable TBestPlayers::Table() const
+BestPlayerTable TBestPlayers::table() const
 {
     BestPlayerTable t;
     for (int i = 0; i < BestPlayerRows; ++i)
@@ -73,7 +73,7 @@ BestPlayerTable TBestPlayers::Table() const
     return t;
 }
 
-void TBestPlayers::SetTable(const BestPlayerTable &table)
+void TBestPlayers::setTable(const BestPlayerTable &table)
 {
     for (int i = 0; i < BestPlayerRows; ++i) {
         m_names[i]->setText(table[i].name);
@@ -93,9 +93,9 @@ void TBestPlayers::MarkRow(int row)
         m_arrows[row - 1]->SetButtonColor(clRed);
 }
 
-void TBestPlayers::FormActivate() { ShowWords(); }
+void TBestPlayers::FormActivate() { showWords(); }
 
-void TBestPlayers::ShowWords()
+void TBestPlayers::showWords()
 {
     Label1->setText(QStringLiteral("Words of Wisdom from ") + n1->text() + QStringLiteral(":"));
     Label2->setText(m_records.WordsOfWisdom);
@@ -110,10 +110,10 @@ void TBestPlayers::Button1Click()
     if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
-    SetTable(defaultBestPlayers());
+    setTable(defaultBestPlayers());
     m_records.WordsOfWisdom = defaultWordsOfWisdom();
     ClearRowMarks();
-    ShowWords();
+    showWords();
 }
 
 void TBestPlayers::BitBtn1Click() { accept(); }

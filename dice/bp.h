@@ -45,14 +45,14 @@ public:
     void MarkRow(int row);
 
     // The table as its labels hold it.
-    BestPlayerTable Table() const;
-    void SetTable(const BestPlayerTable &table);
+    BestPlayerTable table() const;
+    void setTable(const BestPlayerTable &table);
 
     TArrowButton *rowArrow(int row) const { return m_arrows[row - 1]; }
 
 private:
     // The two lines above the table, each centred across the dialog.
-    void ShowWords();
+    void showWords();
 
     platform::Platform &m_platform;
     KuboloRecords &m_records;

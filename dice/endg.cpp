@@ -61,10 +61,10 @@ void TEndGame::OKButtonClick()
     // Hidden first, so the dialogs that follow stand alone.
     accept();
     const std::int64_t total = m_sheet.GameTotal();
-    m_records.stats.RecordGame(total, m_sheet.FiveOfAKindCount());
+    m_records.stats.recordGame(total, m_sheet.FiveOfAKindCount());
     if (!BestPlayers)
         return;
-    switch (placeResult(BestPlayers->Table(), total)) {
+    switch (placeResult(BestPlayers->table(), total)) {
     case Placing::Best:
         if (TopScore)
             m_platform.messages.exec(*TopScore);

@@ -50,10 +50,10 @@ void TTopFive::FormActivate()
 
 void TTopFive::OKButtonClick()
 {
-    BestPlayerTable table = m_bestPlayers.Table();
+    BestPlayerTable table = m_bestPlayers.table();
     const int row = insertTopFive(table, Edit1->text(), m_sheet.GameTotal());
     if (row > 0) {
-        m_bestPlayers.SetTable(table);
+        m_bestPlayers.setTable(table);
         m_bestPlayers.MarkRow(row);
     }
     accept();

@@ -307,12 +307,8 @@ void TMainForm::FormCreate()
 KuboloSettings TMainForm::currentSettings() const
 {
     KuboloSettings s;
-    s.table = BestPlayers ? BestPlayers->Table() : m_records.loadedTable;
-    for (BestPlayerRow &row : s.table) {
-        row.name = cutKeptText(row.name);
-        row.score = cutKeptText(row.score);
-    }
-    s.wordsOfWisdom = cutKeptText(m_records.WordsOfWisdom);
+    s.table = BestPlayers ? BestPlayers->table() : m_records.loadedTable;
+    s.wordsOfWisdom = m_records.WordsOfWisdom;
     s.stats = m_records.stats;
     s.sound = Suono1->isChecked();
     s.roll = Roll1->isChecked();

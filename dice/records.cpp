@@ -74,19 +74,19 @@ std::int64_t addSaturating(std::int64_t total, std::int64_t more)
 
 } // namespace
 
-void DiceStats::RecordGame(std::int64_t gameTotal, std::int64_t fiveOfAKindCount)
+void DiceStats::recordGame(std::int64_t gameTotal, std::int64_t fiveOfAKindCount)
 {
     totalGames = addSaturating(totalGames, 1);
     totalPoints = addSaturating(totalPoints, gameTotal);
     totalKubolo = addSaturating(totalKubolo, fiveOfAKindCount);
 }
 
-long double DiceStats::PointsPerGame() const
+long double DiceStats::pointsPerGame() const
 {
     return totalGames > 0 ? static_cast<long double>(totalPoints) / static_cast<long double>(totalGames) : 0.0L;
 }
 
-long double DiceStats::KuboloPerGame() const
+long double DiceStats::kuboloPerGame() const
 {
     return totalGames > 0 ? static_cast<long double>(totalKubolo) / static_cast<long double>(totalGames) : 0.0L;
 }

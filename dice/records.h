@@ -56,11 +56,11 @@ struct DiceStats {
     std::int64_t totalPoints = 0;
     std::int64_t totalKubolo = 0;
 
-    void RecordGame(std::int64_t gameTotal, std::int64_t fiveOfAKindCount);
-    void Reset() { *this = DiceStats{}; }
+    void recordGame(std::int64_t gameTotal, std::int64_t fiveOfAKindCount);
+    void reset() { *this = DiceStats{}; }
     // Averages per game; 0 while no game is recorded.
-    long double PointsPerGame() const;
-    long double KuboloPerGame() const;
+    long double pointsPerGame() const;
+    long double kuboloPerGame() const;
 
     // A total as read from the file: a non-negative decimal integer, at most
     // MaxTotal. Anything else (not a number, a negative count) gives 0.

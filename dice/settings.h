@@ -26,7 +26,8 @@ inline constexpr char16_t SettingsFileName[] = u"KUBOLO.INI";
 // Reads the sixteen keys in their order; what is missing or unusable takes
 // its default. Texts are cut to 50 characters.
 KuboloSettings readSettings(platform::SettingsFile &file);
-// Writes the sixteen keys in the same order and saves the file.
+// Writes the sixteen keys in the same order, texts cut to 50 characters, and
+// saves the file.
 bool writeSettings(platform::SettingsFile &file, const KuboloSettings &settings, QString *error);
 
 } // namespace kubolo

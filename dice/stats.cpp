@@ -51,22 +51,22 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
     connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TStatistics::BitBtn1Click);
 
-    ShowFigures();
+    showFigures();
 }
 
 void TStatistics::FormActivate()
 {
-    ShowFigures();
+    showFigures();
     // The figures show formatted while the focus is elsewhere.
     BitBtn1->setFocus(Qt::OtherFocusReason);
 }
 
-void TStatistics::ShowFigures()
+void TStatistics::showFigures()
 {
     const DiceStats &s = m_records.stats;
     NumEdit1->SetValue(static_cast<long double>(s.totalGames));
-    NumEdit2->SetValue(s.PointsPerGame());
-    NumEdit3->SetValue(s.KuboloPerGame());
+    NumEdit2->SetValue(s.pointsPerGame());
+    NumEdit3->SetValue(s.kuboloPerGame());
 }
 
 void TStatistics::Button1Click()
@@ -74,8 +74,8 @@ void TStatistics::Button1Click()
     if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
-    m_records.stats.Reset();
-    ShowFigures();
+    m_records.stats.reset();
+    showFigures();
 }
 
 void TStatistics::BitBtn1Click() { accept(); }

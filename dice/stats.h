@@ -36,7 +36,7 @@ public:
     void BitBtn1Click();
 
 private:
-    void ShowFigures();
+    void showFigures();
 
     platform::Platform &m_platform;
     KuboloRecords &m_records;

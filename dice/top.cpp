@@ -59,9 +59,9 @@ void TTopScore::FormActivate()
 void TTopScore::OKButtonClick()
 {
     m_bestPlayers.MarkRow(1);
-    BestPlayerTable table = m_bestPlayers.Table();
+    BestPlayerTable table = m_bestPlayers.table();
     insertTopScore(table, Edit1->text(), m_sheet.GameTotal());
-    m_bestPlayers.SetTable(table);
+    m_bestPlayers.setTable(table);
     m_records.WordsOfWisdom = cutKeptText(Edit2->text());
     accept();
     m_platform.messages.exec(m_bestPlayers);

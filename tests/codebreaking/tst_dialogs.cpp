@@ -221,14 +221,14 @@ private slots:
     void theWordsLinesAreCentred()
     {
         Chain c;
-        c.best.SetWordsOfWisdom(u"A long sentence, to be read in the middle"_s);
+        c.best.setWordsOfWisdom(u"A long sentence, to be read in the middle"_s);
         for (QLabel *l : {c.best.WowFrom, c.best.Wow}) {
             QCOMPARE(l->width(), l->sizeHint().width());
             QCOMPARE(l->x(), (c.best.Panel1->width() - l->width()) / 2);
         }
         QVERIFY(c.best.Wow->x() < c.best.WowFrom->x() + 40);
         // Words are kept to 50 characters.
-        c.best.SetWordsOfWisdom(QString(60, QLatin1Char('w')));
+        c.best.setWordsOfWisdom(QString(60, QLatin1Char('w')));
         QCOMPARE(c.records.WordsOfWisdom.size(), 50);
     }
 

@@ -95,21 +95,21 @@ private slots:
     void totalsSaturateInsteadOfWrapping()
     {
         DiceStats s;
-        s.RecordGame(250, 1);
-        s.RecordGame(300, 0);
+        s.recordGame(250, 1);
+        s.recordGame(300, 0);
         QCOMPARE(s.totalGames, 2);
         QCOMPARE(s.totalPoints, 550);
         QCOMPARE(s.totalKubolo, 1);
 
         // Past the old 16-bit limit the totals go on counting.
         s.totalPoints = 32700;
-        s.RecordGame(200, 0);
+        s.recordGame(200, 0);
         QCOMPARE(s.totalPoints, 32900);
 
         s.totalGames = DiceStats::MaxTotal;
         s.totalPoints = DiceStats::MaxTotal - 10;
         s.totalKubolo = DiceStats::MaxTotal;
-        s.RecordGame(250, 3);
+        s.recordGame(250, 3);
         QCOMPARE(s.totalGames, DiceStats::MaxTotal);
         QCOMPARE(s.totalPoints, DiceStats::MaxTotal);
         QCOMPARE(s.totalKubolo, DiceStats::MaxTotal);
@@ -118,14 +118,14 @@ private slots:
     void averages()
     {
         DiceStats s;
-        QCOMPARE(double(s.PointsPerGame()), 0.0); // no game: no division
-        QCOMPARE(double(s.KuboloPerGame()), 0.0);
+        QCOMPARE(double(s.pointsPerGame()), 0.0); // no game: no division
+        QCOMPARE(double(s.kuboloPerGame()), 0.0);
         s.totalGames = 4;
         s.totalPoints = 901;
         s.totalKubolo = 3;
-        QCOMPARE(double(s.PointsPerGame()), 225.25);
-        QCOMPARE(double(s.KuboloPerGame()), 0.75);
-        s.Reset();
+        QCOMPARE(double(s.pointsPerGame()), 225.25);
+        QCOMPARE(double(s.kuboloPerGame()), 0.75);
+        s.reset();
         QCOMPARE(s, DiceStats{});
     }
 

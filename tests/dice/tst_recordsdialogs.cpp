@@ -145,7 +145,7 @@ private slots:
     {
         Records r;
         const int t = r.total();
-        r.BestPlayers->SetTable(withScores({t - 1, t - 2, t - 3, t - 4, t - 5}));
+        r.BestPlayers->setTable(withScores({t - 1, t - 2, t - 3, t - 4, t - 5}));
         r.onTopScore = [](TTopScore &d) {
             QCOMPARE(d.focusWidget(), d.Edit1);
             d.Edit1->setText(u"Quin"_s);
@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(line2, u"Hold the sixes"_s);
 
         // The next game only reaches the best five: the words stay.
-        r.BestPlayers->SetTable(withScores({t + 10, t + 5, t + 4, t + 3, t - 1}));
+        r.BestPlayers->setTable(withScores({t + 10, t + 5, t + 4, t + 3, t - 1}));
         r.enterName(u"Ros"_s);
         r.endWithOk();
         QCOMPARE(r.records.WordsOfWisdom, u"Hold the sixes"_s);
@@ -176,7 +176,7 @@ private slots:
     {
         Records r;
         const int t = r.total();
-        r.BestPlayers->SetTable(withScores({t + 100, t + 50, t + 40, t + 30, t - 1}));
+        r.BestPlayers->setTable(withScores({t + 100, t + 50, t + 40, t + 30, t - 1}));
         QString typedBefore;
         r.onTopFive = [&](TTopFive &d) {
             typedBefore = d.Edit1->text();
@@ -185,7 +185,7 @@ private slots:
         };
         r.endWithOk();                    // row 5
         QCOMPARE(typedBefore, QString()); // empty at first
-        r.BestPlayers->SetTable(withScores({t + 100, t - 1, t - 2, t - 3, t - 4}));
+        r.BestPlayers->setTable(withScores({t + 100, t - 1, t - 2, t - 3, t - 4}));
         r.endWithOk();                   // row 2
         QCOMPARE(typedBefore, u"Ivo"_s); // the name field keeps what was typed
         QCOMPARE(marks(*r.BestPlayers), (QList<TColor>{clYellow, clRed, clYellow, clYellow, clRed}));
@@ -197,7 +197,7 @@ private slots:
     {
         Records r;
         r.records.WordsOfWisdom = u"Mine"_s;
-        r.BestPlayers->SetTable(withScores({900, 800, 700, 600, 500}));
+        r.BestPlayers->setTable(withScores({900, 800, 700, 600, 500}));
         r.BestPlayers->MarkRow(3);
         r.BestPlayers->show();
         QVERIFY(QTest::qWaitForWindowExposed(r.BestPlayers));
@@ -213,7 +213,7 @@ private slots:
         QVERIFY(r.BestPlayers->isVisible());
 
         QTest::keyClick(r.BestPlayers, Qt::Key_Return); // answered Yes
-        QCOMPARE(r.BestPlayers->Table(), defaultBestPlayers());
+        QCOMPARE(r.BestPlayers->table(), defaultBestPlayers());
         QCOMPARE(r.records.WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(marks(*r.BestPlayers), QList<TColor>(5, clYellow));
         QCOMPARE(r.BestPlayers->Label1->text(), u"Words of Wisdom from K. Ardell:"_s);
@@ -298,7 +298,7 @@ private slots:
             made << d->objectName();
         QCOMPARE(made, (QStringList{u"EndGame"_s, u"BestPlayers"_s, u"TopFive"_s, u"AboutBox1"_s, u"TopScore"_s,
                                     u"Statistics"_s}));
-        form.BestPlayers->SetTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
+        form.BestPlayers->setTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
         QStringList flow;
         fake.messages.onExec = [&](QDialog &d) {
             d.show();

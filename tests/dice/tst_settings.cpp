@@ -117,7 +117,7 @@ private slots:
         QVERIFY(fake.messages.shown.empty());
         QVERIFY(form->Suono1->isChecked());
         QVERIFY(form->Roll1->isChecked());
-        QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
+        QCOMPARE(form->BestPlayers->table(), defaultBestPlayers());
         QCOMPARE(form->records().WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(form->records().stats, DiceStats{});
         form->show();
@@ -201,7 +201,7 @@ private slots:
             auto form = start(fake);
             QVERIFY(fake.messages.shown.empty());
             QCOMPARE(form->records().stats.totalGames, 12);
-            QCOMPARE(form->BestPlayers->Table(), defaultBestPlayers());
+            QCOMPARE(form->BestPlayers->table(), defaultBestPlayers());
             form->close();
         }
         platform::SettingsFile again(file());
@@ -234,7 +234,7 @@ private slots:
         auto form = start(fake);
         QVERIFY(fake.messages.shown.empty());
         QCOMPARE(form->currentSettings(), preparedSettings()); // read as usual
-        form->records().stats.RecordGame(100, 0);
+        form->records().stats.recordGame(100, 0);
         form->show();
         QVERIFY(form->close()); // the program still closes
         QVERIFY(!form->isVisible());
