@@ -91,7 +91,7 @@ void TBestPlayers::FormCreate()
 void TBestPlayers::showTable()
 {
     for (int place = 1; place <= BestPlaces; ++place) {
-        const BestEntry &row = m_records.Table[place - 1];
+        const BestEntry &row = m_records.table[place - 1];
         m_names[place - 1]->setText(row.name);
         m_guesses[place - 1]->setText(row.guesses);
         m_seconds[place - 1]->setText(row.seconds);
@@ -102,7 +102,7 @@ void TBestPlayers::showTable()
 
 void TBestPlayers::FormActivate()
 {
-    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.Table[0].name + QLatin1Char(':'));
+    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.table[0].name + QLatin1Char(':'));
     Wow->setText(m_records.WordsOfWisdom);
     formkit::centreAcross(WowFrom, Panel1->width());
     formkit::centreAcross(Wow, Panel1->width());
@@ -138,7 +138,7 @@ void TBestPlayers::enterAt(int place, const BestEntry &entry)
     if (place < 1 || place > BestPlaces)
         return;
     MarkRow(m_markers[place - 1]);
-    platform::best::insertAt(m_records.Table, place, entry);
+    platform::best::insertAt(m_records.table, place, entry);
     showTable();
     FormActivate();
 }

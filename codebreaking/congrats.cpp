@@ -36,7 +36,7 @@ void TCongratulations::FormActivate() { Edit1->setFocus(); }
 void TCongratulations::BitBtn1Click()
 {
     QString bad;
-    const int place = findPlace(m_bestPlayers.records().Table, m_game.Line, m_game.Seconds, &bad);
+    const int place = findPlace(m_bestPlayers.records().table, m_game.Line, m_game.Seconds, &bad);
     if (place < 0) {
         // A row above the result is not a number: nothing is recorded.
         accept();

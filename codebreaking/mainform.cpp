@@ -295,12 +295,12 @@ void TMainForm::loadSettings()
 {
     m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
     const PegoraSettings s = readSettings(m_settings);
-    Records = s.Best;
-    Stats = s.Stats;
-    Sound1->setChecked(s.Sound);
-    sc1->setChecked(s.Single);
-    (s.ThreeColors ? tc1 : NormalGame1)->setChecked(true);
-    WelcomeFlag = s.WelcomeBox;
+    Records = s.best;
+    Stats = s.stats;
+    Sound1->setChecked(s.sound);
+    sc1->setChecked(s.single);
+    (s.threeColors ? tc1 : NormalGame1)->setChecked(true);
+    WelcomeFlag = s.welcomeBox;
     // A damaged value is told about; everything else read is used.
     if (!m_settings.problems().isEmpty())
         m_platform.messages.show(this, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
@@ -310,12 +310,12 @@ void TMainForm::loadSettings()
 void TMainForm::saveSettings()
 {
     PegoraSettings s;
-    s.Best = Records;
-    s.Stats = Stats;
-    s.Sound = Sound1->isChecked();
-    s.Single = sc1->isChecked();
-    s.ThreeColors = tc1->isChecked();
-    s.WelcomeBox = WelcomeFlag;
+    s.best = Records;
+    s.stats = Stats;
+    s.sound = Sound1->isChecked();
+    s.single = sc1->isChecked();
+    s.threeColors = tc1->isChecked();
+    s.welcomeBox = WelcomeFlag;
     QString error;
     // The program closes all the same; the old file is still whole.
     if (!writeSettings(m_settings, s, &error))

@@ -31,7 +31,7 @@ using platform::best::Placing;
 BestTable defaultBestTable();
 
 struct BestRecords {
-    BestTable Table = defaultBestTable();
+    BestTable table = defaultBestTable();
     QString WordsOfWisdom = defaultWordsOfWisdom();
     bool operator==(const BestRecords &) const = default;
 };

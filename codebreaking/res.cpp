@@ -57,7 +57,7 @@ void TResult::OKButtonClick()
         return;
     }
     QString bad;
-    const Placing placing = placeResult(m_records.Table, m_game.Line, m_game.Seconds, &bad);
+    const Placing placing = placeResult(m_records.table, m_game.Line, m_game.Seconds, &bad);
     if (placing == Placing::Unreadable) {
         accept();
         m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, conversionError(bad), platform::Ok);

@@ -52,28 +52,28 @@ PegoraSettings readSettings(platform::SettingsFile &file)
     }
     const BestTable defaults = defaultBestTable();
     for (int place = 1; place <= BestPlaces; ++place) {
-        BestEntry &row = s.Best.Table[place - 1];
+        BestEntry &row = s.best.table[place - 1];
         const BestEntry &def = defaults[place - 1];
         row.name = cutKeptText(ini.ReadString(Players, key(u"Player", place), def.name));
         row.guesses = cutKeptText(ini.ReadString(Players, key(u"Guess", place), def.guesses));
         row.seconds = cutKeptText(ini.ReadString(Players, key(u"Sec", place), def.seconds));
     }
-    s.Best.WordsOfWisdom = cutKeptText(ini.ReadString(Players, QStringLiteral("wow"), defaultWordsOfWisdom()));
+    s.best.WordsOfWisdom = cutKeptText(ini.ReadString(Players, QStringLiteral("wow"), defaultWordsOfWisdom()));
 
     for (const TotalKey &t : Totals) {
         const QString name = QString::fromUtf16(t.key);
         const QString text = ini.ReadString(Statistics, name, QStringLiteral("0"));
         const auto v = parseTotal(text);
-        s.Stats.*t.field = v.value_or(0);
+        s.stats.*t.field = v.value_or(0);
         if (!v)
             file.addProblem(conversionError(text) + QLatin1Char('\n') +
                             QStringLiteral("The statistics total %1 in \"%2\" counts from 0.").arg(name, file.path()));
     }
 
-    s.Sound = ini.ReadBool(Options, QStringLiteral("Sound"), true);
-    s.Single = ini.ReadBool(Options, QStringLiteral("Single"), false);
-    s.ThreeColors = ini.ReadBool(Options, QStringLiteral("3colors"), false);
-    s.WelcomeBox = ini.ReadBool(Options, QStringLiteral("WelcomeBox"), true);
+    s.sound = ini.ReadBool(Options, QStringLiteral("Sound"), true);
+    s.single = ini.ReadBool(Options, QStringLiteral("Single"), false);
+    s.threeColors = ini.ReadBool(Options, QStringLiteral("3colors"), false);
+    s.welcomeBox = ini.ReadBool(Options, QStringLiteral("WelcomeBox"), true);
     return s;
 }
 
@@ -81,18 +81,18 @@ bool writeSettings(platform::SettingsFile &file, const PegoraSettings &s, QStrin
 {
     platform::TIniFile &ini = file.ini();
     for (int place = 1; place <= BestPlaces; ++place) {
-        const BestEntry &row = s.Best.Table[place - 1];
+        const BestEntry &row = s.best.table[place - 1];
         ini.WriteString(Players, key(u"Player", place), row.name);
         ini.WriteString(Players, key(u"Guess", place), row.guesses);
         ini.WriteString(Players, key(u"Sec", place), row.seconds);
     }
-    ini.WriteString(Players, QStringLiteral("wow"), s.Best.WordsOfWisdom);
+    ini.WriteString(Players, QStringLiteral("wow"), s.best.WordsOfWisdom);
     for (const TotalKey &t : Totals)
-        ini.WriteInteger(Statistics, QString::fromUtf16(t.key), s.Stats.*t.field);
-    ini.WriteBool(Options, QStringLiteral("Sound"), s.Sound);
-    ini.WriteBool(Options, QStringLiteral("Single"), s.Single);
-    ini.WriteBool(Options, QStringLiteral("3colors"), s.ThreeColors);
-    ini.WriteBool(Options, QStringLiteral("WelcomeBox"), s.WelcomeBox);
+        ini.WriteInteger(Statistics, QString::fromUtf16(t.key), s.stats.*t.field);
+    ini.WriteBool(Options, QStringLiteral("Sound"), s.sound);
+    ini.WriteBool(Options, QStringLiteral("Single"), s.single);
+    ini.WriteBool(Options, QStringLiteral("3colors"), s.threeColors);
+    ini.WriteBool(Options, QStringLiteral("WelcomeBox"), s.welcomeBox);
     return file.save(error);
 }
 

@@ -19,12 +19,12 @@ namespace codebreaking {
 inline constexpr char16_t SettingsFileName[] = u"Pegora.INI";
 
 struct PegoraSettings {
-    BestRecords Best;
-    GameStats Stats;
-    bool Sound = true;
-    bool Single = false;
-    bool ThreeColors = false;
-    bool WelcomeBox = true;
+    BestRecords best;
+    GameStats stats;
+    bool sound = true;
+    bool single = false;
+    bool threeColors = false;
+    bool welcomeBox = true;
     bool operator==(const PegoraSettings &) const = default;
 };
 

@@ -172,7 +172,7 @@ private slots:
     void aTableScoreThatIsNoNumberIsToldAtRanking()
     {
         Chain c;
-        c.records.Table[0].guesses = u"many"_s;
+        c.records.table[0].guesses = u"many"_s;
         QCOMPARE(c.win(3, 10), Chained);
         QCOMPARE(c.fake.messages.shown.size(), size_t(1));
         QCOMPARE(c.fake.messages.shown[0].icon, MsgIcon::Error);
@@ -181,10 +181,10 @@ private slots:
 
         // Past place 1 and 5, a broken row in between stops the entry.
         c.records = BestRecords{};
-        c.records.Table[2].guesses = u"6x"_s;
+        c.records.table[2].guesses = u"6x"_s;
         QCOMPARE(c.win(7, 10), (QStringList{u"Result"_s, u"Congratulations"_s}));
         QCOMPARE(c.fake.messages.lastText(), u"'6x' is not a valid integer value."_s);
-        QCOMPARE(c.records.Table[4].name, u"Nestor Quill"_s);
+        QCOMPARE(c.records.table[4].name, u"Nestor Quill"_s);
     }
 
     void bestPlayersResetAndTheMenuClearTheMarks()

@@ -54,14 +54,14 @@ PegoraSettings someSettings()
 {
     PegoraSettings s;
     for (int i = 0; i < BestPlaces; ++i)
-        s.Best.Table[i] = {u"Player %1"_s.arg(i + 1), QString::number(2 + i), QString::number(30 + i)};
-    s.Best.Table[4].name = u"Zo\u00eb \u00c5ngstr\u00f6m = 1; [x]"_s;
-    s.Best.WordsOfWisdom = u"Think first"_s;
-    s.Stats = {1234, 321, 45, -5};
-    s.Sound = false;
-    s.Single = true;
-    s.ThreeColors = true;
-    s.WelcomeBox = false;
+        s.best.table[i] = {u"Player %1"_s.arg(i + 1), QString::number(2 + i), QString::number(30 + i)};
+    s.best.table[4].name = u"Zo\u00eb \u00c5ngstr\u00f6m = 1; [x]"_s;
+    s.best.WordsOfWisdom = u"Think first"_s;
+    s.stats = {1234, 321, 45, -5};
+    s.sound = false;
+    s.single = true;
+    s.threeColors = true;
+    s.welcomeBox = false;
     return s;
 }
 
@@ -123,7 +123,7 @@ private slots:
         Run run;
         TMainForm &f = *run.form;
         QVERIFY(run.fake.messages.shown.empty());
-        QCOMPARE(f.Records.Table[2].name, u"Player 3"_s);
+        QCOMPARE(f.Records.table[2].name, u"Player 3"_s);
         QCOMPARE(f.Records.WordsOfWisdom, u"Think first"_s);
         QCOMPARE(f.Stats.NoEndCount, std::int16_t(-5));
         QVERIFY(!f.Sound1->isChecked());
@@ -134,15 +134,15 @@ private slots:
         QVERIFY(!f.WelcomeFlag);
         f.Sound1Click();
         f.Stats.GameCount = 46;
-        f.Records.Table[0].name = u"Changed"_s;
+        f.Records.table[0].name = u"Changed"_s;
         f.WelcomeFlag = true;
         f.close();
         const PegoraSettings back = read(home.file());
-        QVERIFY(back.Sound);
-        QCOMPARE(back.Stats.GameCount, std::int16_t(46));
-        QCOMPARE(back.Best.Table[0].name, u"Changed"_s);
-        QVERIFY(back.WelcomeBox);
-        QVERIFY(back.Single && back.ThreeColors);
+        QVERIFY(back.sound);
+        QCOMPARE(back.stats.GameCount, std::int16_t(46));
+        QCOMPARE(back.best.table[0].name, u"Changed"_s);
+        QVERIFY(back.welcomeBox);
+        QVERIFY(back.single && back.threeColors);
     }
 
     void aTotalThatIsNoNumberIsToldAndCountsFromZero()
@@ -161,8 +161,8 @@ private slots:
         // Everything else is read all the same.
         const TMainForm &f = *run.form;
         QVERIFY(f.Stats == (GameStats{0, 18, 4, 0}));
-        QCOMPARE(f.Records.Table[0], (BestEntry{u"Ada"_s, u"3"_s, u"100"_s}));
-        QCOMPARE(f.Records.Table[1].name, u"Tema Ludd"_s);
+        QCOMPARE(f.Records.table[0], (BestEntry{u"Ada"_s, u"3"_s, u"100"_s}));
+        QCOMPARE(f.Records.table[1].name, u"Tema Ludd"_s);
         QVERIFY(!f.Sound1->isChecked());
         QVERIFY(!f.WelcomeFlag);
         run.form->close();
@@ -174,11 +174,11 @@ private slots:
         ConfigHome home;
         home.write("[Statistics]\nsecMean=70000\nguessMean=-99999999999999999999999\ngameMean=-3\nnoendMean= +12 \n");
         QStringList problems;
-        QVERIFY(read(home.file(), &problems).Stats == (GameStats{32767, -32768, -3, 12}));
+        QVERIFY(read(home.file(), &problems).stats == (GameStats{32767, -32768, -3, 12}));
         QVERIFY(problems.isEmpty());
         for (const QString &bad : {u"12abc"_s, u"1.5"_s, u"0x10"_s, u"- 3"_s, u"1 2"_s}) {
             home.write("[Statistics]\ngameMean=" + bad.toLatin1() + '\n');
-            QCOMPARE(read(home.file(), &problems).Stats.GameCount, std::int16_t(0));
+            QCOMPARE(read(home.file(), &problems).stats.GameCount, std::int16_t(0));
             QCOMPARE(problems.size(), 1);
         }
     }
@@ -189,9 +189,9 @@ private slots:
         const QByteArray sixty(60, 'x');
         home.write("[Players]\nPlayer1=" + sixty + "\nwow=" + sixty + "\nGuess2=" + sixty + '\n');
         const PegoraSettings s = read(home.file());
-        QCOMPARE(s.Best.Table[0].name, QString(50, u'x'));
-        QCOMPARE(s.Best.WordsOfWisdom, QString(50, u'x'));
-        QCOMPARE(s.Best.Table[1].guesses.size(), 50);
+        QCOMPARE(s.best.table[0].name, QString(50, u'x'));
+        QCOMPARE(s.best.WordsOfWisdom, QString(50, u'x'));
+        QCOMPARE(s.best.table[1].guesses.size(), 50);
     }
 
     void anEmptyFileOrJunkGivesTheDefaults()
