@@ -2,9 +2,8 @@
 
 #include "codebreaking/records.h"
 #include "controls/arrowbtn.h"
-#include "platform/platform.h"
-
 #include "controls/formkit.h"
+#include "platform/platform.h"
 
 #include <array>
 

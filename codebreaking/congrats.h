@@ -1,9 +1,8 @@
 #pragma once
 
 #include "codebreaking/rules.h"
-#include "platform/platform.h"
-
 #include "controls/formkit.h"
+#include "platform/platform.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,9 +2,8 @@
 
 #include "codebreaking/records.h"
 #include "codebreaking/rules.h"
-#include "platform/platform.h"
-
 #include "controls/formkit.h"
+#include "platform/platform.h"
 
 #include <functional>
 
