@@ -11,8 +11,6 @@ const QString SoundKey = QStringLiteral("Sound");
 const QString DeckKey = QStringLiteral("Deck");
 const QString BackgroundKey = QStringLiteral("Background");
 
-} // namespace
-
 DeckChoice deckFromText(const QString &text)
 {
     if (text == QLatin1String("Std1"))
@@ -33,17 +31,6 @@ QString deckText(DeckChoice deck)
     case DeckChoice::Beach: break;
     }
     return QStringLiteral("Beach");
-}
-
-TDecks deckType(DeckChoice deck)
-{
-    switch (deck) {
-    case DeckChoice::Std1: return TDecks::Standard1;
-    case DeckChoice::Std2: return TDecks::Standard2;
-    case DeckChoice::Fishes: return TDecks::Fishes1;
-    case DeckChoice::Beach: break;
-    }
-    return TDecks::Beach;
 }
 
 TableChoice tableFromText(const QString &text)
@@ -67,6 +54,8 @@ QString tableText(TableChoice table)
     }
     return QStringLiteral("Gray");
 }
+
+} // namespace
 
 QColor tableColor(TableChoice table)
 {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "poker/card.h"
-
 #include <QColor>
 #include <QString>
 
@@ -18,18 +16,11 @@ namespace poker {
 enum class DeckChoice { Beach, Fishes, Std1, Std2 };
 enum class TableChoice { Green, Blue, Red, Gray };
 
-// Only the four exact names count; anything else is the Beach back.
-DeckChoice deckFromText(const QString &text);
-QString deckText(DeckChoice deck);
-TDecks deckType(DeckChoice deck);
-
-// Only the four exact names count; anything else, a name in other
-// capitals included, is the gray table.
-TableChoice tableFromText(const QString &text);
-QString tableText(TableChoice table);
 QColor tableColor(TableChoice table);
 
-// What "cartova.ini" keeps between runs.
+// What "cartova.ini" keeps between runs. Only the four exact names of a back
+// or a table count: any other deck is the Beach back, any other table (a name
+// in other capitals included) the gray one.
 struct CartovaOptions {
     bool sound = true;
     std::optional<DeckChoice> deck = DeckChoice::Beach; // no deck ticked: the key is left alone
