@@ -3,6 +3,7 @@
 #include "assets/cartova/cards.h"
 #include "controls/formkit.h"
 #include "controls/numedit.h"
+#include "poker/advisor.h"
 #include "poker/payoffs.h"
 
 #include <QAction>
@@ -13,14 +14,17 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include <algorithm>
+#include <system_error>
 
 using formkit::centreOnScreen;
 
@@ -39,6 +43,13 @@ QLabel *whiteLabel(QWidget *parent, const QString &text, int x, int y, int pixel
     return label;
 }
 
+// A card's rank as its corner shows it.
+QString rankShown(TCardValue value)
+{
+    static const char *const ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    return QLatin1String(ranks[clampValue(value) - 1]);
+}
+
 } // namespace
 
 TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
@@ -50,8 +61,22 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildMenus();
     buildTable();
+    // The status line, under the table: the hint in words.
+    hintLabel = new QLabel(this);
+    hintLabel->setMinimumHeight(hintLabel->fontMetrics().height() + 2);
+    hintLabel->setContentsMargins(4, 0, 4, 0);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(hintLabel, 1);
     setFixedSize(sizeHint());
     FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    // The tables are being built for the hints of this process: they are
+    // left whole, whatever the moment the window goes.
+    if (m_hintTables.valid())
+        m_hintTables.wait();
 }
 
 void TMainForm::buildMenus()
@@ -61,6 +86,8 @@ void TMainForm::buildMenus()
 
     Game1 = MainMenu1->addMenu(QStringLiteral("&Game"));
     New1 = Game1->addAction(QStringLiteral("&New"), this, &TMainForm::New1Click);
+    Hint1 = Game1->addAction(QStringLiteral("&Hint"), this, &TMainForm::Hint1Click);
+    Hint1->setShortcut(QKeySequence(Qt::Key_H));
     N2 = Game1->addSeparator();
     Exit1 = Game1->addAction(QStringLiteral("&Exit"), this, &TMainForm::Exit1Click);
 
@@ -322,6 +349,8 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
         PlusOne->click();
     } else if (plain && key == Qt::Key_Minus) {
         MinusOne->click();
+    } else if (plain && key == Qt::Key_H) {
+        Hint1->trigger(); // a capital H, which the item's shortcut does not take
     } else {
         QMainWindow::keyPressEvent(event);
         return;
@@ -357,6 +386,8 @@ void TMainForm::New1Click()
 {
     m_stepper.cancel();
     m_round.newGame();
+    m_hintAsked = false;
+    setHint({});
     showControls();
     showBet();
     if (PlayAllCheck->isChecked())
@@ -370,6 +401,73 @@ void TMainForm::New1Click()
 }
 
 void TMainForm::Exit1Click() { close(); }
+
+// --- the hint ---
+
+void TMainForm::prepareHints()
+{
+    if (m_hintTables.valid() || m_hintsReady)
+        return;
+    try {
+        m_hintTables = std::async(std::launch::async, [this] {
+            prepareAdvisor();
+            QMetaObject::invokeMethod(this, &TMainForm::hintsReady, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error &) {
+        hintsReady(); // no thread to spare: the first hint builds the tables itself
+    }
+}
+
+void TMainForm::hintsReady()
+{
+    m_hintsReady = true;
+    if (m_hintAsked) {
+        m_hintAsked = false;
+        if (m_round.holding() && !m_round.dealing())
+            giveHint();
+    }
+}
+
+void TMainForm::Hint1Click()
+{
+    if (m_round.dealing())
+        return; // the cards are on their way
+    if (!m_round.holding()) {
+        setHint(QStringLiteral("Deal first: a hint is given between the two deals."));
+        return;
+    }
+    if (!m_hintsReady) {
+        m_hintAsked = true;
+        setHint(QStringLiteral("Working out the hint..."));
+        prepareHints();
+        return;
+    }
+    giveHint();
+}
+
+void TMainForm::giveHint()
+{
+    const KeepAdvice advice = adviseKeep(m_round.hand());
+    // As the player would: a click on each card whose keep differs.
+    for (int i = 0; i < HandSize; ++i)
+        if (m_round.kept()[std::size_t(i)] != advice.keep[std::size_t(i)])
+            cardClick(i);
+    setHint(hintText(m_round.hand(), advice.keep, advice.expected));
+}
+
+QString TMainForm::hintText(const Hand &hand, const KeepFlags &keep, double expected)
+{
+    QStringList ranks;
+    for (int i = 0; i < HandSize; ++i)
+        if (keep[std::size_t(i)])
+            ranks << rankShown(hand[std::size_t(i)].value);
+    const QString what = ranks.isEmpty()            ? QStringLiteral("nothing")
+                         : ranks.size() == HandSize ? QStringLiteral("all five")
+                                                    : ranks.join(u' ');
+    return QStringLiteral("Keep %1: expect %2 times the bet.").arg(what, QLocale().toString(expected, 'f', 2));
+}
+
+void TMainForm::setHint(const QString &text) { hintLabel->setText(text); }
 
 void TMainForm::About1Click()
 {
@@ -561,6 +659,8 @@ void TMainForm::DealButtonClick()
         backToTable();
         return;
     }
+    m_hintAsked = false;
+    setHint({});
     // Disabling the focused button hands the focus on; it comes back after the deal.
     m_dealHadFocus = DealButton->hasFocus();
     if (m_round.NextDeal() == 1)

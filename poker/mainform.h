@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <future>
 
 class QAction;
 class QActionGroup;
@@ -33,6 +34,7 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
+    ~TMainForm() override;
 
     // The game on the table, as the window shows it.
     const Round &round() const { return m_round; }
@@ -54,6 +56,7 @@ public:
     void Card4Click() { cardClick(3); }
     void Card5Click() { cardClick(4); }
     void New1Click();
+    void Hint1Click();
     void Exit1Click();
     void About1Click();
     void Payoffs1Click();
@@ -87,6 +90,12 @@ public:
     // The options as the menus stand, as they are written at close.
     CartovaOptions currentOptions() const;
 
+    // Works out the hint's tables on a thread of their own, so that the first
+    // hint comes at once; the first hint asks for them otherwise.
+    void prepareHints();
+    // The sentence of the status line, for the hint.
+    static QString hintText(const Hand &hand, const KeepFlags &keep, double expected);
+
     // How long the turned-down cards stay in sight before the new ones
     // arrive, in milliseconds; the window goes on painting meanwhile.
     void setDealPause(int ms) { m_dealPauseMs = ms; }
@@ -108,10 +117,11 @@ public:
     QLabel *tcLabel = nullptr;
     QLabel *cpLabel = nullptr;
     TNumEdit *cpEdit = nullptr;
+    QLabel *hintLabel = nullptr; // the status line: what the hint says
 
     QMenuBar *MainMenu1 = nullptr;
     QMenu *Game1 = nullptr, *Options1 = nullptr, *DeckMenu1 = nullptr, *Background1 = nullptr, *N3 = nullptr;
-    QAction *New1 = nullptr, *N2 = nullptr, *Exit1 = nullptr;
+    QAction *New1 = nullptr, *Hint1 = nullptr, *N2 = nullptr, *Exit1 = nullptr;
     QAction *Sound1 = nullptr;
     QAction *Beach1 = nullptr, *MFishes1 = nullptr, *Standard11 = nullptr, *Standard21 = nullptr;
     QAction *Green1 = nullptr, *Blue1 = nullptr, *Red1 = nullptr, *Gray1 = nullptr;
@@ -138,6 +148,9 @@ private:
     void setDeck(TDecks deck);
     void setTableColor(const QColor &color);
     void backToTable();
+    void setHint(const QString &text);
+    void hintsReady();
+    void giveHint();
 
     platform::Platform &m_platform;
     Round m_round;
@@ -149,6 +162,9 @@ private:
     platform::SettingsFile m_settings;
     QDialog *m_aboutBox = nullptr;
     TPayoffsForm *m_payoffsForm = nullptr;
+    std::future<void> m_hintTables;
+    bool m_hintsReady = false;
+    bool m_hintAsked = false; // asked before the tables were there
 };
 
 } // namespace poker

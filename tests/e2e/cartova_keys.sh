@@ -20,14 +20,15 @@ window() {
 win=$(window Cartova) || fail "no Cartova window"
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 # A part of the window as a picture signature: the "Total credits" line at
-# the bottom left, the bet field at the bottom right.
+# the bottom left, the bet field at the bottom right, each with the part of
+# the status line under it, which stays empty here.
 look() { # look <gravity> <geometry>
   import -window "$win" "$WORK/shot.png" 2>/dev/null || return 1
   convert "$WORK/shot.png" -gravity "$1" -crop "$2" +repage "$WORK/part.png"
   convert "$WORK/part.png" -format '%#' info:
 }
-credits() { look SouthWest 215x26+0+14; }
-bet() { look SouthEast 52x17+18+19; }
+credits() { look SouthWest 215x60+0+0; }
+bet() { look SouthEast 52x60+18+0; }
 white() { convert "$WORK/part.png" -fill black +opaque white -fill white -opaque white -format '%[fx:int(mean*w*h)]' info:; }
 sleep 0.5
 start=$(credits) || fail "cannot look at the table"
