@@ -94,7 +94,7 @@ class KeysTest : public QObject {
             if (!w->isVisible() || (shown(w).isEmpty() && !qobject_cast<QCheckBox *>(w)))
                 continue;
             QAccessibleInterface *it = reader(w);
-            QVERIFY2(it, qPrintable(w->metaObject()->className()));
+            QVERIFY2(it, w->metaObject()->className());
             QAccessibleInterface *up = it;
             while (up && up->object() != window->object())
                 up = up->parent();
