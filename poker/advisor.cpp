@@ -171,9 +171,13 @@ Evaluation evaluate(const Hand &hand)
     for (int part = 0; part <= all; ++part) {
         int set[HandSize], k = 0;
         for (int i = 0; i < HandSize; ++i)
-            if (part >> i & 1)
-                set[k++] = ids[i];
-        std::sort(set, set + k);
+            if (part >> i & 1) {
+                // Ascending, by insertion.
+                int j = k++;
+                for (; j > 0 && set[j - 1] > ids[i]; --j)
+                    set[j] = set[j - 1];
+                set[j] = ids[i];
+            }
         containing[part] = sums.containing(set, k);
     }
     // ...and over the hands that share exactly that part with the deal.
