@@ -1,0 +1,337 @@
+#include "dice/advisor.h"
+
+#include <algorithm>
+#include <thread>
+
+namespace kubolo {
+
+namespace {
+
+constexpr int Faces = 6;
+constexpr int KeepCount = 462; // multisets of 0 to 5 dice
+constexpr int RollCount = 252; // multisets of exactly 5 dice
+constexpr int UpperStates = BonusThreshold + 1;
+constexpr unsigned AllFilled = (1u << CategoryCount) - 1;
+
+// The dice a player may hold, as face counts, with the moves between them.
+struct Keeps {
+    std::array<std::array<int, Faces>, KeepCount> counts{};
+    std::array<int, KeepCount> size{};
+    std::array<std::array<std::int16_t, Faces>, KeepCount> withDie{};    // one die of face f more
+    std::array<std::array<std::int16_t, Faces>, KeepCount> withoutDie{}; // one less, or -1
+    std::array<int, RollCount> rolls{};                                  // the keeps of five dice
+    std::array<float, RollCount> chance{};                               // of each first roll
+    std::vector<std::int16_t> byCode = std::vector<std::int16_t>(46656, -1);
+    // The game's own scores of every roll, for each set of filled left categories.
+    std::vector<std::array<std::uint8_t, CategoryCount>> scores;
+
+    static int code(const std::array<int, Faces> &c)
+    {
+        int n = 0;
+        for (int f = Faces - 1; f >= 0; --f)
+            n = n * 6 + c[f];
+        return n;
+    }
+
+    Keeps()
+    {
+        int k = 0, r = 0;
+        std::array<int, Faces> c{};
+        for (int total = 0; total <= 5; ++total) {
+            // Every way to share `total` dice among the six faces.
+            auto fill = [&](auto &self, int face, int left) -> void {
+                if (face == Faces - 1) {
+                    c[face] = left;
+                    counts[k] = c;
+                    size[k] = total;
+                    byCode[code(c)] = std::int16_t(k);
+                    if (total == 5)
+                        rolls[r++] = k;
+                    ++k;
+                    return;
+                }
+                for (int n = 0; n <= left; ++n) {
+                    c[face] = n;
+                    self(self, face + 1, left - n);
+                }
+            };
+            fill(fill, 0, total);
+        }
+        for (int i = 0; i < KeepCount; ++i)
+            for (int f = 0; f < Faces; ++f) {
+                std::array<int, Faces> more = counts[i], less = counts[i];
+                ++more[f];
+                --less[f];
+                withDie[i][f] = size[i] < 5 ? byCode[code(more)] : std::int16_t(-1);
+                withoutDie[i][f] = counts[i][f] > 0 ? byCode[code(less)] : std::int16_t(-1);
+            }
+        scores.resize(std::size_t(64) * RollCount);
+        for (int ri = 0; ri < RollCount; ++ri) {
+            const auto &n = counts[rolls[ri]];
+            Dice5 dice{};
+            int ways = 120, d = 0;
+            for (int f = 0; f < Faces; ++f)
+                for (int j = 0; j < n[f]; ++j) {
+                    dice[d++] = DieValue(f + 1);
+                    ways /= j + 1;
+                }
+            chance[ri] = float(ways) / 7776.0f;
+            for (int left = 0; left < 64; ++left) {
+                LeftFilled filled{};
+                for (int i = 0; i < LeftSideCount; ++i)
+                    filled[i] = left >> i & 1;
+                const DiceEvaluation e = ScoreSheet::EvaluateDice(dice, filled);
+                for (int cat = 0; cat < CategoryCount; ++cat)
+                    scores[std::size_t(left) * RollCount + ri][cat] = std::uint8_t(e.scores[cat]);
+            }
+        }
+    }
+
+    const std::array<std::uint8_t, CategoryCount> &scoresOf(unsigned filled, int roll) const
+    {
+        return scores[std::size_t(filled & 63u) * RollCount + roll];
+    }
+};
+
+const Keeps &keeps()
+{
+    static const Keeps k;
+    return k;
+}
+
+int leftPointsOpen(unsigned filled)
+{
+    int points = 0;
+    for (int i = 0; i < LeftSideCount; ++i)
+        if (!(filled >> i & 1))
+            points += 5 * (i + 1);
+    return points;
+}
+
+// States that play alike share one value: once the left side is complete, or
+// the bonus is out of reach, the left total no longer matters.
+int canonicalUpper(unsigned filled, int upper)
+{
+    upper = std::min(upper, BonusThreshold);
+    if ((filled & 63u) == 63u || upper + leftPointsOpen(filled) < BonusThreshold)
+        return 0;
+    return upper;
+}
+
+std::size_t slot(unsigned filled, int upper) { return std::size_t(filled) * UpperStates + upper; }
+
+// One turn's values, for one state, from the values of the states after it.
+struct TurnValues {
+    const Keeps &k;
+    unsigned filled;
+    std::array<float, KeepCount> e{}, m{};
+    // What filling an open category brings: for a left category, by the
+    // number of dice that count in it, its score, the bonus it earns and the
+    // value of the state after it; for a right one, that value alone.
+    std::array<int, CategoryCount> open{};
+    int openCount = 0;
+    std::array<std::array<float, 6>, CategoryCount> after{};
+
+    TurnValues(const Keeps &keeps, const std::vector<float> &values, unsigned filledSet, int upper)
+        : k(keeps), filled(filledSet)
+    {
+        auto future = [&](unsigned next, int nextUpper) {
+            return next == AllFilled ? 0.0f : values[slot(next, canonicalUpper(next, nextUpper))];
+        };
+        for (int c = 0; c < CategoryCount; ++c) {
+            if (filled >> c & 1)
+                continue;
+            open[openCount++] = c;
+            const unsigned next = filled | 1u << c;
+            if (c < LeftSideCount) {
+                for (int n = 0; n <= 5; ++n) {
+                    const int nextUpper = upper + n * (c + 1);
+                    const bool bonus = upper < BonusThreshold && nextUpper >= BonusThreshold;
+                    after[c][n] = float(n * (c + 1)) + (bonus ? float(BonusPoints) : 0.0f) + future(next, nextUpper);
+                }
+            } else {
+                after[c][0] = future(next, upper);
+            }
+        }
+    }
+
+    // The best category for a final roll, and what it brings from here on.
+    std::pair<int, float> choose(int roll) const
+    {
+        const auto &s = k.scoresOf(filled, roll);
+        const auto &n = k.counts[k.rolls[roll]];
+        int best = -1;
+        float bestValue = 0;
+        for (int i = 0; i < openCount; ++i) {
+            const int c = open[i];
+            const float v = c < LeftSideCount ? after[c][n[c]] : float(s[c]) + after[c][0];
+            if (best < 0 || v > bestValue) {
+                best = c;
+                bestValue = v;
+            }
+        }
+        return {best, bestValue};
+    }
+
+    // e of every keep from e of the rolls: the mean over the next die.
+    void expect()
+    {
+        // Keeps come in ascending size, rolls (five dice) last.
+        for (int kk = KeepCount - RollCount - 1; kk >= 0; --kk) {
+            float sum = 0;
+            for (int f = 0; f < Faces; ++f)
+                sum += e[k.withDie[kk][f]];
+            e[kk] = sum / Faces;
+        }
+    }
+    // m of every keep: the best e among the keeps inside it.
+    void bestInside()
+    {
+        for (int kk = 0; kk < KeepCount; ++kk) {
+            float v = e[kk];
+            for (int f = 0; f < Faces; ++f)
+                if (k.withoutDie[kk][f] >= 0)
+                    v = std::max(v, m[k.withoutDie[kk][f]]);
+            m[kk] = v;
+        }
+    }
+    // Rolls left after this one: 0 gives the final choice.
+    void rollValues(int rollsLeft)
+    {
+        for (int r = 0; r < RollCount; ++r)
+            e[k.rolls[r]] = choose(r).second;
+        for (int level = 0; level < rollsLeft; ++level) {
+            expect();
+            bestInside();
+            if (level + 1 < rollsLeft)
+                for (int r = 0; r < RollCount; ++r)
+                    e[k.rolls[r]] = m[k.rolls[r]];
+        }
+    }
+    float value()
+    {
+        rollValues(2);
+        float sum = 0;
+        for (int r = 0; r < RollCount; ++r)
+            sum += k.chance[r] * m[k.rolls[r]];
+        return sum;
+    }
+};
+
+} // namespace
+
+float StateValues::value(unsigned filled, int upperTotal) const
+{
+    filled &= AllFilled;
+    if (filled == AllFilled)
+        return 0.0f;
+    return m_values[slot(filled, canonicalUpper(filled, std::max(0, upperTotal)))];
+}
+
+std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled)
+{
+    keeps(); // built once, before the workers share it
+    if (threads <= 0)
+        threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    auto values = std::make_shared<StateValues>();
+    values->m_values.assign(slot(AllFilled, 0), 0.0f);
+
+    // The left totals a set of filled left categories can hold.
+    std::array<std::array<bool, UpperStates>, 64> reachable{};
+    for (unsigned left = 0; left < 64; ++left) {
+        reachable[left][0] = true;
+        for (int i = 0; i < LeftSideCount; ++i) {
+            if (!(left >> i & 1))
+                continue;
+            std::array<bool, UpperStates> next{};
+            for (int u = 0; u < UpperStates; ++u)
+                if (reachable[left][u])
+                    for (int n = 0; n <= 5; ++n)
+                        next[std::min(BonusThreshold, u + n * (i + 1))] = true;
+            reachable[left] = next;
+        }
+    }
+    // Later turns first: a state needs only states with one more category filled.
+    for (int filledCount = CategoryCount - 1; filledCount >= std::max(0, fewestFilled); --filledCount) {
+        std::vector<std::pair<unsigned, int>> states;
+        for (unsigned filled = 0; filled < AllFilled; ++filled) {
+            if (__builtin_popcount(filled) != filledCount)
+                continue;
+            for (int u = 0; u < UpperStates; ++u)
+                if (reachable[filled & 63u][u] && canonicalUpper(filled, u) == u)
+                    states.emplace_back(filled, u);
+        }
+        auto work = [&](int first) {
+            for (std::size_t i = std::size_t(first); i < states.size(); i += std::size_t(threads)) {
+                TurnValues turn(keeps(), values->m_values, states[i].first, states[i].second);
+                const float v = turn.value();
+                values->m_values[slot(states[i].first, states[i].second)] = v;
+            }
+        };
+        std::vector<std::thread> pool;
+        for (int t = 1; t < threads; ++t)
+            pool.emplace_back(work, t);
+        work(0);
+        for (std::thread &t : pool)
+            t.join();
+    }
+    return values;
+}
+
+DicePosition positionOf(const ScoreSheet &sheet)
+{
+    DicePosition p;
+    for (int c = 0; c < CategoryCount; ++c)
+        p.filled[c] = sheet.Filled(categoryAt(c));
+    p.upperTotal = sheet.UpperTotal();
+    p.gameTotal = sheet.GameTotal();
+    p.dice = sheet.Dice();
+    p.rollsUsed = sheet.RollNumber();
+    return p;
+}
+
+DiceAdvice adviseMove(const StateValues &values, const DicePosition &position)
+{
+    const Keeps &k = keeps();
+    unsigned filled = 0;
+    for (int c = 0; c < CategoryCount; ++c)
+        filled |= position.filled[c] ? 1u << c : 0u;
+    DiceAdvice advice;
+    if (filled == AllFilled)
+        return advice;
+    const int upper = std::min(std::max(0, position.upperTotal), BonusThreshold);
+    TurnValues turn(k, values.m_values, filled, upper);
+
+    std::array<int, Faces> rolled{};
+    for (DieValue d : position.dice)
+        ++rolled[std::clamp(int(d), 1, Faces) - 1];
+    const int roll = int(std::find(k.rolls.begin(), k.rolls.end(), k.byCode[Keeps::code(rolled)]) - k.rolls.begin());
+
+    const auto [category, chosen] = turn.choose(roll);
+    advice.category = categoryAt(category);
+    advice.expectedTotal = position.gameTotal + double(chosen);
+    const int rollsLeft = 3 - std::clamp(position.rollsUsed, 1, 3);
+    if (rollsLeft == 0)
+        return advice;
+    turn.rollValues(rollsLeft - 1);
+    if (rollsLeft == 2)
+        turn.e = turn.m;
+    turn.expect();
+    // Every hold but all five dice, in order of the hold patterns.
+    for (int pattern = 0; pattern < 31; ++pattern) {
+        std::array<int, Faces> held{};
+        for (int i = 0; i < 5; ++i)
+            if (pattern >> i & 1)
+                ++held[std::clamp(int(position.dice[i]), 1, Faces) - 1];
+        const float v = turn.e[k.byCode[Keeps::code(held)]];
+        if (v > chosen && position.gameTotal + double(v) > advice.expectedTotal) {
+            advice.roll = true;
+            for (int i = 0; i < 5; ++i)
+                advice.hold[i] = pattern >> i & 1;
+            advice.expectedTotal = position.gameTotal + double(v);
+        }
+    }
+    return advice;
+}
+
+} // namespace kubolo
