@@ -8,15 +8,20 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 using formkit::centreOnScreen;
 
@@ -64,6 +69,27 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
     l->setPalette(pal);
     return l;
 }
+
+// The frame round the hole that keys fill: drawn as lines, so it stays sharp
+// at any scale; clicks and drops go through it.
+class HoleFrame : public QWidget {
+public:
+    explicit HoleFrame(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("holeCursor"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0, 0, 128), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
+};
 
 } // namespace
 
@@ -146,7 +172,7 @@ void TMainForm::buildBoard()
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
         p->SetColor(pegTColor(PegColor(i + 1)));
         p->dragColor = [i] { return PegColor(i + 1); };
-        p->setAccessibleCaption(QStringLiteral("Palette peg"));
+        p->setAccessibleCaption(QStringLiteral("Palette peg %1").arg(i + 1)); // its key
         m_palette[i] = p;
     }
     bianco = m_palette[0];
@@ -179,7 +205,14 @@ void TMainForm::buildBoard()
     Button2->setGeometry(190, 115, 77, 27);
     Button2->setToolTip(QStringLiteral("Repeat the previous line"));
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+    // The board's keys reach the buttons' neighbours too: Left and Right move
+    // the hole cursor, Return presses the focused button.
+    Button1->installEventFilter(this);
+    Button2->installEventFilter(this);
     setTabOrder(Button1, Button2);
+
+    m_cursorFrame = new HoleFrame(m_board);
+    m_cursorFrame->raise();
 
     Label1 = label(m_board, QStringLiteral("Label1"), QStringLiteral("Line:"), QRect(182, 153, 40, 16),
                    QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
@@ -342,6 +375,12 @@ void TMainForm::showEvent(QShowEvent *event)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((watched == Button1 || watched == Button2) && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int k = key->key();
+        if ((k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Return || k == Qt::Key_Enter) && boardKey(key))
+            return true;
+    }
     // A double click on the board's free area (not on a hole, a peg or a
     // button; frames and labels are free) starts a new game.
     if (watched == m_board && event->type() == QEvent::MouseButtonDblClick) {
@@ -353,6 +392,92 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent *event)
+{
+    if (boardKey(event))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+// The keys ask the game what a pointer asks it; they act on the current line
+// only, as drops do.
+bool TMainForm::boardKey(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (mods != Qt::NoModifier)
+            return false;
+        auto *button = qobject_cast<QPushButton *>(focusWidget());
+        if (button && button->isEnabled())
+            button->click();
+        else
+            Button1Click();
+        return true;
+    }
+    if (key == Qt::Key_R && mods == Qt::ControlModifier) {
+        Button2Click();
+        return true;
+    }
+    if (mods != Qt::NoModifier)
+        return false;
+    const int line = Game.Line;
+    const bool filled = Game.peg(line, m_cursor) != PegColor::None;
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (Game.running()) {
+            m_cursor += key == Qt::Key_Left ? -1 : 1;
+            showHoleCursor();
+        }
+        return true;
+    case Qt::Key_Backspace:
+        if (!filled && m_cursor > 1 && Game.running()) {
+            --m_cursor;
+            showHoleCursor();
+        }
+        putPeg(line, m_cursor, PegColor::None);
+        return true;
+    case Qt::Key_Delete: putPeg(line, m_cursor, PegColor::None); return true;
+    default: break;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_8) {
+        if (putPeg(line, m_cursor, PegColor(key - Qt::Key_1 + 1)) && m_cursor < Game.Positions) {
+            ++m_cursor;
+            showHoleCursor();
+        }
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::showHoleCursor()
+{
+    m_cursor = std::clamp(m_cursor, 1, Game.Positions);
+    TPegShape *at = hole(Game.Line, m_cursor);
+    // The focus moves with the cursor when it was on the board (or nowhere);
+    // on a button it stays there.
+    QWidget *focused = focusWidget();
+    const bool onBoard = !focused || qobject_cast<TPegShape *>(focused);
+    for (const auto &row : m_holes)
+        for (TPegShape *h : row)
+            h->setFocusPolicy(h == at ? Qt::StrongFocus : Qt::NoFocus);
+    // Qt tells a screen reader of the focus, so it follows the cursor.
+    if (onBoard && focused != at)
+        at->setFocus(Qt::OtherFocusReason);
+    m_cursorFrame->setGeometry(at->geometry().adjusted(-3, -3, 3, 3));
+    m_cursorFrame->setVisible(Game.running());
+}
+
+void TMainForm::backToBoard()
+{
+    // Where no window manager hands the keys back when a dialog closes, the
+    // board takes them itself.
+    if (isVisible())
+        activateWindow();
 }
 
 void TMainForm::ClearLineMarks()
@@ -382,6 +507,7 @@ void TMainForm::showBoard()
     showSeconds(Game.Seconds);
     showCode();
     showControls();
+    showHoleCursor();
 }
 
 void TMainForm::showHole(int line, int column) { hole(line, column)->SetColor(pegTColor(Game.peg(line, column))); }
@@ -403,6 +529,14 @@ void TMainForm::showCounts(int line)
 
 void TMainForm::showLineMarks()
 {
+    const bool won = Game.phase() == GamePhase::Won, lost = Game.phase() == GamePhase::Lost;
+    for (int line = 1; line <= LineCount; ++line) {
+        const QString what = line > Game.Line           ? QStringLiteral("line to come")
+                             : line < Game.Line || lost ? QStringLiteral("earlier line")
+                             : won                      ? QStringLiteral("won line")
+                                                        : QStringLiteral("current line");
+        marker(line)->setAccessibleCaption(QStringLiteral("Line %1 marker, %2").arg(line).arg(what));
+    }
     ClearLineMarks();
     switch (Game.phase()) {
     case GamePhase::Running:
@@ -446,6 +580,7 @@ void TMainForm::StartNewGame()
 {
     Game.Start(tc1->isChecked() ? 3 : 4, sc1->isChecked(), m_platform.random);
     Timer1->start(); // the new game's first second starts now
+    m_cursor = 1;
     showBoard();
 }
 
@@ -457,17 +592,19 @@ void TMainForm::playSound(const QString &file)
 
 bool TMainForm::a1DragOver(TPegShape *Sender, PegColor) { return Game.accepts(Sender->line(), Sender->column()); }
 
-void TMainForm::d2DragDrop(TPegShape *Sender, PegColor color)
+void TMainForm::d2DragDrop(TPegShape *Sender, PegColor color) { putPeg(Sender->line(), Sender->column(), color); }
+
+bool TMainForm::putPeg(int line, int column, PegColor color)
 {
-    const int line = Sender->line(), column = Sender->column();
-    // A peg from an empty hole empties the hole it is dropped on.
+    // No colour (a peg from an empty hole) empties the hole.
     const MoveResult result =
         color == PegColor::None ? Game.emptyHole(line, column) : Game.placePeg(line, column, color);
     if (result != MoveResult::Done)
-        return;
+        return false;
     playSound(QStringLiteral("drop.wav"));
     showHole(line, column);
     showControls();
+    return true;
 }
 
 void TMainForm::Button1Click()
@@ -475,16 +612,19 @@ void TMainForm::Button1Click()
     const CheckResult r = Game.Check(Stats);
     if (r.result != MoveResult::Done)
         return;
+    m_cursor = 1;
     showBoard();
     switch (r.outcome) {
     case CheckOutcome::Won:
         playSound(QStringLiteral("win.wav"));
         if (dialogs.showResult)
             dialogs.showResult();
+        backToBoard();
         break;
     case CheckOutcome::Lost:
         m_platform.messages.show(this, platform::MsgIcon::Information, QStringLiteral("Sorry, too many guesses."),
                                  platform::Ok);
+        backToBoard();
         break;
     case CheckOutcome::NextLine: break;
     }
@@ -511,8 +651,10 @@ void TMainForm::Timer1Timer()
 void TMainForm::New1Click(QObject *Sender)
 {
     auto ask = [this](const QString &text) {
-        return m_platform.messages.show(this, platform::MsgIcon::Confirmation, text, platform::Yes | platform::No) ==
-               platform::Yes;
+        const bool yes = m_platform.messages.show(this, platform::MsgIcon::Confirmation, text,
+                                                  platform::Yes | platform::No) == platform::Yes;
+        backToBoard();
+        return yes;
     };
     if (Sender == sc1) {
         if (!ask(sc1->isChecked() ? AskNewGame : trainingQuestion("Single Colors")))
@@ -536,6 +678,7 @@ void TMainForm::Statistics1Click()
 {
     if (dialogs.showStatistics)
         dialogs.showStatistics();
+    backToBoard();
 }
 
 void TMainForm::BestPlayers1Click()
@@ -544,14 +687,20 @@ void TMainForm::BestPlayers1Click()
         dialogs.clearBestMarks();
     if (dialogs.showBestPlayers)
         dialogs.showBestPlayers();
+    backToBoard();
 }
 
-void TMainForm::Welcomebox1Click() { showWelcome(); }
+void TMainForm::Welcomebox1Click()
+{
+    showWelcome();
+    backToBoard();
+}
 
 void TMainForm::About1Click()
 {
     if (dialogs.showAbout)
         dialogs.showAbout();
+    backToBoard();
 }
 
 void TMainForm::Exit1Click() { close(); }

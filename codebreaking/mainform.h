@@ -80,6 +80,9 @@ public:
     TArrowButton *marker(int line) const { return m_markers.at(line - 1); }
     TPegShape *code(int position) const { return m_code.at(position - 1); }
     TPegShape *palettePeg(PegColor peg) const { return m_palette.at(int(peg) - 1); }
+    // The hole of the current line that keys fill and empty: 1..Positions.
+    int cursorColumn() const { return m_cursor; }
+    QWidget *holeCursor() const { return m_cursorFrame; }
 
     TPegShape *bianco, *rosso, *giallo, *verde, *viola, *azzurro, *blu, *nero;
     TPegShape *s1, *s2, *s3, *s4;
@@ -99,6 +102,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void StartNewGame();
@@ -112,6 +116,13 @@ private:
     void buildMenu();
     QAction *menuTrigger(QAction *action, bool checkable, std::function<void()> handler);
     void playSound(const QString &file);
+    // A peg put in or taken out of a hole, by a drop or a key.
+    bool putPeg(int line, int column, PegColor color);
+    bool boardKey(QKeyEvent *event);
+    // The hole cursor on the current line, and the keyboard focus with it.
+    void showHoleCursor();
+    // The keys come back to the board once a dialog is gone.
+    void backToBoard();
     // The board drawn from the game: all of it, or one part.
     void showBoard();
     void showHole(int line, int column);
@@ -130,6 +141,8 @@ private:
     std::array<TPegShape *, 4> m_code{};
     std::array<TPegShape *, PegColorCount> m_palette{};
     QWidget *m_board = nullptr;
+    QWidget *m_cursorFrame = nullptr;
+    int m_cursor = 1;
     TWelcomeBox *m_welcomeBox = nullptr; // made when first wanted
     QActionGroup *m_level = nullptr;
     bool m_picturesShown = false;

@@ -134,8 +134,10 @@ void TAnimated::setAccessibleCaption(const QString &caption)
 
 void TAnimated::updateAccessibleName()
 {
+    // What it shows, not the frame: a screen reader would be told of every tick.
     const QString what = m_caption.isEmpty() ? QStringLiteral("animation") : m_caption;
-    setAccessibleName(QStringLiteral("%1, frame %2 of %3").arg(what).arg(m_frame + 1).arg(m_frameCount));
+    if (accessibleName() != what)
+        setAccessibleName(what);
 }
 
 void TAnimated::paintEvent(QPaintEvent *)

@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(changed.count(), 3);
         a.SetFrame(11); // 11 mod 6 is the frame shown
         QCOMPARE(changed.count(), 3);
-        QCOMPARE(a.accessibleName(), QStringLiteral("animation, frame 6 of 6"));
+        QCOMPARE(a.accessibleName(), QStringLiteral("animation")); // the same name at every frame
 
         // A new count leaves the frame alone until it next changes.
         a.SetFrameCount(3);
