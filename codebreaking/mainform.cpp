@@ -291,6 +291,7 @@ void TMainForm::buildMenu()
     Sound1 = menuTrigger(add(options, "Sound1", QStringLiteral("&Sound")), true, [this] { Sound1Click(); });
     Sound1->setChecked(true);
     sc1 = menuTrigger(add(options, "sc1", QStringLiteral("&Single Colors")), true, [this] { New1Click(sc1); });
+    Symbols1 = menuTrigger(add(options, "Symbols1", QStringLiteral("&Peg Symbols")), true, [this] { Symbols1Click(); });
 
     QMenu *help = bar->addMenu(QStringLiteral("&?"));
     Contents1 = menuTrigger(add(help, "Contents1", QStringLiteral("&Contents")), false, [this] { Contents1Click(); });
@@ -334,6 +335,8 @@ void TMainForm::loadSettings()
     sc1->setChecked(s.single);
     (s.threeColors ? tc1 : NormalGame1)->setChecked(true);
     WelcomeFlag = s.welcomeBox;
+    Symbols1->setChecked(s.symbols);
+    showSymbols();
     // A damaged value is told about; everything else read is used.
     if (!m_settings.problems().isEmpty())
         m_platform.messages.show(this, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
@@ -349,6 +352,7 @@ void TMainForm::saveSettings()
     s.single = sc1->isChecked();
     s.threeColors = tc1->isChecked();
     s.welcomeBox = WelcomeFlag;
+    s.symbols = Symbols1->isChecked();
     QString error;
     // The program closes all the same; the old file is still whole.
     if (!writeSettings(m_settings, s, &error))
@@ -673,6 +677,18 @@ void TMainForm::New1Click(QObject *Sender)
 }
 
 void TMainForm::Sound1Click() { Sound1->setChecked(!Sound1->isChecked()); }
+
+void TMainForm::Symbols1Click()
+{
+    Symbols1->setChecked(!Symbols1->isChecked());
+    showSymbols();
+}
+
+void TMainForm::showSymbols()
+{
+    for (TPegShape *peg : m_board->findChildren<TPegShape *>())
+        peg->SetSymbols(Symbols1->isChecked());
+}
 
 void TMainForm::Statistics1Click()
 {

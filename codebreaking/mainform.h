@@ -61,6 +61,7 @@ public:
     void BestPlayers1Click();
     void Exit1Click();
     void Sound1Click();
+    void Symbols1Click();
     void Contents1Click();
     void Rules1Click();
     void Scoring1Click();
@@ -96,6 +97,7 @@ public:
     QAction *New1, *Secretcode1, *Statistics1, *BestPlayers1, *Exit1;
     QAction *tc1, *NormalGame1;
     QAction *Sound1, *sc1;
+    QAction *Symbols1; // Peg Symbols
     QAction *Contents1, *Rules1, *Scoring1, *Welcomebox1, *About1;
 
 protected:
@@ -132,6 +134,7 @@ private:
     void showSeconds(int seconds);
     void showCode();
     void showControls();
+    void showSymbols();
 
     platform::Platform &m_platform;
     std::array<std::array<TPegShape *, 4>, LineCount> m_holes{};

@@ -1,5 +1,7 @@
 #include "codebreaking/pegshape.h"
 
+#include "codebreaking/pegsymbol.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -64,6 +66,16 @@ void TPegShape::paintEvent(QPaintEvent *)
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(toQColor(m_color));
     p.drawEllipse(circle);
+    if (m_symbols)
+        drawPegSymbol(p, circle, m_color);
+}
+
+void TPegShape::SetSymbols(bool symbols)
+{
+    if (symbols == m_symbols)
+        return;
+    m_symbols = symbols;
+    update();
 }
 
 void TPegShape::mousePressEvent(QMouseEvent *event)

@@ -33,6 +33,9 @@ public:
     bool Filled() const { return m_color != clBtnFace; }
     int line() const { return m_line; }
     int column() const { return m_column; }
+    // The colour-blind aid: the peg carries the mark of its colour.
+    bool Symbols() const { return m_symbols; }
+    void SetSymbols(bool symbols);
 
     // What the peg is, for assistive technology, before its colour.
     void setAccessibleCaption(const QString &caption);
@@ -65,6 +68,7 @@ private:
     int m_line;
     int m_column;
     QString m_caption;
+    bool m_symbols = false;
     QPoint m_pressAt;
     bool m_armed = false;
 };

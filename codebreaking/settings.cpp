@@ -74,6 +74,7 @@ PegoraSettings readSettings(platform::SettingsFile &file)
     s.single = ini.ReadBool(Options, QStringLiteral("Single"), false);
     s.threeColors = ini.ReadBool(Options, QStringLiteral("3colors"), false);
     s.welcomeBox = ini.ReadBool(Options, QStringLiteral("WelcomeBox"), true);
+    s.symbols = ini.ReadBool(Options, QStringLiteral("Symbols"), false);
     return s;
 }
 
@@ -93,6 +94,7 @@ bool writeSettings(platform::SettingsFile &file, const PegoraSettings &s, QStrin
     ini.WriteBool(Options, QStringLiteral("Single"), s.single);
     ini.WriteBool(Options, QStringLiteral("3colors"), s.threeColors);
     ini.WriteBool(Options, QStringLiteral("WelcomeBox"), s.welcomeBox);
+    ini.WriteBool(Options, QStringLiteral("Symbols"), s.symbols);
     return file.save(error);
 }
 

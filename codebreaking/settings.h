@@ -25,6 +25,7 @@ struct PegoraSettings {
     bool single = false;
     bool threeColors = false;
     bool welcomeBox = true;
+    bool symbols = false; // Peg Symbols
     bool operator==(const PegoraSettings &) const = default;
 };
 

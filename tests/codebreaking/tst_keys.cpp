@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -229,6 +231,38 @@ private slots:
         everyShownValueIsExposed(*b.form);
         b->Secretcode1Click(); // the code is shown
         everyShownValueIsExposed(*b.form);
+    }
+
+    // Peg Symbols: each colour carries a mark of its own, at 1x and 2x.
+    void eightMarksTellTheColoursApart()
+    {
+        for (qreal ratio : {1.0, 2.0}) {
+            QList<QImage> marks;
+            for (int n = 1; n <= PegColorCount; ++n) {
+                TPegShape peg(nullptr, QStringLiteral("peg"));
+                peg.SetColor(pegTColor(PegColor(n)));
+                auto look = [&peg, ratio] {
+                    QPixmap picture(peg.size() * ratio);
+                    picture.setDevicePixelRatio(ratio);
+                    picture.fill(Qt::gray);
+                    peg.render(&picture);
+                    return picture.toImage().convertToFormat(QImage::Format_RGB32);
+                };
+                const QImage plain = look();
+                peg.SetSymbols(true);
+                QImage mark = look();
+                // Where the mark is, in one colour, so only its shape counts.
+                int inked = 0;
+                for (int y = 0; y < mark.height(); ++y)
+                    for (int x = 0; x < mark.width(); ++x) {
+                        const bool ink = mark.pixel(x, y) != plain.pixel(x, y);
+                        inked += ink;
+                        mark.setPixel(x, y, ink ? 0xffffffu : 0u);
+                    }
+                QVERIFY2(inked > 4 * ratio * ratio && !marks.contains(mark), qPrintable(colorName(peg.Color())));
+                marks << mark;
+            }
+        }
     }
 };
 

@@ -23,7 +23,8 @@ const ConfigHome programHome;
 const QStringList KeyOrder = {u"Player1"_s,  u"Guess1"_s,    u"Sec1"_s,  u"Player2"_s, u"Guess2"_s,  u"Sec2"_s,
                               u"Player3"_s,  u"Guess3"_s,    u"Sec3"_s,  u"Player4"_s, u"Guess4"_s,  u"Sec4"_s,
                               u"Player5"_s,  u"Guess5"_s,    u"Sec5"_s,  u"wow"_s,     u"secMean"_s, u"guessMean"_s,
-                              u"gameMean"_s, u"noendMean"_s, u"Sound"_s, u"Single"_s,  u"3colors"_s, u"WelcomeBox"_s};
+                              u"gameMean"_s, u"noendMean"_s, u"Sound"_s, u"Single"_s,  u"3colors"_s, u"WelcomeBox"_s,
+                              u"Symbols"_s}; // the colour-blind aid, after the older keys
 
 QStringList keysOf(const QByteArray &text)
 {
@@ -62,6 +63,7 @@ PegoraSettings someSettings()
     s.single = true;
     s.threeColors = true;
     s.welcomeBox = false;
+    s.symbols = true;
     return s;
 }
 
@@ -110,6 +112,7 @@ private slots:
         QVERIFY(!f.sc1->isChecked());
         QVERIFY(f.NormalGame1->isChecked());
         QVERIFY(f.WelcomeFlag);
+        QVERIFY(!f.Symbols1->isChecked() && !f.hole(1, 1)->Symbols());
         f.close();
         QVERIFY(run.fake.messages.shown.empty());
         QCOMPARE(keysOf(home.read()), KeyOrder);
@@ -132,6 +135,10 @@ private slots:
         QCOMPARE(f.Game.Positions, 3); // the first game is at "3 Colors"
         QVERIFY(f.hole(1, 4)->isHidden());
         QVERIFY(!f.WelcomeFlag);
+        QVERIFY(f.Symbols1->isChecked());
+        QVERIFY(f.hole(2, 3)->Symbols() && f.palettePeg(PegColor::Blue)->Symbols() && f.code(1)->Symbols());
+        f.Symbols1Click();
+        QVERIFY(!f.hole(2, 3)->Symbols());
         f.Sound1Click();
         f.Stats.GameCount = 46;
         f.Records.table[0].name = u"Changed"_s;
@@ -141,7 +148,7 @@ private slots:
         QVERIFY(back.sound);
         QCOMPARE(back.stats.GameCount, std::int16_t(46));
         QCOMPARE(back.best.table[0].name, u"Changed"_s);
-        QVERIFY(back.welcomeBox);
+        QVERIFY(back.welcomeBox && !back.symbols);
         QVERIFY(back.single && back.threeColors);
     }
 

@@ -1,6 +1,6 @@
 # Pegora's settings file, end to end: a prepared Pegora.INI is read at start
 # and written back at the close, every key in its order, with the rest of the
-# file kept; a first run with no file creates it and the close writes all 24
+# file kept; a first run with no file creates it and the close writes all 25
 # keys; a second run writes back what the first left.
 . "$(dirname "$0")/common.sh"
 need xdotool
@@ -88,12 +88,13 @@ Sound=1
 Single=1
 3colors=0
 WelcomeBox=0
+Symbols=0
 colour=blue'
 got=$(keys "$INI")
 [ "$got" = "$expected" ] || fail "the prepared file came back as:
 $got"
 grep -q '^; kept by hand' "$INI" || fail "the comment was lost"
-echo "prepared file: 24 keys written back in order, the rest kept"
+echo "prepared file: 25 keys written back in order, the rest kept"
 
 # 2. First run: no file. It is created, and the close writes every default.
 rm -f "$INI"
@@ -122,11 +123,12 @@ noendMean=0
 Sound=1
 Single=0
 3colors=0
-WelcomeBox=1'
+WelcomeBox=1
+Symbols=0'
 got=$(keys "$INI")
 [ "$got" = "$defaults" ] || fail "the first run wrote:
 $got"
-echo "first run: the file was created and holds the 24 defaults"
+echo "first run: the file was created and holds the 25 defaults"
 
 # 3. A second run writes back what the first left.
 cp "$INI" "$WORK/first.ini"
