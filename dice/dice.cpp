@@ -2,6 +2,8 @@
 
 #include "platform/random.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,6 +34,25 @@ constexpr Face faces[7] = {
     {6, {TopLeft, BottomRight, BottomLeft, TopRight, MiddleLeft, MiddleRight}},
 };
 
+// A die reads as a button named by its face and hold; its press is a click.
+class DiceAccessible : public QAccessibleWidget {
+public:
+    explicit DiceAccessible(TDice *die) : QAccessibleWidget(die, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<TDice *>(widget())->Click();
+    }
+};
+
+QAccessibleInterface *diceAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(TDice::staticMetaObject.className()) && object && object->isWidgetType())
+        return new DiceAccessible(static_cast<TDice *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 QString faceWord(int value)
@@ -42,6 +63,11 @@ QString faceWord(int value)
 
 TDice::TDice(QWidget *owner) : QWidget(owner)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(diceAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The die keeps its size whatever the form says.
     setFixedSize(32, 32);

@@ -10,6 +10,8 @@
 #include "dice/top.h"
 #include "platform/platform.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyleOptionFocusRect>
 
 using formkit::centreOnScreen;
@@ -72,11 +75,53 @@ QFrame *lowered(QWidget *parent, int left, int top, int width, int height)
     return f;
 }
 
+// A category's name reads as a button: its press chooses the category, as a
+// click does.
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel *label) : QAccessibleWidget(label, QAccessible::Button) {}
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<ClickLabel *>(widget())->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface *clickLabelAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ClickLabel::staticMetaObject.className()) && object && object->isWidgetType())
+        return new ClickLabelAccessible(static_cast<ClickLabel *>(object));
+    return nullptr;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { setFocusPolicy(Qt::TabFocus); }
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(clickLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickLabel::click()
+{
+    if (isEnabled())
+        emit clicked();
+}
+
+void ClickLabel::focusInEvent(QFocusEvent *event)
+{
+    QLabel::focusInEvent(event);
+    emit focused();
+}
 
 void ClickLabel::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
@@ -93,10 +138,10 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
     m_click.press(event);
 }
 
+// Space is the window's: it rolls.
 void ClickLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (!event->isAutoRepeat() &&
-        (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (!event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->accept();
         emit clicked();
         return;
@@ -138,6 +183,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     setFont(formFont(13));
     buildControls();
     buildMenus();
+    buildKeys();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }
@@ -216,6 +262,7 @@ void TMainForm::buildControls()
         name->setGeometry(left ? 11 : 175, top, NameWidth, LabelHeight);
         setTextColor(name, c == Category::FiveOfAKind ? clMaroon : clBlack);
         connect(name, &ClickLabel::clicked, this, [this, name] { xAssiClick(name); });
+        connect(name, &ClickLabel::focused, this, [this, i] { m_cursor = i; });
         m_names[i] = name;
     }
     LAssi = m_scores[0], Ldue = m_scores[1], Ltre = m_scores[2], Lquattro = m_scores[3];
@@ -243,9 +290,89 @@ void TMainForm::buildControls()
         setTextColor(l, clNavy);
     for (QLabel *l : {Label17, LBonus})
         setTextColor(l, clTeal);
-    LsubTotale->setAccessibleName(QStringLiteral("Left-side total"));
-    LBonus->setAccessibleName(QStringLiteral("Bonus points"));
-    LpuntiTotali->setAccessibleName(QStringLiteral("Game total"));
+
+    // Tab goes down the window: the hold boxes, Roll, the left column, the
+    // right column.
+    QList<QWidget *> order(m_holds.begin(), m_holds.end());
+    order << Roll;
+    order.append(QList<QWidget *>(m_names.begin(), m_names.end()));
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // The keyboard starts on the score sheet: the first roll hands it to the
+    // cursor.
+    client->setFocus(Qt::OtherFocusReason);
+}
+
+void TMainForm::buildKeys()
+{
+    auto key = [this](std::initializer_list<QKeySequence> keys, bool repeat, auto action) {
+        auto *shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        shortcut->setAutoRepeat(repeat);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    // 1 to 5 hold a die as a click on it does.
+    const Qt::Key digits[5] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5};
+    for (int i = 0; i < 5; ++i)
+        key({QKeySequence(digits[i]), QKeySequence(Qt::KeypadModifier | digits[i])}, false,
+            [this, i] { m_turn.toggleHold(i); });
+    key({QKeySequence(Qt::Key_Space)}, false, &TMainForm::rollClick);
+    key({QKeySequence(Qt::Key_Up)}, true, [this] { moveCursor(-1); });
+    key({QKeySequence(Qt::Key_Down)}, true, [this] { moveCursor(1); });
+    // A focused hold box keeps Space, to tick itself; Roll takes Return.
+    for (QCheckBox *box : m_holds)
+        box->installEventFilter(this);
+    Roll->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && watched != Roll &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress && watched == Roll) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+            Roll->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int TMainForm::categoryCursor() const
+{
+    for (int i = 0; i < CategoryCount; ++i)
+        if (focusWidget() == m_names[i])
+            return i;
+    return -1;
+}
+
+int TMainForm::openCategory(int from, int step) const
+{
+    for (int n = 0; n < CategoryCount; ++n) {
+        const int i = ((from + n * step) % CategoryCount + CategoryCount) % CategoryCount;
+        if (!sheet().Filled(categoryAt(i)))
+            return i;
+    }
+    return -1;
+}
+
+void TMainForm::moveCursor(int step)
+{
+    // Only where a click could choose: after a roll, while the game runs.
+    if (sheet().RollNumber() == 0 || sheet().IsOver())
+        return;
+    const int now = categoryCursor();
+    const int target = now < 0 ? openCategory(m_cursor, step) : openCategory(now + step, step);
+    if (target < 0)
+        return;
+    m_cursor = target;
+    // The focus is the cursor: it draws the frame, and assistive technology
+    // follows it.
+    m_names[target]->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::buildMenus()
@@ -356,14 +483,14 @@ void TMainForm::turnChanged(TurnChange change)
 {
     if (change == TurnChange::Rolled && m_turn.fiveOfAKind())
         PlayGameSound(SoundOfFive);
-    showTurn();
+    showTurn(change);
     if (change == TurnChange::Chosen && m_turn.sheet().IsOver())
         showEndGame();
 }
 
 void TMainForm::StartNewGame() { m_turn.newGame(); }
 
-void TMainForm::showTurn()
+void TMainForm::showTurn(TurnChange change)
 {
     const ScoreSheet &sheet = m_turn.sheet();
     if (!m_turn.rolling()) {
@@ -388,6 +515,14 @@ void TMainForm::showTurn()
     progressBar1->setValue(sheet.TurnNumber() - 1);
 
     ShowProvisionalScores();
+    // The keyboard stays on the score sheet from turn to turn: while the
+    // names are greyed it waits on the window's surface, and the next roll
+    // hands it back to the cursor.
+    QWidget *surface = centralWidget();
+    if (roll == 0 && categoryCursor() >= 0)
+        surface->setFocus(Qt::OtherFocusReason);
+    if (change == TurnChange::NewGame)
+        m_cursor = 0;
     for (int i = 0; i < CategoryCount; ++i) {
         const Category c = categoryAt(i);
         ClickLabel *name = m_names[i];
@@ -409,6 +544,14 @@ void TMainForm::showTurn()
     LsubTotale->setText(QString::number(sheet.UpperTotal()));
     LBonus->setText(QString::number(sheet.Bonus()));
     LpuntiTotali->setText(QString::number(sheet.GameTotal()));
+    LsubTotale->setAccessibleName(QStringLiteral("Left-side total: ") + LsubTotale->text());
+    LBonus->setAccessibleName(QStringLiteral("Bonus points: ") + LBonus->text());
+    LpuntiTotali->setAccessibleName(QStringLiteral("Game total: ") + LpuntiTotali->text());
+    if (roll > 0 && focusWidget() == surface) {
+        const int cursor = openCategory(m_cursor, 1);
+        if (cursor >= 0)
+            m_names[cursor]->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // A filled category shows its recorded score in black; an open one the
@@ -529,7 +672,7 @@ void TMainForm::dado5Click() { m_turn.toggleHold(4); }
 void TMainForm::holdBoxClick(int i)
 {
     if (m_turn.toggleHold(i) != Refusal::None)
-        showTurn();
+        showTurn(TurnChange::Holds);
 }
 
 void TMainForm::xAssiClick(QObject *sender)
@@ -543,7 +686,14 @@ void TMainForm::showEndGame()
 {
     // Without the dialogs (a bare window) the game simply stays over.
     if (EndGame)
-        m_platform.messages.exec(*EndGame);
+        showModal(*EndGame);
+}
+
+void TMainForm::showModal(QDialog &dialog)
+{
+    m_platform.messages.exec(dialog);
+    // Nothing else gives the keyboard back when the last dialog goes.
+    activateWindow();
 }
 
 void TMainForm::PlayGameSound(const QString &fileName)
@@ -559,7 +709,7 @@ void TMainForm::Nuova1Click() { StartNewGame(); }
 void TMainForm::Statistics1Click()
 {
     if (Statistics)
-        m_platform.messages.exec(*Statistics);
+        showModal(*Statistics);
 }
 
 void TMainForm::Punteggi1Click()
@@ -567,13 +717,13 @@ void TMainForm::Punteggi1Click()
     if (!BestPlayers)
         return;
     BestPlayers->ClearRowMarks();
-    m_platform.messages.exec(*BestPlayers);
+    showModal(*BestPlayers);
 }
 
 void TMainForm::About1Click()
 {
     if (AboutBox1)
-        m_platform.messages.exec(*AboutBox1);
+        showModal(*AboutBox1);
 }
 
 void TMainForm::Esci1Click() { close(); }

@@ -17,6 +17,7 @@
 
 class QAction;
 class QCheckBox;
+class QDialog;
 class QFrame;
 class QMenu;
 class QProgressBar;
@@ -35,17 +36,22 @@ class TStatistics;
 class TTopFive;
 class TTopScore;
 
-// A category's name on the score sheet: clicked with the mouse, or with Space
-// or Return when it has the keyboard focus.
+// A category's name on the score sheet: clicked with the mouse, with Return
+// when it has the keyboard focus, or by assistive technology's press.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
     explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
 
+    // A click, as the mouse gives it: nothing while the name is greyed.
+    void click();
+
 signals:
     void clicked();
+    void focused();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -143,6 +149,9 @@ public:
     TDice *die(int i) const { return m_dice[i]; }
     QCheckBox *holdBox(int i) const { return m_holds[i]; }
     ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }
+    // The category under the keyboard's cursor on the score sheet, or -1
+    // when the keyboard is elsewhere.
+    int categoryCursor() const;
 
     // Milliseconds each pass of the tumbling dice stays on screen; 0 runs the
     // whole roll at once.
@@ -150,14 +159,24 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildControls();
     void buildMenus();
+    void buildKeys();
+    // Up and Down: the cursor to the next open category that way, or onto
+    // the sheet from elsewhere in the window.
+    void moveCursor(int step);
+    // The first open category from `from` on, going `step`, round the sheet.
+    int openCategory(int from, int step) const;
+    // A dialog of the window; the keyboard comes back here when it, and any
+    // dialog it opened, is closed.
+    void showModal(QDialog &dialog);
     void turnChanged(TurnChange change);
     // Draws the whole turn: dice (unless they are tumbling), holds, scores,
     // totals, the roll count and which controls can be used.
-    void showTurn();
+    void showTurn(TurnChange change);
     void holdBoxClick(int i);
     std::vector<Stepper::Step> rollSteps();
     void throwDie(int i);
@@ -179,6 +198,8 @@ private:
     std::array<ClickLabel *, CategoryCount> m_names{};
     std::array<QLabel *, CategoryCount> m_scores{};
     int m_paceMs = 40;
+    // Where the category cursor was last, kept while the names are greyed.
+    int m_cursor = 0;
 };
 
 } // namespace kubolo

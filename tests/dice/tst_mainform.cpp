@@ -1,5 +1,4 @@
-#include "dice/mainform.h"
-#include "platform/testing/fakeplatform.h"
+#include "tests/dice/kubolowindow.h"
 #include "tests/support/testregistry.h"
 
 #include <QAction>
@@ -9,62 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <deque>
-#include <memory>
-
 using namespace kubolo;
-using platform::testing::FakePlatform;
+using namespace kubolo_test;
 
 namespace {
-
-// Faces from a script, then from a seeded twister.
-class ScriptedRandom final : public platform::RandomSource {
-public:
-    std::deque<int> faces;
-    int reseeds = 0;
-    void randomize() override { ++reseeds; }
-    int below(int n) override
-    {
-        if (n == 6 && !faces.empty()) {
-            const int f = faces.front();
-            faces.pop_front();
-            return f - 1;
-        }
-        return fallback.below(n);
-    }
-
-private:
-    platform::SeededRandom fallback{99};
-};
-
-struct Game {
-    FakePlatform fake;
-    ScriptedRandom random;
-    platform::Platform platform{fake.messages, fake.sound, fake.help, fake.shell, random};
-    std::unique_ptr<TMainForm> form;
-
-    explicit Game(bool animate = false)
-    {
-        form = std::make_unique<TMainForm>(platform);
-        form->setRollPace(0);
-        form->Roll1->setChecked(animate);
-        form->show();
-    }
-    TMainForm &f() { return *form; }
-    void roll(std::initializer_list<int> faces = {})
-    {
-        random.faces.assign(faces.begin(), faces.end());
-        QTest::mouseClick(form->Roll, Qt::LeftButton);
-    }
-    void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
-    Dice5 shown() const
-    {
-        Dice5 d;
-        for (int i = 0; i < 5; ++i)
-            d[i] = DieValue(form->die(i)->Value());
-        return d;
-    }
-};
 
 QColor textColor(QWidget *w) { return w->palette().color(QPalette::Active, QPalette::WindowText); }
 
@@ -192,10 +139,10 @@ private slots:
         QCOMPARE(f.Label17->text(), QStringLiteral("Bonus (-47)"));
         QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("46"));
 
-        // From the keyboard: Space on a category that has the focus.
+        // From the keyboard: Return on a category that has the focus.
         g.roll({1, 1, 2, 2, 2});
         f.xfull->setFocus();
-        QTest::keyClick(f.xfull, Qt::Key_Space);
+        QTest::keyClick(f.xfull, Qt::Key_Return);
         QCOMPARE(f.LpuntiTotali->text(), QStringLiteral("71"));
     }
 
