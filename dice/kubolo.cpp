@@ -23,5 +23,8 @@ int main(int argc, char **argv)
     // should not wait for them.
     platform::whenFirstShown(form, [&form] { form.createDialogs(); });
     form.show();
+    // The keyboard is the game's from the start, with or without a window
+    // manager to hand it over.
+    form.activateWindow();
     return app.exec();
 }

@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QStyleOptionFocusRect>
 
 using formkit::centreOnScreen;
 using formkit::rightAlignedLabel;
@@ -149,17 +148,19 @@ void ClickLabel::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
+// The cursor of the score sheet: a frame round the name, drawn in logical
+// pixels so it keeps its weight at any scale, whatever the style does with
+// focus.
 void ClickLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
     QPainter p(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
+    p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight).darker(140), 1));
+    p.setBrush(Qt::NoBrush);
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    option.rect = QRect(0, 0, qMin(width(), textWidth + 2), height());
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    p.drawRect(QRectF(0.5, 0.5, qMin(width(), textWidth + 4) - 1, height() - 1));
 }
 
 void FormBackground::mouseDoubleClickEvent(QMouseEvent *event)
