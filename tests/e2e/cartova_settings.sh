@@ -45,12 +45,7 @@ cmp -s "$WORK/want" "$ini" || fail "an unchanged file was rewritten"
 
 "$BUILD/poker/Cartova" >"$WORK/play.log" 2>&1 &
 game=$!
-win=
-for _ in $(seq 1 200); do
-  win=$(xdotool search --onlyvisible --name '^Cartova$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no Cartova window to choose in"
+win=$(window '^Cartova$') || fail "no Cartova window to choose in"
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 # Waits, a bounded while, until the screen shows the table in this colour.
 await() {

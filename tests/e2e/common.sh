@@ -10,6 +10,15 @@ need() {
   [ ${#missing[@]} -eq 0 ] || fail "missing ${missing[*]}: install xvfb, xdotool and imagemagick (./run-tests does)"
 }
 need Xvfb
+# window <title pattern>: the id of the first visible window so titled, once it shows (10 s at most).
+window() {
+  local id
+  for _ in $(seq 1 200); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
 XWIN=$1
 BUILD=$2
 [ -x "$XWIN" ] || fail "no window driver at '$XWIN'"

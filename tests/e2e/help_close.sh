@@ -12,20 +12,12 @@ check() {
   local program=$1 title=$2 menu=$3 win= help= X Y WIDTH HEIGHT
   "$XWIN" --title "$title" --close --hold 6000 --timeout 20000 -- "$program" >"$WORK/$title.out" 2>&1 &
   local xwin=$!
-  for _ in $(seq 1 200); do
-    win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1) && [ -n "$win" ] && break
-    sleep 0.05
-  done
-  [ -n "$win" ] || fail "no $title window"
+  win=$(window "^$title\$") || fail "no $title window"
   eval "$(xdotool getwindowgeometry --shell "$win")"
   xdotool mousemove $((X + 2 * menu)) $((Y + 16)) click 1
   sleep 0.3
   xdotool mousemove $((X + 2 * menu + 40)) $((Y + 62)) click 1 # Contents
-  for _ in $(seq 1 100); do
-    help=$(xdotool search --onlyvisible --name "^$title Help\$" 2>/dev/null | head -n1) && [ -n "$help" ] && break
-    sleep 0.05
-  done
-  [ -n "$help" ] || fail "the help of $title did not open"
+  help=$(window "^$title Help\$") || fail "the help of $title did not open"
   eval "$(xdotool getwindowgeometry --shell "$help")"
   ((X >= 0 && Y >= 0 && X + WIDTH <= 1024 && Y + HEIGHT <= 768)) ||
     fail "the help of $title is ${WIDTH}x$HEIGHT at $X,$Y, off the 1024x768 screen"

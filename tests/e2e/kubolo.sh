@@ -13,12 +13,7 @@ ini() { find "$XDG_CONFIG_HOME" -maxdepth 1 -iname kubolo.ini; }
 rm -f $(ini)
 "$BUILD/dice/Kubolo" >"$WORK/play.log" 2>&1 &
 game=$!
-win=
-for _ in $(seq 1 200); do
-  win=$(xdotool search --onlyvisible --name '^Kubolo$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no Kubolo window to play on"
+win=$(window '^Kubolo$') || fail "no Kubolo window to play on"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 top=$((Y + HEIGHT - 284)) # the client area lies under the menu bar
 at() { echo $((X + $1)) $((top + $2)); }

@@ -7,12 +7,7 @@
 need xdotool import md5sum
 "$BUILD/dice/Kubolo" >"$WORK/play.log" 2>&1 &
 game=$!
-win=
-for _ in $(seq 1 200); do
-  win=$(xdotool search --onlyvisible --name '^Kubolo$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no Kubolo window to play on"
+win=$(window '^Kubolo$') || fail "no Kubolo window to play on"
 # Waits until the main window has the keyboard.
 focused() {
   for _ in $(seq 1 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$win" ] && return 0; sleep 0.1; done
@@ -39,12 +34,7 @@ for turn in $(seq 1 13); do
   roll || fail "the dice did not settle in turn $turn"
   xdotool key Return
 done
-end=
-for _ in $(seq 1 50); do
-  end=$(xdotool search --onlyvisible --name '^End of game$' 2>/dev/null | head -n1) && [ -n "$end" ] && break
-  sleep 0.1
-done
-[ -n "$end" ] || fail "thirteen turns by keys did not end the game"
+end=$(window '^End of game$') || fail "thirteen turns by keys did not end the game"
 echo "thirteen turns played by keys: the end-of-game dialog is up"
 
 # The dialogs by keys too, until the keyboard is back on the main window.

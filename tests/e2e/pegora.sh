@@ -15,12 +15,7 @@ grep -q '^exit=0' <<<"$out" || fail "Pegora did not end cleanly"
 
 "$BUILD/codebreaking/Pegora" >"$WORK/play.log" 2>&1 &
 game=$!
-win=
-for _ in $(seq 1 200); do
-  win=$(xdotool search --onlyvisible --name '^Pegora$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no Pegora window to play on"
+win=$(window '^Pegora$') || fail "no Pegora window to play on"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 top=$((Y + HEIGHT - 239)) # the board lies under the menu bar
 at() { echo $((X + $1)) $((top + $2)); }

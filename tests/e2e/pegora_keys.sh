@@ -9,12 +9,7 @@ printf '[Options]\nWelcomeBox=0\nSound=0\n' >"$XDG_CONFIG_HOME/Pegora.INI"
 game=$!
 # The program's windows on the screen: the board alone, or a dialog over it.
 windows() { xdotool search --onlyvisible --pid "$game" 2>/dev/null | wc -l; }
-win=
-for _ in $(seq 1 200); do
-  win=$(xdotool search --onlyvisible --name '^Pegora$' 2>/dev/null | head -n1) && [ -n "$win" ] && break
-  sleep 0.1
-done
-[ -n "$win" ] || fail "no Pegora window to play on"
+win=$(window '^Pegora$') || fail "no Pegora window to play on"
 # The pointer stays out of the way: with no window manager, keys could go to
 # whatever lies under it.
 xdotool mousemove 0 0
