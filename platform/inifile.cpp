@@ -1,7 +1,3 @@
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
-
 #include "platform/inifile.h"
 #include "platform/settingsdir.h"
 
@@ -10,24 +6,73 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <list>
+#include <vector>
 
 namespace platform {
 
+// The file as its lines, each kept byte for byte with its own line end, so
+// that a save gives back every line it did not change as it found it.
 struct TIniFile::Data {
-    CSimpleIniA ini{false, true, false}; // not UTF-8 aware, duplicate keys kept, one line per value
-    QByteArray tail;                     // comments after the last key, which the parser would drop
-    Data() { ini.SetSpaces(false); }     // "key=value", as profiles write it
+    enum Kind { Blank, Comment, Section, Key, Other };
+    struct Line {
+        QByteArray text; // without its line end
+        QByteArray end;  // "\n", "\r\n", "\r", or nothing on a last line
+        Kind kind = Blank;
+        QByteArray name;  // the section's or the key's name, trimmed
+        qsizetype eq = 0; // a key line: where its "=" stands
+        int block = -1;   // a key line: its section, -1 when it has none
+    };
+    std::vector<Line> lines;
+    std::vector<QByteArray> blocks; // section names, in the order they appear
+    QByteArray eol = "\n";          // the end of the file's first line
+
+    void parse(const QByteArray &data);
+    QByteArray serialize() const;
+    qsizetype find(const QByteArray &section, const QByteArray &key) const;
+    void insert(qsizetype at, Line line);
 };
 
 namespace {
 
 QByteArray bytes(const QString &s) { return s.toUtf8(); }
 
-// Old files may come from a desktop that wrote Latin-1.
-QString decode(const char *raw)
+bool sameName(const QByteArray &a, const QByteArray &b)
 {
-    const QByteArray b(raw);
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = char(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = char(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\0'; }
+
+// Where the meaning of a line starts: after blanks, and after a byte-order
+// mark, which a file made by joining two others carries in its middle.
+qsizetype meaningStart(const QByteArray &text)
+{
+    qsizetype at = 0;
+    for (;;) {
+        while (at < text.size() && isBlank(text[at]))
+            ++at;
+        if (text.mid(at, 3) != "\xEF\xBB\xBF")
+            return at;
+        at += 3;
+    }
+}
+
+QByteArray trimmedName(QByteArray name) { return name.replace('\0', ' ').trimmed(); }
+
+// Old files may come from a desktop that wrote Latin-1.
+QString decode(const QByteArray &b)
+{
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(b);
     if (!utf8.hasError())
@@ -44,37 +89,107 @@ QString unquote(QString value)
     return value;
 }
 
-// What the parser would drop or misread is made safe before it sees it:
-// NUL bytes would end the data (and a save would lose the rest), and a line
-// that is neither a section, a comment nor a key would vanish on save, so it
-// is kept as a comment.
-QByteArray sanitize(QByteArray data)
+QString readValue(const QByteArray &raw)
 {
-    if (data.startsWith("\xEF\xBB\xBF"))
-        data.remove(0, 3);
-    data.replace('\0', ' ');
-    // The parser also ends a line at a lone carriage return; so must the
-    // check below, or a loose line between two of them would still vanish.
-    data.replace("\r\n", "\n").replace('\r', '\n');
-    QList<QByteArray> lines = data.split('\n');
-    for (QByteArray &line : lines) {
-        const QByteArray t = line.trimmed();
-        if (t.isEmpty() || t.startsWith(';') || t.startsWith('#') || t.startsWith('[') || t.contains('='))
-            continue;
-        line.prepend("; ");
-    }
-    return lines.join('\n');
+    QByteArray v = raw;
+    v.replace('\0', ' '); // a NUL byte reads as a blank rather than ending the value
+    return unquote(decode(v));
 }
 
-// A value written on one line: line breaks inside it would break the file.
-QByteArray oneLine(const QString &value)
+// A value on one line: line breaks inside it would break the file. A value
+// that would not read back as itself (blanks at its ends, quotes around it)
+// is written inside quotes.
+QByteArray encodeValue(const QString &value)
 {
     QString v = value;
-    v.replace(u'\r', u' ').replace(u'\n', u' ');
+    v.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(0), u' ');
+    if (unquote(v) != v)
+        v = u'"' + v + u'"';
     return bytes(v);
 }
 
 } // namespace
+
+void TIniFile::Data::parse(const QByteArray &data)
+{
+    bool eolSeen = false;
+    int block = -1;
+    qsizetype at = 0;
+    while (at < data.size()) {
+        qsizetype stop = at;
+        while (stop < data.size() && data[stop] != '\n' && data[stop] != '\r')
+            ++stop;
+        Line line;
+        line.text = data.mid(at, stop - at);
+        if (stop < data.size())
+            line.end = data.mid(stop, data[stop] == '\r' && stop + 1 < data.size() && data[stop + 1] == '\n' ? 2 : 1);
+        at = stop + line.end.size();
+        if (!eolSeen && !line.end.isEmpty()) {
+            eol = line.end;
+            eolSeen = true;
+        }
+
+        const qsizetype start = meaningStart(line.text);
+        const QByteArray &t = line.text;
+        if (start == t.size() || trimmedName(t.mid(start)).isEmpty()) {
+            line.kind = Blank;
+        } else if (t[start] == ';' || t[start] == '#') {
+            line.kind = Comment;
+        } else if (t[start] == '[') {
+            // "[name]" with anything after the bracket, which is ignored. A
+            // header without its bracket names no section: the keys under it
+            // belong to none, rather than to the section above.
+            const qsizetype close = t.indexOf(']', start);
+            line.kind = close < 0 ? Other : Section;
+            if (close >= 0) {
+                line.name = trimmedName(t.mid(start + 1, close - start - 1));
+                blocks.push_back(line.name);
+                block = int(blocks.size()) - 1;
+            } else {
+                block = -1;
+            }
+        } else if (const qsizetype eq = t.indexOf('=', start);
+                   eq >= 0 && !trimmedName(t.mid(start, eq - start)).isEmpty()) {
+            // Keys before the first section belong to no section.
+            line.kind = Key;
+            line.name = trimmedName(t.mid(start, eq - start));
+            line.eq = eq;
+            line.block = block;
+        } else {
+            line.kind = Other; // a line with no "=", or one whose key is empty: kept, not read
+        }
+        lines.push_back(std::move(line));
+    }
+}
+
+QByteArray TIniFile::Data::serialize() const
+{
+    QByteArray out;
+    for (const Line &line : lines)
+        out += line.text + line.end;
+    return out;
+}
+
+// The first line of the key in any section of that name, or -1.
+qsizetype TIniFile::Data::find(const QByteArray &section, const QByteArray &key) const
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Line &line = lines[i];
+        if (line.kind == Key && line.block >= 0 && sameName(line.name, key) && sameName(blocks[line.block], section))
+            return qsizetype(i);
+    }
+    return -1;
+}
+
+void TIniFile::Data::insert(qsizetype at, Line line)
+{
+    if (at > 0 && lines[at - 1].end.isEmpty())
+        lines[at - 1].end = eol; // the old last line now needs its end
+    // A new line ends as the one above it: after a lone "\r" a "\n" would
+    // join the two ends into one.
+    line.end = at > 0 ? lines[at - 1].end : eol;
+    lines.insert(lines.begin() + at, std::move(line));
+}
 
 bool parseInteger(const QString &text, long long *value)
 {
@@ -103,46 +218,33 @@ TIniFile::TIniFile(const QString &path) : m_path(path), d(std::make_unique<Data>
         m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
     }
-    QByteArray data = file.readAll();
+    const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
     }
-    data = sanitize(data);
-    // The parser keeps a comment only with the key or section after it; the
-    // comments that end the file are kept aside and written back at its end.
-    QList<QByteArray> lines = data.split('\n');
-    qsizetype end = lines.size();
-    while (end > 0) {
-        const QByteArray t = lines[end - 1].trimmed();
-        if (!t.isEmpty() && !t.startsWith(';') && !t.startsWith('#'))
-            break;
-        --end;
-    }
-    while (end < lines.size() && lines[end].trimmed().isEmpty())
-        ++end;
-    if (end < lines.size()) {
-        d->tail = lines.mid(end).join('\n');
-        data = lines.mid(0, end).join('\n');
-    }
-    d->ini.LoadData(data.constData(), size_t(data.size()));
+    d->parse(data);
+}
+
+TIniFile::TIniFile(const QByteArray &contents, const QString &path) : m_path(path), d(std::make_unique<Data>())
+{
+    d->parse(contents);
 }
 
 TIniFile::~TIniFile() = default;
 
 QString TIniFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
-    std::list<CSimpleIniA::Entry> values;
-    if (!d->ini.GetAllValues(bytes(section).constData(), bytes(key).constData(), values) || values.empty())
+    const qsizetype at = d->find(bytes(section), bytes(key)); // the first of duplicate keys counts
+    if (at < 0)
         return def;
-    values.sort(CSimpleIniA::Entry::LoadOrder());
-    return unquote(decode(values.front().pItem)); // the first of duplicate keys counts
+    const Data::Line &line = d->lines[at];
+    return readValue(line.text.mid(line.eq + 1));
 }
 
 bool TIniFile::ValueExists(const QString &section, const QString &key) const
 {
-    std::list<CSimpleIniA::Entry> values;
-    return d->ini.GetAllValues(bytes(section).constData(), bytes(key).constData(), values) && !values.empty();
+    return d->find(bytes(section), bytes(key)) >= 0;
 }
 
 long long TIniFile::ReadInteger(const QString &section, const QString &key, long long def) const
@@ -160,17 +262,64 @@ bool TIniFile::ReadBool(const QString &section, const QString &key, bool def) co
 
 void TIniFile::WriteString(const QString &section, const QString &key, const QString &value)
 {
-    const QByteArray s = bytes(section), v = oneLine(value);
-    QByteArray k = bytes(key);
-    // A key rewritten in place keeps the spelling it has in the file.
-    CSimpleIniA::TNamesDepend keys;
-    if (d->ini.GetAllKeys(s.constData(), keys))
-        for (const auto &entry : keys)
-            if (qstricmp(entry.pItem, k.constData()) == 0) {
-                k = entry.pItem;
-                break;
-            }
-    d->ini.SetValue(s.constData(), k.constData(), v.constData(), nullptr, true);
+    const QByteArray s = bytes(section), k = bytes(key);
+    if (const qsizetype at = d->find(s, k); at >= 0) {
+        Data::Line &line = d->lines[at];
+        if (readValue(line.text.mid(line.eq + 1)) == value)
+            return; // a value that reads the same keeps its line as it is
+        // The key keeps its spelling and the blanks around its "=".
+        qsizetype from = line.eq + 1;
+        while (from < line.text.size() && (line.text[from] == ' ' || line.text[from] == '\t'))
+            ++from;
+        line.text = line.text.left(from) + encodeValue(value);
+        return;
+    }
+
+    Data::Line line;
+    line.kind = Data::Key;
+    line.name = trimmedName(k);
+    line.text = k + '=' + encodeValue(value);
+    line.eq = k.size();
+    const auto &lines = d->lines;
+    for (std::size_t b = 0; b < d->blocks.size(); ++b) {
+        if (!sameName(d->blocks[b], s))
+            continue;
+        // A new key goes after the last key of its section.
+        qsizetype after = -1;
+        int current = -1;
+        for (std::size_t i = 0; i < lines.size() && current <= int(b); ++i) {
+            if (lines[i].kind == Data::Section)
+                ++current;
+            if (current == int(b) &&
+                (lines[i].kind == Data::Section || (lines[i].kind == Data::Key && lines[i].block == int(b))))
+                after = qsizetype(i);
+        }
+        line.block = int(b);
+        d->insert(after + 1, std::move(line));
+        return;
+    }
+
+    // A new section goes at the end, before the comments that close the file
+    // when something else stands above them, one blank line after the last.
+    qsizetype at = qsizetype(lines.size());
+    qsizetype last = at - 1;
+    while (last >= 0 && (lines[last].kind == Data::Blank || lines[last].kind == Data::Comment))
+        --last;
+    if (last >= 0) {
+        at = last + 1;
+        while (at < qsizetype(lines.size()) && lines[at].kind == Data::Blank)
+            ++at;
+    }
+    if (at > 0 && d->lines[at - 1].kind != Data::Blank)
+        d->insert(at++, Data::Line{});
+    Data::Line header;
+    header.kind = Data::Section;
+    header.name = trimmedName(s);
+    header.text = '[' + s + ']';
+    d->blocks.push_back(header.name);
+    line.block = int(d->blocks.size()) - 1;
+    d->insert(at, std::move(header));
+    d->insert(at + 1, std::move(line));
 }
 
 void TIniFile::WriteBool(const QString &section, const QString &key, bool value)
@@ -183,25 +332,12 @@ void TIniFile::WriteInteger(const QString &section, const QString &key, long lon
     WriteString(section, key, QString::number(value));
 }
 
+QByteArray TIniFile::contents() const { return d->serialize(); }
+
 bool TIniFile::UpdateFile()
 {
     m_error.clear();
-    std::string text;
-    if (d->ini.Save(text, false) < 0) {
-        m_error = QStringLiteral("The settings could not be prepared for \"%1\".").arg(m_path);
-        return false;
-    }
-    // The writer leaves two blank lines before each section; one, as a
-    // profile has it, is enough.
-    for (std::size_t at; (at = text.find("\n\n\n[")) != std::string::npos;)
-        text.erase(at, 1);
-    if (!d->tail.isEmpty()) {
-        if (!text.empty() && text.back() != '\n')
-            text += '\n';
-        text.append(d->tail.constData(), size_t(d->tail.size()));
-        if (text.back() != '\n')
-            text += '\n';
-    }
+    const QByteArray text = d->serialize();
     const QFileInfo info(m_path);
     // A file its owner marked read-only stays as it is, even for root.
     const bool readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
@@ -213,8 +349,7 @@ bool TIniFile::UpdateFile()
         return false;
     }
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
         m_error = QStringLiteral("The settings file \"%1\" could not be saved: %2").arg(m_path, file.errorString());
         file.cancelWriting();
         return false;

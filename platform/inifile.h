@@ -7,13 +7,27 @@
 namespace platform {
 
 // A settings file with profile semantics: sections and keys are found
-// whatever their case, values are trimmed (and unquoted), new keys go to the
-// end of their section in the order written, existing keys are rewritten in
-// place, and every other section, key and comment of the file is kept.
+// whatever their case, values are trimmed (and unquoted), the first of
+// duplicate keys counts, and sections of one name read as one.
+//
+// The file is kept as its lines: a save gives back, byte for byte, every line
+// the program did not change. Writing a value that already reads the same
+// changes nothing; another value rewrites its key's line alone; a new key
+// goes after the last key of its section, a new section at the end of the
+// file (before the comments that close it), after one blank line.
+//
+// Lines that mean nothing here are kept where they stood and not read:
+// comments, text after a section's "]", a line with no "=" or with an empty
+// key, keys before the first section or under a "[" without its "]". A
+// byte-order mark or blanks at the start of a line are skipped. A NUL byte
+// in a value reads as a blank.
+//
 // The file is read when the object is made and written by UpdateFile().
 class TIniFile {
 public:
     explicit TIniFile(const QString &path);
+    // The same, from the bytes of a file; UpdateFile() writes to path.
+    TIniFile(const QByteArray &contents, const QString &path);
     ~TIniFile();
     TIniFile(const TIniFile &) = delete;
     TIniFile &operator=(const TIniFile &) = delete;
@@ -35,6 +49,8 @@ public:
     // over the old one, so a failed save leaves the old file whole.
     // On failure returns false and errorString() says why.
     bool UpdateFile();
+    // The bytes UpdateFile() would write.
+    QByteArray contents() const;
     // Why the last read or write failed; empty when it did not.
     QString errorString() const { return m_error; }
 

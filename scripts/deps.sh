@@ -22,6 +22,7 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev libsimpleini-dev)
 # The sound plug-in and a font, so a started game can play and draw text.
 RUN_PACKAGES=(qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core)
 # The install tests also need the desktop's checkers of menu entries, metadata
-# and manual pages, and the Debian packaging tools.
+# and manual pages, and the Debian packaging tools; clang with its libFuzzer
+# runtime builds the fuzz targets.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick libx11-dev libbenchmark-dev
-  desktop-file-utils appstream man-db dpkg-dev file)
+  desktop-file-utils appstream man-db dpkg-dev file clang libclang-rt-14-dev)
