@@ -185,9 +185,13 @@ void TIniFile::Data::insert(qsizetype at, Line line)
 {
     if (at > 0 && lines[at - 1].end.isEmpty())
         lines[at - 1].end = eol; // the old last line now needs its end
-    // A new line ends as the one above it: after a lone "\r" a "\n" would
-    // join the two ends into one.
-    line.end = at > 0 ? lines[at - 1].end : eol;
+    // A new line ends as the file's first line does, unless its end would
+    // join a lone "\r" around it into one line end.
+    line.end = eol;
+    if (line.text.isEmpty() && at > 0 && lines[at - 1].end == "\r" && eol.startsWith('\n'))
+        line.end = "\r";
+    if (line.end == "\r" && at < qsizetype(lines.size()) && lines[at].text.isEmpty() && lines[at].end.startsWith('\n'))
+        line.end = "\r\n";
     lines.insert(lines.begin() + at, std::move(line));
 }
 

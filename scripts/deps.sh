@@ -18,7 +18,7 @@ need_packages() {
   fi
 }
 
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev libsimpleini-dev)
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev)
 # The sound plug-in and a font, so a started game can play and draw text.
 RUN_PACKAGES=(qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core)
 # The install tests also need the desktop's checkers of menu entries, metadata

@@ -29,7 +29,7 @@ const QStringList KeyOrder = {u"Player1"_s,  u"Guess1"_s,    u"Sec1"_s,  u"Playe
 QStringList keysOf(const QByteArray &text)
 {
     QStringList keys;
-    for (const QByteArray &line : text.split('\n'))
+    for (const QByteArray &line : QByteArray(text).replace('\r', '\n').split('\n')) // any line end
         if (line.contains('=') && !line.startsWith(';'))
             keys << QString::fromUtf8(line.left(line.indexOf('=')));
     return keys;

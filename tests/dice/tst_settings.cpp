@@ -162,7 +162,8 @@ private slots:
         QTest::newRow("score not a number, kept") << QByteArray("[Players]\nScore3=lots") << "Score3=lots";
         QTest::newRow("sound not a number") << QByteArray("[Options]\nSound=loud") << "Sound=1";
         QTest::newRow("roll any non-zero") << QByteArray("[Options]\nRoll=-7") << "Roll=1";
-        QTest::newRow("sound off") << QByteArray("[Options]\nsound = 0 ") << "sound=0";
+        QTest::newRow("sound off") << QByteArray("[Options]\nsound = 0 ")
+                                   << "sound = 0"; // the same value: the line as it was
     }
 
     void damagedValues()

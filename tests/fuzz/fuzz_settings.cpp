@@ -4,6 +4,7 @@
 #include "codebreaking/settings.h"
 #include "dice/settings.h"
 #include "platform/inifile.h"
+#include "platform/settingsfile.h"
 #include "poker/settings.h"
 
 #include <QDir>
@@ -52,79 +53,79 @@ QStringList numbered(const char *name, int from, int to)
     return out;
 }
 
-void pegoraFile(const QString &path, const QByteArray &in)
+// One start and close of a game on the file at path: what the start read,
+// and the bytes the close wrote.
+template <typename Settings, typename Read, typename Write>
+std::pair<Settings, QByteArray> startAndClose(const QString &path, Read read, Write write)
 {
-    writeAll(path, in);
-    const codebreaking::SettingsLoad first = codebreaking::LoadSettings(path);
-    CHECK(!first.keepFile);
+    platform::SettingsFile file(path);
+    CHECK(!file.keepsFile());
+    const Settings settings = read(file);
     QString error;
-    CHECK(codebreaking::SaveSettings(path, first.values, &error));
-    const QByteArray saved = readAll(path);
-    checkKeys(path, QStringLiteral("Players"),
-              numbered("Player", 1, 5) + numbered("Guess", 1, 5) + numbered("Sec", 1, 5) << QStringLiteral("wow"));
-    checkKeys(path, QStringLiteral("Statistics"),
-              {QStringLiteral("secMean"), QStringLiteral("guessMean"), QStringLiteral("gameMean"),
-               QStringLiteral("noendMean")});
-    checkKeys(
-        path, QStringLiteral("Options"),
-        {QStringLiteral("Sound"), QStringLiteral("Single"), QStringLiteral("3colors"), QStringLiteral("WelcomeBox")});
-    const codebreaking::SettingsLoad second = codebreaking::LoadSettings(path);
-    CHECK(second.values == first.values);
-    CHECK(second.problems.isEmpty());
-    CHECK(codebreaking::SaveSettings(path, second.values, &error));
-    CHECK(readAll(path) == saved);
+    CHECK(write(file, settings, &error));
+    return {settings, readAll(path)};
 }
 
-void kuboloFile(const QString &path, const QByteArray &in)
+template <typename Settings, typename Read, typename Write>
+void twoRuns(const QString &path, const QByteArray &in, Read read, Write write, QStringList (*keys)(const QString &))
 {
     writeAll(path, in);
-    const kubolo::KuboloSettings first = kubolo::readSettings(platform::TIniFile(path));
-    QString error;
-    CHECK(kubolo::saveSettingsFile(path, first, &error));
-    const QByteArray saved = readAll(path);
-    checkKeys(path, QStringLiteral("Players"),
-              numbered("Player", 1, 5) + numbered("Score", 1, 5) << QStringLiteral("Wow"));
-    checkKeys(path, QStringLiteral("Statistics"),
-              {QStringLiteral("totalGames"), QStringLiteral("totalPoints"), QStringLiteral("totalKubolo")});
-    checkKeys(path, QStringLiteral("Options"), {QStringLiteral("Sound"), QStringLiteral("Roll")});
-    const kubolo::KuboloSettings second = kubolo::readSettings(platform::TIniFile(path));
+    const auto [first, saved] = startAndClose<Settings>(path, read, write);
+    for (const char *section : {"Players", "Statistics", "Options"})
+        checkKeys(path, QLatin1String(section), keys(QLatin1String(section)));
+    const auto [second, again] = startAndClose<Settings>(path, read, write);
     CHECK(second == first);
-    CHECK(kubolo::saveSettingsFile(path, second, &error));
-    CHECK(readAll(path) == saved);
+    CHECK(again == saved);
 }
 
-bool sameOptions(const poker::CartovaOptions &a, const poker::CartovaOptions &b)
+QStringList pegoraKeys(const QString &section)
 {
-    return a.sound == b.sound && a.deck == b.deck && a.table == b.table;
+    if (section == QLatin1String("Players"))
+        return numbered("Player", 1, 5) + numbered("Guess", 1, 5) + numbered("Sec", 1, 5) << QStringLiteral("wow");
+    if (section == QLatin1String("Statistics"))
+        return {QStringLiteral("secMean"), QStringLiteral("guessMean"), QStringLiteral("gameMean"),
+                QStringLiteral("noendMean")};
+    return {QStringLiteral("Sound"), QStringLiteral("Single"), QStringLiteral("3colors"), QStringLiteral("WelcomeBox")};
 }
 
-void cartovaFile(const QString &path, const QByteArray &in)
+QStringList kuboloKeys(const QString &section)
 {
-    writeAll(path, in);
-    QString error;
-    const poker::CartovaOptions first = poker::readOptions(path, &error);
-    CHECK(error.isEmpty());
-    CHECK(poker::writeOptions(path, first, &error));
-    const QByteArray saved = readAll(path);
-    checkKeys(path, QStringLiteral("Options"),
-              {QStringLiteral("Sound"), QStringLiteral("Deck"), QStringLiteral("Background")});
-    const poker::CartovaOptions second = poker::readOptions(path, &error);
-    CHECK(sameOptions(first, second));
-    CHECK(poker::writeOptions(path, second, &error));
-    CHECK(readAll(path) == saved);
+    if (section == QLatin1String("Players"))
+        return numbered("Player", 1, 5) + numbered("Score", 1, 5) << QStringLiteral("Wow");
+    if (section == QLatin1String("Statistics"))
+        return {QStringLiteral("totalGames"), QStringLiteral("totalPoints"), QStringLiteral("totalKubolo")};
+    return {QStringLiteral("Sound"), QStringLiteral("Roll")};
 }
+
+QStringList cartovaKeys(const QString &section)
+{
+    if (section == QLatin1String("Options"))
+        return {QStringLiteral("Sound"), QStringLiteral("Deck"), QStringLiteral("Background")};
+    return {};
+}
+
+struct Options : poker::CartovaOptions {
+    Options() = default;
+    Options(const poker::CartovaOptions &o) : poker::CartovaOptions(o) {}
+    bool operator==(const Options &o) const { return sound == o.sound && deck == o.deck && table == o.table; }
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    // On a memory file system where there is one: a save ends with a sync.
+    // On a memory file system where there is one: each save ends with a sync.
     static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
                                  ? QStringLiteral("/dev/shm/fuzz-settings-XXXXXX")
                                  : QDir::tempPath() + QStringLiteral("/fuzz-settings-XXXXXX"));
     const QByteArray in(reinterpret_cast<const char *>(data), qsizetype(size));
-    pegoraFile(dir.filePath(QStringLiteral("Pegora.INI")), in);
-    kuboloFile(dir.filePath(QStringLiteral("KUBOLO.INI")), in);
-    cartovaFile(dir.filePath(QStringLiteral("cartova.ini")), in);
+    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    twoRuns<codebreaking::PegoraSettings>(path, in, codebreaking::readSettings, codebreaking::writeSettings,
+                                          pegoraKeys);
+    twoRuns<kubolo::KuboloSettings>(path, in, kubolo::readSettings, kubolo::writeSettings, kuboloKeys);
+    twoRuns<Options>(
+        path, in, [](platform::SettingsFile &f) { return Options(poker::readSettings(f)); },
+        [](platform::SettingsFile &f, const Options &o, QString *e) { return poker::writeSettings(f, o, e); },
+        cartovaKeys);
     return 0;
 }

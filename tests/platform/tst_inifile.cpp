@@ -137,6 +137,48 @@ private slots:
         QCOMPARE(binary.ReadBool(u"Options"_s, u"Sound"_s, true), true);
     }
 
+    void whatTheGameDidNotChangeComesBackByteForByte()
+    {
+        // Keys before any section, a comment between keys, text after a
+        // header's bracket, a line that is neither section nor key, an empty
+        // key, control characters, a byte-order mark in the middle, a broken
+        // header, CRLF ends and no end on the last line.
+        const QByteArray odd = "\xEF\xBB\xBFlost=before any section\r\n[Players] ; the table\r\n"
+                               "Player1 =  Ada  \r\n  ; about the next one\r\nloose line\r\n=no key\r\n"
+                               "Ctrl=a\x01\x7F\tb\r\n\xEF\xBB\xBF[Options]\r\nSound=1\r\n[broken\r\nRoll=1\r\n"
+                               "; the end";
+        writeAll(path(), odd);
+        {
+            TIniFile ini(path());
+            QCOMPARE(ini.ReadString(u"Players"_s, u"Player1"_s, u""_s), u"Ada"_s);
+            QCOMPARE(ini.ReadString(u"Players"_s, u"Ctrl"_s, u""_s), u"a\x01\x7F\tb"_s);
+            QCOMPARE(ini.ReadBool(u"Options"_s, u"Sound"_s, false), true);
+            QVERIFY(!ini.ValueExists(u""_s, u"lost"_s));
+            QVERIFY(!ini.ValueExists(u"Options"_s, u"Roll"_s)); // under the broken header
+            QVERIFY(!ini.ValueExists(u"Players"_s, u""_s));
+            ini.WriteString(u"Players"_s, u"Player1"_s, u"Ada"_s); // reads the same: the line stays
+            ini.WriteBool(u"Options"_s, u"Sound"_s, true);
+            QVERIFY(ini.UpdateFile());
+        }
+        QCOMPARE(readAll(path()), odd);
+
+        QByteArray expected = odd;
+        expected.replace("Player1 =  Ada  ", "Player1 =  Bo");
+        expected.replace("Sound=1\r\n", "Sound=1\r\nSingle=0\r\n");
+        // A new section goes before the comment that ends the file; a value
+        // that would not read back as itself is quoted.
+        expected.replace("; the end", "\r\n[Statistics]\r\nsecMean=\" 5\"\r\n; the end");
+        for (int save = 0; save < 2; ++save) {
+            TIniFile ini(path());
+            ini.WriteString(u"Players"_s, u"Player1"_s, u"Bo"_s);
+            ini.WriteBool(u"Options"_s, u"Single"_s, false);
+            ini.WriteString(u"Statistics"_s, u"secMean"_s, u" 5"_s);
+            QVERIFY(ini.UpdateFile());
+            QCOMPARE(readAll(path()), expected);
+        }
+        QCOMPARE(TIniFile(path()).ReadString(u"Statistics"_s, u"secMean"_s, u""_s), u" 5"_s);
+    }
+
     void aFailedSaveIsReportedAndKeepsTheOldFile()
     {
         writeAll(path(), "[A]\nk=old\n");

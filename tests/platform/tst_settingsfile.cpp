@@ -62,7 +62,8 @@ private slots:
         QCOMPARE(settings.ini().ReadBool(QStringLiteral("Options"), QStringLiteral("Sound"), true), false);
         settings.ini().WriteBool(QStringLiteral("Options"), QStringLiteral("Sound"), true);
         QVERIFY(settings.save(nullptr));
-        QCOMPARE(readAll(file(u"game.ini")), QByteArray("; mine\n\n[Other]\nx=1\n\n[OPTIONS]\nsound=1\n"));
+        QCOMPARE(readAll(file(u"game.ini")),
+                 QByteArray("; mine\n[Other]\nx=1\n[OPTIONS]\nsound=1\n")); // one line changed
         QVERIFY(!QFile::exists(file(u"Game.INI")));
     }
 
