@@ -60,6 +60,9 @@ void TEndGame::OKButtonClick()
 {
     // Hidden first, so the dialogs that follow stand alone.
     accept();
+    // A hinted game is training: neither statistics nor best players.
+    if (m_sheet.Hinted())
+        return;
     const std::int64_t total = m_sheet.GameTotal();
     m_records.stats.recordGame(total, m_sheet.FiveOfAKindCount());
     if (!BestPlayers)

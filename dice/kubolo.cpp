@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdlib>
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -20,11 +22,21 @@ int main(int argc, char **argv)
     kubolo::TMainForm form(desktop.platform());
     // The game's dialogs, once, as soon as the main window is on the screen:
     // nothing can ask for them before, and the first sight of the window
-    // should not wait for them.
-    platform::whenFirstShown(form, [&form] { form.createDialogs(); });
+    // should not wait for them. The hints' state values start then too, on a
+    // thread of their own.
+    platform::whenFirstShown(form, [&form] {
+        form.prepareHints();
+        form.createDialogs();
+    });
     form.show();
     // The keyboard is the game's from the start, with or without a window
     // manager to hand it over.
     form.activateWindow();
-    return app.exec();
+    const int result = app.exec();
+    // The settings are written at the close; values still being worked out
+    // for the hints are not waited for, and their worker is ended with the
+    // process rather than left to outlive what it reads.
+    if (form.hintsWorking())
+        std::_Exit(result);
+    return result;
 }

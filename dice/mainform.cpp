@@ -2,6 +2,7 @@
 
 #include "assets/kubolo/kuboloart.h"
 #include "controls/formkit.h"
+#include "dice/advisor.h"
 #include "dice/bp.h"
 #include "dice/endg.h"
 #include "dice/five.h"
@@ -25,6 +26,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
+
+#include <system_error>
+#include <thread>
 
 using formkit::centreOnScreen;
 using formkit::rightAlignedLabel;
@@ -185,8 +190,24 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     buildControls();
     buildMenus();
     buildKeys();
+    // The status line, under the sheet: the hint in words.
+    hintLabel = new QLabel(this);
+    hintLabel->setMinimumHeight(hintLabel->fontMetrics().height() + 2);
+    hintLabel->setContentsMargins(4, 0, 4, 0);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(hintLabel, 1);
+    statusBar()->setFixedHeight(20);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    // The window closes at once: a worker still busy carries on alone.
+    if (m_hintWork) {
+        std::lock_guard<std::mutex> guard(m_hintWork->lock);
+        m_hintWork->form = nullptr;
+    }
 }
 
 void TMainForm::buildControls()
@@ -382,6 +403,9 @@ void TMainForm::buildMenus()
     Partita1 = bar->addMenu(QStringLiteral("&Game"));
     Nuova1 = Partita1->addAction(QStringLiteral("&New"));
     Nuova1->setShortcut(QKeySequence(Qt::Key_F2));
+    Hint1 = Partita1->addAction(QStringLiteral("&Hint"));
+    Hint1->setShortcut(QKeySequence(Qt::Key_H));
+    Hint1->setEnabled(false);
     Statistics1 = Partita1->addAction(QStringLiteral("&Statistics"));
     Punteggi1 = Partita1->addAction(QStringLiteral("&Best Players"));
     N1 = Partita1->addSeparator();
@@ -403,6 +427,7 @@ void TMainForm::buildMenus()
     About1 = Help1->addAction(QStringLiteral("&About..."));
 
     connect(Nuova1, &QAction::triggered, this, &TMainForm::Nuova1Click);
+    connect(Hint1, &QAction::triggered, this, &TMainForm::Hint1Click);
     connect(Statistics1, &QAction::triggered, this, &TMainForm::Statistics1Click);
     connect(Punteggi1, &QAction::triggered, this, &TMainForm::Punteggi1Click);
     connect(Esci1, &QAction::triggered, this, &TMainForm::Esci1Click);
@@ -489,7 +514,12 @@ void TMainForm::turnChanged(TurnChange change)
         showEndGame();
 }
 
-void TMainForm::StartNewGame() { m_turn.newGame(); }
+void TMainForm::StartNewGame()
+{
+    m_turn.newGame();
+    if (m_values)
+        hintLabel->clear();
+}
 
 void TMainForm::showTurn(TurnChange change)
 {
@@ -706,6 +736,88 @@ void TMainForm::PlayGameSound(const QString &fileName)
 // ---------------------------------------------------------------------------
 
 void TMainForm::Nuova1Click() { StartNewGame(); }
+
+// --- the hint ---
+
+void TMainForm::prepareHints(int fewestFilled)
+{
+    if (m_values || m_hintWork)
+        return;
+    hintLabel->setText(QStringLiteral("Working out the hints..."));
+    m_hintWork = std::make_shared<HintMailbox>();
+    m_hintWork->form = this;
+    try {
+        std::thread([mailbox = m_hintWork, fewestFilled] {
+            std::shared_ptr<const StateValues> values = computeStateValues(0, fewestFilled);
+            std::lock_guard<std::mutex> guard(mailbox->lock);
+            if (TMainForm *form = mailbox->form)
+                QMetaObject::invokeMethod(
+                    form, [form, values] { form->valuesReady(values); }, Qt::QueuedConnection);
+        }).detach();
+    } catch (const std::system_error &) {
+        valuesReady(computeStateValues(0, fewestFilled)); // no thread to spare
+    }
+}
+
+void TMainForm::valuesReady(std::shared_ptr<const StateValues> values)
+{
+    m_values = std::move(values);
+    Hint1->setEnabled(true);
+    hintLabel->clear();
+}
+
+void TMainForm::Hint1Click()
+{
+    const ScoreSheet &sheet = m_turn.sheet();
+    if (!m_values || m_turn.rolling() || sheet.IsOver())
+        return;
+    if (!sheet.Hinted()) {
+        const QString question = QStringLiteral("If you ask for a hint the game is considered training") +
+                                 QLatin1Char('\r') + QStringLiteral("and I won't update Best Players or Statistics.") +
+                                 QLatin1Char('\r') + QStringLiteral("Show the hint ?");
+        if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, question, platform::Yes | platform::No) !=
+            platform::Yes)
+            return;
+        m_turn.markHinted();
+    }
+    giveHint();
+}
+
+void TMainForm::giveHint()
+{
+    const ScoreSheet &sheet = m_turn.sheet();
+    auto expect = [](double total) {
+        return QStringLiteral(": expect %1 in the end.").arg(QString::number(total, 'f', 1));
+    };
+    if (sheet.RollNumber() == 0) {
+        unsigned filled = 0;
+        for (int i = 0; i < CategoryCount; ++i)
+            filled |= sheet.Filled(categoryAt(i)) ? 1u << i : 0u;
+        const int upper = qMin(int(sheet.UpperTotal()), BonusThreshold);
+        hintLabel->setText(QStringLiteral("Roll") + expect(sheet.GameTotal() + m_values->value(filled, upper)));
+        return;
+    }
+    const DiceAdvice advice = adviseMove(*m_values, positionOf(sheet));
+    if (advice.roll) {
+        // As the player would: a click on each die whose hold differs.
+        QStringList held;
+        for (int i = 0; i < 5; ++i) {
+            if (m_turn.held(i) != advice.hold[i])
+                m_turn.toggleHold(i);
+            if (advice.hold[i])
+                held << QString::number(m_turn.faces()[i]);
+        }
+        const QString what = held.isEmpty() ? QStringLiteral("nothing") : held.join(QLatin1Char(' '));
+        hintLabel->setText(QStringLiteral("Hold ") + what + expect(advice.expectedTotal));
+        return;
+    }
+    // The cursor goes to the category; choosing is the player's.
+    const int i = index(advice.category);
+    m_cursor = i;
+    m_names[i]->setFocus(Qt::OtherFocusReason);
+    hintLabel->setText(QStringLiteral("Choose ") + QString::fromLatin1(caption(advice.category)) +
+                       expect(advice.expectedTotal));
+}
 
 void TMainForm::Statistics1Click()
 {

@@ -14,6 +14,8 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
+#include <mutex>
 
 class QAction;
 class QCheckBox;
@@ -29,6 +31,7 @@ struct Platform;
 
 namespace kubolo {
 
+class StateValues;
 class TAboutBox1;
 class TBestPlayers;
 class TEndGame;
@@ -82,6 +85,7 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
+    ~TMainForm() override;
 
     // Controls, named as on the form.
     TDice *dado1, *dado2, *dado3, *dado4, *dado5;
@@ -97,7 +101,8 @@ public:
     QFrame *Bevel1, *Bevel2, *Bevel3, *Bevel4, *Bevel5;
 
     QMenu *Partita1, *Opzioni1, *Help1;
-    QAction *Nuova1, *Statistics1, *Punteggi1, *N1, *Esci1;
+    QLabel *hintLabel;
+    QAction *Nuova1, *Hint1, *Statistics1, *Punteggi1, *N1, *Esci1;
     QAction *Suono1, *Roll1;
     QAction *Contents1, *Rules1, *Scoring1, *N2, *About1;
 
@@ -124,6 +129,7 @@ public:
     void dado5Click();
     void xAssiClick(QObject *sender);
     void Nuova1Click();
+    void Hint1Click();
     void Statistics1Click();
     void Punteggi1Click();
     void Esci1Click();
@@ -152,6 +158,15 @@ public:
     // The category under the keyboard's cursor on the score sheet, or -1
     // when the keyboard is elsewhere.
     int categoryCursor() const;
+
+    // The values of the game states, worked out on a thread of their own;
+    // Hint waits for them. States with fewer than fewestFilled categories
+    // filled are left out, which only the end of a game can use.
+    void prepareHints(int fewestFilled = 0);
+    bool hintsReady() const { return m_values != nullptr; }
+    // The values are still being worked out: the program may end without
+    // waiting for them, as they are only ever kept in memory.
+    bool hintsWorking() const { return m_hintWork && !m_values; }
 
     // Milliseconds each pass of the tumbling dice stays on screen; 0 runs the
     // whole roll at once.
@@ -183,6 +198,8 @@ private:
     void updateCategoryName(Category c);
     // The thirteenth choice ends the game here.
     void showEndGame();
+    void valuesReady(std::shared_ptr<const StateValues> values);
+    void giveHint();
 
     platform::Platform &m_platform;
     Turn m_turn;
@@ -200,6 +217,14 @@ private:
     int m_paceMs = 40;
     // Where the category cursor was last, kept while the names are greyed.
     int m_cursor = 0;
+    // Where the worker hands the values back; emptied when the window goes,
+    // so a worker still busy then hands them to no one.
+    struct HintMailbox {
+        std::mutex lock;
+        TMainForm *form = nullptr;
+    };
+    std::shared_ptr<HintMailbox> m_hintWork;
+    std::shared_ptr<const StateValues> m_values;
 };
 
 } // namespace kubolo

@@ -81,6 +81,7 @@ void ScoreSheet::NewGame()
     m_bonus = 0;
     m_rollNumber = 0;
     m_fiveOfAKindCount = 0;
+    m_hinted = false;
     m_turnNumber = 1;
 }
 

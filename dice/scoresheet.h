@@ -82,6 +82,9 @@ public:
     std::uint8_t TurnNumber() const { return m_turnNumber; }
     std::uint8_t RollNumber() const { return m_rollNumber; }
     std::uint8_t FiveOfAKindCount() const { return m_fiveOfAKindCount; }
+    // A hint was asked: the game is training, kept out of the records.
+    bool Hinted() const { return m_hinted; }
+    void MarkHinted() { m_hinted = true; }
 
 private:
     Dice5 m_dice{};
@@ -95,6 +98,7 @@ private:
     std::uint8_t m_turnNumber = 1;
     std::uint8_t m_rollNumber = 0;
     std::uint8_t m_fiveOfAKindCount = 0;
+    bool m_hinted = false;
 };
 
 using Holds = std::array<bool, 5>;
@@ -135,6 +139,8 @@ public:
     // Drops the roll under way; nothing is recorded.
     void cancelRoll();
     Refusal choose(Category c);
+    // The player asked for a hint: nothing of the turn changes.
+    void markHinted() { m_sheet.MarkHinted(); }
 
     const ScoreSheet &sheet() const { return m_sheet; }
     const Dice5 &faces() const { return m_sheet.Dice(); }

@@ -1,0 +1,120 @@
+// Kubolo's hint: the best move at the end of a game, asked once, kept out of
+// the records.
+#include "dice/endg.h"
+#include "tests/dice/kubolowindow.h"
+#include "tests/support/testregistry.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QStatusBar>
+
+using namespace kubolo;
+using namespace kubolo_test;
+
+namespace {
+
+// Twelve turns of 1 2 3 4 6, scored from Aces on: only Chance is left, and
+// the sheet holds 16 on the left, 0 elsewhere but the scale of four.
+void playToChance(Game &g)
+{
+    for (int i = 0; i < CategoryCount - 1; ++i) {
+        g.roll({1, 2, 3, 4, 6});
+        g.f().xAssiClick(g.f().nameLabel(categoryAt(i)));
+    }
+}
+
+QString statusText(TMainForm &f) { return f.hintLabel->text(); }
+
+} // namespace
+
+class TestHint : public QObject {
+    Q_OBJECT
+private slots:
+    void lastCategoryHintsTheExactBestMove();
+    void askedOnceAndNoChangesNothing();
+    void hintedGameLeavesStatistics();
+};
+
+void TestHint::lastCategoryHintsTheExactBestMove()
+{
+    Game g;
+    QVERIFY(!g.f().Hint1->isEnabled());
+    g.f().prepareHints(CategoryCount - 1);
+    QCOMPARE(statusText(g.f()), QStringLiteral("Working out the hints..."));
+    QTRY_VERIFY(g.f().Hint1->isEnabled());
+    playToChance(g);
+    const int total = g.f().sheet().GameTotal();
+
+    // Two rolls left: a die is kept at 5 or 6; rerolled it is worth 4.25
+    // (kept at 4 or more on the next roll, else 3.5).
+    g.roll({1, 6, 2, 6, 3});
+    g.f().Hint1->trigger();
+    QCOMPARE(statusText(g.f()),
+             QStringLiteral("Hold 6 6: expect %1 in the end.").arg(total + 12 + 3 * 4.25, 0, 'f', 1));
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(g.f().holdBox(i)->isChecked(), i == 1 || i == 3);
+
+    // 6 6 6 6 5 beats any reroll: choose, the cursor on Chance.
+    g.roll({6, 6, 5});
+    g.f().Hint1->trigger();
+    QCOMPARE(statusText(g.f()), QStringLiteral("Choose Chance: expect %1.0 in the end.").arg(total + 29));
+    QCOMPARE(g.f().categoryCursor(), index(Category::Chance));
+    QVERIFY(!g.f().sheet().Filled(Category::Chance));
+}
+
+void TestHint::askedOnceAndNoChangesNothing()
+{
+    Game g;
+    g.f().prepareHints(CategoryCount - 1);
+    QTRY_VERIFY(g.f().Hint1->isEnabled());
+    playToChance(g);
+    g.roll({1, 6, 2, 6, 3});
+
+    g.fake.messages.answers = {platform::No};
+    g.f().Hint1->trigger();
+    QCOMPARE(g.fake.messages.shown.size(), std::size_t(1));
+    QCOMPARE(g.fake.messages.lastText(),
+             QStringLiteral("If you ask for a hint the game is considered training\rand I won't update Best Players "
+                            "or Statistics.\rShow the hint ?"));
+    QVERIFY(!g.f().sheet().Hinted());
+    QVERIFY(statusText(g.f()).isEmpty());
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(!g.f().turn().held(i));
+
+    g.fake.messages.answers = {platform::Yes};
+    g.f().Hint1->trigger();
+    QVERIFY(g.f().sheet().Hinted());
+    QVERIFY(g.f().turn().held(1));
+    g.f().Hint1->trigger();
+    QCOMPARE(g.fake.messages.shown.size(), std::size_t(2)); // a hinted game asks nothing
+
+    g.f().Nuova1->trigger();
+    QVERIFY(!g.f().sheet().Hinted());
+}
+
+void TestHint::hintedGameLeavesStatistics()
+{
+    Game g;
+    g.f().createDialogs();
+    g.f().prepareHints(CategoryCount - 1);
+    QTRY_VERIFY(g.f().Hint1->isEnabled());
+    const DiceStats before = g.f().records().stats;
+    playToChance(g);
+    g.roll({6, 6, 6, 6, 5});
+    g.f().Hint1->trigger();
+    g.f().xAssiClick(g.f().nameLabel(Category::Chance));
+    QVERIFY(g.f().sheet().IsOver());
+    g.f().EndGame->OKButtonClick();
+    QCOMPARE(g.f().records().stats, before);
+
+    // The same game unhinted is counted.
+    g.f().Nuova1->trigger();
+    playToChance(g);
+    g.roll({6, 6, 6, 6, 5});
+    g.f().xAssiClick(g.f().nameLabel(Category::Chance));
+    g.f().EndGame->OKButtonClick();
+    QCOMPARE(g.f().records().stats.totalGames, before.totalGames + 1);
+}
+
+GAMES_TEST(TestHint);
+#include "tst_hint.moc"
