@@ -1,5 +1,7 @@
 #include "codebreaking/mainform.h"
 
+#include "codebreaking/advisor.h"
+
 #include "assets/pegora/pegoraart.h"
 #include "codebreaking/settings.h"
 #include "codebreaking/welcome.h"
@@ -19,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -35,15 +38,37 @@ const char *const LineLetters[LineCount] = {"a", "b", "c", "d", "e", "f", "g", "
 // Line 9's count of placed pegs is named "iin".
 const char *const CorrectNames[LineCount] = {"an", "bn", "cn", "dn", "en", "fn", "gn", "hn", "iin", "jn"};
 
+constexpr int StatusHeight = 20; // under the board; the end-to-end scripts count on it
+
 int lineY(int line) { return 24 + 20 * (line - 1); }
 
 const QString AskNewGame = QStringLiteral("Start a new game ?");
 
+QString trainingQuestion(const QString &first, const QString &last)
+{
+    return first + QStringLiteral(" the game is considered training") + QLatin1Char('\r') +
+           QStringLiteral("and I won't update Best Players or Statistics.") + QLatin1Char('\r') + last;
+}
+
 QString trainingQuestion(const char *what)
 {
-    return QStringLiteral("If you play %1 the game is considered training").arg(QLatin1String(what)) +
-           QLatin1Char('\r') + QStringLiteral("and I won't update Best Players or Statistics.") + QLatin1Char('\r') +
-           AskNewGame;
+    return trainingQuestion(QStringLiteral("If you play %1").arg(QLatin1String(what)), AskNewGame);
+}
+
+// The colours as the game names them, in palette order.
+const char *const PegNames[PegColorCount] = {"White", "Red", "Yellow", "Green", "Fuchsia", "Aqua", "Blue", "Black"};
+
+QString hintText(const GuessAdvice &advice, int positions)
+{
+    if (advice.possible.empty())
+        return QStringLiteral("No code fits the lines so far.");
+    QStringList pegs;
+    for (int i = 0; i < positions; ++i)
+        pegs << QString::fromLatin1(PegNames[int(advice.guess[i]) - 1]);
+    const qsizetype n = qsizetype(advice.possible.size());
+    return QStringLiteral("Try %1. ").arg(pegs.join(QLatin1Char(' '))) +
+           (n == 1 ? QStringLiteral("1 code is still possible.")
+                   : QStringLiteral("%1 codes are still possible.").arg(n));
 }
 
 // A sunken frame, drawn only: clicks go through it to the board.
@@ -113,6 +138,13 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindo
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+
+    hintLabel = new QLabel(this);
+    hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    hintLabel->setContentsMargins(4, 0, 4, 0);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFixedHeight(StatusHeight);
+    statusBar()->addWidget(hintLabel, 1);
 
     FormCreate();
 }
@@ -265,6 +297,8 @@ void TMainForm::buildMenu()
     New1->setShortcut(QKeySequence(Qt::Key_F2));
     Secretcode1 = menuTrigger(add(game, "Secretcode1", QStringLiteral("Show Secret &Code")), false,
                               [this] { Secretcode1Click(); });
+    Hint1 = menuTrigger(add(game, "Hint1", QStringLiteral("&Hint")), false, [this] { Hint1Click(); });
+    Hint1->setShortcut(QKeySequence(Qt::Key_H));
     game->addSeparator();
     Statistics1 =
         menuTrigger(add(game, "Statistics1", QStringLiteral("&Statistics")), false, [this] { Statistics1Click(); });
@@ -585,7 +619,44 @@ void TMainForm::StartNewGame()
     Game.Start(tc1->isChecked() ? 3 : 4, sc1->isChecked(), m_platform.random);
     Timer1->start(); // the new game's first second starts now
     m_cursor = 1;
+    setHint({});
     showBoard();
+}
+
+void TMainForm::setHint(const QString &text) { hintLabel->setText(text); }
+
+void TMainForm::Hint1Click()
+{
+    if (!Game.running()) {
+        setHint(QStringLiteral("The game is over: start a new one for a hint."));
+        return;
+    }
+    if (!Game.training()) {
+        const bool yes = m_platform.messages.show(this, platform::MsgIcon::Confirmation,
+                                                  trainingQuestion(QStringLiteral("If you ask for a hint"),
+                                                                   QStringLiteral("Show the hint ?")),
+                                                  platform::Yes | platform::No) == platform::Yes;
+        backToBoard();
+        if (!yes)
+            return;
+    }
+    Game.markHinted();
+    std::vector<PlayedLine> lines;
+    for (int line = 1; line < Game.Line; ++line) {
+        const std::optional<Score> score = Game.score(line);
+        if (!score)
+            continue;
+        PlayedLine played{{}, score->CorrectCount, score->MisplacedCount};
+        for (int column = 1; column <= MaxPositions; ++column)
+            played.guess[column - 1] = Game.peg(line, column);
+        lines.push_back(played);
+    }
+    const GuessAdvice advice = adviseGuess(Game.Positions, Game.SingleColors, lines);
+    if (!advice.possible.empty())
+        for (int column = 1; column <= Game.Positions; ++column)
+            Game.placePeg(Game.Line, column, advice.guess[column - 1]);
+    showBoard();
+    setHint(hintText(advice, Game.Positions));
 }
 
 void TMainForm::playSound(const QString &file)

@@ -57,6 +57,7 @@ public:
     void FormClose();
     void New1Click(QObject *Sender);
     void Secretcode1Click();
+    void Hint1Click();
     void Statistics1Click();
     void BestPlayers1Click();
     void Exit1Click();
@@ -93,8 +94,9 @@ public:
     QLabel *lTurno;
     QLabel *time;
     QTimer *Timer1;
+    QLabel *hintLabel; // the status line under the board: the hint in words
 
-    QAction *New1, *Secretcode1, *Statistics1, *BestPlayers1, *Exit1;
+    QAction *New1, *Secretcode1, *Hint1, *Statistics1, *BestPlayers1, *Exit1;
     QAction *tc1, *NormalGame1;
     QAction *Sound1, *sc1;
     QAction *Symbols1; // Peg Symbols
@@ -135,6 +137,7 @@ private:
     void showCode();
     void showControls();
     void showSymbols();
+    void setHint(const QString &text);
 
     platform::Platform &m_platform;
     std::array<std::array<TPegShape *, 4>, LineCount> m_holes{};

@@ -76,6 +76,7 @@ void GameState::Start(int positions, bool singleColors, platform::RandomSource &
     Won = false;
     m_running = true;
     m_repeatAvailable = false;
+    m_hinted = false;
     m_pegs = {};
     m_scores = {};
     DrawSecret(singleColors, random);

@@ -94,8 +94,10 @@ public:
     bool Won = false;
 
     bool running() const { return m_running; }
-    // Three pegs or Single Colors: the game never touches the statistics.
-    bool training() const { return Positions == 3 || SingleColors; }
+    // Three pegs, Single Colors or a hint asked for: the game never touches the statistics.
+    bool training() const { return Positions == 3 || SingleColors || m_hinted; }
+    // The player asked for a hint; a new game forgets it.
+    void markHinted() { m_hinted = true; }
     GamePhase phase() const;
 
     // The peg in a hole (line 1..10, column 1..4); None when empty or off the board.
@@ -129,6 +131,7 @@ private:
 
     bool m_running = false;
     bool m_repeatAvailable = false;
+    bool m_hinted = false;
     std::array<Code, LineCount> m_pegs{};
     std::array<std::optional<Score>, LineCount> m_scores{};
 };
