@@ -3,6 +3,7 @@
 #include "dice/settings.h"
 #include "platform/settingsfile.h"
 #include "platform/testing/fakeplatform.h"
+#include "tests/support/files.h"
 #include "tests/support/testregistry.h"
 
 #include <QAction>
@@ -19,19 +20,6 @@ using namespace Qt::StringLiterals;
 using platform::testing::FakePlatform;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
 
 KuboloSettings readBack(const QString &path)
 {

@@ -1,3 +1,4 @@
+#include "tests/fuzz/check.h"
 // Any bytes as a settings file: loading and saving without a change gives
 // them back; one changed key changes its line alone; a new key adds one
 // line (and a new section its header); a second save equals the first; and
@@ -17,14 +18,6 @@
 using platform::TIniFile;
 
 namespace {
-
-#define CHECK(cond)                                                                                                    \
-    do {                                                                                                               \
-        if (!(cond)) {                                                                                                 \
-            std::fprintf(stderr, "broken: %s (line %d)\n", #cond, __LINE__);                                           \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (0)
 
 struct Line {
     QByteArray text, end;

@@ -1,3 +1,4 @@
+#include "tests/fuzz/check.h"
 // Any keys and pasted text into the numeric field, in three locales: no
 // crash; Value is always the number of the last text that was one (a text
 // that is none leaves it); typed keys alone only ever give what the key
@@ -18,14 +19,6 @@
 #include <optional>
 
 namespace {
-
-#define CHECK(cond)                                                                                                    \
-    do {                                                                                                               \
-        if (!(cond)) {                                                                                                 \
-            std::fprintf(stderr, "broken: %s (line %d)\n", #cond, __LINE__);                                           \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (0)
 
 // The parse as the rules give it: a sign if "-" or "(" stands anywhere, the
 // digits and separators in their order, the decimals cut, "" as "0".

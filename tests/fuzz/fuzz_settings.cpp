@@ -1,3 +1,4 @@
+#include "tests/fuzz/check.h"
 // Any bytes as each game's settings file: a start reads it without harm, the
 // close writes every key of the game and keeps the rest, a second start
 // reads what the first wrote, and its close writes the same bytes again.
@@ -15,14 +16,6 @@
 #include <cstdlib>
 
 namespace {
-
-#define CHECK(cond)                                                                                                    \
-    do {                                                                                                               \
-        if (!(cond)) {                                                                                                 \
-            std::fprintf(stderr, "broken: %s (line %d)\n", #cond, __LINE__);                                           \
-            std::abort();                                                                                              \
-        }                                                                                                              \
-    } while (0)
 
 QByteArray readAll(const QString &path)
 {

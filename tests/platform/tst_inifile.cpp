@@ -1,5 +1,6 @@
 #include "platform/inifile.h"
 #include "platform/settingsdir.h"
+#include "tests/support/files.h"
 #include "tests/support/testregistry.h"
 
 #include <QDir>
@@ -16,23 +17,6 @@
 using namespace Qt::StringLiterals;
 
 using platform::TIniFile;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
-} // namespace
 
 class IniFileTest : public QObject {
     Q_OBJECT

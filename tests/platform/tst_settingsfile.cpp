@@ -1,4 +1,5 @@
 #include "platform/settingsfile.h"
+#include "tests/support/files.h"
 #include "tests/support/testregistry.h"
 
 #include <QDir>
@@ -7,23 +8,6 @@
 #include <QTest>
 
 using platform::SettingsFile;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
-} // namespace
 
 class SettingsFileTest : public QObject {
     Q_OBJECT

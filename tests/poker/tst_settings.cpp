@@ -2,6 +2,7 @@
 #include "platform/testing/fakeplatform.h"
 #include "poker/mainform.h"
 #include "poker/settings.h"
+#include "tests/support/files.h"
 #include "tests/support/testregistry.h"
 
 #include <QAction>
@@ -24,19 +25,6 @@ struct PrivateSettings {
     QTemporaryDir dir;
     PrivateSettings() { qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit()); }
 } const privateSettings;
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
 
 QByteArray optionsText(const char *sound, const char *deck, const char *background)
 {
