@@ -70,6 +70,23 @@ qsizetype meaningStart(const QByteArray &text)
 
 QByteArray trimmedName(QByteArray name) { return name.replace('\0', ' ').trimmed(); }
 
+// Whether text[from, to) holds anything but blanks (a NUL reading as one).
+bool hasText(const QByteArray &text, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i < to; ++i)
+        if (!isBlank(text[i]) && text[i] != '\n' && text[i] != '\r')
+            return true;
+    return false;
+}
+
+// Line ends share static bytes rather than each holding a copy.
+QByteArray lineEnd(const char *data, qsizetype size)
+{
+    if (size == 2)
+        return QByteArray::fromRawData("\r\n", 2);
+    return QByteArray::fromRawData(data[0] == '\r' ? "\r" : "\n", 1);
+}
+
 // Old files may come from a desktop that wrote Latin-1.
 QString decode(const QByteArray &b)
 {
@@ -115,6 +132,7 @@ void TIniFile::Data::parse(const QByteArray &data)
     bool eolSeen = false;
     int block = -1;
     qsizetype at = 0;
+    lines.reserve(std::size_t(data.count('\n') + 1));
     while (at < data.size()) {
         qsizetype stop = at;
         while (stop < data.size() && data[stop] != '\n' && data[stop] != '\r')
@@ -122,7 +140,8 @@ void TIniFile::Data::parse(const QByteArray &data)
         Line line;
         line.text = data.mid(at, stop - at);
         if (stop < data.size())
-            line.end = data.mid(stop, data[stop] == '\r' && stop + 1 < data.size() && data[stop + 1] == '\n' ? 2 : 1);
+            line.end = lineEnd(data.constData() + stop,
+                               data[stop] == '\r' && stop + 1 < data.size() && data[stop + 1] == '\n' ? 2 : 1);
         at = stop + line.end.size();
         if (!eolSeen && !line.end.isEmpty()) {
             eol = line.end;
@@ -131,7 +150,7 @@ void TIniFile::Data::parse(const QByteArray &data)
 
         const qsizetype start = meaningStart(line.text);
         const QByteArray &t = line.text;
-        if (start == t.size() || trimmedName(t.mid(start)).isEmpty()) {
+        if (!hasText(t, start, t.size())) {
             line.kind = Blank;
         } else if (t[start] == ';' || t[start] == '#') {
             line.kind = Comment;
@@ -148,8 +167,7 @@ void TIniFile::Data::parse(const QByteArray &data)
             } else {
                 block = -1;
             }
-        } else if (const qsizetype eq = t.indexOf('=', start);
-                   eq >= 0 && !trimmedName(t.mid(start, eq - start)).isEmpty()) {
+        } else if (const qsizetype eq = t.indexOf('=', start); eq >= 0 && hasText(t, start, eq)) {
             // Keys before the first section belong to no section.
             line.kind = Key;
             line.name = trimmedName(t.mid(start, eq - start));

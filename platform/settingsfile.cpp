@@ -13,6 +13,8 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path), m_ini(std::make_
     }
 }
 
+SettingsFile::SettingsFile(const QByteArray &contents) : m_ini(std::make_unique<TIniFile>(contents, QString())) {}
+
 SettingsFile SettingsFile::open(const QString &fileName)
 {
     QString createError;
