@@ -38,7 +38,7 @@ const char *const LineLetters[LineCount] = {"a", "b", "c", "d", "e", "f", "g", "
 // Line 9's count of placed pegs is named "iin".
 const char *const CorrectNames[LineCount] = {"an", "bn", "cn", "dn", "en", "fn", "gn", "hn", "iin", "jn"};
 
-constexpr int StatusHeight = 20; // under the board; the end-to-end scripts count on it
+constexpr int StatusHeight = 34; // two lines under the board; the end-to-end scripts count on it
 
 int lineY(int line) { return 24 + 20 * (line - 1); }
 
@@ -66,7 +66,8 @@ QString hintText(const GuessAdvice &advice, int positions)
     for (int i = 0; i < positions; ++i)
         pegs << QString::fromLatin1(PegNames[int(advice.guess[i]) - 1]);
     const qsizetype n = qsizetype(advice.possible.size());
-    return QStringLiteral("Try %1. ").arg(pegs.join(QLatin1Char(' '))) +
+    // The guess on one line and the count on the next: the board is narrow.
+    return QStringLiteral("Try %1.\n").arg(pegs.join(QLatin1Char(' '))) +
            (n == 1 ? QStringLiteral("1 code is still possible.")
                    : QStringLiteral("%1 codes are still possible.").arg(n));
 }
@@ -142,6 +143,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindo
     hintLabel = new QLabel(this);
     hintLabel->setObjectName(QStringLiteral("hintLabel"));
     hintLabel->setContentsMargins(4, 0, 4, 0);
+    hintLabel->setWordWrap(true);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setFixedHeight(StatusHeight);
     statusBar()->addWidget(hintLabel, 1);

@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(b.fake.messages.shown.size(), size_t(2));
         QVERIFY(b->Game.training());
         QCOMPARE(b.line(), adviseGuess(4, false, {}).guess);
-        QCOMPARE(b->hintLabel->text(), QStringLiteral("Try White Red Yellow Green. 4096 codes are still possible."));
+        QCOMPARE(b->hintLabel->text(), QStringLiteral("Try White Red Yellow Green.\n4096 codes are still possible."));
         QVERIFY(b->Button1->isEnabled());
 
         // A second hint asks nothing; the won game leaves the statistics as they were.

@@ -17,7 +17,7 @@ grep -q '^exit=0' <<<"$out" || fail "Pegora did not end cleanly"
 game=$!
 win=$(window '^Pegora$') || fail "no Pegora window to play on"
 eval "$(xdotool getwindowgeometry --shell "$win")"
-top=$((Y + HEIGHT - 239 - 20)) # the board lies under the menu bar, over the status line
+top=$((Y + HEIGHT - 239 - 34)) # the board lies under the menu bar, over the status line
 at() { echo $((X + $1)) $((top + $2)); }
 pixel() {
   import -window root "$WORK/shot.png" 2>/dev/null

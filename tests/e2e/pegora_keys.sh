@@ -16,7 +16,7 @@ xdotool mousemove 0 0
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
 eval "$(xdotool getwindowgeometry --shell "$win")"
 alone=$(windows)
-top=$((Y + HEIGHT - 239 - 20)) # the board lies under the menu bar, over the status line
+top=$((Y + HEIGHT - 239 - 34)) # the board lies under the menu bar, over the status line
 pixel() {
   import -window root "$WORK/shot.png" 2>/dev/null
   convert "$WORK/shot.png" -crop 1x1+$((X + $1))+$((top + $2)) -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n1
