@@ -13,8 +13,6 @@ SettingsFile::SettingsFile(const QString &path) : m_path(path), m_ini(std::make_
     }
 }
 
-SettingsFile::SettingsFile(const QByteArray &contents) : m_ini(std::make_unique<TIniFile>(contents, QString())) {}
-
 SettingsFile SettingsFile::open(const QString &fileName)
 {
     QString createError;
@@ -22,6 +20,13 @@ SettingsFile SettingsFile::open(const QString &fileName)
     SettingsFile file(path);
     if (!createError.isEmpty())
         file.m_problems.prepend(createError);
+    return file;
+}
+
+SettingsFile SettingsFile::fromContents(const QByteArray &contents)
+{
+    SettingsFile file;
+    file.m_ini = std::make_unique<TIniFile>(contents, QString());
     return file;
 }
 

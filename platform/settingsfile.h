@@ -20,11 +20,11 @@ public:
     SettingsFile();
     // The file at path, read as it is.
     explicit SettingsFile(const QString &path);
-    // A file's bytes, read as that file would be; save() keeps them in ini()
-    // rather than writing them anywhere.
-    explicit SettingsFile(const QByteArray &contents);
     // The file of that name in the settings directory, created when missing.
     static SettingsFile open(const QString &fileName);
+    // A file's bytes, read as that file would be; save() keeps them in ini()
+    // rather than writing them anywhere.
+    static SettingsFile fromContents(const QByteArray &contents);
 
     SettingsFile(SettingsFile &&) noexcept;
     SettingsFile &operator=(SettingsFile &&) noexcept;

@@ -37,7 +37,7 @@ QStringList numbered(const char *name, int from, int to)
 template <typename Settings, typename Read, typename Write>
 std::pair<Settings, QByteArray> startAndClose(const QByteArray &in, Read read, Write write)
 {
-    platform::SettingsFile file(in);
+    platform::SettingsFile file = platform::SettingsFile::fromContents(in);
     const Settings settings = read(file);
     QString error;
     CHECK(write(file, settings, &error));
