@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLayout>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -787,7 +788,7 @@ void TMainForm::giveHint()
 {
     const ScoreSheet &sheet = m_turn.sheet();
     auto expect = [](double total) {
-        return QStringLiteral(": expect %1 in the end.").arg(QString::number(total, 'f', 1));
+        return QStringLiteral(": expect %1 in the end.").arg(QLocale().toString(total, 'f', 1));
     };
     if (sheet.RollNumber() == 0) {
         unsigned filled = 0;
