@@ -1,6 +1,7 @@
 #include "platform/inifile.h"
 #include "platform/settingsdir.h"
 
+#include <QByteArrayView>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -22,6 +23,7 @@ struct TIniFile::Data {
         qsizetype eq = 0; // a key line: where its "=" stands
         int block = -1;   // a key line: its section, -1 when it has none
     };
+    QByteArray source; // the bytes read; lines not written since are views of it
     std::vector<Line> lines;
     std::vector<QByteArray> blocks; // section names, in the order they appear
     QByteArray eol = "\n";          // the end of the file's first line
@@ -62,13 +64,27 @@ qsizetype meaningStart(const QByteArray &text)
     for (;;) {
         while (at < text.size() && isBlank(text[at]))
             ++at;
-        if (text.mid(at, 3) != "\xEF\xBB\xBF")
+        if (text.size() - at < 3 || text[at] != '\xEF' || text[at + 1] != '\xBB' || text[at + 2] != '\xBF')
             return at;
         at += 3;
     }
 }
 
 QByteArray trimmedName(QByteArray name) { return name.replace('\0', ' ').trimmed(); }
+
+// The name in text[from, to), trimmed: a view of text's bytes when it holds
+// no NUL, which reads as a blank.
+QByteArray nameIn(const QByteArray &text, qsizetype from, qsizetype to)
+{
+    while (from < to && isBlank(text[from]))
+        ++from;
+    while (to > from && isBlank(text[to - 1]))
+        --to;
+    const QByteArrayView name = QByteArrayView(text).sliced(from, to - from);
+    if (name.contains('\0'))
+        return trimmedName(name.toByteArray());
+    return QByteArray::fromRawData(name.data(), name.size());
+}
 
 // Whether text[from, to) holds anything but blanks (a NUL reading as one).
 bool hasText(const QByteArray &text, qsizetype from, qsizetype to)
@@ -132,13 +148,15 @@ void TIniFile::Data::parse(const QByteArray &data)
     bool eolSeen = false;
     int block = -1;
     qsizetype at = 0;
-    lines.reserve(std::size_t(data.count('\n') + 1));
+    // One copy of the bytes, which every line and name read from it views.
+    source = QByteArray(data.constData(), data.size());
+    lines.reserve(std::size_t(source.count('\n') + 1));
     while (at < data.size()) {
         qsizetype stop = at;
         while (stop < data.size() && data[stop] != '\n' && data[stop] != '\r')
             ++stop;
         Line line;
-        line.text = data.mid(at, stop - at);
+        line.text = QByteArray::fromRawData(source.constData() + at, stop - at);
         if (stop < data.size())
             line.end = lineEnd(data.constData() + stop,
                                data[stop] == '\r' && stop + 1 < data.size() && data[stop + 1] == '\n' ? 2 : 1);
@@ -161,7 +179,7 @@ void TIniFile::Data::parse(const QByteArray &data)
             const qsizetype close = t.indexOf(']', start);
             line.kind = close < 0 ? Other : Section;
             if (close >= 0) {
-                line.name = trimmedName(t.mid(start + 1, close - start - 1));
+                line.name = nameIn(t, start + 1, close);
                 blocks.push_back(line.name);
                 block = int(blocks.size()) - 1;
             } else {
@@ -170,7 +188,7 @@ void TIniFile::Data::parse(const QByteArray &data)
         } else if (const qsizetype eq = t.indexOf('=', start); eq >= 0 && hasText(t, start, eq)) {
             // Keys before the first section belong to no section.
             line.kind = Key;
-            line.name = trimmedName(t.mid(start, eq - start));
+            line.name = nameIn(t, start, eq);
             line.eq = eq;
             line.block = block;
         } else {
@@ -182,9 +200,13 @@ void TIniFile::Data::parse(const QByteArray &data)
 
 QByteArray TIniFile::Data::serialize() const
 {
-    QByteArray out;
+    qsizetype size = 0;
     for (const Line &line : lines)
-        out += line.text + line.end;
+        size += line.text.size() + line.end.size();
+    QByteArray out;
+    out.reserve(size);
+    for (const Line &line : lines)
+        out.append(line.text).append(line.end);
     return out;
 }
 

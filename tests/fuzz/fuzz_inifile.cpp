@@ -5,6 +5,7 @@
 // what the layer reads agrees with a plain reading of the profile rules.
 #include "platform/inifile.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringDecoder>
@@ -73,15 +74,17 @@ std::map<Key, Found> reference(const std::vector<Line> &lines)
     for (std::size_t i = 0; i < lines.size(); ++i) {
         QByteArray t = lines[i].text;
         t.replace('\0', ' ');
+        qsizetype from = 0;
         for (;;) {
-            const QByteArray before = t;
-            while (!t.isEmpty() && (t[0] == ' ' || t[0] == '\t' || t[0] == '\v' || t[0] == '\f'))
-                t.remove(0, 1);
-            if (t.startsWith("\xEF\xBB\xBF"))
-                t.remove(0, 3);
-            if (t == before)
+            const qsizetype before = from;
+            while (from < t.size() && (t[from] == ' ' || t[from] == '\t' || t[from] == '\v' || t[from] == '\f'))
+                ++from;
+            if (QByteArrayView(t).sliced(from).startsWith("\xEF\xBB\xBF"))
+                from += 3;
+            if (from == before)
                 break;
         }
+        t.remove(0, from);
         if (t.trimmed().isEmpty() || t[0] == ';' || t[0] == '#')
             continue;
         if (t[0] == '[') {
