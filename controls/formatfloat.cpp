@@ -2,9 +2,13 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace controls {
@@ -51,9 +55,15 @@ QString FormatFloat(const QString &format, long double value)
         const unsigned long long n = static_cast<unsigned long long>(std::floor(scaled + 0.5L));
         digits = std::to_string(n);
     } else {
-        char buf[6000];
-        std::snprintf(buf, sizeof buf, "%.0Lf", std::floor(scaled + 0.5L));
-        digits = buf;
+        // More digits than the 18 a long double holds: the ones past them
+        // would be noise that reading the text back does not give back (and
+        // the value would drift at each re-read), so they show as zeros.
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*Le", LDBL_DIG - 1, magnitude);
+        const char *e = std::strchr(buf, 'e');
+        digits = std::string(1, buf[0]) + std::string(static_cast<const char *>(buf + 2), e);
+        const int zeros = std::atoi(e + 1) + decimals - (LDBL_DIG - 1);
+        digits.append(std::size_t(std::max(0, zeros)), '0');
     }
     if (int(digits.size()) < decimals + minInt)
         digits.insert(0, std::size_t(decimals + minInt - int(digits.size())), '0');

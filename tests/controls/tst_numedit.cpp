@@ -54,6 +54,12 @@ private slots:
         QCOMPARE(FormatFloat(u",0"_s, 1e99L).size(), 100 + 33);
         LocaleGuard german(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(FormatFloat(u",0.00"_s, 1234.5L), QStringLiteral("1.234,50"));
+        // Past the 18 digits a long double holds come zeros, so that the
+        // text reads back as the very value shown.
+        const long double typed = *controls::StrToFloat(u"9000000000,9"_s, u',');
+        QCOMPARE(FormatFloat(u",0.000000000"_s, typed), QStringLiteral("9.000.000.000,900000000"));
+        QVERIFY(controls::StrToFloat(u"9000000000,900000000"_s, u',') == typed);
+        QCOMPARE(FormatFloat(u",0"_s, 1e25L), QStringLiteral("10.000.000.000.000.000.000.000.000"));
     }
 
     void constructionState()
