@@ -1,7 +1,8 @@
 #include "tests/fuzz/check.h"
 // Any bytes as a game's settings file: a start reads it without harm, the
-// close writes every key of the game and keeps the rest, a second start
-// reads what the first wrote, and its close writes the same bytes again.
+// close writes every key of the game and keeps every other line in its
+// order, a second start reads what the first wrote, and its close writes the
+// same bytes again.
 #include "codebreaking/settings.h"
 #include "dice/settings.h"
 #include "platform/inifile.h"
@@ -13,14 +14,76 @@
 
 namespace {
 
+const char *const sections[] = {"Players", "Statistics", "Options"};
+
 // Every key the game writes is in the file afterwards.
 void checkKeys(const QByteArray &saved, QStringList (*keys)(const QString &))
 {
     const platform::TIniFile ini(saved, QString());
-    for (const char *name : {"Players", "Statistics", "Options"}) {
+    for (const char *name : sections) {
         const QString section = QLatin1String(name);
         for (const QString &key : keys(section))
             CHECK(ini.ValueExists(section, key));
+    }
+}
+
+// The lines of a file, split at any line end, blank ones left out: a save
+// may end a last line or add a blank before a new section.
+QList<QByteArrayView> linesOf(const QByteArray &file)
+{
+    QList<QByteArrayView> out;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i <= file.size(); ++i)
+        if (i == file.size() || file[i] == '\n' || file[i] == '\r') {
+            if (i > from)
+                out << QByteArrayView(file).sliced(from, i - from);
+            from = i + 1;
+        }
+    return out;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\0'; }
+
+// Whether a line may be one of the game's own keys, which its close rewrites:
+// by the name before its "=", with blanks and byte-order marks read loosely.
+bool mayBeGameKey(QByteArrayView line, const QStringList &gameKeys)
+{
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0)
+        return false;
+    QByteArrayView name = line.first(eq);
+    for (bool trimmed = false; !trimmed;) {
+        trimmed = true;
+        while (!name.isEmpty() && isBlank(name.front()))
+            name = name.sliced(1);
+        while (!name.isEmpty() && isBlank(name.back()))
+            name.chop(1);
+        if (name.startsWith("\xEF\xBB\xBF")) {
+            name = name.sliced(3);
+            trimmed = false;
+        }
+    }
+    for (const QString &key : gameKeys)
+        if (QByteArray(name.data(), name.size()).compare(key.toLatin1(), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// The close keeps every line that is not one of the game's keys, in its order.
+void checkRestKept(const QByteArray &in, const QByteArray &saved, QStringList (*keys)(const QString &))
+{
+    QStringList gameKeys;
+    for (const char *name : sections)
+        gameKeys += keys(QLatin1String(name));
+    const QList<QByteArrayView> out = linesOf(saved);
+    qsizetype at = 0;
+    for (QByteArrayView line : linesOf(in)) {
+        if (mayBeGameKey(line, gameKeys))
+            continue;
+        while (at < out.size() && out[at] != line)
+            ++at;
+        CHECK(at < out.size());
+        ++at;
     }
 }
 
@@ -49,6 +112,7 @@ void twoRuns(const QByteArray &in, Read read, Write write, QStringList (*keys)(c
 {
     const auto [first, saved] = startAndClose<Settings>(in, read, write);
     checkKeys(saved, keys);
+    checkRestKept(in, saved, keys);
     const auto [second, again] = startAndClose<Settings>(saved, read, write);
     CHECK(second == first);
     CHECK(again == saved);
