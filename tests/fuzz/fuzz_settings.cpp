@@ -29,10 +29,13 @@ QList<QByteArrayView> linesOf(const QByteArray &file)
     return out;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\0'; }
+// What a reader skips around a name: blanks, NUL and byte-order marks. Taken
+// byte by byte, which is looser than any reader and cannot eat a key's letters.
+bool isSkipped(char c) { return QByteArrayView(" \t\v\f\0\xEF\xBB\xBF", 8).indexOf(c) >= 0; }
 
 struct GameKey {
-    QString section, key;
+    QString section;
+    QByteArray key;
 };
 
 // A game's keys, as its close writes them into an empty file: the list
@@ -45,7 +48,7 @@ QList<GameKey> keysOf(const QByteArray &fresh)
         if (line.startsWith('['))
             section = QString::fromUtf8(line.sliced(1, line.size() - 2));
         else if (const qsizetype eq = line.indexOf('='); eq > 0)
-            out << GameKey{section, QString::fromUtf8(line.first(eq))};
+            out << GameKey{section, line.first(eq).toByteArray()};
     CHECK(!out.isEmpty());
     return out;
 }
@@ -55,30 +58,22 @@ void checkKeys(const QByteArray &saved, const QList<GameKey> &keys)
 {
     const platform::TIniFile ini(saved, QString());
     for (const GameKey &k : keys)
-        CHECK(ini.ValueExists(k.section, k.key));
+        CHECK(ini.ValueExists(k.section, QString::fromUtf8(k.key)));
 }
 
-// Whether a line may be one of the game's own keys, which its close rewrites:
-// by the name before its "=", with blanks and byte-order marks read loosely.
+// Whether a line may be one of the game's own keys, which its close rewrites.
 bool mayBeGameKey(QByteArrayView line, const QList<GameKey> &keys)
 {
     const qsizetype eq = line.indexOf('=');
     if (eq < 0)
         return false;
     QByteArrayView name = line.first(eq);
-    for (bool trimmed = false; !trimmed;) {
-        trimmed = true;
-        while (!name.isEmpty() && isBlank(name.front()))
-            name = name.sliced(1);
-        while (!name.isEmpty() && isBlank(name.back()))
-            name.chop(1);
-        if (name.startsWith("\xEF\xBB\xBF")) {
-            name = name.sliced(3);
-            trimmed = false;
-        }
-    }
+    while (!name.isEmpty() && isSkipped(name.front()))
+        name = name.sliced(1);
+    while (!name.isEmpty() && isSkipped(name.back()))
+        name.chop(1);
     for (const GameKey &k : keys)
-        if (QByteArray(name.data(), name.size()).compare(k.key.toUtf8(), Qt::CaseInsensitive) == 0)
+        if (name.compare(k.key, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
