@@ -17,9 +17,7 @@ TCongratulations::TCongratulations(platform::Platform &platform, const GameState
                             Qt::AlignHCenter);
     Label1->setFont(formkit::font(11, true));
     Label2 = formkit::label(this, QStringLiteral("Please enter your name:"), QRect(12, 34, 236, 16));
-    Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(12, 52, 236, 21);
-    Edit1->setMaxLength(MaxNameLength);
+    Edit1 = formkit::lineField(this, QRect(12, 52, 236, 21), MaxNameLength);
     Label2->setBuddy(Edit1);
 
     BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(40, 92, 80, 25));

@@ -9,6 +9,7 @@
 #include "platform/firstshown.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
+#include "platform/singlecopy.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -46,6 +47,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pegora"));
     QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Pegora"));
+    // A copy already running comes to the front instead; this one ends
+    // before it reads or writes anything.
+    platform::SingleCopy copy(QStringLiteral("Pegora"));
+    if (copy.otherCopyCameForward())
+        return 0;
     platform::Desktop desktop;
     platform::Platform &platform = desktop.platform();
     platform.help.setHelpFile(QStringLiteral("Pegora2help.hlp"));
@@ -70,6 +76,7 @@ int main(int argc, char **argv)
 
     QApplication::setWindowIcon(QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
     platform::whenFirstShown(mainForm, [&] { made(); });
+    copy.setWindow(&mainForm);
     mainForm.show();
     return app.exec();
 }

@@ -11,8 +11,6 @@ BestTable defaultBestTable()
              {QStringLiteral("Nestor Quill"), QStringLiteral("8"), QStringLiteral("100")}}};
 }
 
-QString conversionError(const QString &text) { return QStringLiteral("'%1' is not a valid integer value.").arg(text); }
-
 std::optional<bool> Beats(const BestEntry &row, int guesses, int seconds, QString *badText)
 {
     const auto number = [badText](const QString &text) {

@@ -24,6 +24,7 @@ constexpr int MaxWordsLength = 33; // words typed in
 
 // Places 1 (best) to 5 at indices 0 to 4.
 using BestTable = platform::best::Table<BestEntry>;
+using platform::best::conversionError;
 using platform::best::cutKeptText;
 using platform::best::defaultWordsOfWisdom;
 using platform::best::Placing;
@@ -41,9 +42,6 @@ struct BestRecords {
 // read only when the guesses tie; a text that is no whole number gives
 // nothing, and badText says which.
 std::optional<bool> Beats(const BestEntry &row, int guesses, int seconds, QString *badText);
-
-// What the player is told when a text of the table is not a whole number.
-QString conversionError(const QString &text);
 
 // Where a won game goes: a new best, one of the best five, or nowhere.
 Placing placeResult(const BestTable &table, int guesses, int seconds, QString *badText);

@@ -2,8 +2,6 @@
 
 #include "platform/settingsfile.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace codebreaking {
@@ -29,15 +27,13 @@ QString key(const char16_t *name, int place) { return QString::fromUtf16(name) +
 
 std::optional<std::int16_t> parseTotal(const QString &text)
 {
-    static const QRegularExpression whole(QStringLiteral("^\\s*([+-]?)\\d+\\s*$"));
-    const auto match = whole.match(text);
-    if (!match.hasMatch())
+    if (!platform::best::isWholeNumber(text))
         return std::nullopt;
     long long v = 0;
     if (const auto n = platform::best::number(text)) // else more digits than 64 bits hold
         v = *n;
     else
-        v = match.captured(1) == QLatin1String("-") ? -32768 : 32767;
+        v = text.trimmed().startsWith(u'-') ? -32768 : 32767;
     return std::int16_t(std::clamp<long long>(v, -32768, GameStats::Limit));
 }
 
@@ -66,8 +62,7 @@ PegoraSettings readSettings(platform::SettingsFile &file)
         const auto v = parseTotal(text);
         s.stats.*t.field = v.value_or(0);
         if (!v)
-            file.addProblem(conversionError(text) + QLatin1Char('\n') +
-                            QStringLiteral("The statistics total %1 in \"%2\" counts from 0.").arg(name, file.path()));
+            file.addProblem(platform::best::unreadableTotal(name, text, file.path()));
     }
 
     s.sound = ini.ReadBool(Options, QStringLiteral("Sound"), true);

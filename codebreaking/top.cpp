@@ -16,13 +16,9 @@ TTopScore::TTopScore(platform::Platform &platform, const GameState &game, TBestP
         formkit::label(this, QStringLiteral("Your score is the best one !"), QRect(12, 10, 236, 18), Qt::AlignHCenter);
     Label1->setFont(formkit::font(11, true));
     Label2 = formkit::label(this, QStringLiteral("Please enter your name..."), QRect(12, 34, 236, 16));
-    Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(12, 52, 236, 21);
-    Edit1->setMaxLength(MaxNameLength);
+    Edit1 = formkit::lineField(this, QRect(12, 52, 236, 21), MaxNameLength);
     Label3 = formkit::label(this, QStringLiteral("...and your Words of Wisdom:"), QRect(12, 80, 236, 16));
-    Edit2 = new QLineEdit(this);
-    Edit2->setGeometry(12, 98, 236, 21);
-    Edit2->setMaxLength(MaxWordsLength);
+    Edit2 = formkit::lineField(this, QRect(12, 98, 236, 21), MaxWordsLength);
     Label2->setBuddy(Edit1);
     Label3->setBuddy(Edit2);
 

@@ -4,9 +4,11 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QValidator>
 
 namespace formkit {
 
@@ -93,6 +95,40 @@ QPushButton *button(QWidget *parent, const QString &text, const QRect &geometry)
     auto *b = new QPushButton(text, parent);
     b->setGeometry(geometry);
     return b;
+}
+
+namespace {
+
+// Turns every line break (a CR LF pair counts as one) into a space.
+class OneLine final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        static const QString breaks = QStringLiteral("\r\n\u0085\u2028\u2029");
+        for (qsizetype i = 0; i < input.size(); ++i) {
+            if (!breaks.contains(input[i]))
+                continue;
+            if (input[i] == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n') {
+                input.remove(i + 1, 1);
+                if (pos > i + 1)
+                    --pos;
+            }
+            input[i] = u' ';
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+QLineEdit *lineField(QWidget *parent, const QRect &geometry, int maxLength)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new OneLine(edit));
+    return edit;
 }
 
 void Dialog::showEvent(QShowEvent *event)

@@ -9,6 +9,7 @@
 
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -46,6 +47,10 @@ QLabel *rightAlignedLabel(QWidget *parent, int right, int top, int width, int he
 // A frame (QFrame shape and shadow) drawn behind the controls placed on it.
 QFrame *frame(QWidget *parent, int style, const QRect &geometry);
 QPushButton *button(QWidget *parent, const QString &text, const QRect &geometry);
+// A field for a name or words of wisdom: one line, at most maxLength
+// characters. Line breaks typed or pasted become spaces as they come in,
+// so the table and the file show what the field showed.
+QLineEdit *lineField(QWidget *parent, const QRect &geometry, int maxLength);
 
 // A dialog that, each time it is shown anew (not merely brought back),
 // opens in the middle of the screen and takes its figures (FormActivate).

@@ -27,9 +27,7 @@ TTopFive::TTopFive(platform::Platform &platform, const ScoreSheet &sheet, TBestP
     Label1->move(16, 15);
     Label2 = new QLabel(QStringLiteral("Please enter your name:"), Panel1);
     Label2->move(16, 35);
-    Edit1 = new QLineEdit(Panel1);
-    Edit1->setGeometry(16, 59, 249, 21);
-    Edit1->setMaxLength(MaxNameLength);
+    Edit1 = formkit::lineField(Panel1, QRect(16, 59, 249, 21), MaxNameLength);
     Edit1->setFont(formkit::font(11, true));
     formkit::setTextColor(Edit1, clMaroon);
     Label2->setBuddy(Edit1);

@@ -3,6 +3,7 @@
 #include "dice/mainform.h"
 #include "platform/firstshown.h"
 #include "platform/platform.h"
+#include "platform/singlecopy.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,6 +15,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kubolo"));
     QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Kubolo"));
+    // A copy already running comes to the front instead; this one ends
+    // before it reads or writes anything.
+    platform::SingleCopy copy(QStringLiteral("Kubolo"));
+    if (copy.otherCopyCameForward())
+        return 0;
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(QStringLiteral("KUBOLO3HELP.HLP"));
     kubolo::art::registerArt();
@@ -28,6 +34,7 @@ int main(int argc, char **argv)
         form.prepareHints();
         form.createDialogs();
     });
+    copy.setWindow(&form);
     form.show();
     // The keyboard is the game's from the start, with or without a window
     // manager to hand it over.

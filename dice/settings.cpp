@@ -30,9 +30,17 @@ KuboloSettings readSettings(platform::SettingsFile &file)
         s.table[row].score = cutKeptText(ini.ReadString(Players, scoreKey(row), defaults[row].score));
     }
     s.wordsOfWisdom = cutKeptText(ini.ReadString(Players, QStringLiteral("Wow"), defaultWordsOfWisdom()));
-    s.stats.totalGames = DiceStats::parseTotal(ini.ReadString(Statistics, QStringLiteral("totalGames"), {}));
-    s.stats.totalPoints = DiceStats::parseTotal(ini.ReadString(Statistics, QStringLiteral("totalPoints"), {}));
-    s.stats.totalKubolo = DiceStats::parseTotal(ini.ReadString(Statistics, QStringLiteral("totalKubolo"), {}));
+    // A total that is not a number is told about, as the best players' are,
+    // and counts from 0.
+    const auto total = [&](const QString &key) {
+        const QString text = ini.ReadString(Statistics, key, QStringLiteral("0"));
+        if (!platform::best::isWholeNumber(text))
+            file.addProblem(platform::best::unreadableTotal(key, text, file.path()));
+        return DiceStats::parseTotal(text);
+    };
+    s.stats.totalGames = total(QStringLiteral("totalGames"));
+    s.stats.totalPoints = total(QStringLiteral("totalPoints"));
+    s.stats.totalKubolo = total(QStringLiteral("totalKubolo"));
     s.sound = ini.ReadBool(Options, QStringLiteral("Sound"), true);
     s.roll = ini.ReadBool(Options, QStringLiteral("Roll"), true);
     return s;

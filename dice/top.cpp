@@ -27,16 +27,12 @@ TTopScore::TTopScore(platform::Platform &platform, const ScoreSheet &sheet, Kubo
     Label1->move(16, 15);
     Label2 = new QLabel(QStringLiteral("Please enter your name..."), Panel1);
     Label2->move(16, 35);
-    Edit1 = new QLineEdit(Panel1);
-    Edit1->setGeometry(16, 59, 249, 21);
-    Edit1->setMaxLength(MaxNameLength);
+    Edit1 = formkit::lineField(Panel1, QRect(16, 59, 249, 21), MaxNameLength);
     Edit1->setFont(formkit::font(11, true));
     formkit::setTextColor(Edit1, clMaroon);
     Label3 = new QLabel(QStringLiteral("...and your Words of Wisdom:"), Panel1);
     Label3->move(16, 90);
-    Edit2 = new QLineEdit(Panel1);
-    Edit2->setGeometry(16, 109, 249, 21);
-    Edit2->setMaxLength(MaxWordsLength);
+    Edit2 = formkit::lineField(Panel1, QRect(16, 109, 249, 21), MaxWordsLength);
     Edit2->setFont(formkit::font(11, true));
     formkit::setTextColor(Edit2, clNavy);
     Label2->setBuddy(Edit1);

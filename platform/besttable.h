@@ -24,6 +24,13 @@ QString defaultWordsOfWisdom();
 // A row's text read as a whole number (blanks and a sign allowed), or
 // nothing when it is none.
 std::optional<long long> number(const QString &text);
+// Digits with blanks and a sign allowed, however many.
+bool isWholeNumber(const QString &text);
+
+// What the player is told when a stored text is not a whole number.
+QString conversionError(const QString &text);
+// ... and when a statistics total in the settings file is not one.
+QString unreadableTotal(const QString &key, const QString &text, const QString &path);
 
 // Where a finished game goes: a new best, one of the best five, nowhere, or
 // no telling because a row in the way cannot be read.

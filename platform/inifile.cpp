@@ -2,12 +2,16 @@
 #include "platform/settingsdir.h"
 
 #include <QByteArrayView>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <vector>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace platform {
 
@@ -258,6 +262,11 @@ TIniFile::TIniFile(const QString &path) : m_path(path), d(std::make_unique<Data>
         m_error = QStringLiteral("\"%1\" is not a settings file.").arg(path);
         return;
     }
+    // A file its owner may not read is not read, even by root: it is kept.
+    if (!(QFileInfo(path).permissions() & QFileDevice::ReadOwner)) {
+        m_error = QStringLiteral("\"%1\" could not be read: its owner may not read it.").arg(path);
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
@@ -378,23 +387,51 @@ void TIniFile::WriteInteger(const QString &section, const QString &key, long lon
 
 QByteArray TIniFile::contents() const { return d->serialize(); }
 
+namespace {
+
+// A save killed between writing its temporary file and renaming it leaves
+// "<name>.XXXXXX" beside the file; the next save clears them away. Only one
+// copy of a game runs at a time, so none of them is still being written.
+void removeStaleTemporaries(const QFileInfo &info)
+{
+    const QDir dir = info.absoluteDir();
+    const QString prefix = info.fileName() + QLatin1Char('.');
+    for (const QString &entry : dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden))
+        QFile::remove(dir.filePath(entry));
+}
+
+} // namespace
+
 bool TIniFile::UpdateFile()
 {
     m_error.clear();
     const QByteArray text = d->serialize();
     const QFileInfo info(m_path);
-    // A file its owner marked read-only stays as it is, even for root.
+    const QFileInfo folder(info.absolutePath());
+    // A file or a folder its owner marked read-only stays as it is, even for root.
     const bool readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
-    if (info.exists() && (!info.isFile() || readOnly || !info.isWritable())) {
-        m_error = QStringLiteral("The settings file \"%1\" cannot be written: %2")
-                      .arg(m_path, info.isDir()     ? QStringLiteral("it is a folder.")
-                                   : !info.isFile() ? QStringLiteral("it is not a plain file.")
-                                                    : QStringLiteral("it is read-only."));
+    QString why;
+    if (info.exists() && info.isDir())
+        why = QStringLiteral("it is a folder.");
+    else if (info.exists() && !info.isFile())
+        why = QStringLiteral("it is not a plain file.");
+    else if (readOnly || (info.exists() && !info.isWritable()))
+        why = QStringLiteral("it is read-only.");
+    else if (!(folder.permissions() & QFileDevice::WriteOwner) || !folder.isWritable())
+        why = QStringLiteral("its folder \"%1\" is read-only.").arg(folder.filePath());
+    if (!why.isEmpty()) {
+        m_error = QStringLiteral("The settings file \"%1\" cannot be written: %2").arg(m_path, why);
         return false;
     }
+    removeStaleTemporaries(info);
+    // Unbuffered, so a full disk fails the write itself; and on the disk
+    // before the rename, so the old file is replaced only by a whole new one.
     QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        m_error = QStringLiteral("The settings file \"%1\" could not be saved: %2").arg(m_path, file.errorString());
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) == text.size() &&
+                       ::fsync(file.handle()) == 0 && file.error() == QFileDevice::NoError && file.commit();
+    if (!saved) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
+        m_error = QStringLiteral("The settings file \"%1\" could not be saved: %2").arg(m_path, reason);
         file.cancelWriting();
         return false;
     }
@@ -403,8 +440,8 @@ bool TIniFile::UpdateFile()
 
 QString openSettingsFile(const QString &fileName, QString *error)
 {
-    const QString path = settingsFilePath(fileName);
-    if (!QFileInfo::exists(path)) {
+    const QString path = settingsFilePath(fileName, error);
+    if (!path.isEmpty() && !QFileInfo::exists(path)) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly)) {
             if (error)

@@ -45,8 +45,10 @@ public:
     void WriteBool(const QString &section, const QString &key, bool value);
     void WriteInteger(const QString &section, const QString &key, long long value);
 
-    // Writes the whole file to a temporary file beside it and renames that
-    // over the old one, so a failed save leaves the old file whole.
+    // Writes the whole file to a temporary file beside it, every byte checked
+    // and on the disk, and renames that over the old one, so a failed save
+    // (a full disk included) leaves the old file byte for byte. Temporary
+    // files an earlier killed save left are removed.
     // On failure returns false and errorString() says why.
     bool UpdateFile();
     // The bytes UpdateFile() would write.
@@ -64,6 +66,7 @@ private:
 // Finds the settings file in the settings directory (ignoring case) and
 // creates it empty when missing. Returns its path; on failure to create it,
 // error is set (the path is still returned, and reading it gives defaults).
+// With no settings directory at all the path is empty and error says why.
 QString openSettingsFile(const QString &fileName, QString *error);
 
 // Parses a whole decimal integer with optional sign and surrounding blanks.

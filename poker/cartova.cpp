@@ -1,5 +1,6 @@
 #include "platform/firstshown.h"
 #include "platform/platform.h"
+#include "platform/singlecopy.h"
 #include "poker/mainform.h"
 #include "poker/myabout.h"
 #include "poker/payoffs.h"
@@ -11,6 +12,11 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cartova"));
     QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Cartova"));
+    // A copy already running comes to the front instead; this one ends
+    // before it reads or writes anything.
+    platform::SingleCopy copy(QStringLiteral("Cartova"));
+    if (copy.otherCopyCameForward())
+        return 0;
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(poker::TMainForm::helpFile());
     poker::TMainForm form(desktop.platform());
@@ -24,6 +30,7 @@ int main(int argc, char **argv)
         form.setPayoffsForm(new poker::TPayoffsForm(&form));
     });
     app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));
+    copy.setWindow(&form);
     form.show();
     return app.exec();
 }

@@ -556,7 +556,7 @@ void TMainForm::Gray1Click()
 void TMainForm::CpEditChange()
 {
     if (m_round.enterBet(cpEdit->text()) == Refusal::InvalidValue) {
-        m_platform.messages.show(this, platform::MsgIcon::Error, refusalText(Refusal::InvalidValue), platform::Ok);
+        m_platform.messages.show(this, platform::MsgIcon::Error, refusalText(Refusal::InvalidValue, m_round.Credits()), platform::Ok);
         backToTable();
     }
 }
@@ -654,7 +654,7 @@ void TMainForm::DealButtonClick()
     PlayClick();
     const Round::Dealing dealing = m_round.deal(cpEdit->Value());
     if (dealing.refused != Refusal::None) {
-        if (const QString text = refusalText(dealing.refused); !text.isEmpty())
+        if (const QString text = refusalText(dealing.refused, m_round.Credits()); !text.isEmpty())
             m_platform.messages.show(this, platform::MsgIcon::Warning, text, platform::Ok);
         backToTable();
         return;

@@ -5,11 +5,15 @@
 
 namespace poker {
 
-QString refusalText(Refusal refusal)
+QString refusalText(Refusal refusal, std::int32_t credits)
 {
     switch (refusal) {
     case Refusal::NoBet: return QStringLiteral("You must play at least 1 credit.");
-    case Refusal::OutOfRange: return QStringLiteral("Credits played out of range.");
+    case Refusal::OutOfRange:
+        // The range a bet may take, under the words every player knows.
+        return QStringLiteral("Credits played out of range.\n") +
+               (credits == 1 ? QStringLiteral("You can play 1 credit.")
+                             : QStringLiteral("You can play from 1 to %L1 credits.").arg(credits));
     case Refusal::InvalidValue: return QStringLiteral("Invalid value.");
     case Refusal::None:
     case Refusal::NotNow: break;

@@ -16,13 +16,14 @@ namespace poker {
 enum class Refusal : std::uint8_t {
     None,         // done
     NoBet,        // "You must play at least 1 credit."
-    OutOfRange,   // "Credits played out of range."
+    OutOfRange,   // "Credits played out of range.", with the range
     InvalidValue, // "Invalid value."
     NotNow,       // not at this point of the hand (a deal under way, the bet while holding): ignored
 };
 
-// What the player is told about a refusal; empty when there is nothing to say.
-QString refusalText(Refusal refusal);
+// What the player is told about a refusal, with the credits in the bank;
+// empty when there is nothing to say.
+QString refusalText(Refusal refusal, std::int32_t credits);
 
 // One game at the table: the bank, the bet, the two deals of each hand and
 // their settlement. A deal is three calls, deal(), draw() and settle(), so

@@ -9,6 +9,8 @@
 #include "tests/codebreaking/confighome.h"
 #include "tests/support/testregistry.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -126,6 +128,29 @@ private slots:
         // The red markers stay at the places where names were entered,
         // though Pia's row has moved down from 2 to 3.
         QCOMPARE(c.marks(), (QList<TColor>{clRed, clRed, clYellow, clYellow, clYellow}));
+    }
+
+    // Names and words are one line however they come in: line breaks
+    // pasted into them become spaces, in the table and in the file.
+    void pastedLineBreaksBecomeSpaces()
+    {
+        Chain c;
+        c.fake.messages.onExec = [&c](QDialog &d) {
+            if (&d == &c.result) {
+                c.result.OKButtonClick();
+            } else if (&d == &c.top) {
+                for (const auto &[edit, text] : {std::pair{c.top.Edit1, u"Ann\nLee"_s},
+                                                 std::pair{c.top.Edit2, u"Think\r\nfirst\u2028!"_s}}) {
+                    QGuiApplication::clipboard()->setText(text);
+                    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+                }
+                c.top.BitBtn1Click();
+            }
+            return int(QDialog::Accepted);
+        };
+        c.win(3, 50);
+        QCOMPARE(c.names().first(), u"Ann Lee"_s);
+        QCOMPARE(c.records.WordsOfWisdom, u"Think first !"_s);
     }
 
     void placeFiveAndNowhere()

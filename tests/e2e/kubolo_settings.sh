@@ -4,6 +4,7 @@
 # writes every key with its default; a second run writes back what the first
 # left.
 . "$(dirname "$0")/common.sh"
+need xdotool
 INI=$XDG_CONFIG_HOME/Kubolo.ini
 keys() { grep -v '^;' "$1" | grep '=' || true; }
 
@@ -11,11 +12,20 @@ keys() { grep -v '^;' "$1" | grep '=' || true; }
 # whether the settings file is already there while the window is up.
 run_kubolo() {
   "$XWIN" --title Kubolo --close --hold 300 --timeout 30000 -- "$BUILD/dice/Kubolo" >"$WORK/xwin.out" 2>&1 &
-  local probe=$!
+  local probe=$! box
   seen_while_running=no
+  told=no
   while kill -0 $probe 2>/dev/null; do
     if grep -q "^window_ms=" "$WORK/xwin.out" 2>/dev/null && [ -e "$INI" ]; then
       seen_while_running=yes
+    fi
+    # A value that is no number is told about before the window shows.
+    box=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n1) || true
+    if [ -n "$box" ]; then
+      xdotool windowfocus --sync "$box" 2>/dev/null || true
+      xdotool key Return
+      told=yes
+      sleep 0.3
     fi
     sleep 0.05
   done
@@ -69,6 +79,7 @@ totalKubolo=0
 Sound=0
 Roll=0
 colour=blue'
+[ "$told" = yes ] || fail "the total that is no number was not told about"
 [ "$(keys "$INI")" = "$expected" ] || fail "prepared file written back as: $(cat "$INI")"
 grep -q '^; kept by hand' "$INI" || fail "the comment was lost"
 [ "$(ls "$XDG_CONFIG_HOME")" = "Kubolo.ini" ] || fail "a second settings file appeared: $(ls "$XDG_CONFIG_HOME")"

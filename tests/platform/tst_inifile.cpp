@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -223,14 +224,19 @@ private slots:
         QCOMPARE(readAll(model), versions[0]);
         QVERIFY(versions[0].contains("keep=this") && versions[0].endsWith("end=yes\n"));
 
-        int newSeen = 0;
-        for (int round = 0; round < 20; ++round) {
+        // 50 kills at random moments; a kill between the temporary file and
+        // its rename leaves it behind, and the next save clears it away.
+        int newSeen = 0, leftBehind = 0;
+        const auto temporaries = [this] {
+            return QDir(tmp.path()).entryList({u"Game.INI.*"_s}, QDir::Files | QDir::Hidden);
+        };
+        for (int round = 0; round < 50; ++round) {
             writeAll(path(), old);
             const pid_t child = fork();
             if (child == 0)
                 for (int i = 0;; ++i)
                     save(path(), i % 2);
-            QTest::qSleep(3 + round * 3);
+            ::usleep(useconds_t(2000 + QRandomGenerator::global()->bounded(20000)));
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);
             const QByteArray now = readAll(path());
@@ -238,7 +244,20 @@ private slots:
                 now == old || now == versions[0] || now == versions[1],
                 qPrintable(u"round %1: %2 bytes, neither the old file nor a saved one"_s.arg(round).arg(now.size())));
             newSeen += now != old;
+            leftBehind += !temporaries().isEmpty();
+            // The next close: the file becomes its new version and nothing else stays.
+            QVERIFY(save(path(), 1));
+            QCOMPARE(readAll(path()), versions[1]);
+            QCOMPARE(temporaries(), QStringList());
         }
+        qInfo("50 kills: %d reached a saved file, %d left a temporary file behind", newSeen, leftBehind);
+        // What a kill leaves at the worst moment goes at the next save; a
+        // file of another name stays.
+        writeAll(path() + u".k3Xq9Z"_s, "[A]\nn=");
+        writeAll(path() + u".keep"_s, "mine");
+        QVERIFY(save(path(), 0));
+        QCOMPARE(temporaries(), QStringList{u"Game.INI.keep"_s});
+        QFile::remove(path() + u".keep"_s);
         QVERIFY(newSeen > 0); // the saves did reach the file
     }
 

@@ -1,4 +1,5 @@
 #include "platform/platform.h"
+#include "platform/settingsfile.h"
 #include "platform/testing/fakeplatform.h"
 #include "tests/support/testregistry.h"
 
@@ -90,6 +91,31 @@ private slots:
         f.close();
         QCOMPARE(settingsFilePath(QStringLiteral("Game.INI")), dir + QStringLiteral("/game.ini"));
         qputenv("XDG_CONFIG_HOME", old);
+    }
+
+    // A relative or empty XDG_CONFIG_HOME is ignored, so where the game was
+    // started from never decides where its records are; with no full path
+    // in HOME either there is no folder, and the player is told why.
+    void settingsDirectoryFollowsTheBaseDirectoryRules()
+    {
+        const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME"), oldHome = qgetenv("HOME");
+        QTemporaryDir home;
+        qputenv("HOME", home.path().toLocal8Bit());
+        for (const char *ignored : {"", "relative/config", "./config"}) {
+            qputenv("XDG_CONFIG_HOME", ignored);
+            QCOMPARE(settingsDirectory(), home.path() + QStringLiteral("/.config"));
+        }
+        qputenv("HOME", "relative-home");
+        QString why;
+        QCOMPARE(settingsDirectory(&why), QString());
+        QVERIFY(why.contains(QStringLiteral("XDG_CONFIG_HOME")) && why.contains(QStringLiteral("HOME")));
+        qunsetenv("HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+        const platform::SettingsFile nowhere = platform::SettingsFile::open(QStringLiteral("Game.INI"));
+        QCOMPARE(nowhere.problems(), QStringList{why});
+        QVERIFY(nowhere.path().isEmpty() && !QFileInfo::exists(QStringLiteral("Game.INI")));
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
     }
 
     // Drawn at the ratio asked, never at 1x and enlarged, and kept apart by

@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(t.fake.sound.played.last(), QStringLiteral("click.wav"));
         t->cpEdit->setText(QStringLiteral("101"));
         t->DealButtonClick();
-        QCOMPARE(t.fake.messages.lastText(), QStringLiteral("Credits played out of range."));
+        QCOMPARE(t.fake.messages.lastText(), QStringLiteral("Credits played out of range.\nYou can play from 1 to 100 credits."));
         QCOMPARE(t->round().NextDeal(), 1);
         QVERIFY(t->cards()[0]->ShowDeck());
         QCOMPARE(t->DealButton->text(), QStringLiteral("Deal"));

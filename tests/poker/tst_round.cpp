@@ -42,10 +42,11 @@ private slots:
         QVERIFY(round.betting() && round.faceDown(0));
 
         QCOMPARE(round.deal(0).refused, Refusal::NoBet);
-        QCOMPARE(refusalText(Refusal::NoBet), QStringLiteral("You must play at least 1 credit."));
+        QCOMPARE(refusalText(Refusal::NoBet, 100), QStringLiteral("You must play at least 1 credit."));
         QCOMPARE(round.deal(-3).refused, Refusal::NoBet);
         QCOMPARE(round.deal(100.5L).refused, Refusal::OutOfRange);
-        QCOMPARE(refusalText(Refusal::OutOfRange), QStringLiteral("Credits played out of range."));
+        QCOMPARE(refusalText(Refusal::OutOfRange, 100), QStringLiteral("Credits played out of range.\nYou can play from 1 to 100 credits."));
+        QCOMPARE(refusalText(Refusal::OutOfRange, 1), QStringLiteral("Credits played out of range.\nYou can play 1 credit."));
         QVERIFY(round.betting() && !round.dealing() && round.faceDown(0));
 
         // The edit's text: any whole 32-bit number is taken, the deal judges it.
@@ -55,7 +56,7 @@ private slots:
             QCOMPARE(round.enterBet(bad), Refusal::InvalidValue);
             QCOMPARE(round.Bet(), 500);
         }
-        QCOMPARE(refusalText(Refusal::InvalidValue), QStringLiteral("Invalid value."));
+        QCOMPARE(refusalText(Refusal::InvalidValue, 100), QStringLiteral("Invalid value."));
         QCOMPARE(round.enterBet(QString()), Refusal::None);
         QCOMPARE(round.Bet(), 500);
 
@@ -65,7 +66,7 @@ private slots:
         QVERIFY(round.dealing() && !round.betting());
         QCOMPARE(round.deal(12).refused, Refusal::NotNow);
         QCOMPARE(round.enterBet(QStringLiteral("3")), Refusal::NotNow);
-        QVERIFY(refusalText(Refusal::NotNow).isEmpty());
+        QVERIFY(refusalText(Refusal::NotNow, 100).isEmpty());
         round.plusOne();
         round.playAll();
         QVERIFY(!round.toggleKeep(0));

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+class QLockFile;
+class QWidget;
+
+namespace platform {
+
+// One copy of a game at a time for a user and a settings folder, so that two
+// copies never write their own views of the same records over each other.
+// The first copy holds a lock beside the settings file and listens; a copy
+// started later asks it to come to the front and ends, changing nothing. A
+// lock whose owner is gone is taken over, and a first copy that does not
+// answer (hung) does not keep a second from starting.
+class SingleCopy : public QObject {
+    Q_OBJECT
+public:
+    // Made after the application object, before anything reads the settings.
+    explicit SingleCopy(const QString &game);
+    ~SingleCopy() override;
+
+    // True when another copy runs and was asked to come to the front: this
+    // one then ends at once.
+    bool otherCopyCameForward() const { return m_otherCameForward; }
+
+    // The window brought to the front when a later copy starts.
+    void setWindow(QWidget *window) { m_window = window; }
+
+private:
+    void listen(const QString &name);
+    bool askToComeForward(const QString &name);
+    void comeForward();
+
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+    QWidget *m_window = nullptr;
+    bool m_otherCameForward = false;
+};
+
+} // namespace platform
