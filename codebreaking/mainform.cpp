@@ -119,13 +119,11 @@ protected:
 
 } // namespace
 
-TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : TGameWindow(platform, parent)
 {
     art::registerPictures();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Pegora"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     QFont f = font();
     f.setPixelSize(11);
     f.setBold(true);
@@ -133,20 +131,13 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : QMainWindo
 
     buildBoard();
     buildMenu();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setBoard(m_board, StatusHeight);
+    hintLabel = statusLine();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-
-    hintLabel = new QLabel(this);
-    hintLabel->setObjectName(QStringLiteral("hintLabel"));
-    hintLabel->setContentsMargins(4, 0, 4, 0);
-    hintLabel->setWordWrap(true);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->setFixedHeight(StatusHeight);
-    statusBar()->addWidget(hintLabel, 1);
 
     FormCreate();
 }
@@ -157,9 +148,8 @@ void TMainForm::buildBoard()
 {
     m_board = new QWidget(this);
     m_board->setObjectName(QStringLiteral("board"));
-    m_board->setFixedSize(285, 239);
+    m_board->resize(285, 239);
     m_board->installEventFilter(this);
-    setCentralWidget(m_board);
 
     bevel(m_board, QRect(0, 0, 285, 2), QFrame::HLine); // under the menu
     bevel(m_board, QRect(3, 17, 167, 211));             // the board
@@ -259,30 +249,7 @@ void TMainForm::buildBoard()
 
 QAction *TMainForm::menuTrigger(QAction *action, bool checkable, std::function<void()> handler)
 {
-    action->setCheckable(checkable);
-    if (!checkable) {
-        connect(action, &QAction::triggered, this, std::move(handler));
-        return action;
-    }
-    // A menu click flips a check mark before anyone hears of it; put it back,
-    // so the handler finds the marks as they were and decides itself.
-    connect(action, &QAction::triggered, this, [this, action, handler](bool checked) {
-        const bool was = !checked;
-        if (action->actionGroup()) {
-            QAction *other = nullptr;
-            for (QAction *a : action->actionGroup()->actions())
-                if (a != action)
-                    other = a;
-            if (was)
-                action->setChecked(true);
-            else if (other)
-                other->setChecked(true);
-        } else {
-            action->setChecked(was);
-        }
-        handler();
-    });
-    return action;
+    return checkable ? option(action, std::move(handler)) : command(action, std::move(handler));
 }
 
 void TMainForm::buildMenu()
@@ -363,8 +330,8 @@ void TMainForm::FormClose() { saveSettings(); }
 
 void TMainForm::loadSettings()
 {
-    m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
-    const PegoraSettings s = readSettings(m_settings);
+    openSettings(QString::fromUtf16(SettingsFileName));
+    const PegoraSettings s = readSettings(settingsFile());
     Records = s.best;
     Stats = s.stats;
     Sound1->setChecked(s.sound);
@@ -374,9 +341,7 @@ void TMainForm::loadSettings()
     Symbols1->setChecked(s.symbols);
     showSymbols();
     // A damaged value is told about; everything else read is used.
-    if (!m_settings.problems().isEmpty())
-        m_platform.messages.show(this, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
-                                 platform::Ok);
+    reportSettingsProblems();
 }
 
 void TMainForm::saveSettings()
@@ -389,10 +354,15 @@ void TMainForm::saveSettings()
     s.threeColors = tc1->isChecked();
     s.welcomeBox = WelcomeFlag;
     s.symbols = Symbols1->isChecked();
-    QString error;
-    // The program closes all the same; the old file is still whole.
-    if (!writeSettings(m_settings, s, &error))
-        m_platform.messages.show(this, platform::MsgIcon::Error, error, platform::Ok);
+    TGameWindow::saveSettings([&s](platform::SettingsFile &file) { writeKeys(file, s); }, QString());
+}
+
+void TMainForm::zoomChanged()
+{
+    const int side = formScale().scaled(16);
+    for (QPushButton *b : {Button1, Button2})
+        b->setIconSize(QSize(side, side));
+    showHoleCursor();
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -403,7 +373,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::showEvent(QShowEvent *event)
 {
-    QMainWindow::showEvent(event);
+    TGameWindow::showEvent(event);
     if (m_picturesShown)
         return;
     m_picturesShown = true;
@@ -431,7 +401,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return TGameWindow::eventFilter(watched, event);
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -439,7 +409,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
     if (boardKey(event))
         event->accept();
     else
-        QMainWindow::keyPressEvent(event);
+        TGameWindow::keyPressEvent(event);
 }
 
 // The keys ask the game what a pointer asks it; they act on the current line
@@ -508,7 +478,8 @@ void TMainForm::showHoleCursor()
     // Qt tells a screen reader of the focus, so it follows the cursor.
     if (onBoard && focused != at)
         at->setFocus(Qt::OtherFocusReason);
-    m_cursorFrame->setGeometry(at->geometry().adjusted(-3, -3, 3, 3));
+    const int margin = formScale().scaled(3);
+    m_cursorFrame->setGeometry(at->geometry().adjusted(-margin, -margin, margin, margin));
     m_cursorFrame->setVisible(Game.running());
 }
 

@@ -4,10 +4,8 @@
 #include "codebreaking/records.h"
 #include "codebreaking/rules.h"
 #include "controls/arrowbtn.h"
+#include "controls/gamewindow.h"
 #include "platform/platform.h"
-#include "platform/settingsfile.h"
-
-#include <QMainWindow>
 
 #include <array>
 #include <functional>
@@ -25,7 +23,7 @@ class TWelcomeBox;
 // The board: ten lines of four holes, the palette, Check and Repeat, a marker
 // and two counts per line, the line number, the clock and the hidden code.
 // It draws what its game says and hands the player's moves to the game.
-class TMainForm : public QMainWindow {
+class TMainForm : public TGameWindow {
     Q_OBJECT
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
@@ -103,6 +101,7 @@ public:
     QAction *Contents1, *Rules1, *Scoring1, *Welcomebox1, *About1;
 
 protected:
+    void zoomChanged() override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -139,7 +138,6 @@ private:
     void showSymbols();
     void setHint(const QString &text);
 
-    platform::Platform &m_platform;
     std::array<std::array<TPegShape *, 4>, LineCount> m_holes{};
     std::array<QLabel *, LineCount> m_correct{};
     std::array<QLabel *, LineCount> m_misplaced{};
@@ -152,7 +150,6 @@ private:
     TWelcomeBox *m_welcomeBox = nullptr; // made when first wanted
     QActionGroup *m_level = nullptr;
     bool m_picturesShown = false;
-    platform::SettingsFile m_settings;
 };
 
 } // namespace codebreaking

@@ -73,7 +73,7 @@ PegoraSettings readSettings(platform::SettingsFile &file)
     return s;
 }
 
-bool writeSettings(platform::SettingsFile &file, const PegoraSettings &s, QString *error)
+void writeKeys(platform::SettingsFile &file, const PegoraSettings &s)
 {
     platform::TIniFile &ini = file.ini();
     for (int place = 1; place <= BestPlaces; ++place) {
@@ -90,6 +90,11 @@ bool writeSettings(platform::SettingsFile &file, const PegoraSettings &s, QStrin
     ini.WriteBool(Options, QStringLiteral("3colors"), s.threeColors);
     ini.WriteBool(Options, QStringLiteral("WelcomeBox"), s.welcomeBox);
     ini.WriteBool(Options, QStringLiteral("Symbols"), s.symbols);
+}
+
+bool writeSettings(platform::SettingsFile &file, const PegoraSettings &s, QString *error)
+{
+    writeKeys(file, s);
     return file.save(error);
 }
 

@@ -38,7 +38,9 @@ std::optional<std::int16_t> parseTotal(const QString &text);
 // number counts from 0 and is added to the file's problems.
 PegoraSettings readSettings(platform::SettingsFile &file);
 
-// Writes every key, in the order they are read, and saves the file.
+// Writes every key, in the order they are read, into the file's values.
+void writeKeys(platform::SettingsFile &file, const PegoraSettings &settings);
+// The same, and saves the file.
 bool writeSettings(platform::SettingsFile &file, const PegoraSettings &settings, QString *error);
 
 } // namespace codebreaking

@@ -228,8 +228,9 @@ float StateValues::value(unsigned filled, int upperTotal) const
     return m_values[slot(filled, canonicalUpper(filled, std::max(0, upperTotal)))];
 }
 
-std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled)
+std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled, const std::atomic<bool> *cancelled)
 {
+    const auto stop = [cancelled] { return cancelled && cancelled->load(std::memory_order_relaxed); };
     keeps(); // built once, before the workers share it
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
@@ -262,7 +263,7 @@ std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFil
                     states.emplace_back(filled, u);
         }
         auto work = [&](int first) {
-            for (std::size_t i = std::size_t(first); i < states.size(); i += std::size_t(threads)) {
+            for (std::size_t i = std::size_t(first); i < states.size() && !stop(); i += std::size_t(threads)) {
                 TurnValues turn(keeps(), values->m_values, states[i].first, states[i].second);
                 const float v = turn.value();
                 values->m_values[slot(states[i].first, states[i].second)] = v;
@@ -274,6 +275,8 @@ std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFil
         work(0);
         for (std::thread &t : pool)
             t.join();
+        if (stop())
+            return nullptr;
     }
     return values;
 }

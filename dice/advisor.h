@@ -2,6 +2,7 @@
 
 #include "dice/scoresheet.h"
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -36,7 +37,8 @@ public:
     double expectedGameTotal() const { return value(0, 0); }
 
 private:
-    friend std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled);
+    friend std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled,
+                                                                 const std::atomic<bool> *cancelled);
     friend DiceAdvice adviseMove(const StateValues &values, const DicePosition &position);
     std::vector<float> m_values; // 8192 × 64
 };
@@ -44,8 +46,10 @@ private:
 // Works out every state value: a second or less on two cores. Pure and
 // self-contained, meant for a worker thread at start; threads 0 uses every
 // core. States with fewer than fewestFilled categories filled are skipped
-// (left at 0), which makes the end of a game cheap to study.
-std::shared_ptr<const StateValues> computeStateValues(int threads = 0, int fewestFilled = 0);
+// (left at 0), which makes the end of a game cheap to study. Once *cancelled
+// is set the work stops soon after and gives nothing.
+std::shared_ptr<const StateValues> computeStateValues(int threads = 0, int fewestFilled = 0,
+                                                      const std::atomic<bool> *cancelled = nullptr);
 
 // The position of a sheet after a roll of the current turn.
 DicePosition positionOf(const ScoreSheet &sheet);

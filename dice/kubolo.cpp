@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <cstdlib>
 
 int main(int argc, char **argv)
 {
@@ -39,11 +38,5 @@ int main(int argc, char **argv)
     // The keyboard is the game's from the start, with or without a window
     // manager to hand it over.
     form.activateWindow();
-    const int result = app.exec();
-    // The settings are written at the close; values still being worked out
-    // for the hints are not waited for, and their worker is ended with the
-    // process rather than left to outlive what it reads.
-    if (form.hintsWorking())
-        std::_Exit(result);
-    return result;
+    return app.exec();
 }

@@ -29,8 +29,6 @@
 #include <QShortcut>
 #include <QStatusBar>
 
-#include <system_error>
-#include <thread>
 
 using formkit::centreOnScreen;
 using formkit::rightAlignedLabel;
@@ -178,10 +176,7 @@ void FormBackground::mouseDoubleClickEvent(QMouseEvent *event)
 
 // ---------------------------------------------------------------------------
 
-TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_platform(platform)
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : TGameWindow(platform, parent)
 {
     art::registerArt();
     m_hand = platform::resources::cursor(art::HandCursor);
@@ -191,31 +186,17 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     buildControls();
     buildMenus();
     buildKeys();
-    // The status line, under the sheet: the hint in words.
-    hintLabel = new QLabel(this);
-    hintLabel->setMinimumHeight(hintLabel->fontMetrics().height() + 2);
-    hintLabel->setContentsMargins(4, 0, 4, 0);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(hintLabel, 1);
-    statusBar()->setFixedHeight(20);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    hintLabel = statusLine();
     FormCreate();
 }
 
-TMainForm::~TMainForm()
-{
-    // The window closes at once: a worker still busy carries on alone.
-    if (m_hintWork) {
-        std::lock_guard<std::mutex> guard(m_hintWork->lock);
-        m_hintWork->form = nullptr;
-    }
-}
+TMainForm::~TMainForm() = default;
 
 void TMainForm::buildControls()
 {
     auto *client = new FormBackground(this);
-    client->setFixedSize(326, 284);
-    setCentralWidget(client);
+    client->setObjectName(QStringLiteral("board"));
+    client->resize(326, 284);
     connect(client, &FormBackground::doubleClicked, this, &TMainForm::Nuova1Click);
 
     Bevel5 = new QFrame(client);
@@ -321,6 +302,8 @@ void TMainForm::buildControls()
     order.append(QList<QWidget *>(m_names.begin(), m_names.end()));
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    m_surface = client;
+    setBoard(client, 20);
     // The keyboard starts on the score sheet: the first roll hands it to the
     // cursor.
     client->setFocus(Qt::OtherFocusReason);
@@ -362,7 +345,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return TGameWindow::eventFilter(watched, event);
 }
 
 int TMainForm::categoryCursor() const
@@ -444,16 +427,14 @@ void TMainForm::buildMenus()
 void TMainForm::FormCreate()
 {
     // The hand cursor, "MyCur", is registered with the art above.
-    m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
-    const KuboloSettings settings = readSettings(m_settings);
+    openSettings(QString::fromUtf16(SettingsFileName));
+    const KuboloSettings settings = readSettings(settingsFile());
     m_records.loadedTable = settings.table;
     m_records.WordsOfWisdom = settings.wordsOfWisdom;
     m_records.stats = settings.stats;
     Suono1->setChecked(settings.sound);
     Roll1->setChecked(settings.roll);
-    if (!m_settings.problems().isEmpty())
-        m_platform.messages.show(this, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
-                                 platform::Ok);
+    reportSettingsProblems();
     StartNewGame();
     centreOnScreen(this, sizeHint());
 }
@@ -471,12 +452,9 @@ KuboloSettings TMainForm::currentSettings() const
 
 void TMainForm::FormClose()
 {
-    QString error;
-    if (!writeSettings(m_settings, currentSettings(), &error))
-        m_platform.messages.show(this, platform::MsgIcon::Error,
-                                 error + QStringLiteral("\n\nThe best players, statistics and options of this "
-                                                        "run are not saved."),
-                                 platform::Ok);
+    const KuboloSettings s = currentSettings();
+    saveSettings([&s](platform::SettingsFile &file) { writeKeys(file, s); },
+                 QStringLiteral("\n\nThe best players, statistics and options of this run are not saved."));
 }
 
 void TMainForm::createDialogs()
@@ -496,11 +474,19 @@ void TMainForm::createDialogs()
     EndGame->BestPlayers = BestPlayers;
 }
 
+void TMainForm::zoomChanged()
+{
+    const int side = formScale().scaled(20);
+    Roll->setIconSize(QSize(side, side));
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    // A roll under way is dropped: the dice it would give are not saved.
+    // A roll under way is dropped: the dice it would give are not saved;
+    // values still being worked out for the hints are not waited for.
     m_stepper.cancel();
     m_turn.cancelRoll();
+    hintWorker().cancel();
     FormClose();
     event->accept();
 }
@@ -550,7 +536,7 @@ void TMainForm::showTurn(TurnChange change)
     // The keyboard stays on the score sheet from turn to turn: while the
     // names are greyed it waits on the window's surface, and the next roll
     // hands it back to the cursor.
-    QWidget *surface = centralWidget();
+    QWidget *surface = m_surface;
     if (roll == 0 && categoryCursor() >= 0)
         surface->setFocus(Qt::OtherFocusReason);
     if (change == TurnChange::NewGame)
@@ -721,13 +707,6 @@ void TMainForm::showEndGame()
         showModal(*EndGame);
 }
 
-void TMainForm::showModal(QDialog &dialog)
-{
-    m_platform.messages.exec(dialog);
-    // Nothing else gives the keyboard back when the last dialog goes.
-    activateWindow();
-}
-
 void TMainForm::PlayGameSound(const QString &fileName)
 {
     // No sound for the rest of the run, and saved as off.
@@ -742,22 +721,15 @@ void TMainForm::Nuova1Click() { StartNewGame(); }
 
 void TMainForm::prepareHints(int fewestFilled)
 {
-    if (m_values || m_hintWork)
+    if (m_values || hintWorker().busy())
         return;
-    hintLabel->setText(QStringLiteral("Working out the hints..."));
-    m_hintWork = std::make_shared<HintMailbox>();
-    m_hintWork->form = this;
-    try {
-        std::thread([mailbox = m_hintWork, fewestFilled] {
-            std::shared_ptr<const StateValues> values = computeStateValues(0, fewestFilled);
-            std::lock_guard<std::mutex> guard(mailbox->lock);
-            if (TMainForm *form = mailbox->form)
-                QMetaObject::invokeMethod(
-                    form, [form, values] { form->valuesReady(values); }, Qt::QueuedConnection);
-        }).detach();
-    } catch (const std::system_error &) {
-        valuesReady(computeStateValues(0, fewestFilled)); // no thread to spare
-    }
+    setStatus(QStringLiteral("Working out the hints..."));
+    using Values = std::shared_ptr<const StateValues>;
+    hintWorker().start<Values>(
+        [fewestFilled](const THintWorker::Cancelled &cancelled) {
+            return computeStateValues(0, fewestFilled, &cancelled);
+        },
+        [this](Values values) { valuesReady(std::move(values)); });
 }
 
 void TMainForm::valuesReady(std::shared_ptr<const StateValues> values)

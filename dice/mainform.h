@@ -1,21 +1,19 @@
 #pragma once
 
 #include "controls/clicktracker.h"
+#include "controls/gamewindow.h"
 #include "controls/stepper.h"
 #include "controls/tcolor.h"
 #include "dice/dice.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "dice/settings.h"
-#include "platform/settingsfile.h"
 
 #include <QCursor>
 #include <QLabel>
-#include <QMainWindow>
 
 #include <array>
 #include <memory>
-#include <mutex>
 
 class QAction;
 class QCheckBox;
@@ -81,7 +79,7 @@ protected:
 
 // The dice game's main window: five dice with their hold boxes, the Roll
 // button and the score sheet of thirteen categories.
-class TMainForm : public QMainWindow {
+class TMainForm : public TGameWindow {
     Q_OBJECT
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
@@ -151,7 +149,7 @@ public:
     // What the close writes: the table from the best-players dialog (or as
     // read, before it exists), the words, the totals and the two ticks.
     KuboloSettings currentSettings() const;
-    QString settingsPath() const { return m_settings.path(); }
+    QString settingsPath() { return settingsFile().path(); }
     TDice *die(int i) const { return m_dice[i]; }
     QCheckBox *holdBox(int i) const { return m_holds[i]; }
     ClickLabel *nameLabel(Category c) const { return m_names[index(c)]; }
@@ -164,15 +162,13 @@ public:
     // filled are left out, which only the end of a game can use.
     void prepareHints(int fewestFilled = 0);
     bool hintsReady() const { return m_values != nullptr; }
-    // The values are still being worked out: the program may end without
-    // waiting for them, as they are only ever kept in memory.
-    bool hintsWorking() const { return m_hintWork && !m_values; }
 
     // Milliseconds each pass of the tumbling dice stays on screen; 0 runs the
     // whole roll at once.
     void setRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
 
 protected:
+    void zoomChanged() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -185,9 +181,6 @@ private:
     void moveCursor(int step);
     // The first open category from `from` on, going `step`, round the sheet.
     int openCategory(int from, int step) const;
-    // A dialog of the window; the keyboard comes back here when it, and any
-    // dialog it opened, is closed.
-    void showModal(QDialog &dialog);
     void turnChanged(TurnChange change);
     // Draws the whole turn: dice (unless they are tumbling), holds, scores,
     // totals, the roll count and which controls can be used.
@@ -201,15 +194,14 @@ private:
     void valuesReady(std::shared_ptr<const StateValues> values);
     void giveHint();
 
-    platform::Platform &m_platform;
     Turn m_turn;
+    QWidget *m_surface = nullptr; // the board under the controls
     // The faces of the roll under way, as they land.
     Dice5 m_thrown{};
     Stepper m_stepper;
     QCursor m_hand;
     QCursor m_forbidden{Qt::ForbiddenCursor};
     KuboloRecords m_records;
-    platform::SettingsFile m_settings;
     std::array<TDice *, 5> m_dice{};
     std::array<QCheckBox *, 5> m_holds{};
     std::array<ClickLabel *, CategoryCount> m_names{};
@@ -217,13 +209,6 @@ private:
     int m_paceMs = 40;
     // Where the category cursor was last, kept while the names are greyed.
     int m_cursor = 0;
-    // Where the worker hands the values back; emptied when the window goes,
-    // so a worker still busy then hands them to no one.
-    struct HintMailbox {
-        std::mutex lock;
-        TMainForm *form = nullptr;
-    };
-    std::shared_ptr<HintMailbox> m_hintWork;
     std::shared_ptr<const StateValues> m_values;
 };
 

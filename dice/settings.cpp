@@ -46,7 +46,7 @@ KuboloSettings readSettings(platform::SettingsFile &file)
     return s;
 }
 
-bool writeSettings(platform::SettingsFile &file, const KuboloSettings &s, QString *error)
+void writeKeys(platform::SettingsFile &file, const KuboloSettings &s)
 {
     platform::TIniFile &ini = file.ini();
     for (int row = 0; row < BestPlayerRows; ++row) {
@@ -59,6 +59,11 @@ bool writeSettings(platform::SettingsFile &file, const KuboloSettings &s, QStrin
     ini.WriteInteger(Statistics, QStringLiteral("totalKubolo"), s.stats.totalKubolo);
     ini.WriteBool(Options, QStringLiteral("Sound"), s.sound);
     ini.WriteBool(Options, QStringLiteral("Roll"), s.roll);
+}
+
+bool writeSettings(platform::SettingsFile &file, const KuboloSettings &s, QString *error)
+{
+    writeKeys(file, s);
     return file.save(error);
 }
 

@@ -26,8 +26,9 @@ inline constexpr char16_t SettingsFileName[] = u"KUBOLO.INI";
 // Reads the sixteen keys in their order; what is missing or unusable takes
 // its default. Texts are cut to 50 characters.
 KuboloSettings readSettings(platform::SettingsFile &file);
-// Writes the sixteen keys in the same order, texts cut to 50 characters, and
-// saves the file.
+// Writes every key, in the order they are read, into the file's values.
+void writeKeys(platform::SettingsFile &file, const KuboloSettings &settings);
+// The same, and saves the file.
 bool writeSettings(platform::SettingsFile &file, const KuboloSettings &settings, QString *error);
 
 } // namespace kubolo

@@ -31,6 +31,7 @@ struct TIniFile::Data {
     std::vector<Line> lines;
     std::vector<QByteArray> blocks; // section names, in the order they appear
     QByteArray eol = "\n";          // the end of the file's first line
+    bool changed = false;           // a value was written that did not read the same
 
     void parse(const QByteArray &data);
     QByteArray serialize() const;
@@ -325,9 +326,11 @@ void TIniFile::WriteString(const QString &section, const QString &key, const QSt
         while (from < line.text.size() && (line.text[from] == ' ' || line.text[from] == '\t'))
             ++from;
         line.text = line.text.left(from) + encodeValue(value);
+        d->changed = true;
         return;
     }
 
+    d->changed = true;
     Data::Line line;
     line.kind = Data::Key;
     line.name = trimmedName(k);
@@ -384,6 +387,8 @@ void TIniFile::WriteInteger(const QString &section, const QString &key, long lon
 {
     WriteString(section, key, QString::number(value));
 }
+
+bool TIniFile::changed() const { return d->changed; }
 
 QByteArray TIniFile::contents() const { return d->serialize(); }
 

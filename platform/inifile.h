@@ -51,6 +51,8 @@ public:
     // files an earlier killed save left are removed.
     // On failure returns false and errorString() says why.
     bool UpdateFile();
+    // A value was written that did not read the same before.
+    bool changed() const;
     // The bytes UpdateFile() would write.
     QByteArray contents() const;
     // Why the last read or write failed; empty when it did not.

@@ -36,7 +36,9 @@ SettingsFile::~SettingsFile() = default;
 
 bool SettingsFile::save(QString *error)
 {
-    if (m_keepFile || m_path.isEmpty())
+    // Nothing changed: the file is left alone, so one kept read-only on
+    // purpose stays quiet.
+    if (m_keepFile || m_path.isEmpty() || !m_ini->changed())
         return true;
     if (m_ini->UpdateFile())
         return true;

@@ -42,8 +42,8 @@ public:
     // The file was there but could not be read: save() leaves it alone.
     bool keepsFile() const { return m_keepFile; }
 
-    // Writes the file whole, with every other line it held kept. A kept file
-    // is not touched and counts as saved. False with the reason, naming the
+    // Writes the file whole, with every other line it held kept. A kept file,
+    // or one none of whose values changed, is not touched and counts as saved. False with the reason, naming the
     // file, when it could not be written; the old file is then still whole.
     bool save(QString *error);
 

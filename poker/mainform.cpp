@@ -24,7 +24,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <system_error>
 
 using formkit::centreOnScreen;
 
@@ -53,31 +52,22 @@ QString rankShown(TCardValue value)
 } // namespace
 
 TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_platform(platform), m_round(platform.random)
+    : TGameWindow(platform, parent), m_round(platform.random)
 {
     cartova_assets::registerPictures();
     setWindowTitle(QStringLiteral("Cartova"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     buildMenus();
     buildTable();
-    // The status line, under the table: the hint in words.
-    hintLabel = new QLabel(this);
-    hintLabel->setMinimumHeight(hintLabel->fontMetrics().height() + 2);
-    hintLabel->setContentsMargins(4, 0, 4, 0);
-    statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(hintLabel, 1);
-    setFixedSize(sizeHint());
+    // The status line, under the table: the hint in words, on two lines
+    // when it needs them.
+    setBoard(table, 2 * fontMetrics().height() + 4);
+    hintLabel = statusLine();
     FormCreate();
 }
 
-TMainForm::~TMainForm()
-{
-    // The tables are being built for the hints of this process: they are
-    // left whole, whatever the moment the window goes.
-    if (m_hintTables.valid())
-        m_hintTables.wait();
-}
+// The tables being built for the hints are process-wide: they are left
+// whole, whatever the moment the window goes.
+TMainForm::~TMainForm() = default;
 
 void TMainForm::buildMenus()
 {
@@ -135,12 +125,11 @@ void TMainForm::buildMenus()
 void TMainForm::buildTable()
 {
     table = new QWidget(this);
-    table->setFixedSize(428, 330);
+    table->resize(428, 330);
     table->setAutoFillBackground(true);
     QPalette p = table->palette();
     p.setColor(QPalette::Window, QColor(0, 128, 0));
     table->setPalette(p);
-    setCentralWidget(table);
 
     Bevel1 = new QFrame(table);
     Bevel1->setFrameShape(QFrame::HLine);
@@ -259,12 +248,10 @@ void TMainForm::buildTable()
 
 void TMainForm::FormCreate()
 {
-    m_settings = platform::SettingsFile::open(QString::fromUtf16(SettingsFileName));
-    const CartovaOptions options = readSettings(m_settings);
+    openSettings(QString::fromUtf16(SettingsFileName));
+    const CartovaOptions options = readSettings(settingsFile());
     // The table is not on the screen yet: the box stands alone, centred.
-    if (!m_settings.problems().isEmpty())
-        m_platform.messages.show(nullptr, platform::MsgIcon::Error, m_settings.problems().join(QStringLiteral("\n\n")),
-                                 platform::Ok);
+    reportSettingsProblems();
     Sound1->setChecked(options.sound);
     switch (options.deck.value_or(DeckChoice::Beach)) {
     case DeckChoice::Std1: Standard11Click(); break;
@@ -300,10 +287,9 @@ CartovaOptions TMainForm::currentOptions() const
 
 void TMainForm::FormClose()
 {
-    QString error;
-    if (!writeSettings(m_settings, currentOptions(), &error))
-        m_platform.messages.show(this, platform::MsgIcon::Error,
-                                 error + QStringLiteral("\n\nThe options of this game were not kept."), platform::Ok);
+    const CartovaOptions options = currentOptions();
+    saveSettings([&options](platform::SettingsFile &file) { writeKeys(file, options); },
+                 QStringLiteral("\n\nThe options of this game were not kept."));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -318,7 +304,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::showEvent(QShowEvent *event)
 {
-    QMainWindow::showEvent(event);
+    TGameWindow::showEvent(event);
     if (!m_centred) {
         m_centred = true;
         centreOnScreen(this);
@@ -352,7 +338,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
     } else if (plain && key == Qt::Key_H) {
         Hint1->trigger(); // a capital H, which the item's shortcut does not take
     } else {
-        QMainWindow::keyPressEvent(event);
+        TGameWindow::keyPressEvent(event);
         return;
     }
     event->accept();
@@ -406,16 +392,14 @@ void TMainForm::Exit1Click() { close(); }
 
 void TMainForm::prepareHints()
 {
-    if (m_hintTables.valid() || m_hintsReady)
+    if (hintWorker().busy() || m_hintsReady)
         return;
-    try {
-        m_hintTables = std::async(std::launch::async, [this] {
+    hintWorker().start<bool>(
+        [](const THintWorker::Cancelled &) {
             prepareAdvisor();
-            QMetaObject::invokeMethod(this, &TMainForm::hintsReady, Qt::QueuedConnection);
-        });
-    } catch (const std::system_error &) {
-        hintsReady(); // no thread to spare: the first hint builds the tables itself
-    }
+            return true;
+        },
+        [this](bool) { hintsReady(); });
 }
 
 void TMainForm::hintsReady()
@@ -467,7 +451,7 @@ QString TMainForm::hintText(const Hand &hand, const KeepFlags &keep, double expe
     return QStringLiteral("Keep %1: expect %2 times the bet.").arg(what, QLocale().toString(expected, 'f', 2));
 }
 
-void TMainForm::setHint(const QString &text) { hintLabel->setText(text); }
+void TMainForm::setHint(const QString &text) { setStatus(text); }
 
 void TMainForm::About1Click()
 {
@@ -642,7 +626,7 @@ void TMainForm::showControls()
         w->setEnabled(betting);
     DealButton->setEnabled(!m_round.dealing());
     tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(m_round.Credits()));
-    tcLabel->adjustSize();
+    fitText(tcLabel);
 }
 
 // --- the deal ---
@@ -686,10 +670,22 @@ void TMainForm::dealArrives()
         DealButton->setFocus(Qt::OtherFocusReason);
 }
 
+void TMainForm::zoomChanged()
+{
+    DealButton->setIconSize(QSize(formScale().scaled(28), formScale().scaled(24)));
+    PlayAll->setIconSize(QSize(formScale().scaled(16), formScale().scaled(16)));
+}
+
+void TMainForm::fitText(QLabel *label)
+{
+    label->adjustSize();
+    formScale().refit(label);
+}
+
 void TMainForm::SetComment(const QString &text)
 {
     Comment->setText(text);
-    Comment->adjustSize();
+    fitText(Comment);
 }
 
 void TMainForm::CalculatePoints()
@@ -704,10 +700,10 @@ void TMainForm::CalculatePoints()
     if (result.settled) {
         cwLabel->setText(result.won == 0 ? QStringLiteral("You lost your bet.")
                                          : QStringLiteral("Credits won: ") + QString::number(result.won));
-        cwLabel->adjustSize();
+        fitText(cwLabel);
         cwLabel->show();
         tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(result.credits));
-        tcLabel->adjustSize();
+        fitText(tcLabel);
         if (result.betLowered)
             showBet();
     }

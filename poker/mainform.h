@@ -1,16 +1,14 @@
 #pragma once
 
+#include "controls/gamewindow.h"
 #include "controls/stepper.h"
 #include "platform/platform.h"
-#include "platform/settingsfile.h"
 #include "poker/card.h"
 #include "poker/round.h"
 #include "poker/settings.h"
 
-#include <QMainWindow>
 
 #include <array>
-#include <future>
 
 class QAction;
 class QActionGroup;
@@ -30,7 +28,7 @@ class TPayoffsForm;
 
 // The playing table: credits, bet, the two deals of each hand and the
 // settlement.
-class TMainForm : public QMainWindow {
+class TMainForm : public TGameWindow {
     Q_OBJECT
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
@@ -86,7 +84,7 @@ public:
     // The colour of the table the cards lie on.
     QColor tableColour() const;
     // Where the options are kept, as found at start-up.
-    QString settingsPath() const { return m_settings.path(); }
+    QString settingsPath() { return settingsFile().path(); }
     // The options as the menus stand, as they are written at close.
     CartovaOptions currentOptions() const;
 
@@ -131,11 +129,14 @@ public:
     std::array<QCheckBox *, 5> keepBoxes() const { return {cb1, cb2, cb3, cb4, cb5}; }
 
 protected:
+    void zoomChanged() override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    // A label sized to its new text, at every zoom.
+    void fitText(QLabel *label);
     void buildMenus();
     void buildTable();
     void cardClick(int index);
@@ -152,17 +153,14 @@ private:
     void hintsReady();
     void giveHint();
 
-    platform::Platform &m_platform;
     Round m_round;
     Stepper m_stepper;
     int m_dealPauseMs = 160;
     bool m_dealHadFocus = false;
     bool m_terminated = false;
     bool m_centred = false;
-    platform::SettingsFile m_settings;
     QDialog *m_aboutBox = nullptr;
     TPayoffsForm *m_payoffsForm = nullptr;
-    std::future<void> m_hintTables;
     bool m_hintsReady = false;
     bool m_hintAsked = false; // asked before the tables were there
 };

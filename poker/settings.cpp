@@ -82,22 +82,18 @@ CartovaOptions readSettings(platform::SettingsFile &file)
     return options;
 }
 
-bool writeSettings(platform::SettingsFile &file, const CartovaOptions &options, QString *error)
+void writeKeys(platform::SettingsFile &file, const CartovaOptions &options)
 {
     platform::TIniFile &ini = file.ini();
-    const QString sound = options.sound ? QStringLiteral("1") : QStringLiteral("0");
-    const QString table = tableText(options.table);
-    auto holds = [&](const QString &key, const QString &value) {
-        return ini.ValueExists(Options, key) && ini.ReadString(Options, key, QString()) == value;
-    };
-    if (holds(SoundKey, sound) && (!options.deck || holds(DeckKey, deckText(*options.deck))) &&
-        holds(BackgroundKey, table))
-        return true; // nothing to change, so a file kept read-only on purpose stays quiet
-
     ini.WriteBool(Options, SoundKey, options.sound);
     if (options.deck)
         ini.WriteString(Options, DeckKey, deckText(*options.deck));
-    ini.WriteString(Options, BackgroundKey, table);
+    ini.WriteString(Options, BackgroundKey, tableText(options.table));
+}
+
+bool writeSettings(platform::SettingsFile &file, const CartovaOptions &options, QString *error)
+{
+    writeKeys(file, options);
     return file.save(error);
 }
 

@@ -32,9 +32,9 @@ inline constexpr char16_t SettingsFileName[] = u"cartova.ini";
 // Reads the options; what is missing or unknown takes its default.
 CartovaOptions readSettings(platform::SettingsFile &file);
 
-// Writes the three keys of section Options in their order and saves the
-// file. A file that already holds these values is not touched, so one kept
-// read-only on purpose stays quiet.
+// Writes every key, in the order they are read, into the file's values.
+void writeKeys(platform::SettingsFile &file, const CartovaOptions &options);
+// The same, and saves the file.
 bool writeSettings(platform::SettingsFile &file, const CartovaOptions &options, QString *error);
 
 } // namespace poker

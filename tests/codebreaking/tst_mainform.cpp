@@ -55,7 +55,7 @@ struct Board {
     }
 
     // What the player finds at a point of the board.
-    QWidget *at(int x, int y) const { return form->centralWidget()->childAt(x, y); }
+    QWidget *at(int x, int y) const { return form->findChild<QWidget *>(QStringLiteral("board"))->childAt(x, y); }
 
     void fillLine(const Code &code)
     {
@@ -427,7 +427,7 @@ private slots:
         QTest::mouseDClick(b->hole(1, 1), Qt::LeftButton);
         QCOMPARE(b->Game.Line, std::uint16_t(2));
         // ...one beside the buttons is.
-        QTest::mouseDClick(b->centralWidget(), Qt::LeftButton, {}, QPoint(230, 146));
+        QTest::mouseDClick(b->findChild<QWidget *>(QStringLiteral("board")), Qt::LeftButton, {}, QPoint(230, 146));
         QCOMPARE(b->Game.Line, std::uint16_t(1));
         QVERIFY(b.fake.messages.shown.empty());
         QCOMPARE(b->Stats, GameStats{}); // the abandoned games count nowhere

@@ -38,7 +38,7 @@ private slots:
         Game g;
         TMainForm &f = g.f();
         QCOMPARE(f.windowTitle(), QStringLiteral("Kubolo"));
-        QCOMPARE(f.centralWidget()->size(), QSize(326, 284));
+        QCOMPARE(f.findChild<QWidget *>(QStringLiteral("board"))->size(), QSize(326, 284));
         checkWaiting(f);
         QCOMPARE(f.Label17->text(), QStringLiteral("Bonus"));
         for (QLabel *l : {f.LsubTotale, f.LBonus, f.LpuntiTotali})
@@ -217,7 +217,7 @@ private slots:
         QTest::keyClick(&f, Qt::Key_F2);
         checkWaiting(f);
         g.roll({2, 3, 4, 5, 6});
-        QTest::mouseDClick(f.centralWidget(), Qt::LeftButton, {}, QPoint(160, 84));
+        QTest::mouseDClick(f.findChild<QWidget *>(QStringLiteral("board")), Qt::LeftButton, {}, QPoint(160, 84));
         checkWaiting(f);
         // A double click on a category label is only a click there.
         g.roll({2, 3, 4, 5, 6});

@@ -95,6 +95,8 @@ private slots:
         QVERIFY(settings.problems()[0].contains(QStringLiteral("Game.INI")));
         QVERIFY(!settings.keepsFile());
         QString error;
+        QVERIFY(settings.save(&error)); // nothing to write: nothing to fail
+        settings.ini().WriteBool(QStringLiteral("Options"), QStringLiteral("Sound"), true);
         QVERIFY(!settings.save(&error));
         QCOMPARE(readAll(file(u"plain")), QByteArray("not a folder"));
     }

@@ -1,0 +1,159 @@
+#include "controls/formscale.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void setFontSize(QFont &font, qreal size, bool pixels)
+{
+    if (pixels)
+        font.setPixelSize(std::max(1, int(std::lround(size))));
+    else if (size > 0)
+        font.setPointSizeF(size);
+}
+
+QFont scaledFont(QFont font, qreal zoom)
+{
+    const bool pixels = font.pixelSize() > 0;
+    setFontSize(font, (pixels ? font.pixelSize() : font.pointSizeF()) * zoom, pixels);
+    return font;
+}
+
+int edge(int at, qreal zoom) { return int(std::lround(at * zoom)); }
+
+// Text drawn at a larger size is not always exactly as much wider as the
+// zoom says: a label or check box that would cut its text grows towards its
+// free side instead.
+void makeRoomForText(QWidget *widget)
+{
+    int need = 0;
+    Qt::Alignment align = Qt::AlignLeft;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
+            return;
+        need = label->sizeHint().width();
+        align = label->alignment();
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        need = button->sizeHint().width();
+    } else {
+        return;
+    }
+    const int more = need - widget->width();
+    if (more <= 0)
+        return;
+    QRect r = widget->geometry();
+    if (align & Qt::AlignRight)
+        r.setLeft(r.left() - more);
+    else if (align & Qt::AlignHCenter)
+        r.adjust(-more / 2, 0, more - more / 2, 0);
+    else
+        r.setRight(r.right() + more);
+    widget->setGeometry(r);
+}
+
+} // namespace
+
+void TFormScale::capture(QWidget *root)
+{
+    m_root = root;
+    m_formSize = root->size();
+    m_rootFont = root->font();
+    m_zoom = 1;
+    m_controls.clear();
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (w->isWindow())
+            continue;
+        // A control sized once by its maker is sized by the form from now on.
+        w->setMinimumSize(0, 0);
+        w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        Control c = controlOf(w, 1);
+        c.rect = w->geometry();
+        m_controls.push_back(c);
+    }
+    for (const Control &c : m_controls)
+        makeRoomForText(c.widget);
+}
+
+void TFormScale::apply(qreal zoom)
+{
+    if (!m_root)
+        return;
+    m_zoom = zoom;
+    m_root->setFont(scaledFont(m_rootFont, zoom));
+    for (const Control &c : m_controls)
+        applyTo(c);
+    for (const Control &c : m_controls)
+        if (c.widget)
+            makeRoomForText(c.widget);
+}
+
+void TFormScale::applyTo(const Control &c) const
+{
+    if (!c.widget)
+        return;
+    if (c.ownFont) {
+        QFont font = c.widget->font();
+        setFontSize(font, c.fontSize * m_zoom, c.pixelSized);
+        if (font != c.widget->font())
+            c.widget->setFont(font);
+    }
+    c.widget->setGeometry(scaled(c.rect));
+}
+
+int TFormScale::scaled(int length) const { return edge(length, m_zoom); }
+
+QRect TFormScale::scaled(const QRect &r) const
+{
+    const int left = edge(r.left(), m_zoom), top = edge(r.top(), m_zoom);
+    return {left, top, edge(r.left() + r.width(), m_zoom) - left, edge(r.top() + r.height(), m_zoom) - top};
+}
+
+TFormScale::Control TFormScale::controlOf(QWidget *widget, qreal zoom) const
+{
+    Control c;
+    c.widget = widget;
+    c.ownFont = widget->testAttribute(Qt::WA_SetFont);
+    const QFont font = widget->font();
+    c.pixelSized = font.pixelSize() > 0;
+    c.fontSize = (c.pixelSized ? font.pixelSize() : font.pointSizeF()) / zoom;
+    return c;
+}
+
+TFormScale::Control *TFormScale::find(QWidget *widget)
+{
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
+                                 [widget](const Control &c) { return c.widget == widget; });
+    if (it != m_controls.end())
+        return &*it;
+    // Made after the form was taken: its font is already at this zoom.
+    m_controls.push_back(controlOf(widget, m_zoom));
+    return &m_controls.back();
+}
+
+void TFormScale::place(QWidget *widget, const QRect &formRect)
+{
+    if (!m_root) {
+        widget->setGeometry(formRect);
+        return;
+    }
+    Control *c = find(widget);
+    c->rect = formRect;
+    applyTo(*c);
+    makeRoomForText(widget);
+}
+
+void TFormScale::refit(QWidget *widget)
+{
+    if (!m_root)
+        return;
+    Control *c = find(widget);
+    const QRect r = widget->geometry();
+    const auto unscale = [this](int at) { return int(std::lround(at / m_zoom)); };
+    c->rect = QRect(QPoint(unscale(r.left()), unscale(r.top())),
+                    QPoint(unscale(r.left() + r.width()) - 1, unscale(r.top() + r.height()) - 1));
+}

@@ -1,0 +1,214 @@
+#include "controls/gamewindow.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDialog>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString Options = QStringLiteral("Options");
+const QString ZoomKey = QStringLiteral("Zoom"); // in percent of the form's own size
+constexpr qreal ZoomStep = 1.25;
+// The desktop's usual text: 9 points at 96 dots per inch.
+constexpr qreal UsualFontPixels = 12;
+
+} // namespace
+
+// Holds the form in the middle of the window, as large as the window lets it
+// be with its proportions kept.
+class TGameWindow::Stage : public QWidget {
+public:
+    explicit Stage(TGameWindow *window) : QWidget(window), m_window(window) {}
+    QSize sizeHint() const override { return m_window->formSizeAt(m_window->m_wanted); }
+    QSize minimumSizeHint() const override { return m_window->formSizeAt(1); }
+
+protected:
+    void resizeEvent(QResizeEvent *) override { m_window->fitBoard(); }
+
+private:
+    TGameWindow *m_window;
+};
+
+TGameWindow::TGameWindow(platform::Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_platform(platform), m_hintWorker(this)
+{
+    const auto shortcut = [this](QList<QKeySequence> keys, void (TGameWindow::*zoom)()) {
+        auto *action = new QAction(this);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, zoom);
+        addAction(action);
+    };
+    shortcut({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &TGameWindow::zoomIn);
+    shortcut({QKeySequence::ZoomOut}, &TGameWindow::zoomOut);
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TGameWindow::zoomReset);
+    m_wanted = m_normalZoom = desktopZoom();
+}
+
+TGameWindow::~TGameWindow() = default;
+
+qreal TGameWindow::desktopZoom()
+{
+    return std::clamp(QFontInfo(QApplication::font()).pixelSize() / UsualFontPixels, 1.0, MaxZoom);
+}
+
+qreal TGameWindow::zoomOf(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget())
+        if (auto *window = qobject_cast<const TGameWindow *>(w))
+            return window->zoom();
+    return 1;
+}
+
+void TGameWindow::setBoard(QWidget *board, int statusHeight)
+{
+    m_stage = new Stage(this);
+    m_form = new QWidget(m_stage);
+    m_form->setObjectName(QStringLiteral("form"));
+    QWidget *focused = board->focusWidget(); // moving the board loses the focus
+    board->setParent(m_form);
+    board->move(0, 0);
+    board->show();
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
+    m_status = new QLabel(m_form);
+    m_status->setObjectName(QStringLiteral("statusLine"));
+    m_status->setGeometry(0, board->height(), board->width(), statusHeight);
+    m_status->setContentsMargins(4, 0, 4, 0);
+    m_status->setWordWrap(true);
+    m_form->resize(board->width(), board->height() + statusHeight);
+    m_scale.capture(m_form);
+    setCentralWidget(m_stage);
+}
+
+QSize TGameWindow::formSizeAt(qreal zoom) const
+{
+    const QSize form = m_scale.formSize();
+    return {int(std::lround(form.width() * zoom)), int(std::lround(form.height() * zoom))};
+}
+
+void TGameWindow::fitBoard()
+{
+    if (!m_form)
+        return;
+    const QSize form = m_scale.formSize(), room = m_stage->size();
+    const qreal fit = std::min(qreal(room.width()) / form.width(), qreal(room.height()) / form.height());
+    // A window sized for the zoom asked for is that zoom, whatever the
+    // rounding of its pixels.
+    const bool asked = std::abs(fit - m_wanted) * std::max(form.width(), form.height()) <= 1;
+    const qreal zoom = std::clamp(asked ? m_wanted : fit, 1.0, MaxZoom);
+    if (std::abs(zoom - m_scale.zoom()) > 1e-9) {
+        m_scale.apply(zoom);
+        zoomChanged();
+    }
+    const QSize size = formSizeAt(zoom);
+    m_form->setGeometry((room.width() - size.width()) / 2, (room.height() - size.height()) / 2, size.width(),
+                        size.height());
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_normalZoom = zoom;
+}
+
+void TGameWindow::setZoom(qreal zoom)
+{
+    m_wanted = std::clamp(zoom, 1.0, MaxZoom);
+    if (!isVisible())
+        m_normalZoom = m_wanted;
+    if (!m_stage)
+        return;
+    m_stage->updateGeometry();
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (isVisible())
+        resize(size() + formSizeAt(m_wanted) - m_stage->size());
+    else
+        resize(sizeHint().expandedTo(minimumSizeHint()));
+}
+
+void TGameWindow::zoomIn() { setZoom(zoom() * ZoomStep); }
+void TGameWindow::zoomOut() { setZoom(zoom() / ZoomStep); }
+void TGameWindow::zoomReset() { setZoom(1); }
+
+void TGameWindow::setStatus(const QString &text)
+{
+    if (m_status)
+        m_status->setText(text);
+}
+
+QAction *TGameWindow::command(QAction *action, std::function<void()> handler)
+{
+    connect(action, &QAction::triggered, this, std::move(handler));
+    return action;
+}
+
+QAction *TGameWindow::option(QAction *action, std::function<void()> handler)
+{
+    action->setCheckable(true);
+    // A menu click flips a check mark before anyone hears of it; put it (and
+    // its group) back, so the handler finds the marks as they were.
+    connect(action, &QAction::triggered, this, [action, handler = std::move(handler)](bool checked) {
+        const bool was = !checked;
+        if (QActionGroup *group = action->actionGroup()) {
+            QAction *other = nullptr;
+            for (QAction *a : group->actions())
+                if (a != action)
+                    other = a;
+            if (was)
+                action->setChecked(true);
+            else if (other)
+                other->setChecked(true);
+        } else {
+            action->setChecked(was);
+        }
+        handler();
+    });
+    return action;
+}
+
+void TGameWindow::openSettings(const QString &fileName)
+{
+    m_settings = platform::SettingsFile::open(fileName);
+    const long long percent = m_settings.ini().ReadInteger(Options, ZoomKey, 0);
+    if (percent >= 100 && percent <= MaxZoom * 100)
+        setZoom(percent / 100.0);
+}
+
+void TGameWindow::reportSettingsProblems()
+{
+    if (!m_settings.problems().isEmpty())
+        m_platform.messages.show(isVisible() ? this : nullptr, platform::MsgIcon::Error,
+                                 m_settings.problems().join(QStringLiteral("\n\n")), platform::Ok);
+}
+
+void TGameWindow::saveSettings(const std::function<void(platform::SettingsFile &)> &writeKeys,
+                               const QString &whatIsLost)
+{
+    writeKeys(m_settings);
+    // A file without the key opens at the form's own size, so the key is
+    // written once the window was another size: a file nothing changed in
+    // stays as it was.
+    const long percent = std::lround(m_normalZoom * 100);
+    if (percent != 100 || m_settings.ini().ValueExists(Options, ZoomKey))
+        m_settings.ini().WriteInteger(Options, ZoomKey, percent);
+    QString error;
+    // The program closes all the same; the old file is still whole.
+    if (!m_settings.save(&error))
+        m_platform.messages.show(this, platform::MsgIcon::Error, error + whatIsLost, platform::Ok);
+}
+
+int TGameWindow::showModal(QDialog &dialog)
+{
+    const int result = m_platform.messages.exec(dialog);
+    // Where no window manager hands the keys back when a dialog closes, the
+    // board takes them itself.
+    if (isVisible())
+        activateWindow();
+    return result;
+}
+
+void TGameWindow::afterThisEvent(std::function<void()> step) { QTimer::singleShot(0, this, std::move(step)); }
