@@ -357,13 +357,7 @@ void TMainForm::saveSettings()
     TGameWindow::saveSettings([&s](platform::SettingsFile &file) { writeKeys(file, s); }, QString());
 }
 
-void TMainForm::zoomChanged()
-{
-    const int side = formScale().scaled(16);
-    for (QPushButton *b : {Button1, Button2})
-        b->setIconSize(QSize(side, side));
-    showHoleCursor();
-}
+void TMainForm::zoomChanged() { showHoleCursor(); }
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
@@ -378,8 +372,8 @@ void TMainForm::showEvent(QShowEvent *event)
         return;
     m_picturesShown = true;
     // Pictures are drawn when the board is first seen, not before.
-    Button1->setIcon(platform::resources::picture(QString::fromLatin1(art::CheckPicture)));
-    Button2->setIcon(platform::resources::picture(QString::fromLatin1(art::RepeatPicture)));
+    setButtonPicture(Button1, QString::fromLatin1(art::CheckPicture), QSize(16, 16));
+    setButtonPicture(Button2, QString::fromLatin1(art::RepeatPicture), QSize(16, 16));
     centreOnScreen(this);
 }
 

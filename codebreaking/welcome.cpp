@@ -38,10 +38,9 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text)
 } // namespace
 
 TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      m_platform(platform), m_welcomeFlag(welcomeFlag)
+    : QDialog(parent), m_platform(platform), m_welcomeFlag(welcomeFlag)
 {
+    formkit::scaleWithGame(this);
     setObjectName(QStringLiteral("WelcomeBox"));
     setWindowTitle(QStringLiteral("Welcome"));
     QFont small = font();

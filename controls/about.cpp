@@ -148,10 +148,9 @@ void TAboutPanel::paintEvent(QPaintEvent *event)
 // --- TAboutBox ---
 
 TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint),
-      m_platform(platform)
+    : QDialog(parent), m_platform(platform)
 {
+    formkit::scaleWithGame(this);
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     setFont(pixelFont(font(), 11));

@@ -1,5 +1,8 @@
 #include "controls/formkit.h"
 
+#include "controls/formscale.h"
+#include "controls/gamewindow.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
@@ -8,7 +11,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QValidator>
+
+#include <algorithm>
+#include <cmath>
 
 namespace formkit {
 
@@ -23,11 +30,59 @@ QFont font(int pixels, bool bold)
     return f;
 }
 
+namespace {
+
+// Opens a dialog at the zoom of the game it belongs to, and scales it with
+// its window from there: a maximise or a drag of its corner is one more
+// zoom, never a window the desktop and the dialog disagree about.
+class DialogScale final : public QObject {
+public:
+    explicit DialogScale(QDialog *dialog) : QObject(dialog), m_dialog(dialog) { dialog->installEventFilter(this); }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && !static_cast<QShowEvent *>(event)->spontaneous()) {
+            if (!m_scale.captured()) {
+                m_scale.capture(m_dialog);
+                m_dialog->setMinimumSize(m_scale.formSize());
+                m_dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            }
+            const qreal zoom = TGameWindow::zoomOf(m_dialog->parentWidget());
+            m_dialog->resize(m_scale.formSize() * zoom);
+            fit();
+        } else if (event->type() == QEvent::Resize && m_scale.captured()) {
+            fit();
+        }
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        const QSize form = m_scale.formSize(), room = m_dialog->size();
+        const qreal zoom = std::clamp(std::min(qreal(room.width()) / form.width(), qreal(room.height()) / form.height()),
+                                      1.0, TGameWindow::MaxZoom);
+        if (std::abs(zoom - m_scale.zoom()) > 1e-9)
+            m_scale.apply(zoom);
+    }
+
+    QDialog *m_dialog;
+    TFormScale m_scale;
+};
+
+} // namespace
+
+void scaleWithGame(QDialog *dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    new DialogScale(dialog);
+}
+
 void setUpDialog(QDialog *dialog, const QString &objectName, const QString &caption, int width, int height)
 {
     dialog->setObjectName(objectName);
-    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    scaleWithGame(dialog);
     dialog->setWindowTitle(caption);
     dialog->setFont(font());
     dialog->setFixedSize(width, height);

@@ -22,9 +22,13 @@ namespace formkit {
 // attribute plain, so nothing of a bold main window leaks in.
 QFont font(int pixels = 11, bool bold = false);
 
-// A modal dialog of a fixed client size with a title and a close box, in
-// the dialogs' small font.
+// A modal dialog of a client size of its own (times its game's zoom) with a
+// title and a close box, in the dialogs' small font.
 void setUpDialog(QDialog *dialog, const QString &objectName, const QString &caption, int width, int height);
+
+// A dialog with a title and a close box that opens at the zoom of its game
+// and, resized or maximised, scales as a whole with its window.
+void scaleWithGame(QDialog *dialog);
 
 // Places a window in the middle of the screen it is on (or its owner's, or
 // the main screen), by its frame when it has one; size stands in for the

@@ -1,6 +1,7 @@
 #include "controls/formscale.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QWidget>
 
@@ -103,6 +104,12 @@ void TFormScale::applyTo(const Control &c) const
             c.widget->setFont(font);
     }
     c.widget->setGeometry(scaled(c.rect));
+    // The style draws a check box's box at one size: it is told the zoomed one.
+    if (auto *box = qobject_cast<QCheckBox *>(c.widget.data())) {
+        const int side = scaled(13);
+        box->setStyleSheet(m_zoom > 1 ? QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side)
+                                      : QString());
+    }
 }
 
 int TFormScale::scaled(int length) const { return edge(length, m_zoom); }

@@ -1,5 +1,6 @@
 #include "controls/gamewindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -105,6 +106,8 @@ void TGameWindow::fitBoard()
     const qreal zoom = std::clamp(asked ? m_wanted : fit, 1.0, MaxZoom);
     if (std::abs(zoom - m_scale.zoom()) > 1e-9) {
         m_scale.apply(zoom);
+        for (const ButtonPicture &picture : m_pictures)
+            showPicture(picture);
         zoomChanged();
     }
     const QSize size = formSizeAt(zoom);
@@ -133,6 +136,19 @@ void TGameWindow::setZoom(qreal zoom)
 void TGameWindow::zoomIn() { setZoom(zoom() * ZoomStep); }
 void TGameWindow::zoomOut() { setZoom(zoom() / ZoomStep); }
 void TGameWindow::zoomReset() { setZoom(1); }
+
+void TGameWindow::setButtonPicture(QAbstractButton *button, const QString &picture, QSize size)
+{
+    m_pictures.push_back({button, picture, size});
+    showPicture(m_pictures.back());
+}
+
+void TGameWindow::showPicture(const ButtonPicture &p) const
+{
+    const QSize size(m_scale.scaled(p.size.width()), m_scale.scaled(p.size.height()));
+    p.button->setIcon(QIcon(platform::resources::picture(p.picture, 0, size)));
+    p.button->setIconSize(size);
+}
 
 void TGameWindow::setStatus(const QString &text)
 {

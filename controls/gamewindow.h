@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QAction;
 class QDialog;
 class QLabel;
@@ -58,6 +59,10 @@ protected:
     // itself (a cursor round a control) is placed again.
     virtual void zoomChanged() {}
 
+    // A button's picture, drawn for the size (the form's own) it takes at
+    // every zoom.
+    void setButtonPicture(QAbstractButton *button, const QString &picture, QSize size);
+
     // A menu command, and a menu option whose click leaves its check mark
     // (and its group's) as it was: the handler decides and sets it.
     QAction *command(QAction *action, std::function<void()> handler);
@@ -91,6 +96,13 @@ private:
     QWidget *m_form = nullptr; // the board and the status line under it
     QLabel *m_status = nullptr;
     TFormScale m_scale;
+    struct ButtonPicture {
+        QAbstractButton *button;
+        QString picture;
+        QSize size;
+    };
+    std::vector<ButtonPicture> m_pictures;
+    void showPicture(const ButtonPicture &picture) const;
     qreal m_wanted = 1;     // the zoom asked for, by keys or remembered
     qreal m_normalZoom = 1; // the zoom of the window when neither maximised nor full screen
     platform::SettingsFile m_settings;

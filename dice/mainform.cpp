@@ -244,8 +244,6 @@ void TMainForm::buildControls()
     Roll = new QPushButton(QStringLiteral("Roll"), client);
     Roll->setFont(formFont(11));
     Roll->setGeometry(225, 91, 91, 26);
-    Roll->setIcon(QIcon(platform::resources::picture(art::RollPicture)));
-    Roll->setIconSize(QSize(20, 20));
     setTextColor(Roll, clBlack);
     connect(Roll, &QPushButton::clicked, this, &TMainForm::rollClick);
 
@@ -304,6 +302,7 @@ void TMainForm::buildControls()
         setTabOrder(order[i - 1], order[i]);
     m_surface = client;
     setBoard(client, 20);
+    setButtonPicture(Roll, art::RollPicture, QSize(20, 20));
     // The keyboard starts on the score sheet: the first roll hands it to the
     // cursor.
     client->setFocus(Qt::OtherFocusReason);
@@ -472,12 +471,6 @@ void TMainForm::createDialogs()
     EndGame->TopFive = TopFive;
     EndGame->TopScore = TopScore;
     EndGame->BestPlayers = BestPlayers;
-}
-
-void TMainForm::zoomChanged()
-{
-    const int side = formScale().scaled(20);
-    Roll->setIconSize(QSize(side, side));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)

@@ -168,7 +168,6 @@ public:
     void setRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
 
 protected:
-    void zoomChanged() override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

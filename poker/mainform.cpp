@@ -61,6 +61,8 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     // The status line, under the table: the hint in words, on two lines
     // when it needs them.
     setBoard(table, 2 * fontMetrics().height() + 4);
+    setButtonPicture(PlayAll, QStringLiteral("ALL"), QSize(16, 16));
+    setButtonPicture(DealButton, QStringLiteral("DEAL"), QSize(28, 24));
     hintLabel = statusLine();
     FormCreate();
 }
@@ -186,13 +188,10 @@ void TMainForm::buildTable()
     PlusTen = button(QStringLiteral("+10"), 133, 49, &TMainForm::PlusTenClick);
     MinusTen = button(QStringLiteral("-10"), 189, 49, &TMainForm::MinusTenClick);
     PlayAll = button(QStringLiteral("All"), 245, 60, &TMainForm::PlayAllClick);
-    PlayAll->setIcon(QIcon(platform::resources::picture(QStringLiteral("ALL"))));
     PlayAll->setAccessibleName(QStringLiteral("Play all credits"));
 
     DealButton = new QToolButton(table);
     DealButton->setText(QStringLiteral("Deal"));
-    DealButton->setIcon(QIcon(platform::resources::picture(QStringLiteral("DEAL"))));
-    DealButton->setIconSize(QSize(28, 24));
     DealButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     DealButton->setFocusPolicy(Qt::StrongFocus);
     DealButton->setGeometry(327, 204, 83, 56);
@@ -668,12 +667,6 @@ void TMainForm::dealArrives()
         PlayAllClick();
     if (m_dealHadFocus)
         DealButton->setFocus(Qt::OtherFocusReason);
-}
-
-void TMainForm::zoomChanged()
-{
-    DealButton->setIconSize(QSize(formScale().scaled(28), formScale().scaled(24)));
-    PlayAll->setIconSize(QSize(formScale().scaled(16), formScale().scaled(16)));
 }
 
 void TMainForm::fitText(QLabel *label)

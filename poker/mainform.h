@@ -129,7 +129,6 @@ public:
     std::array<QCheckBox *, 5> keepBoxes() const { return {cb1, cb2, cb3, cb4, cb5}; }
 
 protected:
-    void zoomChanged() override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;

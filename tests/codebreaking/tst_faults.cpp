@@ -1,6 +1,8 @@
 #include "codebreaking/mainform.h"
+#include "codebreaking/stat.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/testregistry.h"
+#include "tests/support/windowsuite.h"
 
 #include <QAction>
 
@@ -22,4 +24,22 @@ class PegoraFaults : public FaultSuite {
 };
 
 GAMES_TEST(PegoraFaults);
+
+// Pegora's window maximised and restored, and one of its dialogs.
+class PegoraWindow : public WindowSuite {
+    Q_OBJECT
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
+    {
+        auto form = std::make_unique<codebreaking::TMainForm>(fake.platform);
+        return form;
+    }
+    QWidget *knownControl(QWidget &window) override { return static_cast<codebreaking::TMainForm &>(window).hole(1, 1); }
+    std::unique_ptr<QDialog> dialog(platform::testing::FakePlatform &fake, QWidget &window) override
+    {
+        auto &form = static_cast<codebreaking::TMainForm &>(window);
+        return std::make_unique<codebreaking::TStatistics>(fake.platform, form.Stats, &window);
+    }
+};
+
+GAMES_TEST(PegoraWindow);
 #include "tst_faults.moc"

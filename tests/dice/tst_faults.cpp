@@ -1,8 +1,11 @@
 #include "dice/mainform.h"
+#include "dice/stats.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/testregistry.h"
+#include "tests/support/windowsuite.h"
 
 #include <QAction>
+#include <QPushButton>
 
 // Kubolo started on every kind of damaged settings file, a full disk and
 // a read-only file or folder.
@@ -23,4 +26,23 @@ class KuboloFaults : public FaultSuite {
 };
 
 GAMES_TEST(KuboloFaults);
+
+// Kubolo's window maximised and restored, and one of its dialogs.
+class KuboloWindow : public WindowSuite {
+    Q_OBJECT
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
+    {
+        auto form = std::make_unique<kubolo::TMainForm>(fake.platform);
+        form->createDialogs();
+        return form;
+    }
+    QWidget *knownControl(QWidget &window) override { return static_cast<kubolo::TMainForm &>(window).Roll; }
+    std::unique_ptr<QDialog> dialog(platform::testing::FakePlatform &fake, QWidget &window) override
+    {
+        auto &form = static_cast<kubolo::TMainForm &>(window);
+        return std::make_unique<kubolo::TStatistics>(fake.platform, form.records(), &window);
+    }
+};
+
+GAMES_TEST(KuboloWindow);
 #include "tst_faults.moc"

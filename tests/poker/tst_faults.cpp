@@ -1,8 +1,11 @@
 #include "poker/mainform.h"
+#include "poker/payoffs.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/testregistry.h"
+#include "tests/support/windowsuite.h"
 
 #include <QAction>
+#include <QToolButton>
 
 // Cartova started on every kind of damaged settings file, a full disk and
 // a read-only file or folder.
@@ -23,4 +26,22 @@ class CartovaFaults : public FaultSuite {
 };
 
 GAMES_TEST(CartovaFaults);
+
+// Cartova's window maximised and restored, and one of its dialogs.
+class CartovaWindow : public WindowSuite {
+    Q_OBJECT
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
+    {
+        auto form = std::make_unique<poker::TMainForm>(fake.platform);
+        form->setDealPause(0);
+        return form;
+    }
+    QWidget *knownControl(QWidget &window) override { return static_cast<poker::TMainForm &>(window).DealButton; }
+    std::unique_ptr<QDialog> dialog(platform::testing::FakePlatform &, QWidget &window) override
+    {
+        return std::make_unique<poker::TPayoffsForm>(&window);
+    }
+};
+
+GAMES_TEST(CartovaWindow);
 #include "tst_faults.moc"
