@@ -32,7 +32,7 @@ TPegShape::TPegShape(QWidget *parent, const QString &name, int line, int column)
     static const bool factoryInstalled = (QAccessible::installFactory(pegFactory), true);
     (void)factoryInstalled;
     setObjectName(name);
-    resize(20, 17);
+    resize(20, DesignedDiameter);
     updateAccessibleName();
 }
 
@@ -61,9 +61,12 @@ void TPegShape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // The outline is one pixel of the designed circle, as thick as the
+    // circle is zoomed; its outer edge touches the widget's.
     const int d = std::min(width(), height());
-    const QRectF circle((width() - d) / 2 + 0.5, (height() - d) / 2 + 0.5, d - 1, d - 1);
-    p.setPen(QPen(Qt::black, 1));
+    const qreal pen = std::max<qreal>(1, qreal(d) / DesignedDiameter);
+    const QRectF circle((width() - d) / 2 + pen / 2, (height() - d) / 2 + pen / 2, d - pen, d - pen);
+    p.setPen(QPen(Qt::black, pen));
     p.setBrush(toQColor(m_color));
     p.drawEllipse(circle);
     if (m_symbols)
