@@ -123,6 +123,13 @@ void TArrowButton::FreeRegion()
     m_hasRegion = false;
 }
 
+bool TArrowButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        devicepixels::keepDesignedSize(this);
+    return QWidget::event(event);
+}
+
 void TArrowButton::paintEvent(QPaintEvent *)
 {
     FreeRegion();

@@ -51,6 +51,7 @@ signals:
     void clicked();   // a press inside, released over the button
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     // The three edge lines of the inner triangle for the current state, on a
     // painter in the device pixels of the paint, one designed pixel wide.

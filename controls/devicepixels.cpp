@@ -30,6 +30,12 @@ qreal ratioOf(const QPainter &painter)
 
 void setDesignedSize(QWidget *control, QSize designed) { control->setProperty(DesignedSize, designed); }
 
+void keepDesignedSize(QWidget *control)
+{
+    if (control->property(DesignedSize).toSize().isEmpty())
+        setDesignedSize(control, control->size());
+}
+
 QSize designedSize(const QWidget *control)
 {
     const QSize designed = control->property(DesignedSize).toSize();

@@ -21,9 +21,11 @@ QSize of(QSize logical, qreal ratio);
 qreal ratioOf(const QPainter &painter);
 
 // The size a form laid a control out at, before any zoom. A form's scaler
-// records it for each control it zooms; until then it is the control's
-// present size, so the control draws as designed.
+// records it for each control it zooms; a control whose design is its form's
+// records its size as it is first polished, laid out and not yet shown;
+// until then it is its present size, so it draws as designed.
 void setDesignedSize(QWidget *control, QSize designed);
+void keepDesignedSize(QWidget *control); // unless one is recorded already
 QSize designedSize(const QWidget *control);
 
 // Designed coordinates onto device pixels, true to mirror images: a
