@@ -64,6 +64,8 @@ protected:
 
 private:
     static std::optional<PegColor> carried(const QMimeData *data);
+    // The peg in a picture of so many pixels, on a painter in those pixels.
+    void paintPeg(QPainter &painter, QSize pixels) const;
     void updateAccessibleName();
 
     TColor m_color = clBtnFace;

@@ -1,16 +1,12 @@
 #include "controls/about.h"
-#include "controls/devicepixels.h"
 #include "controls/urllabel.h"
 #include "platform/testing/fakeplatform.h"
-#include "tests/support/render.h"
 #include "tests/support/testregistry.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-
-#include <cmath>
 
 class AboutBoxTest : public QObject {
     Q_OBJECT
@@ -75,32 +71,6 @@ private slots:
         }
         QCOMPARE(box.URLLabel1->LabelType(), hmMAIL);
         QCOMPARE(box.URLLabel2->LabelType(), hmHTTP);
-    }
-
-    // The etched line of a zoomed dialog: shadow over highlight, each as
-    // thick as the zoom in whole device pixels, along the whole width.
-    void bevelEtchedAtAnyZoomAndRatio()
-    {
-        TBevel bevel;
-        devicepixels::setDesignedSize(&bevel, {171, 11});
-        const QRgb dark = bevel.palette().color(QPalette::Dark).rgb();
-        const QRgb light = bevel.palette().color(QPalette::Light).rgb();
-        for (const qreal zoom : games_test::Zooms)
-            for (const qreal ratio : games_test::Ratios) {
-                const QString at = QStringLiteral("zoom %1, ratio %2").arg(zoom).arg(ratio);
-                const QImage img = games_test::renderAt(bevel, games_test::zoomed({171, 11}, zoom), ratio);
-                int line = 0;
-                while (img.pixel(0, line) == dark)
-                    ++line;
-                QVERIFY2(line >= 1 && std::abs(line - zoom * ratio) <= 0.5, qPrintable(at));
-                for (int y = 0; y < img.height(); ++y) {
-                    const QRgb want = y < line ? dark : y < 2 * line ? light : 0;
-                    bool row = true;
-                    for (int x = 0; x < img.width(); ++x)
-                        row &= (y < 2 * line ? img.pixel(x, y) : qAlpha(img.pixel(x, y))) == want;
-                    QVERIFY2(row, qPrintable(at + QStringLiteral(", row %1").arg(y)));
-                }
-            }
     }
 
     void platformLineNamesTheSystem()

@@ -1,15 +1,12 @@
 #include "assets/common/commonart.h"
 #include "controls/anim.h"
 #include "platform/resources.h"
-#include "tests/support/render.h"
 #include "tests/support/testregistry.h"
 
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-
-#include <cmath>
 
 namespace {
 
@@ -250,49 +247,6 @@ private slots:
         for (int y = 0; y < 6; ++y)
             for (int x = 0; x < 8; ++x)
                 QCOMPARE(screen.pixelColor(x, y), strip.pixelColor(8 * 4 + x, y));
-    }
-
-    // A strip by picture name, designed as three 8 x 6 frames each framed in
-    // black: at any zoom and ratio the frame shown is drawn afresh for the
-    // control's device pixels, its frame whole along all four edges, with
-    // nothing of its neighbours and no gap.
-    void pictureStripDrawnForTheControlsSize()
-    {
-        static const QColor fills[] = {Qt::red, Qt::green, Qt::blue};
-        platform::resources::registerPicture(QStringLiteral("FRAMEDSTRIP"), {24, 6}, [](QPainter &p) {
-            for (int n = 0; n < 3; ++n) {
-                p.fillRect(QRect(8 * n, 0, 8, 6), Qt::black);
-                p.fillRect(QRect(8 * n + 1, 1, 6, 4), fills[n]);
-            }
-        });
-        TAnimated a;
-        a.resize(8, 6);
-        a.SetFrameCount(3);
-        a.SetPicture(QStringLiteral("FRAMEDSTRIP"));
-        QCOMPARE(a.size(), QSize(8, 6));
-        QCOMPARE(a.BitMap().size(), QSize(24, 6));
-        for (const int frame : {1, 2}) {
-            a.SetFrame(frame);
-            for (const qreal zoom : games_test::Zooms)
-                for (const qreal ratio : games_test::Ratios) {
-                    const QString at = QStringLiteral("frame %1, zoom %2, ratio %3").arg(frame).arg(zoom).arg(ratio);
-                    const QImage img = games_test::renderAt(a, games_test::zoomed({8, 6}, zoom), ratio);
-                    const int w = img.width(), h = img.height();
-                    const QRgb black = qRgb(0, 0, 0);
-                    bool edges = true;
-                    for (int x = 0; x < w; ++x)
-                        edges &= img.pixel(x, 0) == black && img.pixel(x, h - 1) == black;
-                    for (int y = 0; y < h; ++y)
-                        edges &= img.pixel(0, y) == black && img.pixel(w - 1, y) == black;
-                    QVERIFY2(edges, qPrintable(at));
-                    // One designed pixel of frame, not one device pixel.
-                    const int inside = int(std::ceil(zoom * ratio));
-                    QVERIFY2(img.pixel(inside, h / 2) == fills[frame].rgb(), qPrintable(at));
-                    QVERIFY2(img.pixel(w - 1 - inside, h / 2) == fills[frame].rgb(), qPrintable(at));
-                    QVERIFY2(img.pixel(w / 2, inside) == fills[frame].rgb(), qPrintable(at));
-                    QVERIFY2(img.pixel(w / 2, h - 1 - inside) == fills[frame].rgb(), qPrintable(at));
-                }
-        }
     }
 
     void pegDropStripHasSixFrames()

@@ -1,14 +1,10 @@
 #include "controls/arrowbtn.h"
-#include "controls/devicepixels.h"
-#include "tests/support/render.h"
 #include "tests/support/testregistry.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
-
-#include <cmath>
 
 namespace {
 
@@ -191,41 +187,6 @@ private slots:
             }
         QVERIFY(finer);
         QCOMPARE(b.Points()[1], arrowInnerVertices(arwRIGHT, 18, 18)[1]); // still in logical pixels
-    }
-
-    // A board marker designed 18 x 18, at any zoom and ratio: the black
-    // frame two designed pixels wide where the design puts it, the lit edge
-    // and the face within, the tip as far from the edge as designed, and the
-    // hit area zoomed with it.
-    void drawnAsDesignedAtAnyZoomAndRatio()
-    {
-        TArrowButton b;
-        b.SetDirection(arwRIGHT);
-        devicepixels::setDesignedSize(&b, {18, 18});
-        for (const qreal zoom : games_test::Zooms)
-            for (const qreal ratio : games_test::Ratios) {
-                const QString at = QStringLiteral("zoom %1, ratio %2").arg(zoom).arg(ratio);
-                const QImage img = games_test::renderAt(b, games_test::zoomed({18, 18}, zoom), ratio);
-                const qreal s = qreal(img.width()) / 18; // device pixels to a designed one
-                const int y = img.height() / 2;
-                int x = 0;
-                while (x < img.width() && qAlpha(img.pixel(x, y)) == 0)
-                    ++x;
-                QVERIFY2(std::abs(x - 3 * s) <= 1, qPrintable(at));
-                const int frame = x;
-                while (x < img.width() && img.pixel(x, y) == qRgb(0, 0, 0))
-                    ++x;
-                QVERIFY2(std::abs(x - frame - 2 * s) <= 1, qPrintable(at));
-                QVERIFY2(img.pixel(x, y) == qRgb(255, 255, 255), qPrintable(at));
-                QVERIFY2(img.pixel(int(8 * s), y) == toQColor(clTeal).rgb(), qPrintable(at));
-                int tip = img.width() - 1;
-                while (tip > 0 && qAlpha(img.pixel(tip, y)) == 0)
-                    --tip;
-                QVERIFY2(img.pixel(tip, y) == qRgb(0, 0, 0), qPrintable(at));
-                QVERIFY2(std::abs(img.width() - 1 - tip - 3 * s) <= 2, qPrintable(at));
-                const QPoint centre = QPoint(8, 9) * b.width() / 18;
-                QVERIFY2(b.Region().contains(centre) && !b.Region().contains(QPoint(b.width() - 2, 1)), qPrintable(at));
-            }
     }
 
     void disabledLooksTheSame()

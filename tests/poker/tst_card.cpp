@@ -2,13 +2,10 @@
 #include "platform/resources.h"
 #include "platform/testing/fakeplatform.h"
 #include "poker/card.h"
-#include "tests/support/render.h"
 #include "tests/support/testregistry.h"
 
 #include <QPainter>
 #include <QTest>
-
-#include <utility>
 
 using namespace poker;
 
@@ -140,46 +137,6 @@ private slots:
         card.SetDeckType(TDecks::Robot);
         card.Flip();
         QCOMPARE(counter.paints, 4);
-    }
-
-    // At any zoom and ratio a card fills its place: the table colour in the
-    // corners only, and the black outline reaching every edge, closed so
-    // that the table does not run into the card.
-    void drawnWholeAtAnyZoomAndRatio()
-    {
-        platform::testing::FakePlatform fake;
-        QWidget table;
-        QPalette p = table.palette();
-        const QRgb felt = qRgb(0, 128, 0), black = qRgb(0, 0, 0);
-        p.setColor(QPalette::Window, QColor(felt));
-        table.setPalette(p);
-        TCard card(&table, fake.random);
-        card.setCard({12, TCardSuit::Spades});
-        for (const bool back : {false, true}) {
-            card.SetShowDeck(back);
-            for (const qreal zoom : games_test::Zooms)
-                for (const qreal ratio : games_test::Ratios) {
-                    const QString at = QStringLiteral("%1, zoom %2, ratio %3")
-                                           .arg(card.accessibleName())
-                                           .arg(zoom)
-                                           .arg(ratio);
-                    const QImage img = games_test::renderAt(card, games_test::zoomed({71, 96}, zoom), ratio);
-                    const int w = img.width(), h = img.height();
-                    int transparent = 0;
-                    for (int y = 0; y < h; ++y)
-                        for (int x = 0; x < w; ++x)
-                            transparent += qAlpha(img.pixel(x, y)) < 255;
-                    QVERIFY2(transparent == 0, qPrintable(at));
-                    for (const QPoint corner : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
-                        QVERIFY2(img.pixel(corner) == felt, qPrintable(at));
-                    // Inward from the middle of each edge: outline at once.
-                    for (const auto &[from, step] : {std::pair{QPoint(w / 2, 0), QPoint(0, 1)},
-                                                     {QPoint(w / 2, h - 1), QPoint(0, -1)},
-                                                     {QPoint(0, h / 2), QPoint(1, 0)},
-                                                     {QPoint(w - 1, h / 2), QPoint(-1, 0)}})
-                        QVERIFY2(img.pixel(from) == black && img.pixel(from + step * 4) != felt, qPrintable(at));
-                }
-        }
     }
 
     // Every suit's pip is one solid shape, at 1x and 2x: a single outline,

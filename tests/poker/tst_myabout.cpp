@@ -1,6 +1,5 @@
 #include "platform/testing/fakeplatform.h"
 #include "poker/myabout.h"
-#include "tests/support/render.h"
 #include "tests/support/testregistry.h"
 
 #include <QAction>
@@ -8,7 +7,6 @@
 #include <QSet>
 #include <QTest>
 
-#include <cmath>
 #include <memory>
 
 class CartovaAboutTest : public QObject {
@@ -66,29 +64,6 @@ private slots:
         QVERIFY(colours.size() <= 16);
         QVERIFY(colours.size() >= 4);
         QVERIFY(opaque > 400); // a picture, not a speck
-    }
-
-    // The icon grows with the place the box gives it, drawn for the pixels
-    // of the device, and stays in the middle of it.
-    void iconDrawnForTheSizeItIsGiven()
-    {
-        QRect designed;
-        for (const qreal zoom : games_test::Zooms)
-            for (const qreal ratio : games_test::Ratios) {
-                const QString at = QStringLiteral("zoom %1, ratio %2").arg(zoom).arg(ratio);
-                const QImage img = games_test::renderAt(*box->Image1, games_test::zoomed({56, 51}, zoom), ratio);
-                QRect inked;
-                for (int y = 0; y < img.height(); ++y)
-                    for (int x = 0; x < img.width(); ++x)
-                        if (qAlpha(img.pixel(x, y)) > 0)
-                            inked |= QRect(x, y, 1, 1);
-                if (designed.isNull())
-                    designed = inked; // zoom 1, ratio 1
-                const qreal s = zoom * ratio;
-                QVERIFY2(std::abs(inked.width() - designed.width() * s) <= 2 + s, qPrintable(at));
-                QVERIFY2(std::abs(inked.height() - designed.height() * s) <= 2 + s, qPrintable(at));
-                QVERIFY2((inked.center() - designed.center() * s).manhattanLength() <= 2 + 2 * s, qPrintable(at));
-            }
     }
 
     void soundOffIsSilent()

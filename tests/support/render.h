@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+// Looking at a control as a user would: rendered at a zoom and a device
+// pixel ratio, then read pixel by pixel.
 namespace games_test {
 
 // The zooms a form may put a control at, and the device pixel ratios of the
@@ -28,6 +30,39 @@ inline QImage renderAt(QWidget &widget, QSize size, qreal ratio)
     image.fill(Qt::transparent);
     widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     return image;
+}
+
+// How many pixels one after another, from `from` by `step`, are `is`.
+template <typename Is>
+int runOf(const QImage &image, QPoint from, QPoint step, Is is)
+{
+    int n = 0;
+    for (QPoint p = from; image.valid(p) && is(image.pixel(p)); p += step)
+        ++n;
+    return n;
+}
+
+// The smallest rectangle that holds every pixel that is `is`.
+template <typename Is>
+QRect boundsOf(const QImage &image, Is is)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (is(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+inline bool transparent(QRgb c) { return qAlpha(c) < 255; }
+
+// Whether every pixel along the four edges is of that colour.
+inline bool framedIn(const QImage &image, QRgb colour)
+{
+    const int w = image.width(), h = image.height();
+    const auto is = [colour](QRgb c) { return c == colour; };
+    return runOf(image, {0, 0}, {1, 0}, is) == w && runOf(image, {0, h - 1}, {1, 0}, is) == w &&
+           runOf(image, {0, 0}, {0, 1}, is) == h && runOf(image, {w - 1, 0}, {0, 1}, is) == h;
 }
 
 } // namespace games_test
