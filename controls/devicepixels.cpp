@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace devicepixels {
 
