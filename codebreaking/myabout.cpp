@@ -2,7 +2,6 @@
 
 #include "assets/common/commonart.h"
 #include "controls/anim.h"
-#include "platform/resources.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -35,7 +34,7 @@ void TAboutBox1::showEvent(QShowEvent *event)
     // The strip is drawn the first time the box is opened, not at start-up.
     if (Animated1->BitMap().isNull()) {
         controls::art::registerPictures();
-        Animated1->SetBitMap(platform::resources::picture(QString::fromLatin1(controls::art::PegDropStrip)));
+        Animated1->SetPicture(QString::fromLatin1(controls::art::PegDropStrip));
     }
     TAboutBox::showEvent(event);
     Animated1->SetTimerRunning(true);

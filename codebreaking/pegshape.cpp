@@ -1,6 +1,7 @@
 #include "codebreaking/pegshape.h"
 
 #include "codebreaking/pegsymbol.h"
+#include "controls/devicepixels.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -32,7 +33,7 @@ TPegShape::TPegShape(QWidget *parent, const QString &name, int line, int column)
     static const bool factoryInstalled = (QAccessible::installFactory(pegFactory), true);
     (void)factoryInstalled;
     setObjectName(name);
-    resize(20, 17);
+    resize(20, DesignedDiameter);
     updateAccessibleName();
 }
 
@@ -60,10 +61,33 @@ void TPegShape::updateAccessibleName()
 void TPegShape::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    const qreal ratio = devicepixels::ratioOf(p);
+    if (ratio == 1) {
+        // Logical pixels are the device's: straight onto it.
+        paintPeg(p, size());
+        return;
+    }
+    // Otherwise in the device pixels the peg covers, so that the circle
+    // fills them exactly and its outline is as crisp at the bottom and the
+    // right as at the top and the left.
+    QImage picture = devicepixels::canvas(size(), ratio);
+    {
+        QPainter g(&picture);
+        paintPeg(g, picture.size());
+    }
+    devicepixels::put(p, picture, ratio);
+}
+
+void TPegShape::paintPeg(QPainter &p, QSize pixels) const
+{
     p.setRenderHint(QPainter::Antialiasing);
-    const int d = std::min(width(), height());
-    const QRectF circle((width() - d) / 2 + 0.5, (height() - d) / 2 + 0.5, d - 1, d - 1);
-    p.setPen(QPen(Qt::black, 1));
+    // The outline is one pixel of the designed circle, as thick as the
+    // circle is zoomed; its outer edge touches the widget's.
+    const int w = pixels.width(), h = pixels.height();
+    const int d = std::min(w, h);
+    const qreal pen = std::max<qreal>(1, qreal(d) / DesignedDiameter);
+    const QRectF circle((w - d) / 2 + pen / 2, (h - d) / 2 + pen / 2, d - pen, d - pen);
+    p.setPen(QPen(Qt::black, pen));
     p.setBrush(toQColor(m_color));
     p.drawEllipse(circle);
     if (m_symbols)

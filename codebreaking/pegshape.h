@@ -19,14 +19,16 @@ class TPegShape;
 // The drag payload: the number of the colour carried (0 from an empty hole).
 inline constexpr char PegMimeType[] = "application/x-pegora-peg";
 
-// A round peg or peg hole. It is painted as the largest circle that fits,
-// filled with its colour. A hole or palette peg is a drag source; a hole of
+// A round peg or peg hole, designed 20 x 17. It is painted as the largest
+// circle that fits whatever size its form gives it, filled with its colour. A hole or palette peg is a drag source; a hole of
 // the board is also a drop target, and the board decides what it accepts.
 class TPegShape : public QWidget {
     Q_OBJECT
 public:
     // line 1..10 and column 1..4 for a board hole; 0 and 0 elsewhere.
     TPegShape(QWidget *parent, const QString &name, int line = 0, int column = 0);
+
+    static constexpr int DesignedDiameter = 17;
 
     TColor Color() const { return m_color; }
     void SetColor(TColor color);
@@ -62,6 +64,8 @@ protected:
 
 private:
     static std::optional<PegColor> carried(const QMimeData *data);
+    // The peg in a picture of so many pixels, on a painter in those pixels.
+    void paintPeg(QPainter &painter, QSize pixels) const;
     void updateAccessibleName();
 
     TColor m_color = clBtnFace;

@@ -4,7 +4,6 @@
 #include "controls/anim.h"
 #include "controls/formkit.h"
 #include "platform/platform.h"
-#include "platform/resources.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -160,7 +159,7 @@ void TWelcomeBox::showEvent(QShowEvent *event)
     // The strip is drawn the first time the box is opened, not at start-up.
     if (Animated1->BitMap().isNull()) {
         controls::art::registerPictures();
-        Animated1->SetBitMap(platform::resources::picture(QString::fromLatin1(controls::art::PegDropStrip)));
+        Animated1->SetPicture(QString::fromLatin1(controls::art::PegDropStrip));
     }
     QDialog::showEvent(event);
     if (!event->spontaneous()) {

@@ -1,5 +1,6 @@
 #include "controls/about.h"
 
+#include "controls/devicepixels.h"
 #include "controls/formkit.h"
 #include "controls/tcolor.h"
 #include "controls/urllabel.h"
@@ -87,15 +88,28 @@ QString aboutPlatformLine()
 
 TBevel::TBevel(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
+bool TBevel::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        devicepixels::keepDesignedSize(this);
+    return QWidget::event(event);
+}
+
 void TBevel::paintEvent(QPaintEvent *)
 {
-    // Etched: a shadow line with a highlight just below it.
+    // Etched: a shadow line with a highlight just below it, in whole device
+    // pixels, as thick as the dialog is zoomed.
     QPainter p(this);
-    const QPalette &pal = palette();
-    p.setPen(pal.color(QPalette::Dark));
-    p.drawLine(0, 0, width() - 1, 0);
-    p.setPen(pal.color(QPalette::Light));
-    p.drawLine(0, 1, width() - 1, 1);
+    const qreal ratio = devicepixels::ratioOf(p);
+    QImage picture = devicepixels::canvas(size(), ratio);
+    const int line = devicepixels::Grid(devicepixels::designedSize(this), picture.size()).thickY(1);
+    {
+        QPainter g(&picture);
+        const QPalette &pal = palette();
+        g.fillRect(0, 0, picture.width(), line, pal.color(QPalette::Dark));
+        g.fillRect(0, line, picture.width(), line, pal.color(QPalette::Light));
+    }
+    devicepixels::put(p, picture, ratio);
 }
 
 // --- TAboutPanel ---

@@ -27,13 +27,15 @@ inline constexpr char16_t WebAddress[] = u"www.example.org/tablegames";
 QString aboutPlatformLine(const QString &kernelType, const QString &productType, const QString &windowSystem);
 QString aboutPlatformLine();
 
-// A line etched into the dialog along the top edge of its box.
+// A line etched into the dialog along the top edge of its box, each of its
+// two lines one pixel of its designed size (devicepixels::designedSize).
 class TBevel : public QWidget {
     Q_OBJECT
 public:
     explicit TBevel(QWidget *parent = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 

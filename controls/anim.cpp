@@ -1,5 +1,8 @@
 #include "controls/anim.h"
 
+#include "controls/devicepixels.h"
+#include "platform/resources.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -75,6 +78,7 @@ void TAnimated::SetFrame(int frame)
 
 void TAnimated::SetBitMap(const QImage &strip)
 {
+    m_picture.clear();
     m_bitmap = strip.isNull() ? QImage() : strip.convertToFormat(QImage::Format_RGB32);
     // A strip drawn for a finer screen keeps its size in logical pixels.
     const int height = qRound(m_bitmap.deviceIndependentSize().height());
@@ -83,6 +87,14 @@ void TAnimated::SetBitMap(const QImage &strip)
 }
 
 void TAnimated::SetBitMap(const QPixmap &strip) { SetBitMap(strip.toImage()); }
+
+void TAnimated::SetPicture(const QString &name)
+{
+    m_picture = name;
+    const QPixmap strip = platform::resources::picture(name);
+    m_bitmap = strip.isNull() ? QImage() : strip.toImage().convertToFormat(QImage::Format_RGB32);
+    update();
+}
 
 void TAnimated::SetPlay(bool play)
 {
@@ -143,6 +155,10 @@ void TAnimated::updateAccessibleName()
 void TAnimated::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    if (!m_picture.isEmpty() && !m_bitmap.isNull()) {
+        paintPicture(p);
+        return;
+    }
     const QRect dest = rect();
     if (m_bitmap.height() < 1) {
         p.fillRect(dest, Qt::white);
@@ -178,6 +194,14 @@ void TAnimated::paintEvent(QPaintEvent *)
         QPainter fp(&frame);
         fp.drawImage(target, m_bitmap, source);
     }
+    keyOut(frame);
+    p.drawImage(QPoint(0, 0), frame);
+}
+
+void TAnimated::keyOut(QImage &frame) const
+{
+    if (m_transparentColor < 0)
+        return;
     const QRgb key = toQColor(m_transparentColor).rgb() & 0xFFFFFF;
     const QRgb brush = Color().rgb();
     for (int y = 0; y < frame.height(); ++y) {
@@ -186,7 +210,25 @@ void TAnimated::paintEvent(QPaintEvent *)
             if ((line[x] & 0xFFFFFF) == key)
                 line[x] = brush;
     }
-    p.drawImage(QPoint(0, 0), frame);
+}
+
+void TAnimated::paintPicture(QPainter &painter)
+{
+    // The strip as many frames wide as fit its designed width, each drawn
+    // exactly as many device pixels wide as the control covers.
+    const qreal ratio = devicepixels::ratioOf(painter);
+    QImage frame = devicepixels::canvas(size(), ratio).convertToFormat(QImage::Format_RGB32);
+    frame.fill(Qt::white);
+    const QSizeF designed = m_bitmap.deviceIndependentSize();
+    const int frames = std::max(1, qRound(designed.width() * height() / (designed.height() * width())));
+    if (m_frame < frames) {
+        const int w = frame.width(), h = frame.height();
+        const QPixmap strip = platform::resources::picture(m_picture, 1, QSize(w * frames, h));
+        QPainter fp(&frame);
+        fp.drawPixmap(QPoint(0, 0), strip, QRect(w * m_frame, 0, w, h));
+    }
+    keyOut(frame);
+    devicepixels::put(painter, frame, ratio);
 }
 
 void TAnimated::mousePressEvent(QMouseEvent *event)

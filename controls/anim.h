@@ -35,6 +35,12 @@ public:
     // Copies the strip and takes its height (30 when empty); the width stays.
     void SetBitMap(const QImage &strip);
     void SetBitMap(const QPixmap &strip);
+    // The strip of a picture of platform::resources, drawn afresh for the
+    // size the control is given and the pixels of the device: its height is
+    // the control's designed height, and its frames are as wide as the
+    // control at every zoom. The control keeps its size; BitMap is the strip
+    // as designed.
+    void SetPicture(const QString &name);
 
     bool Play() const { return m_play; }
     void SetPlay(bool play);
@@ -83,8 +89,12 @@ private:
     void makeTimer();
     void freeTimer();
     void updateAccessibleName();
+    // Pixels of the transparent colour take the background.
+    void keyOut(QImage &frame) const;
+    void paintPicture(QPainter &painter);
 
     QImage m_bitmap;
+    QString m_picture;
     int m_frameCount = 1;
     int m_frame = 0;
     QTimer *m_timer = nullptr;

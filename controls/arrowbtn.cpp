@@ -1,5 +1,7 @@
 #include "controls/arrowbtn.h"
 
+#include "controls/devicepixels.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QImage>
@@ -48,16 +50,16 @@ QRegion frameOf(const QRegion &r, int w, int h)
     return r - inner;
 }
 
-// A line one logical pixel wide whose end point is left out, like a pen
-// moved to and drawn to, stepped in device pixels: `dot` of them square each.
-void lineTo(QPainter &p, QPoint from, QPoint to, int dot)
+// A line one designed pixel wide whose end point is left out, like a pen
+// moved to and drawn to, stepped in device pixels: `dot` of them each.
+void lineTo(QPainter &p, QPoint from, QPoint to, QSize dot)
 {
     const int dx = to.x() - from.x(), dy = to.y() - from.y();
     const int steps = std::max(std::abs(dx), std::abs(dy));
     const QColor ink = p.pen().color();
     for (int i = 0; i < steps; ++i)
         p.fillRect(from.x() + (dx * i + (dx >= 0 ? steps / 2 : -(steps / 2))) / steps,
-                   from.y() + (dy * i + (dy >= 0 ? steps / 2 : -(steps / 2))) / steps, dot, dot, ink);
+                   from.y() + (dy * i + (dy >= 0 ? steps / 2 : -(steps / 2))) / steps, dot.width(), dot.height(), ink);
 }
 
 class ArrowAccessible : public QAccessibleWidget {
@@ -121,65 +123,78 @@ void TArrowButton::FreeRegion()
     m_hasRegion = false;
 }
 
-QPoint TArrowButton::onDevice(QPoint logical) const { return (QPointF(logical) * m_ratio).toPoint(); }
+bool TArrowButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        devicepixels::keepDesignedSize(this);
+    return QWidget::event(event);
+}
 
 void TArrowButton::paintEvent(QPaintEvent *)
 {
     FreeRegion();
-    const int w = width(), h = height();
-    m_points = arrowOuterVertices(m_direction, w, h);
+    // The triangles as designed, scaled to the present size: the hit area
+    // in logical pixels, the picture in the device's own, so that the edges
+    // stay as fine as the screen (or the picture painted into) can show
+    // them and whole at any zoom.
+    const QSize designed = devicepixels::designedSize(this);
+    const qreal zoomX = qreal(width()) / designed.width(), zoomY = qreal(height()) / designed.height();
+    const auto logical = [&](const ArrowVertices &v) {
+        ArrowVertices out;
+        for (int k = 0; k < 3; ++k)
+            out[k] = QPoint(qRound(v[k].x() * zoomX), qRound(v[k].y() * zoomY));
+        return out;
+    };
+    const ArrowVertices outer = arrowOuterVertices(m_direction, designed.width(), designed.height());
+    const ArrowVertices inner = arrowInnerVertices(m_direction, designed.width(), designed.height());
+    m_points = logical(outer);
     m_region = QRegion(polygon(m_points), Qt::OddEvenFill);
     m_hasRegion = true;
 
-    // Drawn in the device's own pixels, so that the edges stay as fine as
-    // the screen (or the picture painted into) can show them; the hit area
-    // stays in logical pixels.
     QPainter screen(this);
-    m_ratio = std::max<qreal>(1, screen.deviceTransform().m11());
-    QImage picture((QSizeF(size()) * m_ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
+    const qreal ratio = devicepixels::ratioOf(screen);
+    QImage picture = devicepixels::canvas(size(), ratio);
+    const devicepixels::Grid grid(designed, picture.size());
+    const bool asDesigned = picture.size() == designed;
+    m_dot = QSize(grid.thickX(1), grid.thickY(1));
     {
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing, false);
-        const ArrowVertices outer = m_points;
-        const QPolygon border({onDevice(outer[0]), onDevice(outer[1]), onDevice(outer[2])});
-        const int band = qRound(2 * m_ratio);
-        for (const QRect &r : frameOf(QRegion(border, Qt::OddEvenFill), band, band))
+        const QPolygon border({grid.point(outer[0]), grid.point(outer[1]), grid.point(outer[2])});
+        for (const QRect &r : frameOf(QRegion(border, Qt::OddEvenFill), grid.thickX(2), grid.thickY(2)))
             p.fillRect(r, Qt::black);
-        m_points = arrowInnerVertices(m_direction, w, h);
-        const QPolygon face({onDevice(m_points[0]), onDevice(m_points[1]), onDevice(m_points[2])});
-        p.setPen(m_ratio == 1 ? QPen(Qt::black, 0) : QPen(Qt::NoPen));
+        m_face = {grid.point(inner[0]), grid.point(inner[1]), grid.point(inner[2])};
+        const QPolygon face({m_face[0], m_face[1], m_face[2]});
+        p.setPen(asDesigned ? QPen(Qt::black, 0) : QPen(Qt::NoPen));
         p.setBrush(toQColor(m_buttonColor));
         p.drawPolygon(face);
-        if (m_ratio != 1) {
-            // The face's outline, as wide as one logical pixel.
+        if (!asDesigned) {
+            // The face's outline, as wide as one designed pixel.
             p.setPen(Qt::black);
-            const int dot = qMax(1, qRound(m_ratio));
             for (int k = 0; k < 3; ++k)
-                lineTo(p, face[k], face[(k + 1) % 3], dot);
+                lineTo(p, face[k], face[(k + 1) % 3], m_dot);
         }
         DrawBevel(p);
     }
-    picture.setDevicePixelRatio(m_ratio);
-    screen.drawImage(QPoint(0, 0), picture);
+    m_points = logical(inner);
+    devicepixels::put(screen, picture, ratio);
 }
 
 void TArrowButton::DrawBevel(QPainter &p)
 {
-    const QPoint p0 = onDevice(m_points[0]), p1 = onDevice(m_points[1]), p2 = onDevice(m_points[2]);
-    const int dot = qMax(1, qRound(m_ratio));
+    const QPoint p0 = m_face[0], p1 = m_face[1], p2 = m_face[2];
     if (!m_pressed) {
         p.setPen(QPen(Qt::black, 0));
-        lineTo(p, p0, p1, dot);
-        lineTo(p, p1, p2, dot);
+        lineTo(p, p0, p1, m_dot);
+        lineTo(p, p1, p2, m_dot);
         p.setPen(QPen(Qt::white, 0));
-        lineTo(p, p0, p2, dot);
+        lineTo(p, p0, p2, m_dot);
     } else {
         p.setPen(QPen(Qt::black, 0));
-        lineTo(p, p0, p2, dot);
+        lineTo(p, p0, p2, m_dot);
         p.setPen(QPen(toQColor(m_buttonColor), 0));
-        lineTo(p, p0, p1, dot);
-        lineTo(p, p1, p2, dot);
+        lineTo(p, p0, p1, m_dot);
+        lineTo(p, p1, p2, m_dot);
     }
 }
 

@@ -21,7 +21,8 @@ ArrowVertices arrowInnerVertices(TButtonDirection direction, int width, int heig
 
 // A small triangular push button. Only a press inside the triangle counts, the
 // light-and-shadow edge flips while it is held, and a quick second click is a
-// second press, never a double click.
+// second press, never a double click. The triangles are those of its designed
+// size (devicepixels::designedSize), scaled to the size it has.
 class TArrowButton : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +35,7 @@ public:
     void SetDirection(TButtonDirection direction);
 
     bool Pressed() const { return m_pressed; }
-    // After a paint: the inner triangle, as drawn last.
+    // After a paint: the inner triangle, as drawn last, in logical pixels.
     const ArrowVertices &Points() const { return m_points; }
     // The hit area of the last paint; empty before the first.
     const QRegion &Region() const { return m_region; }
@@ -50,9 +51,10 @@ signals:
     void clicked();   // a press inside, released over the button
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     // The three edge lines of the inner triangle for the current state, on a
-    // painter in the device pixels of the paint.
+    // painter in the device pixels of the paint, one designed pixel wide.
     virtual void DrawBevel(class QPainter &painter);
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -61,8 +63,6 @@ protected:
 private:
     void FreeRegion();
     void updateAccessibleName();
-    // A logical point of the button in the device pixels of the last paint.
-    QPoint onDevice(QPoint logical) const;
 
     TColor m_buttonColor = clTeal;
     TButtonDirection m_direction = arwUP;
@@ -70,6 +70,9 @@ private:
     QRegion m_region;
     bool m_hasRegion = false;
     bool m_pressed = false;
-    qreal m_ratio = 1;
+    // The inner triangle in the device pixels of the paint, and a designed
+    // pixel there.
+    ArrowVertices m_face{};
+    QSize m_dot{1, 1};
     QString m_caption;
 };

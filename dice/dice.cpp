@@ -1,5 +1,6 @@
 #include "dice/dice.h"
 
+#include "controls/devicepixels.h"
 #include "platform/random.h"
 
 #include <QAccessible>
@@ -12,6 +13,9 @@ namespace kubolo {
 namespace {
 
 enum Pip { Centre, TopLeft, BottomRight, BottomLeft, TopRight, MiddleLeft, MiddleRight };
+
+// The face as designed, 32 x 32; it is drawn at whatever size the die is given.
+constexpr QSize designedFace(32, 32);
 
 // Bounding boxes, left, top, right, bottom with right and bottom exclusive.
 constexpr int pipBox[7][4] = {
@@ -69,8 +73,7 @@ TDice::TDice(QWidget *owner) : QWidget(owner)
     }();
     Q_UNUSED(installed);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The die keeps its size whatever the form says.
-    setFixedSize(32, 32);
+    resize(designedFace);
     updateAccessibleName();
 }
 
@@ -119,21 +122,34 @@ void TDice::updateAccessibleName()
 
 void TDice::Paint(QPainter &canvas)
 {
-    const int w = width(), h = height();
-    canvas.setRenderHint(QPainter::Antialiasing, false);
-    // Background, then the face over it with a one-pixel black outline.
-    canvas.fillRect(0, 0, w, h, toQColor(m_backColor));
-    canvas.fillRect(0, 0, w, h, toQColor(m_diceColor));
-    canvas.setPen(Qt::black);
-    canvas.setBrush(Qt::NoBrush);
-    canvas.drawRect(0, 0, w - 1, h - 1);
-    canvas.setPen(Qt::NoPen);
-    canvas.setBrush(toQColor(clNavy));
-    const Face &face = faces[m_value];
-    for (int i = 0; i < face.count; ++i) {
-        const int *b = pipBox[face.pips[i]];
-        canvas.drawEllipse(QRect(b[0], b[1], b[2] - b[0], b[3] - b[1]));
+    // Drawn in the device pixels the die covers, so the outline is whole on
+    // every side at any size and ratio: one designed pixel, as thick on all
+    // four sides.
+    const qreal ratio = devicepixels::ratioOf(canvas);
+    QImage picture = devicepixels::canvas(size(), ratio);
+    const devicepixels::Grid grid(designedFace, picture.size());
+    const int w = picture.width(), h = picture.height();
+    const int across = grid.thickX(1), down = grid.thickY(1);
+    {
+        QPainter p(&picture);
+        // Background, then the face over it with a black outline.
+        p.fillRect(0, 0, w, h, toQColor(m_backColor));
+        p.fillRect(0, 0, w, h, toQColor(m_diceColor));
+        p.fillRect(0, 0, w, down, Qt::black);
+        p.fillRect(0, h - down, w, down, Qt::black);
+        p.fillRect(0, 0, across, h, Qt::black);
+        p.fillRect(w - across, 0, across, h, Qt::black);
+        // Pixel for pixel at the designed size; round on any finer grid.
+        p.setRenderHint(QPainter::Antialiasing, grid.scaleX() > 1 || grid.scaleY() > 1);
+        p.setPen(Qt::NoPen);
+        p.setBrush(toQColor(clNavy));
+        const Face &face = faces[m_value];
+        for (int i = 0; i < face.count; ++i) {
+            const int *b = pipBox[face.pips[i]];
+            p.drawEllipse(grid.rect(QRectF(b[0], b[1], b[2] - b[0], b[3] - b[1])));
+        }
     }
+    devicepixels::put(canvas, picture, ratio);
 }
 
 void TDice::paintEvent(QPaintEvent *)

@@ -11,8 +11,9 @@ class RandomSource;
 
 namespace kubolo {
 
-// One die face, 32 x 32, with 0 to 6 pips. Every property write repaints at
-// once, so each face of a roll shows while the roll is still running.
+// One die face with 0 to 6 pips, designed 32 x 32 and drawn at whatever size
+// its form gives it. Every property write repaints at once, so each face of
+// a roll shows while the roll is still running.
 class TDice : public QWidget {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "poker/card.h"
 
+#include "controls/devicepixels.h"
 #include "platform/random.h"
 #include "platform/resources.h"
 
@@ -92,13 +93,18 @@ QAccessibleInterface *cardFactory(const QString &className, QObject *object)
     return nullptr;
 }
 
-// The picture with its corners in the table colour: filled once for each
-// picture, table colour and pixel ratio, not at every paint.
-QImage cardPicture(const QString &name, QColor table, qreal ratio)
+// The picture with its corners in the table colour: drawn and filled once
+// for each picture, size, table colour and pixel ratio, not at every paint.
+QImage cardPicture(const QString &name, QColor table, qreal ratio, QSize size)
 {
     static QHash<QString, QImage> filled;
-    const QPixmap picture = platform::resources::picture(name, ratio);
-    const QString key = QStringLiteral("%1/%2@%3").arg(name).arg(table.rgb(), 0, 16).arg(picture.devicePixelRatio());
+    const QPixmap picture = platform::resources::picture(name, ratio, size);
+    const QString key = QStringLiteral("%1/%2x%3/%4@%5")
+                            .arg(name)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(table.rgb(), 0, 16)
+                            .arg(picture.devicePixelRatio());
     auto cached = filled.constFind(key);
     if (cached != filled.constEnd())
         return *cached;
@@ -115,7 +121,7 @@ TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent),
 {
     static const bool factoryInstalled = (QAccessible::installFactory(cardFactory), true);
     (void)factoryInstalled;
-    setFixedSize(71, 96); // the card keeps its size whatever it is given
+    resize(71, 96); // as designed; a form may give it any other size
     m_random.randomize();
     setAttribute(Qt::WA_OpaquePaintEvent);
     changed();
@@ -189,12 +195,15 @@ QColor TCard::tableColour() const
     return owner->palette().color(QPalette::Window);
 }
 
-QImage TCard::paintedImage() const { return cardPicture(pictureName(), tableColour(), devicePixelRatioF()); }
+QImage TCard::paintedImage() const { return picture(devicePixelRatioF()); }
+
+QImage TCard::picture(qreal ratio) const { return cardPicture(pictureName(), tableColour(), ratio, size()); }
 
 void TCard::paintEvent(QPaintEvent *)
 {
+    // Drawn for the size and the pixels of the device painted on.
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), paintedImage());
+    painter.drawImage(QPoint(0, 0), picture(devicepixels::ratioOf(painter)));
 }
 
 void TCard::mousePressEvent(QMouseEvent *event) { m_click.press(event); }

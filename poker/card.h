@@ -38,7 +38,8 @@ QString cardName(TCardSuit suit, TCardValue value);
 // a flood fill from each corner pixel that stops at black.
 void fillCorners(QImage &image, QColor table);
 
-// One playing card on the table, face up or showing the back of its deck.
+// One playing card on the table, face up or showing the back of its deck,
+// designed 71 x 96 and drawn at whatever size its form gives it.
 // Every property write paints the card at once, so the face-down step of a
 // deal is seen before the new card replaces it.
 class TCard : public QWidget {
@@ -77,6 +78,8 @@ protected:
 
 private:
     QString pictureName() const;
+    // The card at its present size, for a device of that pixel ratio.
+    QImage picture(qreal ratio) const;
     QColor tableColour() const;
     void changed();
     void nameForAccessibility();

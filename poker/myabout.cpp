@@ -1,14 +1,46 @@
 #include "poker/myabout.h"
 
 #include "assets/cartova/abouticon.h"
+#include "controls/devicepixels.h"
 #include "platform/platform.h"
+#include "platform/resources.h"
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 namespace poker {
 
 TImage::TImage(QWidget *parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
+
+void TImage::setPicture(const QString &name)
+{
+    m_picture = name;
+    setPixmap(platform::resources::picture(name));
+}
+
+bool TImage::event(QEvent *event)
+{
+    if (event->type() == QEvent::Polish)
+        devicepixels::keepDesignedSize(this);
+    return QLabel::event(event);
+}
+
+void TImage::paintEvent(QPaintEvent *event)
+{
+    if (m_picture.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    const QSize designed = devicepixels::designedSize(this);
+    const QSizeF shown = pixmap().deviceIndependentSize();
+    const QSize size(qRound(shown.width() * width() / designed.width()),
+                     qRound(shown.height() * height() / designed.height()));
+    const QRect place = QStyle::alignedRect(layoutDirection(), alignment(), size, contentsRect());
+    p.drawPixmap(place.topLeft(), platform::resources::picture(m_picture, devicepixels::ratioOf(p), size));
+}
 
 void TImage::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
 
@@ -58,7 +90,7 @@ void TAboutBox1::showEvent(QShowEvent *event)
     // The icon is drawn the first time the box is opened, not at start-up.
     if (Image1->pixmap().isNull()) {
         cartova_assets::registerAboutIcon();
-        Image1->setPixmap(platform::resources::picture(QString::fromLatin1(cartova_assets::AboutIcon)));
+        Image1->setPicture(QString::fromLatin1(cartova_assets::AboutIcon));
     }
     TAboutBox::showEvent(event);
 }

@@ -10,22 +10,30 @@ class QAction;
 
 namespace poker {
 
-// A picture that says when it is clicked.
+// A picture that says when it is clicked. A picture of platform::resources
+// is drawn afresh for the size the label is given against its designed size
+// (devicepixels::designedSize), centred, in the pixels of the device.
 class TImage : public QLabel {
     Q_OBJECT
 public:
     explicit TImage(QWidget *parent = nullptr);
 
+    // The picture by name; pixmap() is the picture as designed.
+    void setPicture(const QString &name);
+
 signals:
     void Click();
 
 protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     ClickTracker m_click;
+    QString m_picture;
 };
 
 // Cartova's About box: the game's card icon, which deals a card sound when

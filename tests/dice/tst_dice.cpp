@@ -1,10 +1,12 @@
 #include "dice/dice.h"
 #include "platform/random.h"
+#include "tests/support/render.h"
 #include "tests/support/testregistry.h"
 
 #include <QImage>
 #include <QTest>
 
+#include <cmath>
 #include <set>
 
 using namespace kubolo;
@@ -98,16 +100,34 @@ private slots:
         QCOMPARE(counter.paints, 4);
     }
 
-    void keepsItsSizeWhateverTheForm()
+    // At any zoom and ratio the die fills the place its form gives it, its
+    // outline runs whole and equally thick along all four edges, and the
+    // pips keep their places.
+    void drawnWholeAtAnyZoomAndRatio()
     {
-        QWidget form;
-        form.resize(200, 200);
-        TDice die(&form);
-        die.setGeometry(10, 10, 50, 40);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        die.repaint();
-        QCOMPARE(die.size(), QSize(32, 32));
+        using namespace games_test;
+        const auto black = [](QRgb c) { return c == qRgb(0, 0, 0); };
+        TDice die;
+        die.SetValue(5);
+        for (const qreal zoom : Zooms)
+            for (const qreal ratio : Ratios) {
+                const QImage img = renderAt(die, zoomed({32, 32}, zoom), ratio);
+                const QString at = QStringLiteral("zoom %1, ratio %2").arg(zoom).arg(ratio);
+                const int w = img.width(), h = img.height();
+                QCOMPARE(die.size(), zoomed({32, 32}, zoom));
+                QVERIFY2(framedIn(img, qRgb(0, 0, 0)) && boundsOf(img, transparent).isNull(), qPrintable(at));
+                const int top = runOf(img, {w / 2, 0}, {0, 1}, black);
+                QVERIFY2(top <= std::ceil(zoom * ratio) && runOf(img, {w / 2, h - 1}, {0, -1}, black) == top &&
+                             runOf(img, {0, h / 2}, {1, 0}, black) == top &&
+                             runOf(img, {w - 1, h / 2}, {-1, 0}, black) == top,
+                         qPrintable(at));
+                QVERIFY2(img.pixel(w / 2, h / 2) == navy && img.pixel(w / 4, h / 4) == navy, qPrintable(at));
+                // As far from the left as from the right, from the top as
+                // from the bottom (the designed pixels are as they were).
+                const QRect pips = boundsOf(img, [](QRgb c) { return qBlue(c) > 2 * qRed(c) + 40; });
+                QVERIFY2(zoom * ratio == 1 || (pips.left() == w - 1 - pips.right() && pips.top() == h - 1 - pips.bottom()),
+                         qPrintable(at));
+            }
     }
 
     void rollFaceIsUniformOverOneToSix()
