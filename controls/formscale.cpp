@@ -1,5 +1,7 @@
 #include "controls/formscale.h"
 
+#include "controls/devicepixels.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
@@ -75,6 +77,7 @@ void TFormScale::capture(QWidget *root)
         Control c = controlOf(w, 1);
         c.rect = w->geometry();
         m_controls.push_back(c);
+        devicepixels::setDesignedSize(w, c.rect.size());
     }
     for (const Control &c : m_controls)
         makeRoomForText(c.widget);
