@@ -23,6 +23,7 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev)
 RUN_PACKAGES=(qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core)
 # The install tests also need the desktop's checkers of menu entries, metadata
 # and manual pages, and the Debian packaging tools; clang with its libFuzzer
-# runtime builds the fuzz targets.
+# runtime builds the fuzz targets; a headless Wayland compositor and Qt's
+# Wayland plug-in try each window under Wayland.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick libx11-dev libbenchmark-dev
-  desktop-file-utils appstream man-db dpkg-dev file clang libclang-rt-14-dev)
+  desktop-file-utils appstream man-db dpkg-dev file clang libclang-rt-14-dev weston qt6-wayland)
