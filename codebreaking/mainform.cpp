@@ -223,10 +223,14 @@ void TMainForm::buildBoard()
     Button1 = new QPushButton(QStringLiteral("Check"), m_board);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(190, 80, 77, 27);
+    // A click presses a button without taking the keys from the board: Return
+    // there checks a full line, and presses a button only the player moved to.
+    Button1->setFocusPolicy(Qt::TabFocus);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
     Button2 = new QPushButton(QStringLiteral("Repeat"), m_board);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(190, 115, 77, 27);
+    Button2->setFocusPolicy(Qt::TabFocus);
     Button2->setToolTip(QStringLiteral("Repeat the previous line"));
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     // The board's keys reach the buttons' neighbours too: Left and Right move
@@ -655,7 +659,11 @@ void TMainForm::Button1Click()
     if (r.result != MoveResult::Done)
         return;
     m_cursor = 1;
+    setHint({}); // a hint was for the line just checked
     showBoard();
+    // The keys go back to the board for the next line, wherever they were.
+    if (Game.running())
+        hole(Game.Line, m_cursor)->setFocus(Qt::OtherFocusReason);
     switch (r.outcome) {
     case CheckOutcome::Won:
         playSound(QStringLiteral("win.wav"));

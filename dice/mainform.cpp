@@ -489,9 +489,15 @@ void TMainForm::turnChanged(TurnChange change)
 {
     if (change == TurnChange::Rolled && m_turn.fiveOfAKind())
         PlayGameSound(SoundOfFive);
+    // A hint holds until the dice are thrown or a category is taken.
+    const bool moved = change == TurnChange::RollStarted || change == TurnChange::Chosen ||
+                       change == TurnChange::NewGame;
+    if (moved && m_values)
+        setStatus({});
     showTurn(change);
+    // The end of the game is told once the choice that ended it is over.
     if (change == TurnChange::Chosen && m_turn.sheet().IsOver())
-        showEndGame();
+        afterThisEvent([this] { showEndGame(); });
 }
 
 void TMainForm::StartNewGame()

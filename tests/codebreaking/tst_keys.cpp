@@ -217,6 +217,26 @@ private slots:
         QVERIFY(b->marker(2)->accessibleName().contains(QStringLiteral("line to come")));
     }
 
+    // Check clicked with the mouse leaves the keys on the board: the next
+    // full line typed is checked by Return, not repeated over. The hint of
+    // the line before is gone with it.
+    void aClickedCheckLeavesTheKeysOnTheBoard()
+    {
+        Board b;
+        const QByteArray line(4, char('0' + b.missing()));
+        type(line.constData());
+        b->Hint1Click();
+        QVERIFY(!b->hintLabel->text().isEmpty());
+        QTest::mouseClick(b->Button1, Qt::LeftButton);
+        QCOMPARE(b->Game.Line, 2);
+        QVERIFY(b->hintLabel->text().isEmpty());
+        QVERIFY(qobject_cast<TPegShape *>(QApplication::focusWidget()));
+        type("1234");
+        press(Qt::Key_Return);
+        QCOMPARE(b->Game.Line, 3);
+        QCOMPARE(b->Game.peg(2, 1), PegColor(1)); // checked as typed
+    }
+
     void aScreenReaderReadsTheBoard()
     {
         Board b;

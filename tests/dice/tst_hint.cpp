@@ -65,6 +65,9 @@ void TestHint::lastCategoryHintsTheExactBestMove()
     QCOMPARE(statusText(g.f()), QStringLiteral("Choose Chance: expect %1,0 in the end.").arg(total + 29));
     QCOMPARE(g.f().categoryCursor(), index(Category::Chance));
     QVERIFY(!g.f().sheet().Filled(Category::Chance));
+    // Taken, the advice no longer holds, and the status line says nothing.
+    g.f().xAssiClick(g.f().nameLabel(Category::Chance));
+    QVERIFY(statusText(g.f()).isEmpty());
 }
 
 void TestHint::askedOnceAndNoChangesNothing()
