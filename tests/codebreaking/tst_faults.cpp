@@ -6,16 +6,23 @@
 
 #include <QAction>
 
+namespace {
+
+// The main window as the program makes it, on the settings as they are.
+std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
+{
+    auto form = std::make_unique<codebreaking::TMainForm>(fake.platform);
+    return form;
+}
+
+} // namespace
+
 // Pegora started on every kind of damaged settings file, a full disk and
 // a read-only file or folder.
 class PegoraFaults : public FaultSuite {
     Q_OBJECT
     QString fileName() const override { return QStringLiteral("Pegora.INI"); }
-    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
-    {
-        auto form = std::make_unique<codebreaking::TMainForm>(fake.platform);
-        return form;
-    }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     void changeAnOption(QWidget &window) override
     {
         QAction *sound = static_cast<codebreaking::TMainForm &>(window).Sound1;
@@ -28,11 +35,7 @@ GAMES_TEST(PegoraFaults);
 // Pegora's window maximised and restored, and one of its dialogs.
 class PegoraWindow : public WindowSuite {
     Q_OBJECT
-    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
-    {
-        auto form = std::make_unique<codebreaking::TMainForm>(fake.platform);
-        return form;
-    }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     QWidget *knownControl(QWidget &window) override { return static_cast<codebreaking::TMainForm &>(window).hole(1, 1); }
     std::unique_ptr<QDialog> dialog(platform::testing::FakePlatform &fake, QWidget &window) override
     {

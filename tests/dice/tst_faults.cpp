@@ -7,17 +7,24 @@
 #include <QAction>
 #include <QPushButton>
 
+namespace {
+
+// The main window as the program makes it, on the settings as they are.
+std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
+{
+    auto form = std::make_unique<kubolo::TMainForm>(fake.platform);
+    form->createDialogs();
+    return form;
+}
+
+} // namespace
+
 // Kubolo started on every kind of damaged settings file, a full disk and
 // a read-only file or folder.
 class KuboloFaults : public FaultSuite {
     Q_OBJECT
     QString fileName() const override { return QStringLiteral("KUBOLO.INI"); }
-    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
-    {
-        auto form = std::make_unique<kubolo::TMainForm>(fake.platform);
-        form->createDialogs();
-        return form;
-    }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     void changeAnOption(QWidget &window) override
     {
         QAction *sound = static_cast<kubolo::TMainForm &>(window).Suono1;
@@ -30,12 +37,7 @@ GAMES_TEST(KuboloFaults);
 // Kubolo's window maximised and restored, and one of its dialogs.
 class KuboloWindow : public WindowSuite {
     Q_OBJECT
-    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
-    {
-        auto form = std::make_unique<kubolo::TMainForm>(fake.platform);
-        form->createDialogs();
-        return form;
-    }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     QWidget *knownControl(QWidget &window) override { return static_cast<kubolo::TMainForm &>(window).Roll; }
     std::unique_ptr<QDialog> dialog(platform::testing::FakePlatform &fake, QWidget &window) override
     {

@@ -7,17 +7,24 @@
 #include <QAction>
 #include <QToolButton>
 
+namespace {
+
+// The main window as the program makes it, on the settings as they are.
+std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
+{
+    auto form = std::make_unique<poker::TMainForm>(fake.platform);
+    form->setDealPause(0);
+    return form;
+}
+
+} // namespace
+
 // Cartova started on every kind of damaged settings file, a full disk and
 // a read-only file or folder.
 class CartovaFaults : public FaultSuite {
     Q_OBJECT
     QString fileName() const override { return QStringLiteral("cartova.ini"); }
-    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
-    {
-        auto form = std::make_unique<poker::TMainForm>(fake.platform);
-        form->setDealPause(0);
-        return form;
-    }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     void changeAnOption(QWidget &window) override
     {
         QAction *sound = static_cast<poker::TMainForm &>(window).Sound1;
@@ -30,12 +37,7 @@ GAMES_TEST(CartovaFaults);
 // Cartova's window maximised and restored, and one of its dialogs.
 class CartovaWindow : public WindowSuite {
     Q_OBJECT
-    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override
-    {
-        auto form = std::make_unique<poker::TMainForm>(fake.platform);
-        form->setDealPause(0);
-        return form;
-    }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     QWidget *knownControl(QWidget &window) override { return static_cast<poker::TMainForm &>(window).DealButton; }
     std::unique_ptr<QDialog> dialog(platform::testing::FakePlatform &, QWidget &window) override
     {
