@@ -4,11 +4,13 @@
 #include "tests/support/testregistry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <csignal>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -230,13 +232,22 @@ private slots:
         const auto temporaries = [this] {
             return QDir(tmp.path()).entryList({u"Game.INI.*"_s}, QDir::Files | QDir::Hidden);
         };
+        // A save's time on this disk now, so the kills fall across saves
+        // however busy the machine is; every other round lets a first save
+        // land before its kill.
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(save(model, 1));
+        const int saveUs = int(std::max<qint64>(1000, clock.nsecsElapsed() / 1000));
         for (int round = 0; round < 50; ++round) {
             writeAll(path(), old);
             const pid_t child = fork();
             if (child == 0)
                 for (int i = 0;; ++i)
                     save(path(), i % 2);
-            ::usleep(useconds_t(2000 + QRandomGenerator::global()->bounded(20000)));
+            if (round % 2)
+                QTRY_VERIFY_WITH_TIMEOUT(readAll(path()) != old, 20000);
+            ::usleep(useconds_t(QRandomGenerator::global()->bounded(3 * saveUs)));
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);
             const QByteArray now = readAll(path());
