@@ -20,7 +20,7 @@ namespace {
 
 constexpr char Request[] = "come forward\n";
 constexpr char Answer[] = "here\n";
-constexpr int AnswerWaitMs = 2000; // a copy that takes longer counts as hung
+constexpr int AnswerWaitMs = 5000; // a copy that takes longer counts as hung
 
 // The listening point of the copy that owns a settings folder: one per user,
 // game and folder, so copies run with other folders (tests) never meet.

@@ -38,7 +38,7 @@ for game in codebreaking/Pegora dice/Kubolo poker/Cartova; do
   # A first copy that does not answer: the next one starts all the same.
   kill -STOP $first
   "$bin" >"$WORK/d.log" 2>&1 & d=$!
-  ended $d 5; [ "$code" = running ] || fail "$name: a hung first copy kept the next from starting: $(cat "$WORK/d.log")"
+  ended $d 8; [ "$code" = running ] || fail "$name: a hung first copy kept the next from starting: $(cat "$WORK/d.log")"
   kill -KILL $d $first
   wait $d $first 2>/dev/null || true
 
