@@ -664,17 +664,22 @@ void TMainForm::Button1Click()
     // The keys go back to the board for the next line, wherever they were.
     if (Game.running())
         hole(Game.Line, m_cursor)->setFocus(Qt::OtherFocusReason);
+    // The end of the game is told once the check that ended it is over.
     switch (r.outcome) {
     case CheckOutcome::Won:
         playSound(QStringLiteral("win.wav"));
-        if (dialogs.showResult)
-            dialogs.showResult();
-        backToBoard();
+        afterThisEvent([this] {
+            if (dialogs.showResult)
+                dialogs.showResult();
+            backToBoard();
+        });
         break;
     case CheckOutcome::Lost:
-        m_platform.messages.show(this, platform::MsgIcon::Information, QStringLiteral("Sorry, too many guesses."),
-                                 platform::Ok);
-        backToBoard();
+        afterThisEvent([this] {
+            m_platform.messages.show(this, platform::MsgIcon::Information, QStringLiteral("Sorry, too many guesses."),
+                                     platform::Ok);
+            backToBoard();
+        });
         break;
     case CheckOutcome::NextLine: break;
     }

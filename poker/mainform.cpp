@@ -701,19 +701,24 @@ void TMainForm::CalculatePoints()
             showBet();
     }
 
-    if (result.gameOver) {
-        const platform::MsgButton answer = m_platform.messages.show(
-            this, platform::MsgIcon::Confirmation, QStringLiteral("Sorry, end of game.\rDo you want to restart?"),
-            platform::Yes | platform::No);
-        if (answer == platform::Yes) {
-            New1Click();
-            backToTable();
-        } else {
-            // exit, not quit: quit closes the window first, and its close
-            // handler would save the settings.
-            m_terminated = true;
-            QCoreApplication::exit(0);
-        }
+    // The end of the game is asked about once the deal that ended it is over.
+    if (result.gameOver)
+        afterThisEvent([this] { askToRestart(); });
+}
+
+void TMainForm::askToRestart()
+{
+    const platform::MsgButton answer =
+        m_platform.messages.show(this, platform::MsgIcon::Confirmation,
+                                 QStringLiteral("Sorry, end of game.\rDo you want to restart?"), platform::Yes | platform::No);
+    if (answer == platform::Yes) {
+        New1Click();
+        backToTable();
+    } else {
+        // exit, not quit: quit closes the window first, and its close
+        // handler would save the settings.
+        m_terminated = true;
+        QCoreApplication::exit(0);
     }
 }
 

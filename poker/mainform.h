@@ -136,6 +136,8 @@ protected:
 private:
     // A label sized to its new text, at every zoom.
     void fitText(QLabel *label);
+    // No credits left: a new game, or the end of the program.
+    void askToRestart();
     void buildMenus();
     void buildTable();
     void cardClick(int index);

@@ -73,7 +73,12 @@ struct Board {
         return {};
     }
 
-    void check() { QTest::mouseClick(form->Button1, Qt::LeftButton); }
+    // Check clicked, and what the end of a game opens once the click is over.
+    void check()
+    {
+        QTest::mouseClick(form->Button1, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
 
     QList<TColor> markers() const
     {

@@ -47,10 +47,12 @@ private slots:
             if (inHand && !nowInHand) {
                 ++settled;
                 expected += std::int64_t(bet) * (EvaluateHand(round.hand()).multiplier - 1);
-                if (expected == 0 && round.Credits() == 100) {
-                    expected = 100; // the bank ran dry and the player chose a new game
-                    ++gamesOver;
-                }
+            }
+            // The bank ran dry and, asked once the deal was over, the player
+            // chose a new game.
+            if (expected == 0 && round.Credits() == 100 && !nowInHand) {
+                expected = 100;
+                ++gamesOver;
             }
             inHand = nowInHand;
             QCOMPARE(std::int64_t(round.Credits()), expected);

@@ -289,6 +289,7 @@ private slots:
             form->PlayAllClick();
             form->DealButtonClick();
             form->DealButtonClick();
+            QCoreApplication::processEvents(); // the end of a game is asked after the deal
         }
         QVERIFY(form->terminated());
         form->close(); // however the window then goes
