@@ -15,13 +15,11 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -109,11 +107,13 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
+        // Two pixels of the form's own wide, at any zoom.
+        const qreal zoom = TGameWindow::zoomOf(this), pen = 2 * zoom;
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0, 0, 128), 2));
+        p.setPen(QPen(QColor(0, 0, 128), pen));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+        p.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2), 3 * zoom, 3 * zoom);
     }
 };
 

@@ -16,6 +16,14 @@
 
 namespace codebreaking {
 
+TColor pegTColor(PegColor peg)
+{
+    static constexpr TColor pegColors[PegColorCount] = {clWhite, clRed,  clYellow, clGreen,
+                                                        clFuchsia, clAqua, clBlue,   clBlack};
+    const int n = int(peg);
+    return n >= 1 && n <= PegColorCount ? pegColors[n - 1] : clBtnFace;
+}
+
 namespace {
 
 QAccessibleInterface *pegFactory(const QString &className, QObject *object)

@@ -14,6 +14,9 @@ class QMimeData;
 
 namespace codebreaking {
 
+// The colour a hole shows for a peg; clBtnFace for None.
+TColor pegTColor(PegColor peg);
+
 class TPegShape;
 
 // The drag payload: the number of the colour carried (0 from an empty hole).

@@ -1,6 +1,6 @@
 #include "codebreaking/pegsymbol.h"
 
-#include "codebreaking/rules.h"
+#include "codebreaking/pegshape.h"
 
 #include <QPainter>
 #include <QPainterPath>

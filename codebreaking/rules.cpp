@@ -4,8 +4,6 @@ namespace codebreaking {
 
 namespace {
 
-constexpr TColor pegColors[PegColorCount] = {clWhite, clRed, clYellow, clGreen, clFuchsia, clAqua, clBlue, clBlack};
-
 // Adds to a 16-bit total, stopping at the limit.
 void addTo(std::int16_t &total, int amount)
 {
@@ -14,12 +12,6 @@ void addTo(std::int16_t &total, int amount)
 }
 
 } // namespace
-
-TColor pegTColor(PegColor peg)
-{
-    const int n = int(peg);
-    return n >= 1 && n <= PegColorCount ? pegColors[n - 1] : clBtnFace;
-}
 
 Score ScoreGuess(const Code &secret, const Code &guess, int positions)
 {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "controls/tcolor.h"
 #include "platform/random.h"
 
 #include <array>
@@ -30,9 +29,6 @@ constexpr int MaxPositions = 4;
 constexpr int LineCount = 10;
 
 using Code = std::array<PegColor, MaxPositions>;
-
-// The colour a hole shows for a peg; clBtnFace for None.
-TColor pegTColor(PegColor peg);
 
 struct Score {
     std::uint16_t CorrectCount = 0;   // right colour, right place

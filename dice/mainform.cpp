@@ -18,16 +18,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QLayout>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
-#include <QStatusBar>
+
+#include <algorithm>
+#include <cmath>
 
 
 using formkit::centreOnScreen;
@@ -160,11 +160,13 @@ void ClickLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
+    // One pixel of the form's own wide, at any zoom.
+    const qreal pen = std::max<qreal>(1, std::round(TGameWindow::zoomOf(this)));
     QPainter p(this);
-    p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight).darker(140), 1));
+    p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight).darker(140), pen));
     p.setBrush(Qt::NoBrush);
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    p.drawRect(QRectF(0.5, 0.5, qMin(width(), textWidth + 4) - 1, height() - 1));
+    p.drawRect(QRectF(pen / 2, pen / 2, qMin<qreal>(width(), textWidth + 4 * pen) - pen, height() - pen));
 }
 
 void FormBackground::mouseDoubleClickEvent(QMouseEvent *event)

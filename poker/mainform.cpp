@@ -18,9 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
-#include <QStatusBar>
 #include <QToolButton>
 
 #include <algorithm>
