@@ -587,6 +587,7 @@ void TMainForm::showControls()
 
 void TMainForm::StartNewGame()
 {
+    hintWorker().cancel(); // a hint under way was for the game before
     Game.Start(tc1->isChecked() ? 3 : 4, sc1->isChecked(), m_platform.random);
     Timer1->start(); // the new game's first second starts now
     m_cursor = 1;
@@ -622,12 +623,22 @@ void TMainForm::Hint1Click()
             played.guess[column - 1] = Game.peg(line, column);
         lines.push_back(played);
     }
-    const GuessAdvice advice = adviseGuess(Game.Positions, Game.SingleColors, lines);
-    if (!advice.possible.empty())
-        for (int column = 1; column <= Game.Positions; ++column)
-            Game.placePeg(Game.Line, column, advice.guess[column - 1]);
-    showBoard();
-    setHint(hintText(advice, Game.Positions));
+    // Worked out beside the board, which stays live; the guess fills the line
+    // only while the game is still where it was asked for.
+    const int positions = Game.Positions, line = Game.Line;
+    const bool single = Game.SingleColors;
+    setHint(QStringLiteral("Working out the hint..."));
+    hintWorker().start<GuessAdvice>(
+        [positions, single, lines](const THintWorker::Cancelled &) { return adviseGuess(positions, single, lines); },
+        [this, line, positions](const GuessAdvice &advice) {
+            if (!Game.running() || Game.Line != line || Game.Positions != positions)
+                return;
+            if (!advice.possible.empty())
+                for (int column = 1; column <= positions; ++column)
+                    Game.placePeg(line, column, advice.guess[column - 1]);
+            showBoard();
+            setHint(hintText(advice, positions));
+        });
 }
 
 void TMainForm::playSound(const QString &file)
@@ -659,6 +670,7 @@ void TMainForm::Button1Click()
     if (r.result != MoveResult::Done)
         return;
     m_cursor = 1;
+    hintWorker().cancel();
     setHint({}); // a hint was for the line just checked
     showBoard();
     // The keys go back to the board for the next line, wherever they were.
