@@ -59,9 +59,7 @@ public:
 private:
     void fit()
     {
-        const QSize form = m_scale.formSize(), room = m_dialog->size();
-        const qreal zoom = std::clamp(std::min(qreal(room.width()) / form.width(), qreal(room.height()) / form.height()),
-                                      1.0, TGameWindow::MaxZoom);
+        const qreal zoom = std::clamp(m_scale.fitting(m_dialog->size()), 1.0, TGameWindow::MaxZoom);
         if (std::abs(zoom - m_scale.zoom()) > 1e-9)
             m_scale.apply(zoom);
     }

@@ -20,13 +20,6 @@ void setFontSize(QFont &font, qreal size, bool pixels)
         font.setPointSizeF(size);
 }
 
-QFont scaledFont(QFont font, qreal zoom)
-{
-    const bool pixels = font.pixelSize() > 0;
-    setFontSize(font, (pixels ? font.pixelSize() : font.pointSizeF()) * zoom, pixels);
-    return font;
-}
-
 int edge(int at, qreal zoom) { return int(std::lround(at * zoom)); }
 
 // Text drawn at a larger size is not always exactly as much wider as the
@@ -88,7 +81,10 @@ void TFormScale::apply(qreal zoom)
     if (!m_root)
         return;
     m_zoom = zoom;
-    m_root->setFont(scaledFont(m_rootFont, zoom));
+    QFont font = m_rootFont;
+    const bool pixels = font.pixelSize() > 0;
+    setFontSize(font, (pixels ? font.pixelSize() : font.pointSizeF()) * zoom, pixels);
+    m_root->setFont(font);
     for (const Control &c : m_controls)
         applyTo(c);
     for (const Control &c : m_controls)
@@ -113,6 +109,11 @@ void TFormScale::applyTo(const Control &c) const
         box->setStyleSheet(m_zoom > 1 ? QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side)
                                       : QString());
     }
+}
+
+qreal TFormScale::fitting(QSize room) const
+{
+    return std::min(qreal(room.width()) / m_formSize.width(), qreal(room.height()) / m_formSize.height());
 }
 
 int TFormScale::scaled(int length) const { return edge(length, m_zoom); }
@@ -143,18 +144,6 @@ TFormScale::Control *TFormScale::find(QWidget *widget)
     // Made after the form was taken: its font is already at this zoom.
     m_controls.push_back(controlOf(widget, m_zoom));
     return &m_controls.back();
-}
-
-void TFormScale::place(QWidget *widget, const QRect &formRect)
-{
-    if (!m_root) {
-        widget->setGeometry(formRect);
-        return;
-    }
-    Control *c = find(widget);
-    c->rect = formRect;
-    applyTo(*c);
-    makeRoomForText(widget);
 }
 
 void TFormScale::refit(QWidget *widget)

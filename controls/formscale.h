@@ -22,6 +22,8 @@ public:
 
     QSize formSize() const { return m_formSize; }
     qreal zoom() const { return m_zoom; }
+    // The zoom at which the form just fits in a room of that size.
+    qreal fitting(QSize room) const;
     // Places and sizes every control, and sizes every font, for the zoom.
     void apply(qreal zoom);
 
@@ -30,9 +32,6 @@ public:
     int scaled(int length) const;
     QRect scaled(const QRect &formRect) const;
 
-    // A control placed by the form after capture: its own rectangle, kept
-    // for every later zoom and placed at this one.
-    void place(QWidget *widget, const QRect &formRect);
     // A control that has just sized itself to its text at the present zoom
     // (adjustSize): its own size follows from that.
     void refit(QWidget *widget);

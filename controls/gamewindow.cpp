@@ -99,7 +99,7 @@ void TGameWindow::fitBoard()
     if (!m_form)
         return;
     const QSize form = m_scale.formSize(), room = m_stage->size();
-    const qreal fit = std::min(qreal(room.width()) / form.width(), qreal(room.height()) / form.height());
+    const qreal fit = m_scale.fitting(room);
     // A window sized for the zoom asked for is that zoom, whatever the
     // rounding of its pixels.
     const bool asked = std::abs(fit - m_wanted) * std::max(form.width(), form.height()) <= 1;
