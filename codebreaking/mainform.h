@@ -1,8 +1,7 @@
 #pragma once
 
 #include "codebreaking/pegshape.h"
-#include "codebreaking/records.h"
-#include "codebreaking/rules.h"
+#include "codebreaking/session.h"
 #include "controls/arrowbtn.h"
 #include "controls/gamewindow.h"
 #include "platform/platform.h"
@@ -11,7 +10,6 @@
 #include <functional>
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -25,20 +23,22 @@ class TWelcomeBox;
 // It draws what its game says and hands the player's moves to the game.
 class TMainForm : public TGameWindow {
     Q_OBJECT
+    Session m_session; // first: the names below are its parts
+
 public:
     explicit TMainForm(platform::Platform &platform, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The game in progress and the running totals; the end-of-game and
     // statistics dialogs read them.
-    GameState Game;
-    GameStats Stats;
+    GameState &Game = m_session.game;
+    GameStats &Stats = m_session.kept.stats;
     // Show the welcome dialog at start; kept in the settings file and changed
     // by the welcome dialog.
-    bool WelcomeFlag = true;
+    bool &WelcomeFlag = m_session.kept.welcomeBox;
     // The best players and the best player's words, as read from the settings
     // file; the best-players dialog shows and changes them.
-    BestRecords Records;
+    BestRecords &Records = m_session.kept.best;
 
     // The dialogs the board opens, made after it and hooked in by the program.
     // A command whose dialog is not hooked in does nothing.
@@ -111,13 +111,10 @@ private:
     void StartNewGame();
     void showWelcome();
     void ClearLineMarks();
-    void loadSettings();
-    void saveSettings();
     void MarkLine(int line, TColor color);
 
     void buildBoard();
     void buildMenu();
-    QAction *menuTrigger(QAction *action, bool checkable, std::function<void()> handler);
     void playSound(const QString &file);
     // A peg put in or taken out of a hole, by a drop or a key.
     bool putPeg(int line, int column, PegColor color);
@@ -136,7 +133,6 @@ private:
     void showCode();
     void showControls();
     void showSymbols();
-    void setHint(const QString &text);
 
     std::array<std::array<TPegShape *, 4>, LineCount> m_holes{};
     std::array<QLabel *, LineCount> m_correct{};
@@ -148,7 +144,6 @@ private:
     QWidget *m_cursorFrame = nullptr;
     int m_cursor = 1;
     TWelcomeBox *m_welcomeBox = nullptr; // made when first wanted
-    QActionGroup *m_level = nullptr;
     bool m_picturesShown = false;
 };
 

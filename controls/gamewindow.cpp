@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QFontInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -156,34 +158,62 @@ void TGameWindow::setStatus(const QString &text)
         m_status->setText(text);
 }
 
-QAction *TGameWindow::command(QAction *action, std::function<void()> handler)
+QMenu *TGameWindow::addMenu(const QString &caption, const char *name, const std::vector<MenuItem> &items, bool oneOf)
 {
-    connect(action, &QAction::triggered, this, std::move(handler));
-    return action;
+    QMenu *menu = menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    QActionGroup *group = nullptr;
+    if (oneOf) {
+        group = new QActionGroup(menu);
+        // The marks are the game's to set, one always checked.
+        group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    }
+    for (const MenuItem &item : items) {
+        if (!item.handler) {
+            QAction *separator = menu->addSeparator();
+            if (item.action)
+                *item.action = separator;
+            continue;
+        }
+        QAction *action = menu->addAction(item.caption);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(item.shortcut);
+        if (item.action)
+            *item.action = action;
+        if (item.checked) {
+            action->setCheckable(true);
+            action->setChecked(item.checked());
+            if (group)
+                group->addAction(action);
+            m_options.emplace_back(action, item.checked);
+        }
+        // A click flips a mark before anyone hears of it: the marks are drawn
+        // again from the game once the handler has had its say.
+        connect(action, &QAction::triggered, this, [this, handler = item.handler, option = bool(item.checked)] {
+            if (option)
+                showOptions();
+            handler();
+            if (option)
+                showOptions();
+        });
+    }
+    return menu;
 }
 
-QAction *TGameWindow::option(QAction *action, std::function<void()> handler)
+void TGameWindow::playSound(bool &on, const QString &file, platform::FailedSound failed, QAction *option)
 {
-    action->setCheckable(true);
-    // A menu click flips a check mark before anyone hears of it; put it (and
-    // its group) back, so the handler finds the marks as they were.
-    connect(action, &QAction::triggered, this, [action, handler = std::move(handler)](bool checked) {
-        const bool was = !checked;
-        if (QActionGroup *group = action->actionGroup()) {
-            QAction *other = nullptr;
-            for (QAction *a : group->actions())
-                if (a != action)
-                    other = a;
-            if (was)
-                action->setChecked(true);
-            else if (other)
-                other->setChecked(true);
-        } else {
-            action->setChecked(was);
-        }
-        handler();
-    });
-    return action;
+    if (!on || m_platform.sound.play(file))
+        return;
+    on = false;
+    if (option && failed == platform::FailedSound::Disabled)
+        option->setEnabled(false);
+    showOptions();
+}
+
+void TGameWindow::showOptions()
+{
+    for (const auto &[action, checked] : m_options)
+        action->setChecked(checked());
 }
 
 void TGameWindow::openSettings(const QString &fileName)

@@ -5,18 +5,21 @@
 #include "platform/platform.h"
 #include "platform/settingsfile.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 #include <functional>
+#include <vector>
 
 class QAbstractButton;
 class QAction;
 class QDialog;
 class QLabel;
+class QMenu;
 
 // The main window of each game: does every job a game's window shares, once.
-// It keeps the status line under the board; binds options to check marks by
-// one rule; opens the settings file, tells the player of its problems and
+// It keeps the status line under the board; builds the menus, with every
+// option's check mark drawn from the game by one rule; opens the settings file, tells the player of its problems and
 // saves it at the close; gives the keyboard back after a modal dialog; runs
 // the hint's background work; queues what must follow the current event;
 // and scales the whole board with the window, keeping its proportions, by
@@ -63,10 +66,37 @@ protected:
     // every zoom.
     void setButtonPicture(QAbstractButton *button, const QString &picture, QSize size);
 
-    // A menu command, and a menu option whose click leaves its check mark
-    // (and its group's) as it was: the handler decides and sets it.
-    QAction *command(QAction *action, std::function<void()> handler);
-    QAction *option(QAction *action, std::function<void()> handler);
+    // One item of a menu, kept by the form at `action` (no action: a
+    // separator). An item with `checked` is an option: its mark always shows
+    // what checked() says. A click leaves the mark to the handler's outcome,
+    // so an option the handler refuses keeps its mark.
+    struct MenuItem {
+        MenuItem() = default; // a separator
+        MenuItem(QAction **action, const char *name, const QString &caption, std::function<void()> handler,
+                 QKeySequence shortcut = {})
+            : action(action), name(name), caption(caption), handler(std::move(handler)), shortcut(shortcut)
+        {
+        }
+        MenuItem(QAction **action, const char *name, const QString &caption, std::function<void()> handler,
+                 std::function<bool()> checked)
+            : action(action), name(name), caption(caption), handler(std::move(handler)), checked(std::move(checked))
+        {
+        }
+        QAction **action = nullptr;
+        const char *name = nullptr;
+        QString caption;
+        std::function<void()> handler;
+        std::function<bool()> checked;
+        QKeySequence shortcut;
+    };
+    // oneOf: the options of the menu are choices of one thing, marked as such.
+    QMenu *addMenu(const QString &caption, const char *name, const std::vector<MenuItem> &items,
+                   bool oneOf = false);
+    // Every option's mark from what the game holds.
+    void showOptions();
+    // A sound, while `on`. With no sound to be had, `on` goes off and the
+    // option's mark with it; FailedSound::Disabled greys the option too.
+    void playSound(bool &on, const QString &file, platform::FailedSound failed, QAction *option = nullptr);
 
     // The settings file, read once; its problems are told once the game
     // has added its own. The zoom is kept in it after the game's keys, as
@@ -102,6 +132,7 @@ private:
         QSize size;
     };
     std::vector<ButtonPicture> m_pictures;
+    std::vector<std::pair<QAction *, std::function<bool()>>> m_options;
     void showPicture(const ButtonPicture &picture) const;
     qreal m_wanted = 1;     // the zoom asked for, by keys or remembered
     qreal m_normalZoom = 1; // the zoom of the window when neither maximised nor full screen

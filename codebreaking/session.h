@@ -1,0 +1,53 @@
+#pragma once
+
+#include "codebreaking/advisor.h"
+#include "codebreaking/settings.h"
+
+#include <functional>
+#include <vector>
+
+namespace platform {
+class RandomSource;
+}
+
+namespace codebreaking {
+
+// A run of Pegora without its window: the game on the board and all that is
+// kept for the player (best players, totals, options). The window hands it
+// the player's requests; every change is told through `changed`, naming what
+// to draw again.
+class Session {
+public:
+    enum class Aspect {
+        Board,   // everything: a new game, a check, a repeat, the code shown
+        Hole,    // one hole and what it enables
+        Seconds, // the clock
+        Symbols, // the symbols on the pegs
+    };
+    std::function<void(Aspect aspect, int line, int column)> changed;
+
+    explicit Session(platform::RandomSource &random) : m_random(random) {}
+
+    GameState game;
+    PegoraSettings kept;
+
+    void newGame();
+    // A peg into a hole of the current line, or None to empty it.
+    bool putPeg(int line, int column, PegColor color);
+    CheckResult check();
+    void repeatLine();
+    void giveUp();
+    void tick();
+    void setSymbols(bool on);
+
+    // The lines checked so far, as the hint reads them.
+    std::vector<PlayedLine> playedLines() const;
+    // A hint worked out for `line` fills it, while the game is still there.
+    bool takeHint(int line, int positions, const GuessAdvice &advice);
+
+private:
+    void tell(Aspect aspect, int line = 0, int column = 0);
+    platform::RandomSource &m_random;
+};
+
+} // namespace codebreaking
