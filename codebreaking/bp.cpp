@@ -91,6 +91,7 @@ void TBestPlayers::FormCreate()
 void TBestPlayers::showTable()
 {
     for (int place = 1; place <= BestPlaces; ++place) {
+        m_markers[place - 1]->SetButtonColor(m_records.marked[place - 1] ? clRed : clYellow);
         const BestEntry &row = m_records.table[place - 1];
         m_names[place - 1]->setText(row.name);
         m_guesses[place - 1]->setText(row.guesses);
@@ -113,8 +114,7 @@ void TBestPlayers::Button1Click()
     if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
-    ClearRowMarks();
-    m_records = BestRecords{};
+    m_records.reset(defaultBestTable());
     showTable();
     FormActivate();
 }
@@ -123,22 +123,13 @@ void TBestPlayers::OKButtonClick() { accept(); }
 
 void TBestPlayers::ClearRowMarks()
 {
-    for (TArrowButton *ab : m_markers)
-        ab->SetButtonColor(clYellow);
-}
-
-void TBestPlayers::MarkRow(TArrowButton *marker)
-{
-    if (marker)
-        marker->SetButtonColor(clRed);
+    m_records.clearMarks();
+    showTable();
 }
 
 void TBestPlayers::enterAt(int place, const BestEntry &entry)
 {
-    if (place < 1 || place > BestPlaces)
-        return;
-    MarkRow(m_markers[place - 1]);
-    platform::best::insertAt(m_records.table, place, entry);
+    m_records.enterAt(place, entry);
     showTable();
     FormActivate();
 }

@@ -29,8 +29,6 @@ public:
 
     // All five markers yellow again.
     void ClearRowMarks();
-    // One marker red.
-    void MarkRow(TArrowButton *marker);
 
     // A name entered at a place: its marker turns red, the rows from there
     // move one place down (the last drops out) and the entry takes the place.

@@ -31,10 +31,8 @@ using platform::best::Placing;
 
 BestTable defaultBestTable();
 
-struct BestRecords {
-    BestTable table = defaultBestTable();
-    QString WordsOfWisdom = defaultWordsOfWisdom();
-    bool operator==(const BestRecords &) const = default;
+struct BestRecords : platform::best::BestPlayers<BestEntry> {
+    BestRecords() : BestPlayers(defaultBestTable()) {}
 };
 
 // A result beats a row with more guesses, or as many guesses and more

@@ -1,5 +1,7 @@
 #include "codebreaking/rules.h"
 
+#include "platform/besttable.h"
+
 namespace codebreaking {
 
 namespace {
@@ -7,8 +9,7 @@ namespace {
 // Adds to a 16-bit total, stopping at the limit.
 void addTo(std::int16_t &total, int amount)
 {
-    const int sum = int(total) + amount;
-    total = std::int16_t(sum > GameStats::Limit ? GameStats::Limit : sum < -32768 ? -32768 : sum);
+    total = std::int16_t(platform::best::cappedSum(total, amount, -32768, GameStats::Limit));
 }
 
 } // namespace

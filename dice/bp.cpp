@@ -61,44 +61,48 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TBestPlayers::BitBtn1Click);
 
-    setTable(m_records.loadedTable);
-    ClearRowMarks();
-}
-
-BestPlayerTable TBestPlayers::table() const
-{
-    BestPlayerTable t;
-    for (int i = 0; i < BestPlayerRows; ++i)
-        t[i] = {m_names[i]->text(), m_scores[i]->text()};
-    return t;
+    showTable();
 }
 
 void TBestPlayers::setTable(const BestPlayerTable &table)
 {
+    m_records.best.table = table;
+    showTable();
+}
+
+void TBestPlayers::showTable()
+{
+    const BestPlayerRecords &best = m_records.best;
     for (int i = 0; i < BestPlayerRows; ++i) {
-        m_names[i]->setText(table[i].name);
-        m_scores[i]->setText(table[i].score);
+        m_names[i]->setText(best.table[i].name);
+        m_scores[i]->setText(best.table[i].score);
+        m_arrows[i]->SetButtonColor(best.marked[i] ? clRed : clYellow);
     }
 }
 
 void TBestPlayers::ClearRowMarks()
 {
-    for (TArrowButton *a : m_arrows)
-        a->SetButtonColor(clYellow);
+    m_records.best.clearMarks();
+    showTable();
 }
 
 void TBestPlayers::MarkRow(int row)
 {
     if (row >= 1 && row <= BestPlayerRows)
-        m_arrows[row - 1]->SetButtonColor(clRed);
+        m_records.best.marked[row - 1] = true;
+    showTable();
 }
 
-void TBestPlayers::FormActivate() { showWords(); }
+void TBestPlayers::FormActivate()
+{
+    showTable();
+    showWords();
+}
 
 void TBestPlayers::showWords()
 {
     Label1->setText(QStringLiteral("Words of Wisdom from ") + n1->text() + QStringLiteral(":"));
-    Label2->setText(m_records.WordsOfWisdom);
+    Label2->setText(m_records.best.WordsOfWisdom);
     // Centred with the outer width of the dialog, frame included.
     const int outer = isVisible() ? frameGeometry().width() : width();
     for (QLabel *line : {Label1, Label2})
@@ -110,9 +114,8 @@ void TBestPlayers::Button1Click()
     if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
-    setTable(defaultBestPlayers());
-    m_records.WordsOfWisdom = defaultWordsOfWisdom();
-    ClearRowMarks();
+    m_records.best.reset(defaultBestPlayers());
+    showTable();
     showWords();
 }
 

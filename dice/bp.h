@@ -19,9 +19,8 @@ struct Platform;
 
 namespace kubolo {
 
-// The five best players. Its ten labels are the table while the program
-// runs; the arrows beside them belong to their places and mark where this
-// run's results went.
+// The five best players as the records hold them; the arrows beside them
+// belong to their places and mark where this run's results went.
 class TBestPlayers : public formkit::Dialog {
     Q_OBJECT
 public:
@@ -44,13 +43,14 @@ public:
     // row is 1 to 5.
     void MarkRow(int row);
 
-    // The table as its labels hold it.
-    BestPlayerTable table() const;
+    const BestPlayerTable &table() const { return m_records.best.table; }
     void setTable(const BestPlayerTable &table);
+    KuboloRecords &records() { return m_records; }
 
     TArrowButton *rowArrow(int row) const { return m_arrows[row - 1]; }
 
 private:
+    void showTable();
     // The two lines above the table, each centred across the dialog.
     void showWords();
 

@@ -67,7 +67,7 @@ void TEndGame::OKButtonClick()
     m_records.stats.recordGame(total, m_sheet.FiveOfAKindCount());
     if (!BestPlayers)
         return;
-    switch (placeResult(BestPlayers->table(), total)) {
+    switch (placeResult(m_records.best.table, total)) {
     case Placing::Best:
         if (TopScore)
             m_platform.messages.exec(*TopScore);

@@ -48,12 +48,7 @@ void TTopFive::FormActivate()
 
 void TTopFive::OKButtonClick()
 {
-    BestPlayerTable table = m_bestPlayers.table();
-    const int row = insertTopFive(table, Edit1->text(), m_sheet.GameTotal());
-    if (row > 0) {
-        m_bestPlayers.setTable(table);
-        m_bestPlayers.MarkRow(row);
-    }
+    insertTopFive(m_bestPlayers.records().best, Edit1->text(), m_sheet.GameTotal());
     accept();
     m_platform.messages.exec(m_bestPlayers);
 }

@@ -7,6 +7,7 @@
 #include "dice/dice.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
+#include "dice/session.h"
 #include "dice/settings.h"
 
 #include <QCursor>
@@ -143,9 +144,9 @@ public:
     void PlayGameSound(const QString &fileName);
 
     // The game as played: every control above draws it, every handler asks it.
-    Turn &turn() { return m_turn; }
-    const ScoreSheet &sheet() const { return m_turn.sheet(); }
-    KuboloRecords &records() { return m_records; }
+    Turn &turn() { return m_session.turn; }
+    const ScoreSheet &sheet() const { return m_session.turn.sheet(); }
+    KuboloRecords &records() { return m_session.records; }
     // What the close writes: the table from the best-players dialog (or as
     // read, before it exists), the words, the totals and the two ticks.
     KuboloSettings currentSettings() const;
@@ -193,14 +194,13 @@ private:
     void valuesReady(std::shared_ptr<const StateValues> values);
     void giveHint();
 
-    Turn m_turn;
+    Session m_session;
     QWidget *m_surface = nullptr; // the board under the controls
     // The faces of the roll under way, as they land.
     Dice5 m_thrown{};
     Stepper m_stepper;
     QCursor m_hand;
     QCursor m_forbidden{Qt::ForbiddenCursor};
-    KuboloRecords m_records;
     std::array<TDice *, 5> m_dice{};
     std::array<QCheckBox *, 5> m_holds{};
     std::array<ClickLabel *, CategoryCount> m_names{};

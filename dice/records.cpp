@@ -48,28 +48,24 @@ Placing placeResult(const BestPlayerTable &table, std::int64_t total)
         table, [total](const BestPlayerRow &row) { return std::optional(total > scoreValue(row.score)); });
 }
 
-int insertTopFive(BestPlayerTable &table, const QString &name, std::int64_t total)
+int insertTopFive(BestPlayerRecords &best, const QString &name, std::int64_t total)
 {
     // An equal score is passed: the newer total goes above it.
-    const int row = platform::best::findPlace(
-        table, [total](const BestPlayerRow &r) { return std::optional(total >= scoreValue(r.score)); });
-    if (row > 0)
-        platform::best::insertAt(table, row, {name, QString::number(total)});
-    return row;
+    return best.enterBelowBest({name, QString::number(total)},
+                               [total](const BestPlayerRow &r) { return std::optional(total >= scoreValue(r.score)); });
 }
 
-void insertTopScore(BestPlayerTable &table, const QString &name, std::int64_t total)
+void insertTopScore(BestPlayerRecords &best, const QString &name, std::int64_t total)
 {
-    platform::best::insertAt(table, 1, {name, QString::number(total)});
+    best.enterAt(1, {name, QString::number(total)});
 }
 
 namespace {
 
+// The totals only grow, and stop at the largest they can hold.
 std::int64_t addSaturating(std::int64_t total, std::int64_t more)
 {
-    if (more < 0)
-        more = 0;
-    return more > DiceStats::MaxTotal - total ? DiceStats::MaxTotal : total + more;
+    return platform::best::cappedSum(total, std::max<std::int64_t>(more, 0), 0, DiceStats::MaxTotal);
 }
 
 } // namespace

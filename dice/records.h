@@ -28,6 +28,10 @@ using platform::best::Placing;
 
 BestPlayerTable defaultBestPlayers();
 
+struct BestPlayerRecords : platform::best::BestPlayers<BestPlayerRow> {
+    BestPlayerRecords() : BestPlayers(defaultBestPlayers()) {}
+};
+
 // A stored score as a number. One that is not a number counts as 0, so a new
 // result can still enter the table; digits beyond 64 bits count as the most
 // that can be held.
@@ -38,13 +42,13 @@ std::int64_t scoreValue(const QString &text);
 // pass it.
 Placing placeResult(const BestPlayerTable &table, std::int64_t total);
 
-// The new row of one of the best five, placed above the first of rows 2 to 5
-// whose score it reaches; the rows under it move down and row 5 drops out.
-// Row 1 is never touched. Returns the 1-based row taken, or 0 when none.
-int insertTopFive(BestPlayerTable &table, const QString &name, std::int64_t total);
+// The new row of one of the best five, placed (and marked) above the first of
+// rows 2 to 5 whose score it reaches; the rows under it move down and row 5
+// drops out. Row 1 is never touched. Returns the 1-based row taken, or 0.
+int insertTopFive(BestPlayerRecords &best, const QString &name, std::int64_t total);
 
 // The new best: every row moves down one and row 5 drops out.
-void insertTopScore(BestPlayerTable &table, const QString &name, std::int64_t total);
+void insertTopScore(BestPlayerRecords &best, const QString &name, std::int64_t total);
 
 // The running statistics. Each total is held in 32 bits and stops at its
 // largest value rather than wrap around; files of the old 16-bit totals read
@@ -70,10 +74,7 @@ struct DiceStats {
 
 // What the program remembers between runs.
 struct KuboloRecords {
-    // The table as read from the file; once the best-players dialog exists,
-    // its labels hold the table and this is no longer used.
-    BestPlayerTable loadedTable = defaultBestPlayers();
-    QString WordsOfWisdom = defaultWordsOfWisdom();
+    BestPlayerRecords best;
     DiceStats stats;
 };
 

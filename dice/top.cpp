@@ -54,11 +54,8 @@ void TTopScore::FormActivate()
 
 void TTopScore::OKButtonClick()
 {
-    m_bestPlayers.MarkRow(1);
-    BestPlayerTable table = m_bestPlayers.table();
-    insertTopScore(table, Edit1->text(), m_sheet.GameTotal());
-    m_bestPlayers.setTable(table);
-    m_records.WordsOfWisdom = cutKeptText(Edit2->text());
+    insertTopScore(m_records.best, Edit1->text(), m_sheet.GameTotal());
+    m_records.best.WordsOfWisdom = cutKeptText(Edit2->text());
     accept();
     m_platform.messages.exec(m_bestPlayers);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -79,5 +80,57 @@ void insertAt(Table<Row> &table, int place, const Row &row)
         table[i] = table[i - 1];
     table[place - 1] = row;
 }
+
+// A running total plus more, held within lo and hi: it stops at a limit
+// rather than wrap round into nonsense.
+constexpr long long cappedSum(long long total, long long more, long long lo, long long hi)
+{
+    long long sum = 0;
+    if (__builtin_add_overflow(total, more, &sum))
+        sum = more > 0 ? hi : lo;
+    return std::clamp(sum, lo, hi);
+}
+
+// The five best players and the best player's words, with this run's marks.
+// A mark belongs to its place, not to the row: it stays there while later
+// entries push rows past it.
+template <class Row>
+struct BestPlayers {
+    Table<Row> table;
+    QString WordsOfWisdom = defaultWordsOfWisdom();
+    std::array<bool, Places> marked{};
+
+    explicit BestPlayers(const Table<Row> &fresh = {}) : table(fresh) {}
+
+    // A row entered at a place (1 to 5), marked; the rows from there move
+    // one down and the last drops out.
+    void enterAt(int place, const Row &row)
+    {
+        if (place < 1 || place > Places)
+            return;
+        insertAt(table, place, row);
+        marked[place - 1] = true;
+    }
+    // The first of places 2 to 5 that takes(row) gives the row; the place
+    // taken, 0 when none, -1 when a row in the way cannot be read.
+    template <class Takes>
+    int enterBelowBest(const Row &row, Takes takes)
+    {
+        const int place = findPlace(table, takes);
+        enterAt(place, row);
+        return place;
+    }
+    void clearMarks() { marked = {}; }
+    // The fresh table and the usual words again, nothing marked.
+    void reset(const Table<Row> &fresh)
+    {
+        *this = BestPlayers(fresh);
+    }
+    // The marks are this run's only: what is kept is the rows and the words.
+    bool operator==(const BestPlayers &other) const
+    {
+        return table == other.table && WordsOfWisdom == other.WordsOfWisdom;
+    }
+};
 
 } // namespace platform::best

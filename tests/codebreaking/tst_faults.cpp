@@ -26,7 +26,7 @@ class PegoraFaults : public FaultSuite {
     void changeAnOption(QWidget &window) override
     {
         QAction *sound = static_cast<codebreaking::TMainForm &>(window).Sound1;
-        sound->setChecked(!sound->isChecked());
+        sound->trigger();
     }
 };
 

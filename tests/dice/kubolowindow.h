@@ -45,7 +45,8 @@ struct Game {
     {
         form = std::make_unique<TMainForm>(platform);
         form->setRollPace(0);
-        form->Roll1->setChecked(animate);
+        if (form->Roll1->isChecked() != animate)
+            form->Roll1->trigger();
         form->show();
     }
     TMainForm &f() { return *form; }

@@ -25,7 +25,8 @@ private slots:
         TMainForm form(platform);
         form.createDialogs();
         form.setRollPace(3);
-        form.Roll1->setChecked(true); // the dice tumble for a while
+        if (!form.Roll1->isChecked())
+            form.Roll1->trigger(); // the dice tumble for a while
         form.show();
         int gamesEnded = 0, endedEarly = 0;
         fake.messages.onExec = [&](QDialog &dialog) {

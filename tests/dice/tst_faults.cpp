@@ -28,7 +28,7 @@ class KuboloFaults : public FaultSuite {
     void changeAnOption(QWidget &window) override
     {
         QAction *sound = static_cast<kubolo::TMainForm &>(window).Suono1;
-        sound->setChecked(!sound->isChecked());
+        sound->trigger();
     }
 };
 

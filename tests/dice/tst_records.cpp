@@ -44,29 +44,25 @@ private slots:
 
     void topFiveTakesThePlaceAboveAnEqualScore()
     {
-        BestPlayerTable t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, u"Ann"_s, 300), 2);
-        QCOMPARE(names(t), QStringList({u"K. Ardell=300"_s, u"Ann=300"_s, u"M. de Sorbin=275"_s,
-                                        u"R.T. de Lavoie=250"_s, u"E.V. Halloran=225"_s}));
+        BestPlayerRecords r;
+        QCOMPARE(insertTopFive(r, u"Ann"_s, 300), 2);
+        QCOMPARE(names(r.table), QStringList({u"K. Ardell=300"_s, u"Ann=300"_s, u"M. de Sorbin=275"_s,
+                                              u"R.T. de Lavoie=250"_s, u"E.V. Halloran=225"_s}));
+        // The marks stay with their places as later entries push rows down.
+        QCOMPARE(insertTopFive(r, u"Bo"_s, 280), 3);
+        QCOMPARE(names(r.table), QStringList({u"K. Ardell=300"_s, u"Ann=300"_s, u"Bo=280"_s, u"M. de Sorbin=275"_s,
+                                              u"R.T. de Lavoie=250"_s}));
+        QCOMPARE(r.marked, (std::array<bool, 5>{false, true, true, false, false}));
 
-        t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, u"Bo"_s, 250), 3);
-        QCOMPARE(names(t), QStringList({u"K. Ardell=300"_s, u"M. de Sorbin=275"_s, u"Bo=250"_s, u"R.T. de Lavoie=250"_s,
-                                        u"E.V. Halloran=225"_s}));
+        r = BestPlayerRecords();
+        QCOMPARE(insertTopFive(r, QString(), 201), 5); // an empty name is a name
+        QCOMPARE(r.table[4], (BestPlayerRow{QString(), u"201"_s}));
+        QCOMPARE(r.table[3].name, u"E.V. Halloran"_s);
 
-        t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, u"Cy"_s, 226), 4);
-        QCOMPARE(t[3].name, u"Cy"_s);
-        QCOMPARE(t[4].name, u"E.V. Halloran"_s);
-
-        t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, QString(), 201), 5); // an empty name is a name
-        QCOMPARE(t[4], (BestPlayerRow{QString(), u"201"_s}));
-        QCOMPARE(t[3].name, u"E.V. Halloran"_s);
-
-        t = defaultBestPlayers();
-        QCOMPARE(insertTopFive(t, u"Di"_s, 199), 0);
-        QCOMPARE(t, defaultBestPlayers());
+        r = BestPlayerRecords();
+        QCOMPARE(insertTopFive(r, u"Di"_s, 199), 0);
+        QCOMPARE(r.table, defaultBestPlayers());
+        QCOMPARE(r.marked, (std::array<bool, 5>{}));
     }
 
     void scoresThatAreNoNumbers()
@@ -82,7 +78,9 @@ private slots:
         // A damaged fifth score counts as 0, so a new result still enters...
         BestPlayerTable t = table({u"300"_s, u"275"_s, u"250"_s, u"225"_s, u"junk"_s});
         QCOMPARE(placeResult(t, 1), Placing::BestFive);
-        QCOMPARE(insertTopFive(t, u"New"_s, 1), 5);
+        BestPlayerRecords r;
+        r.table = t;
+        QCOMPARE(insertTopFive(r, u"New"_s, 1), 5);
         // ...and a damaged best score lets any positive result be the best.
         t = table({u"x"_s, u"275"_s, u"250"_s, u"225"_s, u"200"_s});
         QCOMPARE(placeResult(t, 201), Placing::Best);

@@ -158,7 +158,7 @@ private slots:
             bp.BitBtn1Click();
         };
         r.endWithOk();
-        QCOMPARE(r.records.WordsOfWisdom, u"Hold the sixes"_s);
+        QCOMPARE(r.records.best.WordsOfWisdom, u"Hold the sixes"_s);
         QCOMPARE(line1, u"Words of Wisdom from Quin:"_s);
         QCOMPARE(line2, u"Hold the sixes"_s);
 
@@ -166,7 +166,7 @@ private slots:
         r.BestPlayers->setTable(withScores({t + 10, t + 5, t + 4, t + 3, t - 1}));
         r.enterName(u"Ros"_s);
         r.endWithOk();
-        QCOMPARE(r.records.WordsOfWisdom, u"Hold the sixes"_s);
+        QCOMPARE(r.records.best.WordsOfWisdom, u"Hold the sixes"_s);
         QCOMPARE(r.BestPlayers->n5->text(), u"Ros"_s);
         QCOMPARE(r.records.stats.totalGames, 2);
     }
@@ -195,7 +195,7 @@ private slots:
     void enterPressesResetAndOnlyYesResets()
     {
         Records r;
-        r.records.WordsOfWisdom = u"Mine"_s;
+        r.records.best.WordsOfWisdom = u"Mine"_s;
         r.BestPlayers->setTable(withScores({900, 800, 700, 600, 500}));
         r.BestPlayers->MarkRow(3);
         r.BestPlayers->show();
@@ -213,7 +213,7 @@ private slots:
 
         QTest::keyClick(r.BestPlayers, Qt::Key_Return); // answered Yes
         QCOMPARE(r.BestPlayers->table(), defaultBestPlayers());
-        QCOMPARE(r.records.WordsOfWisdom, u"Hi, guys !"_s);
+        QCOMPARE(r.records.best.WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(marks(*r.BestPlayers), QList<TColor>(5, clYellow));
         QCOMPARE(r.BestPlayers->Label1->text(), u"Words of Wisdom from K. Ardell:"_s);
         QCOMPARE(r.BestPlayers->Label2->text(), u"Hi, guys !"_s);
@@ -222,7 +222,7 @@ private slots:
     void wordsLinesAreCentred()
     {
         Records r;
-        r.records.WordsOfWisdom = u"A rather longer line of wisdom here"_s;
+        r.records.best.WordsOfWisdom = u"A rather longer line of wisdom here"_s;
         r.BestPlayers->show();
         const int outer = r.BestPlayers->frameGeometry().width();
         for (QLabel *line : {r.BestPlayers->Label1, r.BestPlayers->Label2}) {
@@ -289,7 +289,8 @@ private slots:
         TMainForm form(fake.platform);
         form.createDialogs();
         form.setRollPace(0);
-        form.Roll1->setChecked(false);
+        if (form.Roll1->isChecked())
+            form.Roll1->trigger();
         form.show();
         QStringList made;
         for (QDialog *d : form.findChildren<QDialog *>(Qt::FindDirectChildrenOnly))

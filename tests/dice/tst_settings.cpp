@@ -106,7 +106,7 @@ private slots:
         QVERIFY(form->Suono1->isChecked());
         QVERIFY(form->Roll1->isChecked());
         QCOMPARE(form->BestPlayers->table(), defaultBestPlayers());
-        QCOMPARE(form->records().WordsOfWisdom, u"Hi, guys !"_s);
+        QCOMPARE(form->records().best.WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(form->records().stats, DiceStats{});
         form->show();
         form->close();

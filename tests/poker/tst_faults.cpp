@@ -28,7 +28,7 @@ class CartovaFaults : public FaultSuite {
     void changeAnOption(QWidget &window) override
     {
         QAction *sound = static_cast<poker::TMainForm &>(window).Sound1;
-        sound->setChecked(!sound->isChecked());
+        sound->trigger();
     }
 };
 
