@@ -158,9 +158,10 @@ void TGameWindow::setStatus(const QString &text)
         m_status->setText(text);
 }
 
-QMenu *TGameWindow::addMenu(const QString &caption, const char *name, const std::vector<MenuItem> &items, bool oneOf)
+QMenu *TGameWindow::addMenu(const QString &caption, const char *name, const std::vector<MenuItem> &items, bool oneOf,
+                            QMenu *under)
 {
-    QMenu *menu = menuBar()->addMenu(caption);
+    QMenu *menu = under ? under->addMenu(caption) : menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromLatin1(name));
     QActionGroup *group = nullptr;
     if (oneOf) {

@@ -89,9 +89,10 @@ protected:
         std::function<bool()> checked;
         QKeySequence shortcut;
     };
-    // oneOf: the options of the menu are choices of one thing, marked as such.
+    // oneOf: the options of the menu are choices of one thing, marked as such;
+    // under: the menu it opens from, or the menu bar.
     QMenu *addMenu(const QString &caption, const char *name, const std::vector<MenuItem> &items,
-                   bool oneOf = false);
+                   bool oneOf = false, QMenu *under = nullptr);
     // Every option's mark from what the game holds.
     void showOptions();
     // A sound, while `on`. With no sound to be had, `on` goes off and the

@@ -1,6 +1,5 @@
 #include "platform/sound.h"
 
-#include <QAction>
 #include <QAudioDevice>
 #include <QDir>
 #include <QFile>
@@ -48,15 +47,6 @@ QString soundResourcePath(const QString &fileName)
         if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
             return dir.filePath(entry);
     return {};
-}
-
-void playWhileChecked(Sound &sound, QAction &option, const QString &fileName, FailedSound failed)
-{
-    if (!option.isChecked() || sound.play(fileName))
-        return;
-    option.setChecked(false);
-    if (failed == FailedSound::Disabled)
-        option.setEnabled(false);
 }
 
 struct QtSound::Impl {

@@ -5,7 +5,6 @@
 
 #include <memory>
 
-class QAction;
 
 namespace platform {
 
@@ -21,10 +20,6 @@ public:
 // unchecking it: it stays available to be switched on again, or it is
 // disabled for the rest of the run.
 enum class FailedSound { StaysAvailable, Disabled };
-
-// Plays the file only while the Sound option is checked. A sound that could
-// not start unchecks the option, so it is also saved as off.
-void playWhileChecked(Sound &sound, QAction &option, const QString &fileName, FailedSound failed);
 
 // True when the bytes are a RIFF/WAVE file with PCM samples.
 bool isPcmWave(const QByteArray &bytes);

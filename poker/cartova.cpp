@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     // of the table should not wait for them.
     platform::whenFirstShown(form, [&form, &desktop] {
         form.prepareHints();
-        form.setAboutBox(new poker::TAboutBox1(desktop.platform(), form.Sound1, &form));
+        form.setAboutBox(new poker::TAboutBox1(desktop.platform(), [&form] { form.PlayCards(); }, &form));
         form.setPayoffsForm(new poker::TPayoffsForm(&form));
     });
     app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));

@@ -4,14 +4,13 @@
 #include "controls/stepper.h"
 #include "platform/platform.h"
 #include "poker/card.h"
-#include "poker/round.h"
+#include "poker/session.h"
 #include "poker/settings.h"
 
 
 #include <array>
 
 class QAction;
-class QActionGroup;
 class QCheckBox;
 class QDialog;
 class QFrame;
@@ -35,7 +34,7 @@ public:
     ~TMainForm() override;
 
     // The game on the table, as the window shows it.
-    const Round &round() const { return m_round; }
+    const Round &round() const { return m_session.round; }
 
     void FormCreate();
     void FormClose();
@@ -91,8 +90,6 @@ public:
     // Works out the hint's tables on a thread of their own, so that the first
     // hint comes at once; the first hint asks for them otherwise.
     void prepareHints();
-    // The sentence of the status line, for the hint.
-    static QString hintText(const Hand &hand, const KeepFlags &keep, double expected);
 
     // How long the turned-down cards stay in sight before the new ones
     // arrive, in milliseconds; the window goes on painting meanwhile.
@@ -154,7 +151,7 @@ private:
     void hintsReady();
     void giveHint();
 
-    Round m_round;
+    Session m_session;
     Stepper m_stepper;
     int m_dealPauseMs = 160;
     bool m_dealHadFocus = false;

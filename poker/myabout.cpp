@@ -5,7 +5,6 @@
 #include "platform/platform.h"
 #include "platform/resources.h"
 
-#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -56,8 +55,8 @@ void TImage::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
-TAboutBox1::TAboutBox1(platform::Platform &platform, QAction *Sound1, QWidget *parent)
-    : TAboutBox(platform, parent), m_sound1(Sound1)
+TAboutBox1::TAboutBox1(platform::Platform &platform, std::function<void()> playCards, QWidget *parent)
+    : TAboutBox(platform, parent), m_playCards(std::move(playCards))
 {
     setObjectName(QStringLiteral("AboutBox1"));
     setLabelText(Label1, QStringLiteral("Cartova"));
@@ -79,10 +78,8 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, QAction *Sound1, QWidget *p
 
 void TAboutBox1::Image1Click()
 {
-    // The game's own Sound option and rule.
-    if (m_sound1)
-        platform::playWhileChecked(platformServices().sound, *m_sound1, QStringLiteral("cards.wav"),
-                                   platform::FailedSound::Disabled);
+    if (m_playCards)
+        m_playCards();
 }
 
 void TAboutBox1::showEvent(QShowEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "controls/about.h"
 #include "controls/clicktracker.h"
 
@@ -37,13 +39,12 @@ private:
 };
 
 // Cartova's About box: the game's card icon, which deals a card sound when
-// clicked while the main window's Sound item is ticked.
+// clicked, by the game's own sound rule.
 class TAboutBox1 : public TAboutBox {
     Q_OBJECT
 public:
-    // Sound1 is the main window's Sound menu item; the box reads its tick
-    // and, when the sound cannot start, unticks and disables it.
-    TAboutBox1(platform::Platform &platform, QAction *Sound1, QWidget *parent = nullptr);
+    // playCards plays the cards' sound as the game does (while Sound is on).
+    TAboutBox1(platform::Platform &platform, std::function<void()> playCards, QWidget *parent = nullptr);
 
     void Image1Click();
 
@@ -53,7 +54,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QPointer<QAction> m_sound1;
+    std::function<void()> m_playCards;
 };
 
 } // namespace poker

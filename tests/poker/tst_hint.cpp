@@ -106,7 +106,7 @@ private slots:
         t->Hint1->trigger();
         QTRY_COMPARE(t.said(), QStringLiteral("Keep all five: expect 1,000.00 times the bet."));
         QCOMPARE(t->round().kept(), (KeepFlags{true, true, true, true, true}));
-        QCOMPARE(TMainForm::hintText(handOf(jacks), {}, 0.3449),
+        QCOMPARE(Session::hintText(handOf(jacks), {}, 0.3449),
                  QStringLiteral("Keep nothing: expect 0.34 times the bet."));
         // A new game drops the hint with the hand.
         t->New1Click();

@@ -1,4 +1,5 @@
 #include "platform/testing/fakeplatform.h"
+#include "poker/mainform.h"
 #include "poker/myabout.h"
 #include "tests/support/testregistry.h"
 
@@ -13,7 +14,9 @@ class CartovaAboutTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<platform::testing::FakePlatform> fake;
-    std::unique_ptr<QAction> Sound1;
+    // The icon plays by the game's own rule, so the box is the game's.
+    std::unique_ptr<poker::TMainForm> game;
+    QAction *Sound1 = nullptr;
     std::unique_ptr<poker::TAboutBox1> box;
 
     void clickIcon() { QTest::mouseClick(box->Image1, Qt::LeftButton, {}, QPoint(28, 25)); }
@@ -22,10 +25,10 @@ private slots:
     void init()
     {
         fake = std::make_unique<platform::testing::FakePlatform>();
-        Sound1 = std::make_unique<QAction>(QStringLiteral("&Sound"));
-        Sound1->setCheckable(true);
-        Sound1->setChecked(true);
-        box = std::make_unique<poker::TAboutBox1>(fake->platform, Sound1.get());
+        game = std::make_unique<poker::TMainForm>(fake->platform);
+        Sound1 = game->Sound1;
+        fake->sound.played.clear(); // the cards of the first deal
+        box = std::make_unique<poker::TAboutBox1>(fake->platform, [this] { game->PlayCards(); });
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     }
@@ -33,7 +36,7 @@ private slots:
     void cleanup()
     {
         box.reset();
-        Sound1.reset();
+        game.reset();
         fake.reset();
     }
 
@@ -68,7 +71,8 @@ private slots:
 
     void soundOffIsSilent()
     {
-        Sound1->setChecked(false);
+        Sound1->trigger();
+        QVERIFY(!Sound1->isChecked());
         clickIcon();
         QVERIFY(fake->sound.played.isEmpty());
         QVERIFY(!Sound1->isChecked());

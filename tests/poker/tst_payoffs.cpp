@@ -70,7 +70,7 @@ private slots:
         main.Payoffs1->trigger(); // created once and shown again
         QCOMPARE(fake.messages.dialogs.size(), 2);
 
-        TAboutBox1 about(fake.platform, main.Sound1, &main);
+        TAboutBox1 about(fake.platform, [&main] { main.PlayCards(); }, &main);
         main.setAboutBox(&about);
         fake.messages.onExec = {};
         main.About1->trigger();

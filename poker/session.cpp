@@ -1,0 +1,80 @@
+#include "poker/session.h"
+
+#include "poker/advisor.h"
+
+#include <QLocale>
+#include <QStringList>
+
+namespace poker {
+
+namespace {
+
+// A card's rank as its corner shows it.
+QString rankShown(TCardValue value)
+{
+    static const char *const ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+    return QLatin1String(ranks[clampValue(value) - 1]);
+}
+
+} // namespace
+
+void Session::tell(Aspect aspect)
+{
+    if (changed)
+        changed(aspect);
+}
+
+void Session::stepBet(void (Round::*step)())
+{
+    (round.*step)();
+    tell(Aspect::Bet);
+}
+
+void Session::toggleKeep(int card)
+{
+    // Told even when the round ignores it: a box clicked meanwhile goes back.
+    round.toggleKeep(card);
+    tell(Aspect::Keeps);
+}
+
+void Session::setDeck(DeckChoice deck)
+{
+    options.deck = deck;
+    tell(Aspect::Options);
+}
+
+void Session::setTable(TableChoice table)
+{
+    options.table = table;
+    tell(Aspect::Options);
+}
+
+void Session::toggleSound()
+{
+    options.sound = !options.sound;
+    tell(Aspect::Options);
+}
+
+QString Session::takeHint()
+{
+    const KeepAdvice advice = adviseKeep(round.hand());
+    for (int i = 0; i < HandSize; ++i)
+        if (round.kept()[std::size_t(i)] != advice.keep[std::size_t(i)])
+            round.toggleKeep(i);
+    tell(Aspect::Keeps);
+    return hintText(round.hand(), advice.keep, advice.expected);
+}
+
+QString Session::hintText(const Hand &hand, const KeepFlags &keep, double expected)
+{
+    QStringList ranks;
+    for (int i = 0; i < HandSize; ++i)
+        if (keep[std::size_t(i)])
+            ranks << rankShown(hand[std::size_t(i)].value);
+    const QString what = ranks.isEmpty()            ? QStringLiteral("nothing")
+                         : ranks.size() == HandSize ? QStringLiteral("all five")
+                                                    : ranks.join(u' ');
+    return QStringLiteral("Keep %1: expect %2 times the bet.").arg(what, QLocale().toString(expected, 'f', 2));
+}
+
+} // namespace poker
