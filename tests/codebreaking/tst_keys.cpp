@@ -179,17 +179,26 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(b->Game.Line, 3);
 
+        // A click on Check leaves the keys on the board: Return then checks
+        // (here a line not full, so nothing) and never presses Repeat.
+        type(QByteArray(4, char('0' + b.missing())).constData());
+        QTest::mouseClick(b->Button1, Qt::LeftButton);
+        QCOMPARE(b->Game.Line, 4);
+        press(Qt::Key_Return);
+        QCOMPARE(b->Game.Line, 4);
+        QCOMPARE(b.at(1), PegColor::None);
+
         // Once the game is over the keys change nothing.
         b->Secretcode1Click();
         QVERIFY(!b->holeCursor()->isVisible());
-        b->hole(3, 1)->setFocus();
+        b->hole(4, 1)->setFocus();
         type("1");
         press(Qt::Key_Right);
         press(Qt::Key_R, Qt::ControlModifier);
         press(Qt::Key_Return);
         QCOMPARE(b.at(1), PegColor::None);
         QCOMPARE(b->cursorColumn(), 1);
-        QCOMPARE(b->Game.Line, 3);
+        QCOMPARE(b->Game.Line, 4);
         QCOMPARE(b->Game.phase(), GamePhase::GivenUp);
     }
 
