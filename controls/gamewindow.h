@@ -19,11 +19,12 @@ class QMenu;
 
 // The main window of each game: does every job a game's window shares, once.
 // It keeps the status line under the board; builds the menus, with every
-// option's check mark drawn from the game by one rule; opens the settings file, tells the player of its problems and
-// saves it at the close; gives the keyboard back after a modal dialog; runs
-// the hint's background work; queues what must follow the current event;
-// and scales the whole board with the window, keeping its proportions, by
-// the window's corner, maximised, or by Ctrl++, Ctrl+- and Ctrl+0.
+// option's check mark drawn from the game by one rule; opens the settings
+// file, tells the player of its problems and saves it at the close; gives
+// the keyboard back after a modal dialog; runs the hint's background work;
+// queues what must follow the current event; and scales the whole board
+// with the window, keeping its proportions, by the window's corner,
+// maximised, or by Ctrl++, Ctrl+- and Ctrl+0.
 class TGameWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -66,7 +67,7 @@ protected:
     // every zoom.
     void setButtonPicture(QAbstractButton *button, const QString &picture, QSize size);
 
-    // One item of a menu, kept by the form at `action` (no action: a
+    // One item of a menu, kept by the form at `action` (no handler: a
     // separator). An item with `checked` is an option: its mark always shows
     // what checked() says. A click leaves the mark to the handler's outcome,
     // so an option the handler refuses keeps its mark.
