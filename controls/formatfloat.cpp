@@ -6,10 +6,8 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace controls {
 
@@ -58,11 +56,22 @@ QString FormatFloat(const QString &format, long double value)
         // More digits than the 18 a long double holds: the ones past them
         // would be noise that reading the text back does not give back (and
         // the value would drift at each re-read), so they show as zeros.
+        // The text is "d.ddde+x": its digits and its power of ten are read
+        // where they are found in it, never where they ought to be.
         char buf[64];
-        std::snprintf(buf, sizeof buf, "%.*Le", LDBL_DIG - 1, magnitude);
-        const char *e = std::strchr(buf, 'e');
-        digits = std::string(1, buf[0]) + std::string(static_cast<const char *>(buf + 2), e);
-        const int zeros = std::atoi(e + 1) + decimals - (LDBL_DIG - 1);
+        const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, magnitude,
+                                             std::chars_format::scientific, LDBL_DIG - 1);
+        const std::string_view text(buf, ec == std::errc() ? std::size_t(ptr - buf) : 0);
+        const std::size_t e = std::min(text.find('e'), text.size());
+        for (const char c : text.substr(0, e))
+            if (c != '.')
+                digits += c;
+        std::string_view power = text.substr(std::min(e + 1, text.size()));
+        if (!power.empty() && power.front() == '+')
+            power.remove_prefix(1);
+        int exponent = 0;
+        std::from_chars(power.data(), power.data() + power.size(), exponent);
+        const int zeros = exponent + decimals - (int(digits.size()) - 1);
         digits.append(std::size_t(std::max(0, zeros)), '0');
     }
     if (int(digits.size()) < decimals + minInt)
