@@ -19,11 +19,12 @@ need_packages() {
 }
 
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev)
-# The sound plug-in and a font, so a started game can play and draw text.
-RUN_PACKAGES=(qt6-qpa-plugins libqt6multimedia6 fonts-dejavu-core)
+# The platform plug-ins (X11 and Wayland), the sound library and a font, so a
+# started game shows its window, plays and draws text on either desktop.
+RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libqt6multimedia6 fonts-dejavu-core)
 # The install tests also need the desktop's checkers of menu entries, metadata
-# and manual pages, and the Debian packaging tools; clang with its libFuzzer
-# runtime builds the fuzz targets; a headless Wayland compositor and Qt's
-# Wayland plug-in try each window under Wayland.
+# and manual pages, and Debian's packaging tools and package checker; clang
+# with its libFuzzer runtime builds the fuzz targets; a headless Wayland
+# compositor tries each window under Wayland.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick libx11-dev libbenchmark-dev
-  desktop-file-utils appstream man-db dpkg-dev file clang libclang-rt-14-dev weston qt6-wayland)
+  desktop-file-utils appstream man-db dpkg-dev file lintian clang libclang-rt-14-dev weston)

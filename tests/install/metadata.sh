@@ -1,17 +1,16 @@
-# The menu entries, software-centre metadata and manual pages pass the
-# desktop's own checkers without a warning.
+# The software-centre metadata and manual pages pass the desktop's own
+# checkers without a warning (the menu entries, written by the install, are
+# checked where they are installed).
 set -euo pipefail
 fail() { echo "FAIL: $*"; exit 1; }
-for tool in desktop-file-validate appstreamcli man; do
-  command -v "$tool" >/dev/null || fail "missing $tool: install desktop-file-utils, appstream and man-db (./run-tests does)"
+for tool in appstreamcli man; do
+  command -v "$tool" >/dev/null || fail "missing $tool: install appstream and man-db (./run-tests does)"
 done
-SRC=$1/desktop
-BUILD=$2/desktop
-VERSION=$3
+BUILD=$1/desktop
+VERSION=$2
 declare -A settings=([Pegora]=Pegora.INI [Kubolo]=KUBOLO.INI [Cartova]=cartova.ini)
 for game in Pegora Kubolo Cartova; do
   id=org.pekuca.$game
-  out=$(desktop-file-validate "$SRC/$id.desktop" 2>&1) && [ -z "$out" ] || fail "$id.desktop: $out"
   out=$(appstreamcli validate --no-net "$BUILD/$id.metainfo.xml" 2>&1) || fail "$id.metainfo.xml: $out"
   grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$BUILD/$id.metainfo.xml" \
     || fail "$id.metainfo.xml does not launch $id.desktop"
@@ -25,4 +24,4 @@ for game in Pegora Kubolo Cartova; do
   done
   grep -q "XDG_CONFIG_HOME/${settings[$game]}" <<<"$text" || fail "man ${game,,} does not name ${settings[$game]}"
 done
-echo "3 menu entries, 3 metainfo files and 3 manual pages pass"
+echo "3 metainfo files and 3 manual pages pass"
