@@ -1,7 +1,7 @@
 # The Debian package holds exactly the expected files below /usr, takes its
 # dependencies from the libraries the programs link and recommends Qt's
-# Wayland plug-in, passes Debian's own checker without an error or a
-# warning, and the programs it unpacks start from its menu entries.
+# Wayland plug-in, passes Debian's own checker without a remark, and the
+# programs it unpacks start from its menu entries.
 . "$(dirname "$0")/../e2e/common.sh"
 . "$(dirname "$0")/common.sh"
 need cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog file lintian
@@ -17,7 +17,9 @@ grep -q 'libqt6widgets6' <<<"$depends" || fail "the dependencies were not read f
 grep -qw 'qt6-wayland' <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "qt6-wayland is not recommended"
 diff <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort) <(sort "$FILES") \
   || fail "the package's files differ from $FILES (< packaged, > expected)"
-lintian --pedantic --display-info --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 \
+# Not even an info line: a program built without BIND_NOW, or stripped as
+# Debian does not strip, shows as one.
+lintian --pedantic --display-info --fail-on error,warning,info,pedantic "$deb" >"$WORK/lintian.log" 2>&1 \
   || fail "lintian: $(cat "$WORK/lintian.log")"
 grep '^[A-Z]:' "$WORK/lintian.log" || echo "lintian: nothing to say"
 dpkg-deb -x "$deb" "$WORK/x"
