@@ -41,7 +41,7 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
     l->setGeometry(r);
     l->setAlignment(align | Qt::AlignVCenter);
     QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, color);
+    pal.setColor(QPalette::WindowText, readableOn(color, pal.color(QPalette::Window)));
     l->setPalette(pal);
     return l;
 }
@@ -63,7 +63,7 @@ protected:
         const qreal zoom = TGameWindow::zoomOf(this), pen = 2 * zoom;
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(QColor(0, 0, 128), pen));
+        p.setPen(QPen(readableOn(QColor(0, 0, 128), palette().color(QPalette::Window)), pen));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(QRectF(rect()).adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2), 3 * zoom, 3 * zoom);
     }

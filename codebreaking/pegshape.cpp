@@ -95,7 +95,10 @@ void TPegShape::paintPeg(QPainter &p, QSize pixels) const
     const int d = std::min(w, h);
     const qreal pen = std::max<qreal>(1, qreal(d) / DesignedDiameter);
     const QRectF circle((w - d) / 2 + pen / 2, (h - d) / 2 + pen / 2, d - pen, d - pen);
-    p.setPen(QPen(Qt::black, pen));
+    // An empty hole's rim stands out of the board's face, dark or light, so
+    // that it never reads as a black peg.
+    const QColor rim = Filled() ? QColor(Qt::black) : readableOn(Qt::black, palette().color(QPalette::Window));
+    p.setPen(QPen(rim, pen));
     p.setBrush(toQColor(m_color));
     p.drawEllipse(circle);
     if (m_symbols)

@@ -177,7 +177,7 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     title.setUnderline(true);
     Label1->setFont(title);
     QPalette navy = Label1->palette();
-    navy.setColor(QPalette::WindowText, toQColor(clNavy));
+    navy.setColor(QPalette::WindowText, readableOn(toQColor(clNavy), navy.color(QPalette::Window)));
     Label1->setPalette(navy);
     placeLabel(Label1, 90, 20, 84, 20);
 

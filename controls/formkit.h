@@ -39,8 +39,8 @@ void centreOnScreen(QWidget *window, QSize size = {});
 // rounded down.
 void centreAcross(QLabel *label, int width);
 
-// The colour of enabled text (labels, edits, buttons); disabled text keeps
-// the desktop's grey.
+// The colour of enabled text (labels, edits, buttons), made readable on a
+// dark face by readableOn; disabled text keeps the desktop's grey.
 void setTextColor(QWidget *widget, TColor color);
 
 // A label of plain text.

@@ -29,3 +29,11 @@ constexpr TColor clBtnFace = -2147483633; // 0x8000000F
 QColor toQColor(TColor color);
 // Names for assistive technology: "red", "button face", or "#rrggbb".
 QString colorName(TColor color);
+
+// The games' colours were chosen for a light face. On a dark face (one white
+// reads better on than black, as a dark desktop scheme gives) an ink that
+// reads at less than 4.5 : 1 is lightened, its hue kept, until it does; on a
+// light face the games' own colours stand as they are.
+QColor readableOn(const QColor &ink, const QColor &face);
+// How far apart two colours read, from 1 : 1 to 21 : 1 (relative luminance).
+qreal contrastRatio(const QColor &a, const QColor &b);

@@ -273,7 +273,7 @@ void TURLLabel::applyFontColor(TColor color)
 {
     m_fontColor = color;
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, toQColor(color));
+    p.setColor(QPalette::WindowText, readableOn(toQColor(color), p.color(QPalette::Window)));
     setPalette(p);
 }
 

@@ -365,9 +365,7 @@ void TMainForm::ShowProvisionalScores()
         const QString text = filled || m_session.turn.anyRoll() ? QString::number(sheet.Score(c)) : QString();
         if (score->text() != text)
             score->setText(text);
-        const QColor color = toQColor(filled ? clBlack : clTeal);
-        if (score->palette().color(QPalette::WindowText) != color)
-            setTextColor(score, filled ? clBlack : clTeal);
+        setTextColor(score, filled ? clBlack : clTeal);
     }
 }
 

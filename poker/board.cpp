@@ -127,11 +127,7 @@ void TMainForm::buildTable()
     cpEdit->SetValue(0);
     cpEdit->setGeometry(356, 292, 56, 21);
     cpEdit->setFont(boldFont(13));
-    {
-        QPalette ep = cpEdit->palette();
-        ep.setColor(QPalette::Text, Qt::blue);
-        cpEdit->setPalette(ep);
-    }
+    formkit::setTextColor(cpEdit, clBlue);
     cpEdit->setAccessibleName(QStringLiteral("Credits played"));
     connect(cpEdit, &TNumEdit::OnChange, this, &TMainForm::CpEditChange);
 

@@ -1,5 +1,12 @@
+#include "codebreaking/bp.h"
+#include "codebreaking/congrats.h"
 #include "codebreaking/mainform.h"
+#include "codebreaking/myabout.h"
+#include "codebreaking/res.h"
 #include "codebreaking/stat.h"
+#include "codebreaking/top.h"
+#include "codebreaking/welcome.h"
+#include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/testregistry.h"
 #include "tests/support/windowsuite.h"
@@ -45,4 +52,25 @@ class PegoraWindow : public WindowSuite {
 };
 
 GAMES_TEST(PegoraWindow);
+
+// Pegora's texts in a dark and a light scheme, with every dialog the program makes.
+class PegoraContrast : public ContrastSuite {
+    Q_OBJECT
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
+    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override
+    {
+        using namespace codebreaking;
+        auto &form = static_cast<TMainForm &>(window);
+        auto *best = new TBestPlayers(fake.platform, form.Records, &form);
+        new TStatistics(fake.platform, form.Stats, &form);
+        new TAboutBox1(fake.platform, &form);
+        new TResult(fake.platform, form.Game, form.Records, &form);
+        new TCongratulations(fake.platform, form.Game, *best, &form);
+        new TTopScore(fake.platform, form.Game, *best, &form);
+        static bool welcome = true;
+        new TWelcomeBox(fake.platform, welcome, &form);
+    }
+};
+
+GAMES_TEST(PegoraContrast);
 #include "tst_faults.moc"

@@ -1,5 +1,6 @@
 #include "dice/mainform.h"
 #include "dice/stats.h"
+#include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/testregistry.h"
 #include "tests/support/windowsuite.h"
@@ -47,4 +48,12 @@ class KuboloWindow : public WindowSuite {
 };
 
 GAMES_TEST(KuboloWindow);
+
+// Kubolo's texts in a dark and a light scheme; the window makes its dialogs.
+class KuboloContrast : public ContrastSuite {
+    Q_OBJECT
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
+};
+
+GAMES_TEST(KuboloContrast);
 #include "tst_faults.moc"

@@ -1,5 +1,7 @@
 #include "poker/mainform.h"
+#include "poker/myabout.h"
 #include "poker/payoffs.h"
+#include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/testregistry.h"
 #include "tests/support/windowsuite.h"
@@ -46,4 +48,18 @@ class CartovaWindow : public WindowSuite {
 };
 
 GAMES_TEST(CartovaWindow);
+
+// Cartova's texts in a dark and a light scheme, with its dialogs.
+class CartovaContrast : public ContrastSuite {
+    Q_OBJECT
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
+    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override
+    {
+        auto &form = static_cast<poker::TMainForm &>(window);
+        form.setAboutBox(new poker::TAboutBox1(fake.platform, [] {}, &form));
+        form.setPayoffsForm(new poker::TPayoffsForm(&form));
+    }
+};
+
+GAMES_TEST(CartovaContrast);
 #include "tst_faults.moc"
