@@ -176,9 +176,7 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     title.setBold(true);
     title.setUnderline(true);
     Label1->setFont(title);
-    QPalette navy = Label1->palette();
-    navy.setColor(QPalette::WindowText, readableOn(toQColor(clNavy), navy.color(QPalette::Window)));
-    Label1->setPalette(navy);
+    formkit::setTextColor(Label1, clNavy);
     placeLabel(Label1, 90, 20, 84, 20);
 
     Label2 = makeLabel(this, "Label2", aboutPlatformLine());
