@@ -73,8 +73,9 @@ void HintAfterOneLine(benchmark::State &state)
 }
 BENCHMARK(HintAfterOneLine)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// A player who always follows the hint, against every code. The hints of the
-// same answers are the same, so each is worked out once.
+// A player who always follows the hint, against every code: the most lines
+// and the mean it needs. The hints of the same answers are the same, so each
+// is worked out once.
 void FollowTheHint(benchmark::State &state)
 {
     const Setting s = settings[state.range(0)];
@@ -106,7 +107,7 @@ void FollowTheHint(benchmark::State &state)
         }
     }
     state.counters["codes"] = double(codes.size());
-    state.counters["most_lines"] = most;
+    state.counters["worst_lines"] = most;
     state.counters["mean_lines"] = lines / double(codes.size()) / double(state.iterations());
     state.counters["unsolved"] = unsolved;
     state.counters["worst_hint_ms"] = worstMs;

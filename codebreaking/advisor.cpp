@@ -1,5 +1,7 @@
 #include "codebreaking/advisor.h"
 
+#include <QStringList>
+
 #include <algorithm>
 #include <array>
 
@@ -111,41 +113,57 @@ int worstAnswer(const Packed &guess, const std::vector<Packed> &candidates, int 
 
 } // namespace
 
-Code minimaxGuess(int positions, std::span<const Code> candidates, int *worstRemaining)
+Code minimaxGuess(int positions, std::span<const Code> guesses, std::span<const Code> candidates,
+                  int *worstRemaining)
 {
     positions = clampPositions(positions);
     std::vector<Packed> packed(candidates.size());
     for (std::size_t i = 0; i < candidates.size(); ++i)
         packed[i] = pack(candidates[i], positions);
+    // Which guesses can still be the code: both lists are in code order.
+    std::vector<bool> possible(guesses.size());
+    for (std::size_t g = 0, c = 0; g < guesses.size(); ++g) {
+        while (c < candidates.size() && candidates[c] < guesses[g])
+            ++c;
+        possible[g] = c < candidates.size() && candidates[c] == guesses[g];
+    }
     auto worstOf = [&](std::size_t g, int bound) {
-        return positions == 3 ? worstAnswer<3>(packed[g], packed, bound) : worstAnswer<4>(packed[g], packed, bound);
+        const Packed p = pack(guesses[g], positions);
+        return positions == 3 ? worstAnswer<3>(p, packed, bound) : worstAnswer<4>(p, packed, bound);
     };
-    // A guess of many colours usually splits well: its worst case, found
-    // first, cuts the others short. Those before it in code order win a tie.
+    // Ties: a guess that can win first, then the earlier.
+    auto before = [&](std::size_t a, std::size_t b) { return possible[a] != possible[b] ? bool(possible[a]) : a < b; };
+    // A possible guess of many colours usually splits well: its worst case,
+    // found first, cuts the others short.
     std::size_t seed = 0;
-    int seedColors = 0;
-    for (std::size_t g = 0; g < candidates.size(); ++g) {
-        const int colors = bitCount(packed[g].colors & 0x11111111u);
+    int seedColors = -1;
+    for (std::size_t g = 0; g < guesses.size(); ++g) {
+        const int colors = bitCount(pack(guesses[g], positions).colors & 0x11111111u) + (possible[g] ? 8 : 0);
         if (colors > seedColors) {
             seed = g;
             seedColors = colors;
         }
     }
     std::size_t best = seed;
-    int bestWorst = candidates.empty() ? 0 : worstOf(seed, int(candidates.size()) + 1);
-    for (std::size_t g = 0; g < candidates.size(); ++g) {
+    int bestWorst = guesses.empty() ? 0 : worstOf(seed, int(candidates.size()) + 1);
+    for (std::size_t g = 0; g < guesses.size(); ++g) {
         if (g == seed)
             continue;
-        const bool earlier = g < best;
-        const int worst = worstOf(g, earlier ? bestWorst + 1 : bestWorst);
-        if (worst < bestWorst || (earlier && worst == bestWorst)) {
+        const bool wins = before(g, best);
+        const int worst = worstOf(g, wins ? bestWorst + 1 : bestWorst);
+        if (worst < bestWorst || (wins && worst == bestWorst)) {
             bestWorst = worst;
             best = g;
         }
     }
     if (worstRemaining)
         *worstRemaining = bestWorst;
-    return candidates.empty() ? Code{} : candidates[best];
+    return guesses.empty() ? Code{} : guesses[best];
+}
+
+Code minimaxGuess(int positions, std::span<const Code> candidates, int *worstRemaining)
+{
+    return minimaxGuess(positions, candidates, candidates, worstRemaining);
 }
 
 GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const PlayedLine> lines)
@@ -155,7 +173,8 @@ GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const Played
     std::vector<std::pair<Packed, int>> played;
     for (const PlayedLine &l : lines)
         played.emplace_back(pack(l.guess, positions), l.correct * 5 + l.misplaced);
-    for (const Code &code : allCodes(positions, singleColors)) {
+    const std::vector<Code> codes = allCodes(positions, singleColors);
+    for (const Code &code : codes) {
         const Packed p = pack(code, positions);
         if (std::all_of(played.begin(), played.end(),
                         [&](const auto &l) { return scoreKey(l.first, p, positions) == l.second; }))
@@ -183,8 +202,32 @@ GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const Played
                 return advice;
             }
     }
-    advice.guess = minimaxGuess(positions, advice.possible, &advice.worstRemaining);
+    if (advice.possible.empty())
+        return advice;
+    advice.guess = minimaxGuess(positions, codes, advice.possible, &advice.worstRemaining);
     return advice;
+}
+
+QString hintText(const GuessAdvice &advice, int positions)
+{
+    // The colours as the game names them, in palette order.
+    static const char *const names[PegColorCount] = {"White",   "Red",  "Yellow", "Green",
+                                                     "Fuchsia", "Aqua", "Blue",   "Black"};
+    if (advice.possible.empty())
+        return QStringLiteral("No code fits the lines so far.");
+    positions = clampPositions(positions);
+    QStringList pegs;
+    for (int i = 0; i < positions; ++i) {
+        const int c = int(advice.guess[i]);
+        pegs << QString::fromLatin1(c >= 1 && c <= PegColorCount ? names[c - 1] : "?");
+    }
+    const bool canWin = std::binary_search(advice.possible.begin(), advice.possible.end(), advice.guess);
+    const qsizetype n = qsizetype(advice.possible.size());
+    // The guess on one line and the count on the next: the board is narrow.
+    return QStringLiteral("Try %1%2\n").arg(pegs.join(QLatin1Char(' ')),
+                                           canWin ? QStringLiteral(".")
+                                                  : QStringLiteral(": it cannot be the code, but it narrows the rest best.")) +
+           (n == 1 ? QStringLiteral("1 code is still possible.") : QStringLiteral("%1 codes are still possible.").arg(n));
 }
 
 } // namespace codebreaking

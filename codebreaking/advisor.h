@@ -2,6 +2,8 @@
 
 #include "codebreaking/rules.h"
 
+#include <QString>
+
 #include <span>
 #include <vector>
 
@@ -24,13 +26,23 @@ struct GuessAdvice {
 // With Single Colors no colour repeats.
 std::vector<Code> allCodes(int positions, bool singleColors);
 
-// Among the candidates, the guess that leaves the fewest codes possible at
-// worst when it is checked against each of them (a win leaves none); the
-// first such in the candidates' order.
+// Among the guesses, the one that leaves the fewest candidates possible at
+// worst when it is checked against each of them (a win leaves none). Of the
+// equally good, one that is itself a candidate comes first, then the
+// guesses' order. Both lists in code order.
+Code minimaxGuess(int positions, std::span<const Code> guesses, std::span<const Code> candidates,
+                  int *worstRemaining = nullptr);
+// The same, guessing among the candidates alone.
 Code minimaxGuess(int positions, std::span<const Code> candidates, int *worstRemaining = nullptr);
 
-// The hint: a guess that fits every line so far and, among those, leaves the
-// fewest codes at worst. The first guess of a game comes from a table.
+// The hint: among every code of the setting, the guess that leaves the
+// fewest codes possible at worst, one that can still be the code first when
+// it is as good. A guess that cannot win may split the rest better, and so
+// guarantees fewer lines. The first guess of a game comes from a table.
 GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const PlayedLine> lines);
+
+// The hint in words for the status line: the guess on one line, and on the
+// next how many codes are still possible.
+QString hintText(const GuessAdvice &advice, int positions);
 
 } // namespace codebreaking

@@ -30,23 +30,6 @@ QString trainingQuestion(const char *what)
     return trainingQuestion(QStringLiteral("If you play %1").arg(QLatin1String(what)), AskNewGame);
 }
 
-// The colours as the game names them, in palette order.
-const char *const PegNames[PegColorCount] = {"White", "Red", "Yellow", "Green", "Fuchsia", "Aqua", "Blue", "Black"};
-
-QString hintText(const GuessAdvice &advice, int positions)
-{
-    if (advice.possible.empty())
-        return QStringLiteral("No code fits the lines so far.");
-    QStringList pegs;
-    for (int i = 0; i < positions; ++i)
-        pegs << QString::fromLatin1(PegNames[int(advice.guess[i]) - 1]);
-    const qsizetype n = qsizetype(advice.possible.size());
-    // The guess on one line and the count on the next: the board is narrow.
-    return QStringLiteral("Try %1.\n").arg(pegs.join(QLatin1Char(' '))) +
-           (n == 1 ? QStringLiteral("1 code is still possible.")
-                   : QStringLiteral("%1 codes are still possible.").arg(n));
-}
-
 } // namespace
 
 TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)

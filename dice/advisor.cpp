@@ -118,7 +118,60 @@ int canonicalUpper(unsigned filled, int upper)
     return upper;
 }
 
-std::size_t slot(unsigned filled, int upper) { return std::size_t(filled) * UpperStates + upper; }
+// Where each state's value is kept: only the canonical left totals that the
+// filled left categories can reach, some 240,000 states in all (1 MB) rather
+// than every set and total. The filled right categories (bits 6 to 12) pick a
+// block, the left ones a run inside it.
+struct StateIndex {
+    std::array<std::array<bool, UpperStates>, 64> stored{};
+    // The place of each left total in its run; a total that cannot be reached
+    // shares the place of the next lower one that can.
+    std::array<std::array<std::int16_t, UpperStates>, 64> rank{};
+    std::array<int, 64> offset{};
+    int perRightSet = 0;
+
+    StateIndex()
+    {
+        for (unsigned left = 0; left < 64; ++left) {
+            std::array<bool, UpperStates> reachable{};
+            reachable[0] = true;
+            for (int i = 0; i < LeftSideCount; ++i) {
+                if (!(left >> i & 1))
+                    continue;
+                std::array<bool, UpperStates> next{};
+                for (int u = 0; u < UpperStates; ++u)
+                    if (reachable[u])
+                        for (int n = 0; n <= 5; ++n)
+                            next[std::min(BonusThreshold, u + n * (i + 1))] = true;
+                reachable = next;
+            }
+            offset[left] = perRightSet;
+            int count = 0;
+            for (int u = 0; u < UpperStates; ++u) {
+                stored[left][u] = reachable[u] && canonicalUpper(left, u) == u;
+                if (stored[left][u])
+                    ++count;
+                rank[left][u] = std::int16_t(std::max(0, count - 1));
+            }
+            perRightSet += count;
+        }
+    }
+    std::size_t size() const { return std::size_t(perRightSet) << (CategoryCount - LeftSideCount); }
+    // For a canonical total.
+    std::size_t at(unsigned filled, int upper) const
+    {
+        return std::size_t(filled >> LeftSideCount) * std::size_t(perRightSet) + std::size_t(offset[filled & 63u]) +
+               std::size_t(rank[filled & 63u][upper]);
+    }
+};
+
+const StateIndex &stateIndex()
+{
+    static const StateIndex index;
+    return index;
+}
+
+std::size_t slot(unsigned filled, int upper) { return stateIndex().at(filled, upper); }
 
 // One turn's values, for one state, from the values of the states after it.
 struct TurnValues {
@@ -232,42 +285,31 @@ std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFil
 {
     const auto stop = [cancelled] { return cancelled && cancelled->load(std::memory_order_relaxed); };
     keeps(); // built once, before the workers share it
+    stateIndex();
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
     auto values = std::make_shared<StateValues>();
-    values->m_values.assign(slot(AllFilled, 0), 0.0f);
+    const StateIndex &index = stateIndex();
+    values->m_values.assign(index.size(), 0.0f);
 
-    // The left totals a set of filled left categories can hold.
-    std::array<std::array<bool, UpperStates>, 64> reachable{};
-    for (unsigned left = 0; left < 64; ++left) {
-        reachable[left][0] = true;
-        for (int i = 0; i < LeftSideCount; ++i) {
-            if (!(left >> i & 1))
-                continue;
-            std::array<bool, UpperStates> next{};
-            for (int u = 0; u < UpperStates; ++u)
-                if (reachable[left][u])
-                    for (int n = 0; n <= 5; ++n)
-                        next[std::min(BonusThreshold, u + n * (i + 1))] = true;
-            reachable[left] = next;
-        }
-    }
     // Later turns first: a state needs only states with one more category filled.
     for (int filledCount = CategoryCount - 1; filledCount >= std::max(0, fewestFilled); --filledCount) {
-        std::vector<std::pair<unsigned, int>> states;
-        for (unsigned filled = 0; filled < AllFilled; ++filled) {
-            if (__builtin_popcount(filled) != filledCount)
-                continue;
-            for (int u = 0; u < UpperStates; ++u)
-                if (reachable[filled & 63u][u] && canonicalUpper(filled, u) == u)
-                    states.emplace_back(filled, u);
-        }
+        // The states in turn, dealt round the threads; listed by their sets
+        // alone, which keeps the list a few kilobytes.
+        std::vector<unsigned> sets;
+        for (unsigned filled = 0; filled < AllFilled; ++filled)
+            if (__builtin_popcount(filled) == filledCount)
+                sets.push_back(filled);
         auto work = [&](int first) {
-            for (std::size_t i = std::size_t(first); i < states.size() && !stop(); i += std::size_t(threads)) {
-                TurnValues turn(keeps(), values->m_values, states[i].first, states[i].second);
-                const float v = turn.value();
-                values->m_values[slot(states[i].first, states[i].second)] = v;
-            }
+            std::size_t k = 0;
+            for (unsigned filled : sets)
+                for (int u = 0; u < UpperStates && !stop(); ++u) {
+                    if (!index.stored[filled & 63u][u] || k++ % std::size_t(threads) != std::size_t(first))
+                        continue;
+                    TurnValues turn(keeps(), values->m_values, filled, u);
+                    const float v = turn.value();
+                    values->m_values[slot(filled, u)] = v;
+                }
         };
         std::vector<std::thread> pool;
         for (int t = 1; t < threads; ++t)

@@ -40,11 +40,11 @@ private:
     friend std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled,
                                                                  const std::atomic<bool> *cancelled);
     friend DiceAdvice adviseMove(const StateValues &values, const DicePosition &position);
-    std::vector<float> m_values; // 8192 × 64
+    std::vector<float> m_values; // the states a game can reach
 };
 
 // Works out every state value: a second or less on two cores. Pure and
-// self-contained, meant for a worker thread at start; threads 0 uses every
+// self-contained, meant for a worker thread at the first hint; threads 0 uses every
 // core. States with fewer than fewestFilled categories filled are skipped
 // (left at 0), which makes the end of a game cheap to study. Once *cancelled
 // is set the work stops soon after and gives nothing.

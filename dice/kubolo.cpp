@@ -27,12 +27,8 @@ int main(int argc, char **argv)
     kubolo::TMainForm form(desktop.platform());
     // The game's dialogs, once, as soon as the main window is on the screen:
     // nothing can ask for them before, and the first sight of the window
-    // should not wait for them. The hints' state values start then too, on a
-    // thread of their own.
-    platform::whenFirstShown(form, [&form] {
-        form.prepareHints();
-        form.createDialogs();
-    });
+    // should not wait for them. The hints' state values wait for the first hint.
+    platform::whenFirstShown(form, [&form] { form.createDialogs(); });
     copy.setWindow(&form);
     form.show();
     // The keyboard is the game's from the start, with or without a window

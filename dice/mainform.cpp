@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <utility>
+
 namespace kubolo {
 
 namespace {
@@ -106,7 +108,6 @@ void TMainForm::buildMenus()
              {&Punteggi1, "Punteggi1", QStringLiteral("&Best Players"), [this] { Punteggi1Click(); }},
              {&N1, "N1", {}, {}},
              {&Esci1, "Esci1", QStringLiteral("&Exit"), [this] { Esci1Click(); }}});
-    Hint1->setEnabled(false);
     // Each option's tick is the option itself: a click toggles it.
     addMenu(QStringLiteral("&Options"), "Opzioni1",
             {{&Suono1, "Suono1", QStringLiteral("&Sound"), [this] { m_session.sound = !m_session.sound; },
@@ -177,6 +178,8 @@ void TMainForm::turnChanged(TurnChange change)
     // A hint holds until the dice are thrown or a category is taken.
     const bool moved = change == TurnChange::RollStarted || change == TurnChange::Chosen ||
                        change == TurnChange::NewGame;
+    if (moved)
+        m_hintAsked = false;
     if (moved && m_values)
         setStatus({});
     showTurn(change);
@@ -320,14 +323,16 @@ void TMainForm::prepareHints(int fewestFilled)
 void TMainForm::valuesReady(std::shared_ptr<const StateValues> values)
 {
     m_values = std::move(values);
-    Hint1->setEnabled(true);
     hintLabel->clear();
+    // The hint asked for, while the turn is still where it was asked.
+    if (std::exchange(m_hintAsked, false) && m_values && !m_session.turn.rolling() && !m_session.turn.sheet().IsOver())
+        giveHint();
 }
 
 void TMainForm::Hint1Click()
 {
     const ScoreSheet &sheet = m_session.turn.sheet();
-    if (!m_values || m_session.turn.rolling() || sheet.IsOver())
+    if (m_session.turn.rolling() || sheet.IsOver())
         return;
     if (!sheet.Hinted()) {
         const QString question = QStringLiteral("If you ask for a hint the game is considered training") +
@@ -337,6 +342,12 @@ void TMainForm::Hint1Click()
             platform::Yes)
             return;
         m_session.turn.markHinted();
+    }
+    // The state values are worked out at the first hint, beside the board.
+    if (!m_values) {
+        m_hintAsked = true;
+        prepareHints();
+        return;
     }
     giveHint();
 }

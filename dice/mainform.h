@@ -209,6 +209,7 @@ private:
     // Where the category cursor was last, kept while the names are greyed.
     int m_cursor = 0;
     std::shared_ptr<const StateValues> m_values;
+    bool m_hintAsked = false; // given once the values are there
 };
 
 } // namespace kubolo

@@ -6,12 +6,19 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QWidget>
 
+#include <cerrno>
+#include <memory>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace platform {
@@ -34,6 +41,33 @@ QString serverName(const QString &game, const QString &folder)
     return runtime + QStringLiteral("/%1-%2").arg(game.toLower(), QString::fromLatin1(hash));
 }
 
+// The address of a listening point; false when its path is too long for one.
+bool addressOf(const QString &name, sockaddr_un &address)
+{
+    const QByteArray path = QFile::encodeName(name);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= qsizetype(sizeof address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+    return true;
+}
+
+int milliseconds(const QDeadlineTimer &deadline) { return int(qMax<qint64>(0, deadline.remainingTime())); }
+
+// Waits for fd to be ready for `events` until the deadline.
+bool ready(int fd, short events, const QDeadlineTimer &deadline)
+{
+    pollfd p{fd, events, 0};
+    for (;;) {
+        const int n = ::poll(&p, 1, milliseconds(deadline));
+        if (n > 0)
+            return !(p.revents & (POLLERR | POLLNVAL)) && (p.revents & (events | POLLHUP));
+        if (n == 0 || errno != EINTR)
+            return false;
+    }
+}
+
 } // namespace
 
 SingleCopy::SingleCopy(const QString &game)
@@ -49,8 +83,7 @@ SingleCopy::SingleCopy(const QString &game)
         listen(name);
         // Saved and closing: a copy started now is a new run of its own.
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
-            delete m_server;
-            m_server = nullptr;
+            stopListening();
             m_lock.reset();
         });
         return;
@@ -60,28 +93,66 @@ SingleCopy::SingleCopy(const QString &game)
     m_lock.reset();
 }
 
-SingleCopy::~SingleCopy() = default;
+SingleCopy::~SingleCopy() { stopListening(); }
+
+void SingleCopy::stopListening()
+{
+    delete m_server;
+    m_server = nullptr;
+    if (m_listening >= 0) {
+        ::close(m_listening);
+        ::unlink(QFile::encodeName(m_socketPath).constData());
+        m_listening = -1;
+    }
+}
 
 void SingleCopy::listen(const QString &name)
 {
     // The lock is ours, so a listening point left behind is a dead copy's.
-    QLocalServer::removeServer(name);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(name))
+    sockaddr_un address;
+    if (!addressOf(name, address))
         return; // later copies then start as if this one were hung
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                if (!socket->canReadLine())
+    ::unlink(address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return;
+    // Only this user may knock.
+    const mode_t mask = ::umask(077);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_listening = fd;
+    m_socketPath = name;
+    m_server = new QSocketNotifier(qintptr(fd), QSocketNotifier::Read, this);
+    connect(m_server, &QSocketNotifier::activated, this, [this] {
+        for (;;) {
+            const int client = ::accept4(m_listening, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (client < 0)
+                return;
+            // Each knock is read as it comes: the board never waits on a copy
+            // that connects and says nothing.
+            auto *reader = new QSocketNotifier(qintptr(client), QSocketNotifier::Read, this);
+            auto line = std::make_shared<QByteArray>();
+            connect(reader, &QSocketNotifier::activated, reader, [this, reader, client, line] {
+                char buffer[64];
+                const ssize_t n = ::read(client, buffer, sizeof buffer);
+                if (n < 0 && (errno == EAGAIN || errno == EINTR))
                     return;
-                if (socket->readLine(64) == Request) {
+                if (n > 0)
+                    line->append(buffer, qsizetype(n));
+                const bool complete = line->contains('\n');
+                if (n > 0 && !complete && line->size() < 64)
+                    return;
+                if (complete && line->left(line->indexOf('\n') + 1) == Request) {
                     comeForward();
-                    socket->write(Answer);
-                    socket->flush();
+                    [[maybe_unused]] const ssize_t written = ::send(client, Answer, sizeof Answer - 1, MSG_NOSIGNAL);
                 }
-                socket->disconnectFromServer();
+                reader->setEnabled(false);
+                ::close(client);
+                reader->deleteLater();
             });
         }
     });
@@ -89,24 +160,46 @@ void SingleCopy::listen(const QString &name)
 
 bool SingleCopy::askToComeForward(const QString &name)
 {
+    sockaddr_un address;
+    if (!addressOf(name, address))
+        return false;
     // A first copy started a moment ago may not listen yet.
     const QDeadlineTimer deadline(AnswerWaitMs);
-    QLocalSocket socket;
+    int fd = -1;
     while (true) {
-        socket.connectToServer(name);
-        if (socket.waitForConnected(int(deadline.remainingTime())))
+        fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (fd < 0)
+            return false;
+        if (::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0)
             break;
+        ::close(fd);
         if (deadline.hasExpired())
             return false;
         QThread::msleep(20);
     }
-    socket.write(Request);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
-        return false;
-    while (!socket.canReadLine())
-        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime())))
-            return false;
-    return socket.readLine(64) == Answer;
+    // A copy that does not read, or does not answer, in time counts as hung.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    bool answered = false;
+    const QByteArray request(Request);
+    qsizetype sent = 0;
+    while (sent < request.size() && ready(fd, POLLOUT, deadline)) {
+        const ssize_t n = ::send(fd, request.constData() + sent, std::size_t(request.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            break;
+        sent += n > 0 ? n : 0;
+    }
+    QByteArray reply;
+    while (sent == request.size() && !reply.contains('\n') && reply.size() < 64 && ready(fd, POLLIN, deadline)) {
+        char buffer[64];
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+            break;
+        if (n > 0)
+            reply.append(buffer, qsizetype(n));
+    }
+    answered = reply == Answer;
+    ::close(fd);
+    return answered;
 }
 
 void SingleCopy::comeForward()

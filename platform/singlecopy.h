@@ -5,8 +5,8 @@
 
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 class QWidget;
 
 namespace platform {
@@ -33,11 +33,16 @@ public:
 
 private:
     void listen(const QString &name);
+    void stopListening();
     bool askToComeForward(const QString &name);
     void comeForward();
 
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer *m_server = nullptr;
+    // A local socket of the system's own: Qt's would bring its whole network
+    // library, and what it needs, into every start.
+    int m_listening = -1;
+    QString m_socketPath;
+    QSocketNotifier *m_server = nullptr;
     QWidget *m_window = nullptr;
     bool m_otherCameForward = false;
 };

@@ -1,12 +1,9 @@
 #include "platform/sound.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
 
 namespace platform {
 
@@ -50,43 +47,61 @@ QString soundResourcePath(const QString &fileName)
 }
 
 struct QtSound::Impl {
-    QHash<QString, QSoundEffect *> effects;
-    QSoundEffect *playing = nullptr;
-    bool deviceChecked = false;
-    bool hasDevice = false;
+    QLibrary module;
+    bool (*hasDevice)() = nullptr;
+    void (*play)(const QString &) = nullptr;
+    void (*release)() = nullptr;
+    bool tried = false;
+    bool ready = false;
+
+    // The module that plays, and the device it plays on, are looked for
+    // once, at the first sound that could play: installed beside the
+    // programs (lib/pekuca-games), or where the build made it.
+    bool load()
+    {
+        if (tried)
+            return ready;
+        tried = true;
+        const QString name = QStringLiteral("libpekuca-sound.so");
+        const QStringList places = {
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/pekuca-games/") + name,
+            QStringLiteral(PEKUCA_SOUND_BUILD_DIR "/") + name,
+        };
+        for (const QString &place : places) {
+            if (!QFile::exists(place))
+                continue;
+            module.setFileName(place);
+            if (module.load())
+                break;
+        }
+        if (!module.isLoaded())
+            return false;
+        hasDevice = reinterpret_cast<bool (*)()>(module.resolve("pekucaSoundHasDevice"));
+        play = reinterpret_cast<void (*)(const QString &)>(module.resolve("pekucaSoundPlay"));
+        release = reinterpret_cast<void (*)()>(module.resolve("pekucaSoundRelease"));
+        ready = hasDevice && play && release && hasDevice();
+        return ready;
+    }
 };
 
 QtSound::QtSound() : d(std::make_unique<Impl>()) {}
 
-QtSound::~QtSound() { qDeleteAll(d->effects); }
+// The module stays loaded: Qt Multimedia keeps threads of its own.
+QtSound::~QtSound()
+{
+    if (d->release)
+        d->release();
+}
 
 bool QtSound::play(const QString &fileName)
 {
     const QString path = soundResourcePath(fileName);
     if (path.isEmpty())
         return false;
-    QSoundEffect *effect = d->effects.value(path);
-    if (!effect) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly) || !isPcmWave(file.read(4096)))
-            return false;
-        // The device is looked for once, at the first sound that could play.
-        if (!d->deviceChecked) {
-            d->deviceChecked = true;
-            d->hasDevice = !QMediaDevices::defaultAudioOutput().isNull();
-        }
-        if (!d->hasDevice)
-            return false;
-        effect = new QSoundEffect;
-        effect->setSource(QUrl(QStringLiteral("qrc") + path));
-        d->effects.insert(path, effect);
-    }
-    if (!d->hasDevice)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !isPcmWave(file.read(4096)) || !d->load())
         return false;
-    if (d->playing && d->playing != effect)
-        d->playing->stop();
-    d->playing = effect;
-    effect->play();
+    d->play(path);
     return true;
 }
 

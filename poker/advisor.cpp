@@ -35,16 +35,27 @@ std::uint32_t rankOf(const int *ids, int k)
     return r;
 }
 
-// Every five-card hand's multiplier, and for every set of up to three cards
-// the sum of the multipliers of all the hands that contain it. From these,
-// inclusion and exclusion give the sum over the hands that hold exactly a
-// chosen part of a deal and none of the rest of it, in a few hundred look-ups.
+Card cardOf(int id) { return Card{TCardValue(id % 13 + 1), TCardSuit(id / 13)}; }
+
+// The multiplier of a hand of five card ids, by the game's own evaluation.
+int multiplierOf(const int *ids)
+{
+    Hand h;
+    for (int i = 0; i < HandSize; ++i)
+        h[std::size_t(i)] = cardOf(ids[i]);
+    return EvaluateHand(h).multiplier;
+}
+
+// For every set of up to three cards, the sum of the multipliers of all the
+// hands that contain it (some 90 kB). From these, inclusion and exclusion
+// give the sum over the hands that hold exactly a chosen part of a deal and
+// none of the rest of it; larger parts are summed when asked, from the 48
+// hands or the one hand they make.
 struct PayoffSums {
-    static constexpr int Summed = 3; // larger parts are summed when asked
-    std::vector<std::uint16_t> multiplier;
+    static constexpr int Summed = 3;
     std::vector<std::uint32_t> bySize[Summed + 1];
 
-    PayoffSums() : multiplier(binom.c[DeckSize][HandSize])
+    PayoffSums()
     {
         for (int k = 0; k <= Summed; ++k)
             bySize[k].assign(binom.c[DeckSize][k], 0);
@@ -59,19 +70,14 @@ struct PayoffSums {
                     parts[partCount][n++] = i;
             sizes[partCount++] = k;
         }
-        // The game's own evaluation, hand by hand; most hands pay nothing and
-        // add nothing to the sums.
-        Hand h;
+        // Hand by hand; most hands pay nothing and add nothing to the sums.
         int ids[HandSize];
         for (ids[4] = 4; ids[4] < DeckSize; ++ids[4])
             for (ids[3] = 3; ids[3] < ids[4]; ++ids[3])
                 for (ids[2] = 2; ids[2] < ids[3]; ++ids[2])
                     for (ids[1] = 1; ids[1] < ids[2]; ++ids[1])
                         for (ids[0] = 0; ids[0] < ids[1]; ++ids[0]) {
-                            for (int i = 0; i < HandSize; ++i)
-                                h[i] = Card{TCardValue(ids[i] % 13 + 1), TCardSuit(ids[i] / 13)};
-                            const int pay = EvaluateHand(h).multiplier;
-                            multiplier[rankOf(ids, HandSize)] = std::uint16_t(pay);
+                            const int pay = multiplierOf(ids);
                             if (pay == 0)
                                 continue;
                             for (int p = 0; p < partCount; ++p) {
@@ -88,19 +94,16 @@ struct PayoffSums {
         if (k <= Summed)
             return bySize[k][rankOf(ascending, k)];
         if (k == HandSize)
-            return multiplier[rankOf(ascending, k)];
+            return std::uint32_t(multiplierOf(ascending));
         // Four cards: the 48 hands that complete them.
         std::uint32_t total = 0;
         int withCard[HandSize];
-        for (int x = 0, p = 0; x < DeckSize; ++x) {
-            if (p < k && ascending[p] == x) {
-                ++p;
+        std::copy(ascending, ascending + k, withCard);
+        for (int x = 0; x < DeckSize; ++x) {
+            if (std::find(ascending, ascending + k, x) != ascending + k)
                 continue;
-            }
-            std::copy(ascending, ascending + p, withCard);
-            withCard[p] = x;
-            std::copy(ascending + p, ascending + k, withCard + p + 1);
-            total += multiplier[rankOf(withCard, k + 1)];
+            withCard[k] = x;
+            total += std::uint32_t(multiplierOf(withCard));
         }
         return total;
     }
@@ -144,6 +147,45 @@ const ReturnWays &returnWays()
     return w;
 }
 
+// For five different cards in ascending order, the sum over the hands that
+// share exactly each part of them (bit i: the i-th card) and none of the rest.
+// The last set's sums are kept, one per thread: the orders of one deal share
+// them, and a study of every deal asks for them in turn.
+const std::int64_t *exactSums(const int *ascending)
+{
+    constexpr int all = (1 << HandSize) - 1;
+    struct Last {
+        int set[HandSize] = {-1, -1, -1, -1, -1};
+        std::int64_t exactly[1 << HandSize] = {};
+    };
+    thread_local Last last;
+    if (std::equal(ascending, ascending + HandSize, last.set))
+        return last.exactly;
+    const PayoffSums &sums = payoffSums();
+    // Sums over the hands containing each part...
+    std::int64_t containing[1 << HandSize];
+    for (int part = 0; part <= all; ++part) {
+        int set[HandSize], k = 0;
+        for (int i = 0; i < HandSize; ++i)
+            if (part >> i & 1)
+                set[k++] = ascending[i];
+        containing[part] = sums.containing(set, k);
+    }
+    // ...and over the hands that share exactly that part.
+    for (int part = 0; part <= all; ++part) {
+        std::int64_t total = 0;
+        const int rest = all & ~part;
+        for (int j = rest;; j = (j - 1) & rest) {
+            total += (__builtin_popcount(unsigned(j)) & 1 ? -1 : 1) * containing[part | j];
+            if (j == 0)
+                break;
+        }
+        last.exactly[part] = total;
+    }
+    std::copy(ascending, ascending + HandSize, last.set);
+    return last.exactly;
+}
+
 constexpr std::int64_t pow48(int m) { return m == 0 ? 1 : 48 * pow48(m - 1); }
 
 struct Evaluation {
@@ -163,34 +205,22 @@ Evaluation evaluate(const Hand &hand)
             if (ids[i] == ids[j])
                 return e;
     e.valid = true;
-    const PayoffSums &sums = payoffSums();
-    constexpr int all = (1 << HandSize) - 1;
-
-    // Sums over the hands containing each part of the deal...
-    std::int64_t containing[1 << HandSize];
-    for (int part = 0; part <= all; ++part) {
-        int set[HandSize], k = 0;
-        for (int i = 0; i < HandSize; ++i)
-            if (part >> i & 1) {
-                // Ascending, by insertion.
-                int j = k++;
-                for (; j > 0 && set[j - 1] > ids[i]; --j)
-                    set[j] = set[j - 1];
-                set[j] = ids[i];
-            }
-        containing[part] = sums.containing(set, k);
+    // The deal's cards in ascending order, and where each position went.
+    int ascending[HandSize], rankOfPosition[HandSize];
+    for (int i = 0; i < HandSize; ++i) {
+        rankOfPosition[i] = 0;
+        for (int j = 0; j < HandSize; ++j)
+            rankOfPosition[i] += ids[j] < ids[i];
+        ascending[rankOfPosition[i]] = ids[i];
     }
-    // ...and over the hands that share exactly that part with the deal.
+    const std::int64_t *sorted = exactSums(ascending);
+    constexpr int all = (1 << HandSize) - 1;
     std::int64_t exactly[1 << HandSize];
     for (int part = 0; part <= all; ++part) {
-        std::int64_t total = 0;
-        const int rest = all & ~part;
-        for (int j = rest;; j = (j - 1) & rest) {
-            total += (__builtin_popcount(unsigned(j)) & 1 ? -1 : 1) * containing[part | j];
-            if (j == 0)
-                break;
-        }
-        exactly[part] = total;
+        int bits = 0;
+        for (int i = 0; i < HandSize; ++i)
+            bits |= (part >> i & 1) << rankOfPosition[i];
+        exactly[part] = sorted[bits];
     }
     // A keep: its final hands are the kept cards, some of the discards come
     // back, and new cards from the 47 never dealt; every sequence of draws has

@@ -21,7 +21,7 @@ double expectedReturn(const Hand &hand, const KeepFlags &keep);
 // keep in the order of the bit patterns 0..31 (bit i: position i kept).
 KeepAdvice adviseKeep(const Hand &hand);
 
-// Builds the payoff sums behind the advice (about 5 MB, a fraction of a
+// Builds the payoff sums behind the advice (some 90 kB, a fraction of a
 // second); the first advice builds them otherwise. Safe from any thread.
 void prepareAdvisor();
 

@@ -20,12 +20,11 @@ int main(int argc, char **argv)
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(poker::TMainForm::helpFile());
     poker::TMainForm form(desktop.platform());
-    // The hint's tables, on a thread of their own, then the About box and the
-    // payoffs, once each and kept by the window: made as soon as the window is
-    // on the screen, since nothing can ask for them before and the first sight
-    // of the table should not wait for them.
+    // The About box and the payoffs, once each and kept by the window: made
+    // as soon as the window is on the screen, since nothing can ask for them
+    // before and the first sight of the table should not wait for them. The
+    // hint's sums wait for the first hint.
     platform::whenFirstShown(form, [&form, &desktop] {
-        form.prepareHints();
         form.setAboutBox(new poker::TAboutBox1(desktop.platform(), [&form] { form.PlayCards(); }, &form));
         form.setPayoffsForm(new poker::TPayoffsForm(&form));
     });

@@ -86,18 +86,41 @@ private slots:
                 QCOMPARE(a.possible, possible);
                 if (possible.size() > 400)
                     continue; // brute force only where it is quick
-                int best = 1 << 30;
+                // Over every code, one that can win first among the equally good.
+                std::pair<int, bool> best{1 << 30, true};
                 Code bestGuess{};
-                for (const Code &g : possible)
-                    if (const int w = worstOf(positions, g, possible); w < best) {
+                for (const Code &g : codes) {
+                    const bool cannotWin = std::find(possible.begin(), possible.end(), g) == possible.end();
+                    if (const std::pair<int, bool> w{worstOf(positions, g, possible), cannotWin}; w < best) {
                         best = w;
                         bestGuess = g;
                     }
-                QCOMPARE(a.worstRemaining, best);
+                }
+                QCOMPARE(a.worstRemaining, best.first);
                 QCOMPARE(a.guess, bestGuess);
                 ++bruteForced;
             }
         QVERIFY(bruteForced >= 2);
+    }
+
+    // Two White at the back and Red, Yellow or Green in front: any of the
+    // three leaves the other two on the same answer, while a guess that
+    // cannot win tells all three apart. The hint says why it is not a code.
+    void aGuessThatCannotWinWhenItSplitsTheRestBetter()
+    {
+        const std::vector<PlayedLine> lines = {{{P::White, P::White, P::White, P::None}, 2, 0},
+                                               {{P::Black, P::White, P::White, P::None}, 2, 0},
+                                               {{P::Fuchsia, P::Aqua, P::Blue, P::None}, 0, 0}};
+        const GuessAdvice a = adviseGuess(3, false, lines);
+        QCOMPARE(a.possible, (std::vector<Code>{{P::Red, P::White, P::White, P::None},
+                                                {P::Yellow, P::White, P::White, P::None},
+                                                {P::Green, P::White, P::White, P::None}}));
+        QCOMPARE(worstOf(3, a.possible.front(), a.possible), 2);
+        QCOMPARE(a.worstRemaining, 1);
+        QCOMPARE(worstOf(3, a.guess, a.possible), 1);
+        QVERIFY(std::find(a.possible.begin(), a.possible.end(), a.guess) == a.possible.end());
+        QVERIFY(hintText(a, 3).contains(QStringLiteral(": it cannot be the code, but it narrows the rest best.\n3 codes "
+                                                       "are still possible.")));
     }
 
     void theOpeningsAreTheMinimaxOfEveryCode()

@@ -40,17 +40,18 @@ private slots:
 void TestHint::lastCategoryHintsTheExactBestMove()
 {
     Game g;
-    QVERIFY(!g.f().Hint1->isEnabled());
-    g.f().prepareHints(CategoryCount - 1);
-    QCOMPARE(statusText(g.f()), QStringLiteral("Working out the hints..."));
-    QTRY_VERIFY(g.f().Hint1->isEnabled());
+    QVERIFY(!g.f().hintsReady()); // nothing worked out before the first hint
     playToChance(g);
     const int total = g.f().sheet().GameTotal();
 
     // Two rolls left: a die is kept at 5 or 6; rerolled it is worth 4.25
-    // (kept at 4 or more on the next roll, else 3.5).
+    // (kept at 4 or more on the next roll, else 3.5). Asked while the values
+    // are still being worked out, the hint comes once they are there.
     g.roll({1, 6, 2, 6, 3});
+    g.f().prepareHints(CategoryCount - 1);
     g.f().Hint1->trigger();
+    QCOMPARE(statusText(g.f()), QStringLiteral("Working out the hints..."));
+    QTRY_VERIFY(g.f().hintsReady());
     QCOMPARE(statusText(g.f()),
              QStringLiteral("Hold 6 6: expect %1 in the end.").arg(total + 12 + 3 * 4.25, 0, 'f', 1));
     for (int i = 0; i < 5; ++i)
@@ -74,7 +75,7 @@ void TestHint::askedOnceAndNoChangesNothing()
 {
     Game g;
     g.f().prepareHints(CategoryCount - 1);
-    QTRY_VERIFY(g.f().Hint1->isEnabled());
+    QTRY_VERIFY(g.f().hintsReady());
     playToChance(g);
     g.roll({1, 6, 2, 6, 3});
 
@@ -105,7 +106,7 @@ void TestHint::hintedGameLeavesStatistics()
     Game g;
     g.f().createDialogs();
     g.f().prepareHints(CategoryCount - 1);
-    QTRY_VERIFY(g.f().Hint1->isEnabled());
+    QTRY_VERIFY(g.f().hintsReady());
     const DiceStats before = g.f().records().stats;
     playToChance(g);
     g.roll({6, 6, 6, 6, 5});
