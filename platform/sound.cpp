@@ -3,37 +3,68 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLibrary>
 
 namespace platform {
 
 namespace {
 
-quint32 le32(const QByteArray &b, int at)
+quint32 le32(const QByteArray &b, qsizetype at)
 {
     return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 | quint32(quint8(b[at + 2])) << 16 |
            quint32(quint8(b[at + 3])) << 24;
+}
+
+int le16(const QByteArray &b, qsizetype at) { return quint8(b[at]) | quint8(b[at + 1]) << 8; }
+
+// Where the body of a RIFF/WAVE file's chunk starts, with its size as the
+// header gives it, or -1 when the walk does not reach it.
+qsizetype findChunk(const QByteArray &bytes, const char *id, quint32 &size)
+{
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return -1;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        size = le32(bytes, at + 4);
+        if (bytes.mid(at, 4) == id)
+            return at + 8;
+        at += 8 + qsizetype(size) + (size & 1);
+    }
+    return -1;
+}
+
+// The format of a PCM wave, what the player needs of it.
+struct PcmWave {
+    int channels = 0, rate = 0, bits = 0;
+    QByteArray samples;
+};
+
+// The samples of a PCM wave, cut at the end of the bytes; empty when there are none.
+PcmWave readPcmWave(const QByteArray &bytes)
+{
+    PcmWave wave;
+    quint32 size = 0;
+    const qsizetype fmt = findChunk(bytes, "fmt ", size);
+    if (fmt < 0 || size < 16 || fmt + qsizetype(size) > bytes.size() || le16(bytes, fmt) != 1)
+        return wave;
+    const qsizetype data = findChunk(bytes, "data", size);
+    if (data < 0)
+        return wave;
+    wave.channels = le16(bytes, fmt + 2);
+    wave.rate = int(le32(bytes, fmt + 4));
+    wave.bits = le16(bytes, fmt + 14);
+    wave.samples = bytes.mid(data, qMin(qsizetype(size), bytes.size() - data));
+    return wave;
 }
 
 } // namespace
 
 bool isPcmWave(const QByteArray &bytes)
 {
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return false;
-    // Walk the chunks to "fmt " and read its format tag.
-    qsizetype at = 12;
-    while (at + 8 <= bytes.size()) {
-        const quint32 size = le32(bytes, int(at + 4));
-        if (bytes.mid(at, 4) == "fmt ") {
-            if (size < 16 || at + 8 + qsizetype(size) > bytes.size())
-                return false;
-            const int tag = quint8(bytes[at + 8]) | quint8(bytes[at + 9]) << 8;
-            return tag == 1;
-        }
-        at += 8 + qsizetype(size) + (size & 1);
-    }
-    return false;
+    quint32 size = 0;
+    const qsizetype fmt = findChunk(bytes, "fmt ", size);
+    return fmt >= 0 && size >= 16 && fmt + qsizetype(size) <= bytes.size() && le16(bytes, fmt) == 1;
 }
 
 QString soundResourcePath(const QString &fileName)
@@ -49,14 +80,15 @@ QString soundResourcePath(const QString &fileName)
 struct QtSound::Impl {
     QLibrary module;
     bool (*hasDevice)() = nullptr;
-    void (*play)(const QString &) = nullptr;
+    bool (*play)(const void *, unsigned long, int, int, int) = nullptr;
     void (*release)() = nullptr;
     bool tried = false;
     bool ready = false;
+    QHash<QString, PcmWave> waves;
 
-    // The module that plays, and the device it plays on, are looked for
-    // once, at the first sound that could play: installed beside the
-    // programs (lib/pekuca-games), or where the build made it.
+    // The player, and the device it plays on, are looked for once, at the
+    // first sound that could play: installed beside the programs
+    // (lib/pekuca-games), or where the build made it.
     bool load()
     {
         if (tried)
@@ -77,7 +109,8 @@ struct QtSound::Impl {
         if (!module.isLoaded())
             return false;
         hasDevice = reinterpret_cast<bool (*)()>(module.resolve("pekucaSoundHasDevice"));
-        play = reinterpret_cast<void (*)(const QString &)>(module.resolve("pekucaSoundPlay"));
+        play = reinterpret_cast<bool (*)(const void *, unsigned long, int, int, int)>(
+            module.resolve("pekucaSoundPlay"));
         release = reinterpret_cast<void (*)()>(module.resolve("pekucaSoundRelease"));
         ready = hasDevice && play && release && hasDevice();
         return ready;
@@ -86,7 +119,7 @@ struct QtSound::Impl {
 
 QtSound::QtSound() : d(std::make_unique<Impl>()) {}
 
-// The module stays loaded: Qt Multimedia keeps threads of its own.
+// The player's thread stops here; the library stays mapped till the end.
 QtSound::~QtSound()
 {
     if (d->release)
@@ -98,11 +131,18 @@ bool QtSound::play(const QString &fileName)
     const QString path = soundResourcePath(fileName);
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !isPcmWave(file.read(4096)) || !d->load())
+    auto it = d->waves.constFind(path);
+    if (it == d->waves.constEnd()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        it = d->waves.insert(path, readPcmWave(file.readAll()));
+    }
+    const PcmWave &wave = *it;
+    if (wave.samples.isEmpty() || !d->load())
         return false;
-    d->play(path);
-    return true;
+    return d->play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
+                   wave.rate, wave.bits);
 }
 
 } // namespace platform

@@ -18,10 +18,10 @@ need_packages() {
   fi
 }
 
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-multimedia-dev)
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev libasound2-dev)
 # The platform plug-ins (X11 and Wayland), the sound library and a font, so a
 # started game shows its window, plays and draws text on either desktop.
-RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libqt6multimedia6 fonts-dejavu-core)
+RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libasound2 fonts-dejavu-core)
 # The install tests also need the desktop's checkers of menu entries, metadata
 # and manual pages, and Debian's packaging tools and package checker; clang
 # with its libFuzzer runtime builds the fuzz targets; a headless Wayland
