@@ -223,10 +223,12 @@ QString hintText(const GuessAdvice &advice, int positions)
     }
     const bool canWin = std::binary_search(advice.possible.begin(), advice.possible.end(), advice.guess);
     const qsizetype n = qsizetype(advice.possible.size());
-    // The guess on one line and the count on the next: the board is narrow.
-    return QStringLiteral("Try %1%2\n").arg(pegs.join(QLatin1Char(' ')),
-                                           canWin ? QStringLiteral(".")
-                                                  : QStringLiteral(": it cannot be the code, but it narrows the rest best.")) +
+    // The guess on one line and the count on the next: the board is narrow,
+    // two lines of some forty letters, whatever the colours' names.
+    const QString guess = QStringLiteral("Try %1.\n").arg(pegs.join(QLatin1Char(' ')));
+    if (!canWin)
+        return guess + QStringLiteral("Not the code, but narrows the %1 best.").arg(n);
+    return guess +
            (n == 1 ? QStringLiteral("1 code is still possible.") : QStringLiteral("%1 codes are still possible.").arg(n));
 }
 

@@ -119,8 +119,7 @@ private slots:
         QCOMPARE(a.worstRemaining, 1);
         QCOMPARE(worstOf(3, a.guess, a.possible), 1);
         QVERIFY(std::find(a.possible.begin(), a.possible.end(), a.guess) == a.possible.end());
-        QVERIFY(hintText(a, 3).contains(QStringLiteral(": it cannot be the code, but it narrows the rest best.\n3 codes "
-                                                       "are still possible.")));
+        QVERIFY(hintText(a, 3).endsWith(QStringLiteral(".\nNot the code, but narrows the 3 best.")));
     }
 
     void theOpeningsAreTheMinimaxOfEveryCode()
