@@ -34,8 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries read from the programs: a window needs one of Qt's
-# platform plug-ins, which no program links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins | qt6-wayland")
+# platform plug-ins, and sound the ALSA library, which the games open at
+# their first sound rather than link.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libasound2, qt6-qpa-plugins | qt6-wayland")
 # Text needs a font (the games draw every picture themselves); a Wayland
 # desktop wants Qt's Wayland plug-in, or the games go through XWayland, and
 # without an X server at all do not start; GNOME's colours, a dark scheme

@@ -1,10 +1,10 @@
 #include "platform/sound.h"
 
-#include <QCoreApplication>
+#include "platform/alsaplayer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QLibrary>
 
 namespace platform {
 
@@ -78,53 +78,26 @@ QString soundResourcePath(const QString &fileName)
 }
 
 struct QtSound::Impl {
-    QLibrary module;
-    bool (*hasDevice)() = nullptr;
-    bool (*play)(const void *, unsigned long, int, int, int) = nullptr;
-    void (*release)() = nullptr;
+    // The player, and the device it plays on, are looked for once, at the
+    // first sound that could play.
+    std::unique_ptr<AlsaPlayer> player;
     bool tried = false;
-    bool ready = false;
     QHash<QString, PcmWave> waves;
 
-    // The player, and the device it plays on, are looked for once, at the
-    // first sound that could play: installed beside the programs
-    // (lib/pekuca-games), or where the build made it.
-    bool load()
+    AlsaPlayer *load()
     {
-        if (tried)
-            return ready;
-        tried = true;
-        const QString name = QStringLiteral("libpekuca-sound.so");
-        const QStringList places = {
-            QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/pekuca-games/") + name,
-            QStringLiteral(PEKUCA_SOUND_BUILD_DIR "/") + name,
-        };
-        for (const QString &place : places) {
-            if (!QFile::exists(place))
-                continue;
-            module.setFileName(place);
-            if (module.load())
-                break;
+        if (!tried) {
+            tried = true;
+            player = AlsaPlayer::open();
         }
-        if (!module.isLoaded())
-            return false;
-        hasDevice = reinterpret_cast<bool (*)()>(module.resolve("pekucaSoundHasDevice"));
-        play = reinterpret_cast<bool (*)(const void *, unsigned long, int, int, int)>(
-            module.resolve("pekucaSoundPlay"));
-        release = reinterpret_cast<void (*)()>(module.resolve("pekucaSoundRelease"));
-        ready = hasDevice && play && release && hasDevice();
-        return ready;
+        return player.get();
     }
 };
 
 QtSound::QtSound() : d(std::make_unique<Impl>()) {}
 
-// The player's thread stops here; the library stays mapped till the end.
-QtSound::~QtSound()
-{
-    if (d->release)
-        d->release();
-}
+// The player's thread stops here.
+QtSound::~QtSound() = default;
 
 bool QtSound::play(const QString &fileName)
 {
@@ -139,9 +112,8 @@ bool QtSound::play(const QString &fileName)
         it = d->waves.insert(path, readPcmWave(file.readAll()));
     }
     const PcmWave &wave = *it;
-    if (wave.samples.isEmpty() || !d->load())
-        return false;
-    return d->play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
+    AlsaPlayer *player = wave.samples.isEmpty() ? nullptr : d->load();
+    return player && player->play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
                    wave.rate, wave.bits);
 }
 
