@@ -20,7 +20,7 @@ hint=${3:-}
 case "${program,,}" in
   pegora) dir=codebreaking keys=(h Return) ;;
   kubolo) dir=dice keys=(h Return) ;;
-  cartova) dir=poker keys=(Return h) ;;
+  cartova) dir=poker keys=(plus Return h) ;;
   *) echo "unknown program $program"; exit 2 ;;
 esac
 [ -z "$hint" ] || [ "$hint" = --hint ] || { echo "unknown option $hint"; exit 2; }
