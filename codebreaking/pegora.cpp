@@ -6,7 +6,6 @@
 #include "codebreaking/res.h"
 #include "codebreaking/stat.h"
 #include "codebreaking/top.h"
-#include "platform/firstshown.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 #include "platform/singlecopy.h"
@@ -59,9 +58,7 @@ int main(int argc, char **argv)
     // The board first: it reads the settings file.
     TMainForm mainForm(platform);
 
-    // The dialogs follow as soon as the board is on the screen (their first
-    // edit field alone costs several milliseconds of start-up), or earlier
-    // if a command needs one first.
+    // The dialogs are made when a command first needs one, not at start.
     std::unique_ptr<Dialogs> dialogs;
     const auto made = [&]() -> Dialogs & {
         if (!dialogs)
@@ -75,7 +72,6 @@ int main(int argc, char **argv)
     mainForm.dialogs.showAbout = [&] { platform.messages.exec(made().aboutBox1); };
 
     QApplication::setWindowIcon(QIcon(platform::resources::picture(QString::fromLatin1(codebreaking::art::MainIcon))));
-    platform::whenFirstShown(mainForm, [&] { made(); });
     copy.setWindow(&mainForm);
     mainForm.show();
     return app.exec();

@@ -1,7 +1,6 @@
 // Kubolo: five dice, thirteen turns, a score sheet of thirteen categories.
 #include "assets/kubolo/kuboloart.h"
 #include "dice/mainform.h"
-#include "platform/firstshown.h"
 #include "platform/platform.h"
 #include "platform/singlecopy.h"
 
@@ -25,10 +24,9 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(platform::resources::picture(kubolo::art::MainIcon)));
 
     kubolo::TMainForm form(desktop.platform());
-    // The game's dialogs, once, as soon as the main window is on the screen:
-    // nothing can ask for them before, and the first sight of the window
-    // should not wait for them. The hints' state values wait for the first hint.
-    platform::whenFirstShown(form, [&form] { form.createDialogs(); });
+    // The game's dialogs are made when first asked for, as the hints' state
+    // values are: a game that never ends shows none.
+    form.makeDialogsWhenAsked();
     copy.setWindow(&form);
     form.show();
     // The keyboard is the game's from the start, with or without a window

@@ -159,6 +159,13 @@ void TMainForm::createDialogs()
     EndGame->BestPlayers = BestPlayers;
 }
 
+bool TMainForm::haveDialogs()
+{
+    if (m_makesDialogs)
+        createDialogs();
+    return EndGame != nullptr;
+}
+
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     // A roll under way is dropped: the dice it would give are not saved;
@@ -293,7 +300,7 @@ void TMainForm::xAssiClick(QObject *sender)
 void TMainForm::showEndGame()
 {
     // Without the dialogs (a bare window) the game simply stays over.
-    if (EndGame)
+    if (haveDialogs())
         showModal(*EndGame);
 }
 
@@ -365,13 +372,13 @@ void TMainForm::giveHint()
 
 void TMainForm::Statistics1Click()
 {
-    if (Statistics)
+    if (haveDialogs())
         showModal(*Statistics);
 }
 
 void TMainForm::Punteggi1Click()
 {
-    if (!BestPlayers)
+    if (!haveDialogs())
         return;
     BestPlayers->ClearRowMarks();
     showModal(*BestPlayers);
@@ -379,7 +386,7 @@ void TMainForm::Punteggi1Click()
 
 void TMainForm::About1Click()
 {
-    if (AboutBox1)
+    if (haveDialogs())
         showModal(*AboutBox1);
 }
 

@@ -113,9 +113,10 @@ public:
     TTopScore *TopScore = nullptr;
     TStatistics *Statistics = nullptr;
 
-    // Made after the window, in this order: end of game, best players (it
-    // takes the table just read), top five, about, top score, statistics.
+    // Made in this order: end of game, best players, top five, about, top
+    // score, statistics; by the program at the first that is asked for.
     void createDialogs();
+    void makeDialogsWhenAsked() { m_makesDialogs = true; }
 
     // Handlers.
     void FormCreate();
@@ -210,6 +211,9 @@ private:
     int m_cursor = 0;
     std::shared_ptr<const StateValues> m_values;
     bool m_hintAsked = false; // given once the values are there
+    bool m_makesDialogs = false;
+    // The dialogs, made now if the program asked for them made when needed.
+    bool haveDialogs();
 };
 
 } // namespace kubolo

@@ -2,7 +2,6 @@
 
 #include "platform/inifile.h"
 
-#include <QRegularExpression>
 
 namespace platform::best {
 
@@ -18,10 +17,26 @@ std::optional<long long> number(const QString &text)
     return std::nullopt;
 }
 
+// ASCII spaces, a sign, ASCII digits, spaces. Read by hand rather than by a
+// regular expression: that engine would be the only one a game starts.
 bool isWholeNumber(const QString &text)
 {
-    static const QRegularExpression whole(QStringLiteral("^\\s*[+-]?\\d+\\s*$"));
-    return whole.match(text).hasMatch();
+    const auto space = [](QChar c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); };
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    qsizetype at = 0;
+    const qsizetype end = text.size();
+    while (at < end && space(text[at]))
+        ++at;
+    if (at < end && (text[at] == u'+' || text[at] == u'-'))
+        ++at;
+    const qsizetype digits = at;
+    while (at < end && digit(text[at]))
+        ++at;
+    if (at == digits)
+        return false;
+    while (at < end && space(text[at]))
+        ++at;
+    return at == end;
 }
 
 QString conversionError(const QString &text) { return QStringLiteral("'%1' is not a valid integer value.").arg(text); }

@@ -4,6 +4,10 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace platform {
 
 namespace {
@@ -30,22 +34,39 @@ QString standardTitle(MsgIcon icon)
     return {};
 }
 
-} // namespace
+// A closed window's memory goes back to the system at once rather than stay
+// with the game as free heap: the question before a hint's tables would
+// otherwise count on top of them.
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
-MsgButton QtMessages::show(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title)
+const struct {
+    MsgButton ours;
+    QMessageBox::StandardButton qt;
+} buttonMap[] = {{Ok, QMessageBox::Ok}, {Yes, QMessageBox::Yes}, {No, QMessageBox::No}, {Cancel, QMessageBox::Cancel}};
+
+int ask(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title)
 {
     QMessageBox box(toQt(icon), title.isEmpty() ? standardTitle(icon) : title, text, QMessageBox::NoButton, parent);
-    const struct {
-        MsgButton ours;
-        QMessageBox::StandardButton qt;
-    } map[] = {{Ok, QMessageBox::Ok}, {Yes, QMessageBox::Yes}, {No, QMessageBox::No}, {Cancel, QMessageBox::Cancel}};
-    for (const auto &m : map)
+    for (const auto &m : buttonMap)
         if (buttons & m.ours)
             box.addButton(m.qt);
     if (buttons == NoButton)
         box.addButton(QMessageBox::Ok);
-    const int pressed = box.exec();
-    for (const auto &m : map)
+    return box.exec();
+}
+
+} // namespace
+
+MsgButton QtMessages::show(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title)
+{
+    const int pressed = ask(parent, icon, text, buttons, title);
+    returnFreedMemory();
+    for (const auto &m : buttonMap)
         if (pressed == m.qt)
             return m.ours;
     // Closed by the frame: the answer that does nothing.
@@ -56,7 +77,12 @@ MsgButton QtMessages::show(QWidget *parent, MsgIcon icon, const QString &text, i
     return Ok;
 }
 
-int QtMessages::exec(QDialog &dialog) { return dialog.exec(); }
+int QtMessages::exec(QDialog &dialog)
+{
+    const int result = dialog.exec();
+    returnFreedMemory();
+    return result;
+}
 
 void QtMessages::beep() { QApplication::beep(); }
 

@@ -1,4 +1,3 @@
-#include "platform/firstshown.h"
 #include "platform/platform.h"
 #include "platform/singlecopy.h"
 #include "poker/mainform.h"
@@ -20,14 +19,12 @@ int main(int argc, char **argv)
     platform::Desktop desktop;
     desktop.platform().help.setHelpFile(poker::TMainForm::helpFile());
     poker::TMainForm form(desktop.platform());
-    // The About box and the payoffs, once each and kept by the window: made
-    // as soon as the window is on the screen, since nothing can ask for them
-    // before and the first sight of the table should not wait for them. The
-    // hint's sums wait for the first hint.
-    platform::whenFirstShown(form, [&form, &desktop] {
-        form.setAboutBox(new poker::TAboutBox1(desktop.platform(), [&form] { form.PlayCards(); }, &form));
-        form.setPayoffsForm(new poker::TPayoffsForm(&form));
+    // The About box and the payoffs are made when first asked for, as the
+    // hint's sums are, and kept by the window.
+    form.setAboutBox([&form, &desktop] {
+        return new poker::TAboutBox1(desktop.platform(), [&form] { form.PlayCards(); }, &form);
     });
+    form.setPayoffsForm([&form] { return new poker::TPayoffsForm(&form); });
     app.setWindowIcon(QIcon(platform::resources::picture(QStringLiteral("MAINICON"))));
     copy.setWindow(&form);
     form.show();

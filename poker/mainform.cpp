@@ -262,6 +262,8 @@ void TMainForm::setHint(const QString &text) { setStatus(text); }
 
 void TMainForm::About1Click()
 {
+    if (!m_aboutBox && m_makeAboutBox)
+        m_aboutBox = m_makeAboutBox();
     if (m_aboutBox)
         m_platform.messages.exec(*m_aboutBox);
     backToTable();
@@ -269,6 +271,8 @@ void TMainForm::About1Click()
 
 void TMainForm::Payoffs1Click()
 {
+    if (!m_payoffsForm && m_makePayoffsForm)
+        m_payoffsForm = m_makePayoffsForm();
     if (m_payoffsForm)
         m_platform.messages.exec(*m_payoffsForm);
     backToTable();

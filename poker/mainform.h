@@ -9,6 +9,7 @@
 
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -74,10 +75,10 @@ public:
     void Red1Click();
     void Gray1Click();
 
-    // The About box and the payoffs dialog, created once at start-up after
-    // this window and shown by their menu items.
-    void setAboutBox(QDialog *box) { m_aboutBox = box; }
-    void setPayoffsForm(TPayoffsForm *form) { m_payoffsForm = form; }
+    // The About box and the payoffs dialog, made by these at their first
+    // showing from the menu, not before, and kept.
+    void setAboutBox(std::function<QDialog *()> make) { m_makeAboutBox = std::move(make); }
+    void setPayoffsForm(std::function<TPayoffsForm *()> make) { m_makePayoffsForm = std::move(make); }
     // The help file of the game, opened by Rules.
     static QString helpFile() { return QStringLiteral("cartovahelp.hlp"); }
     // The colour of the table the cards lie on.
@@ -157,6 +158,8 @@ private:
     bool m_dealHadFocus = false;
     bool m_terminated = false;
     bool m_centred = false;
+    std::function<QDialog *()> m_makeAboutBox;
+    std::function<TPayoffsForm *()> m_makePayoffsForm;
     QDialog *m_aboutBox = nullptr;
     TPayoffsForm *m_payoffsForm = nullptr;
     bool m_hintsReady = false;

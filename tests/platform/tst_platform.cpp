@@ -1,3 +1,4 @@
+#include "platform/besttable.h"
 #include "platform/platform.h"
 #include "platform/settingsfile.h"
 #include "platform/testing/fakeplatform.h"
@@ -150,6 +151,17 @@ private slots:
         QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
         QCOMPARE(cursor.hotSpot(), QPoint(6, 10));
         QCOMPARE(resources::cursor(QStringLiteral("nope")).shape(), Qt::ArrowCursor);
+    }
+
+    // A stored score is ASCII digits between spaces: other scripts' digits
+    // and spaces read as text, as files already written expect.
+    void wholeNumbersAsStoredScoresAreRead()
+    {
+        using platform::best::isWholeNumber;
+        for (const char16_t *yes : {u"0", u" -12 ", u"+7\t\r\n", u"\v\f123456789012345678901"})
+            QVERIFY2(isWholeNumber(QString::fromUtf16(yes)), qPrintable(QString::fromUtf16(yes)));
+        for (const char16_t *no : {u"", u" ", u"+", u"1 2", u"1.0", u"--1", u"\u0663", u"\uff11", u"\u00a01", u"1\u3000"})
+            QVERIFY2(!isWholeNumber(QString::fromUtf16(no)), qPrintable(QString::fromUtf16(no)));
     }
 
     void randomStaysBelowItsBoundAndCoversIt()

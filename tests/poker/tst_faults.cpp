@@ -56,8 +56,11 @@ class CartovaContrast : public ContrastSuite {
     void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override
     {
         auto &form = static_cast<poker::TMainForm &>(window);
-        form.setAboutBox(new poker::TAboutBox1(fake.platform, [] {}, &form));
-        form.setPayoffsForm(new poker::TPayoffsForm(&form));
+        form.setAboutBox([&] { return new poker::TAboutBox1(fake.platform, [] {}, &form); });
+        form.setPayoffsForm([&] { return new poker::TPayoffsForm(&form); });
+        // Made as the player makes them: by their menu items.
+        form.About1->trigger();
+        form.Payoffs1->trigger();
     }
 };
 

@@ -54,7 +54,7 @@ private slots:
         platform::testing::FakePlatform fake;
         TMainForm main(fake.platform);
         TPayoffsForm payoffs(&main);
-        main.setPayoffsForm(&payoffs);
+        main.setPayoffsForm([&] { return &payoffs; });
         bool wasVisible = false;
         fake.messages.onExec = [&](QDialog &dialog) {
             dialog.show();
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(fake.messages.dialogs.size(), 2);
 
         TAboutBox1 about(fake.platform, [&main] { main.PlayCards(); }, &main);
-        main.setAboutBox(&about);
+        main.setAboutBox([&] { return &about; });
         fake.messages.onExec = {};
         main.About1->trigger();
         QCOMPARE(fake.messages.dialogs.last(), u"AboutBox1"_s);
