@@ -6,6 +6,7 @@
 #include "codebreaking/res.h"
 #include "codebreaking/stat.h"
 #include "codebreaking/top.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/resources.h"
 #include "platform/singlecopy.h"
@@ -44,6 +45,7 @@ struct Dialogs {
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    platform::setUpLanguage(QStringLiteral("Pegora"));
     QApplication::setApplicationName(QStringLiteral("Pegora"));
     QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Pegora"));
     // A copy already running comes to the front instead; this one ends

@@ -1,6 +1,7 @@
 // Kubolo: five dice, thirteen turns, a score sheet of thirteen categories.
 #include "assets/kubolo/kuboloart.h"
 #include "dice/mainform.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/singlecopy.h"
 
@@ -11,6 +12,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    platform::setUpLanguage(QStringLiteral("Kubolo"));
     QApplication::setApplicationName(QStringLiteral("Kubolo"));
     QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Kubolo"));
     // A copy already running comes to the front instead; this one ends

@@ -1,4 +1,5 @@
 #include "platform/help.h"
+#include "platform/language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,15 +13,24 @@
 
 namespace platform {
 
-QString helpPagePath(const QString &helpFile)
+QString helpPagePath(const QString &helpFile, const QString &language)
 {
     const QString base = QFileInfo(helpFile).completeBaseName();
     const QDir dir(QStringLiteral(":/help"));
-    for (const QString &entry : dir.entryList({QStringLiteral("*.html")}, QDir::Files))
-        if (QFileInfo(entry).completeBaseName().compare(base, Qt::CaseInsensitive) == 0)
-            return dir.filePath(entry);
-    return {};
+    const QStringList entries = dir.entryList({QStringLiteral("*.html")}, QDir::Files);
+    const auto find = [&](const QString &wanted) -> QString {
+        for (const QString &entry : entries)
+            if (QFileInfo(entry).completeBaseName().compare(wanted, Qt::CaseInsensitive) == 0)
+                return dir.filePath(entry);
+        return {};
+    };
+    if (!language.isEmpty())
+        if (QString page = find(base + QLatin1Char('_') + language); !page.isEmpty())
+            return page;
+    return find(base);
 }
+
+QString helpPagePath(const QString &helpFile) { return helpPagePath(helpFile, language()); }
 
 bool pageHasTopic(const QString &html, const QString &topic)
 {
@@ -53,12 +63,13 @@ HelpWindow::HelpWindow(QWidget *parent)
 
 void HelpWindow::open(const QString &helpFile, const QString &topic)
 {
-    setWindowTitle(QApplication::applicationName() + QStringLiteral(" Help"));
+    //: The help window's title; %1 is the game's name.
+    setWindowTitle(tr("%1 Help").arg(QApplication::applicationName()));
     const QString path = helpPagePath(helpFile);
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         m_browser->clear();
-        m_notice->setText(QStringLiteral("The help file \"%1\" could not be found.").arg(helpFile));
+        m_notice->setText(tr("The help file \"%1\" could not be found.").arg(helpFile));
         m_notice->show();
     } else {
         const QString html = QString::fromUtf8(file.readAll());
@@ -67,7 +78,8 @@ void HelpWindow::open(const QString &helpFile, const QString &topic)
             m_notice->hide();
             m_browser->scrollToAnchor(topic);
         } else {
-            m_notice->setText(QStringLiteral("The topic \"%1\" is not in the help file \"%2\".").arg(topic, helpFile));
+            //: %1 is a topic's keyword, %2 the help file's name.
+            m_notice->setText(tr("The topic \"%1\" is not in the help file \"%2\".").arg(topic, helpFile));
             m_notice->show();
         }
     }

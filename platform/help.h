@@ -16,9 +16,11 @@ public:
     virtual void showTopic(const QString &topic) = 0;
 };
 
-// The bundled HTML page that stands for a help file: ":/help/<base>.html",
-// the base name matched ignoring case. Empty when there is none.
+// The bundled HTML page that stands for a help file: ":/help/<base>_<lang>.html"
+// in the player's language when there is one, else ":/help/<base>.html", the
+// base name matched ignoring case. Empty when there is none.
 QString helpPagePath(const QString &helpFile);
+QString helpPagePath(const QString &helpFile, const QString &language);
 
 // True when the page has an anchor (name or id) for the topic.
 bool pageHasTopic(const QString &html, const QString &topic);

@@ -1,3 +1,4 @@
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/singlecopy.h"
 #include "poker/mainform.h"
@@ -9,6 +10,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    platform::setUpLanguage(QStringLiteral("Cartova"));
     QApplication::setApplicationName(QStringLiteral("Cartova"));
     QApplication::setDesktopFileName(QStringLiteral("org.pekuca.Cartova"));
     // A copy already running comes to the front instead; this one ends

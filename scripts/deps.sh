@@ -18,10 +18,12 @@ need_packages() {
   fi
 }
 
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev libasound2-dev)
+# Qt's linguist tools compile the translations into the programs at build time.
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev libasound2-dev qt6-tools-dev qt6-l10n-tools)
 # The platform plug-ins (X11 and Wayland), the sound library and a font, so a
-# started game shows its window, plays and draws text on either desktop.
-RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libasound2 fonts-dejavu-core)
+# started game shows its window, plays and draws text on either desktop; Qt's
+# own translations give its standard buttons in the player's language.
+RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libasound2 fonts-dejavu-core qt6-translations-l10n)
 # The install tests also need the desktop's checkers of menu entries, metadata
 # and manual pages, and Debian's packaging tools and package checker; clang
 # with its libFuzzer runtime builds the fuzz targets; a headless Wayland

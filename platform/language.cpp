@@ -1,0 +1,79 @@
+#include "platform/language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+QString &chosen()
+{
+    static QString language;
+    return language;
+}
+
+// The translators installed, kept for the run.
+std::vector<std::unique_ptr<QTranslator>> &installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+void install(const QString &name, const QString &folder)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(name, folder) || !QCoreApplication::installTranslator(translator.get()))
+        return;
+    installed().push_back(std::move(translator));
+}
+
+} // namespace
+
+QStringList translatedLanguages()
+{
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("it")};
+}
+
+QString pickLanguage(const QStringList &uiLanguages)
+{
+    const QStringList known = translatedLanguages();
+    for (const QString &ui : uiLanguages) {
+        // "de-DE", "de_AT" and "de" are all German.
+        const QString lang = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (lang == QLatin1String("en"))
+            return {};
+        if (known.contains(lang))
+            return lang;
+    }
+    return {};
+}
+
+QString setUpLanguage(const QString &program)
+{
+    return setUpLanguage(program, pickLanguage(QLocale().uiLanguages()));
+}
+
+QString setUpLanguage(const QString &program, const QString &language)
+{
+    for (const auto &translator : installed())
+        QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
+    chosen() = language;
+    if (language.isEmpty())
+        return language; // English: nothing to load
+    const QString own = QStringLiteral(":/i18n");
+    install(QStringLiteral("common_") + language, own);
+    install(program.toLower() + QLatin1Char('_') + language, own);
+    install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return language;
+}
+
+QString language() { return chosen(); }
+
+} // namespace platform
