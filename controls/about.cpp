@@ -62,7 +62,7 @@ QString aboutPlatformLine(const QString &kernelType, const QString &productType,
     else if (!kernelType.isEmpty())
         system = kernelType.left(1).toUpper() + kernelType.mid(1);
     else
-        system = QStringLiteral("this computer");
+        system = TAboutBox::tr("this computer");
 
     // Only the window systems that a user would recognise by name; the
     // native ones go without saying.
@@ -73,10 +73,11 @@ QString aboutPlatformLine(const QString &kernelType, const QString &productType,
     else if (ws.startsWith(QLatin1String("wayland")))
         windows = QStringLiteral("Wayland");
 
-    QString line = QStringLiteral("for ") + system;
+    //: The About box's line of the system the game runs on: "for Linux / X11"
+    //: (%1 the system, %2 the window system) or "for Linux".
     if (!windows.isEmpty())
-        line += QStringLiteral(" / ") + windows;
-    return line;
+        return TAboutBox::tr("for %1 / %2").arg(system, windows);
+    return TAboutBox::tr("for %1").arg(system);
 }
 
 QString aboutPlatformLine()
@@ -166,12 +167,12 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
 {
     formkit::scaleWithGame(this);
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFont(pixelFont(font(), 11));
     setSizeGripEnabled(false);
     setFixedSize(ClientWidth, ClientHeight);
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("App Name"));
+    Label1 = makeLabel(this, "Label1", tr("App Name"));
     QFont title = pixelFont(font(), 16);
     title.setBold(true);
     title.setUnderline(true);
@@ -181,19 +182,19 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
 
     Label2 = makeLabel(this, "Label2", aboutPlatformLine());
     placeLabel(Label2, 90, 50, 146, 13);
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Version 1.0"));
+    Label5 = makeLabel(this, "Label5", tr("Version 1.0"));
     placeLabel(Label5, 90, 70, 53, 13);
-    Label8 = makeLabel(this, "Label8", QStringLiteral("Last modify: 1-1-98"));
+    Label8 = makeLabel(this, "Label8", tr("Last modify: 1-1-98"));
     placeLabel(Label8, 90, 100, 89, 13);
 
     Bevel2 = new TBevel(this);
     Bevel2->setObjectName(QStringLiteral("Bevel2"));
     Bevel2->setGeometry(90, 125, 171, 11);
 
-    Label3 = makeLabel(this, "Label3", QString::fromUtf16(about::CreditLine));
+    Label3 = makeLabel(this, "Label3", tr("© 2026 the Table Games team"));
     placeLabel(Label3, 90, 135, 162, 13);
 
-    Label6 = makeLabel(this, "Label6", QStringLiteral("E-mail:"));
+    Label6 = makeLabel(this, "Label6", tr("E-mail:"));
     placeLabel(Label6, 13, 190, 31, 13);
     QFont link = pixelFont(font(), 11);
     link.setUnderline(true);
@@ -204,7 +205,7 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     URLLabel1->SetCaption(QString::fromUtf16(about::MailAddress));
     Label6->setBuddy(URLLabel1);
 
-    Label7 = makeLabel(this, "Label7", QStringLiteral("URL:"));
+    Label7 = makeLabel(this, "Label7", tr("URL:"));
     placeLabel(Label7, 13, 209, 25, 13);
     URLLabel2 = new TURLLabel(platform.shell, this);
     URLLabel2->setObjectName(QStringLiteral("URLLabel2"));
@@ -219,7 +220,7 @@ TAboutBox::TAboutBox(platform::Platform &platform, QWidget *parent)
     URLLabel1->move(linkLeft, 189);
     URLLabel2->move(linkLeft, 208);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(99, 239, 75, 22);
     OKButton->setDefault(true);

@@ -147,7 +147,7 @@ void TAnimated::setAccessibleCaption(const QString &caption)
 void TAnimated::updateAccessibleName()
 {
     // What it shows, not the frame: a screen reader would be told of every tick.
-    const QString what = m_caption.isEmpty() ? QStringLiteral("animation") : m_caption;
+    const QString what = m_caption.isEmpty() ? tr("animation") : m_caption;
     if (accessibleName() != what)
         setAccessibleName(what);
 }

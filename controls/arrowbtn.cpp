@@ -113,8 +113,10 @@ void TArrowButton::setAccessibleCaption(const QString &caption)
 void TArrowButton::updateAccessibleName()
 {
     const QString colour = colorName(m_buttonColor);
-    setAccessibleName(m_caption.isEmpty() ? colour + QStringLiteral(" arrow")
-                                          : m_caption + QStringLiteral(": ") + colour);
+    //: %1 is a colour's name ("red arrow").
+    setAccessibleName(m_caption.isEmpty() ? tr("%1 arrow").arg(colour)
+                                          //: %1 is what the arrow marks, %2 its colour.
+                                          : tr("%1: %2").arg(m_caption, colour));
 }
 
 void TArrowButton::FreeRegion()

@@ -1,6 +1,7 @@
 #include "controls/tcolor.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPalette>
 
 #include <algorithm>
@@ -20,14 +21,18 @@ QString colorName(TColor color)
     static const struct {
         TColor c;
         const char *name;
-    } names[] = {{clBlack, "black"},        {clMaroon, "maroon"},   {clGreen, "green"}, {clOlive, "olive"},
-                 {clNavy, "navy"},          {clPurple, "purple"},   {clTeal, "teal"},   {clGray, "gray"},
-                 {clSilver, "silver"},      {clRed, "red"},         {clLime, "lime"},   {clYellow, "yellow"},
-                 {clBlue, "blue"},          {clFuchsia, "fuchsia"}, {clAqua, "aqua"},   {clWhite, "white"},
-                 {clBtnFace, "button face"}};
+    } names[] = {{clBlack, QT_TRANSLATE_NOOP("colour", "black")},     {clMaroon, QT_TRANSLATE_NOOP("colour", "maroon")},
+                 {clGreen, QT_TRANSLATE_NOOP("colour", "green")},     {clOlive, QT_TRANSLATE_NOOP("colour", "olive")},
+                 {clNavy, QT_TRANSLATE_NOOP("colour", "navy")},       {clPurple, QT_TRANSLATE_NOOP("colour", "purple")},
+                 {clTeal, QT_TRANSLATE_NOOP("colour", "teal")},       {clGray, QT_TRANSLATE_NOOP("colour", "gray")},
+                 {clSilver, QT_TRANSLATE_NOOP("colour", "silver")},   {clRed, QT_TRANSLATE_NOOP("colour", "red")},
+                 {clLime, QT_TRANSLATE_NOOP("colour", "lime")},       {clYellow, QT_TRANSLATE_NOOP("colour", "yellow")},
+                 {clBlue, QT_TRANSLATE_NOOP("colour", "blue")},       {clFuchsia, QT_TRANSLATE_NOOP("colour", "fuchsia")},
+                 {clAqua, QT_TRANSLATE_NOOP("colour", "aqua")},       {clWhite, QT_TRANSLATE_NOOP("colour", "white")},
+                 {clBtnFace, QT_TRANSLATE_NOOP("colour", "button face")}};
     for (const auto &n : names)
         if (n.c == color)
-            return QString::fromLatin1(n.name);
+            return QCoreApplication::translate("colour", n.name);
     return toQColor(color).name();
 }
 

@@ -43,12 +43,12 @@ namespace {
 QString linkKind(TLabelType type)
 {
     switch (type) {
-    case hmHTTP: return QStringLiteral("web link");
-    case hmMAIL: return QStringLiteral("mail link");
-    case hmFTP: return QStringLiteral("file transfer link");
+    case hmHTTP: return TURLLabel::tr("web link");
+    case hmMAIL: return TURLLabel::tr("mail link");
+    case hmFTP: return TURLLabel::tr("file transfer link");
     case hmCUSTOM: break;
     }
-    return QStringLiteral("link");
+    return TURLLabel::tr("link");
 }
 
 // A link to assistive technology, which can also press it.

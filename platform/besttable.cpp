@@ -1,5 +1,7 @@
 #include "platform/besttable.h"
 
+#include <QCoreApplication>
+
 #include "platform/inifile.h"
 
 
@@ -39,12 +41,17 @@ bool isWholeNumber(const QString &text)
     return at == end;
 }
 
-QString conversionError(const QString &text) { return QStringLiteral("'%1' is not a valid integer value.").arg(text); }
+QString conversionError(const QString &text)
+{
+    return QCoreApplication::translate("platform::best", "'%1' is not a valid integer value.").arg(text);
+}
 
 QString unreadableTotal(const QString &key, const QString &text, const QString &path)
 {
     return conversionError(text) + QLatin1Char('\n') +
-           QStringLiteral("The statistics total %1 in \"%2\" counts from 0.").arg(key, path);
+           //: %1 is the key of a total in the settings file, %2 the file's path.
+           QCoreApplication::translate("platform::best", "The statistics total %1 in \"%2\" counts from 0.")
+               .arg(key, path);
 }
 
 } // namespace platform::best

@@ -1,6 +1,7 @@
 #include "platform/inifile.h"
 #include "platform/settingsdir.h"
 
+#include <QCoreApplication>
 #include <QByteArrayView>
 #include <QDir>
 #include <QFile>
@@ -255,26 +256,26 @@ TIniFile::TIniFile(const QString &path) : m_path(path), d(std::make_unique<Data>
     if (!QFileInfo::exists(path))
         return;
     if (QFileInfo(path).isDir()) {
-        m_error = QStringLiteral("\"%1\" is a folder, not a settings file.").arg(path);
+        m_error = QCoreApplication::translate("platform::TIniFile", "\"%1\" is a folder, not a settings file.").arg(path);
         return;
     }
     // A pipe or a device would block the reading or never end it.
     if (!QFileInfo(path).isFile()) {
-        m_error = QStringLiteral("\"%1\" is not a settings file.").arg(path);
+        m_error = QCoreApplication::translate("platform::TIniFile", "\"%1\" is not a settings file.").arg(path);
         return;
     }
     // A file its owner may not read is not read, even by root: it is kept.
     if (!(QFileInfo(path).permissions() & QFileDevice::ReadOwner)) {
-        m_error = QStringLiteral("\"%1\" could not be read: its owner may not read it.").arg(path);
+        m_error = QCoreApplication::translate("platform::TIniFile", "\"%1\" could not be read: its owner may not read it.").arg(path);
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
+        m_error = QCoreApplication::translate("platform::TIniFile", "\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
     }
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        m_error = QStringLiteral("\"%1\" could not be read: %2").arg(path, file.errorString());
+        m_error = QCoreApplication::translate("platform::TIniFile", "\"%1\" could not be read: %2").arg(path, file.errorString());
         return;
     }
     d->parse(data);
@@ -417,15 +418,15 @@ bool TIniFile::UpdateFile()
     const bool readOnly = info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
     QString why;
     if (info.exists() && info.isDir())
-        why = QStringLiteral("it is a folder.");
+        why = QCoreApplication::translate("platform::TIniFile", "it is a folder.");
     else if (info.exists() && !info.isFile())
-        why = QStringLiteral("it is not a plain file.");
+        why = QCoreApplication::translate("platform::TIniFile", "it is not a plain file.");
     else if (readOnly || (info.exists() && !info.isWritable()))
-        why = QStringLiteral("it is read-only.");
+        why = QCoreApplication::translate("platform::TIniFile", "it is read-only.");
     else if (!(folder.permissions() & QFileDevice::WriteOwner) || !folder.isWritable())
-        why = QStringLiteral("its folder \"%1\" is read-only.").arg(folder.filePath());
+        why = QCoreApplication::translate("platform::TIniFile", "its folder \"%1\" is read-only.").arg(folder.filePath());
     if (!why.isEmpty()) {
-        m_error = QStringLiteral("The settings file \"%1\" cannot be written: %2").arg(m_path, why);
+        m_error = QCoreApplication::translate("platform::TIniFile", "The settings file \"%1\" cannot be written: %2").arg(m_path, why);
         return false;
     }
     removeStaleTemporaries(info);
@@ -436,7 +437,7 @@ bool TIniFile::UpdateFile()
                        ::fsync(file.handle()) == 0 && file.error() == QFileDevice::NoError && file.commit();
     if (!saved) {
         const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : qt_error_string(errno);
-        m_error = QStringLiteral("The settings file \"%1\" could not be saved: %2").arg(m_path, reason);
+        m_error = QCoreApplication::translate("platform::TIniFile", "The settings file \"%1\" could not be saved: %2").arg(m_path, reason);
         file.cancelWriting();
         return false;
     }
@@ -451,7 +452,7 @@ QString openSettingsFile(const QString &fileName, QString *error)
         if (!file.open(QIODevice::WriteOnly)) {
             if (error)
                 *error =
-                    QStringLiteral("The settings file \"%1\" could not be created: %2").arg(path, file.errorString());
+                    QCoreApplication::translate("platform::TIniFile", "The settings file \"%1\" could not be created: %2").arg(path, file.errorString());
         }
     }
     return path;

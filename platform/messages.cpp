@@ -27,9 +27,9 @@ QString standardTitle(MsgIcon icon)
 {
     switch (icon) {
     case MsgIcon::Information: return QApplication::applicationName();
-    case MsgIcon::Confirmation: return QStringLiteral("Confirm");
-    case MsgIcon::Warning: return QStringLiteral("Warning");
-    case MsgIcon::Error: return QStringLiteral("Error");
+    case MsgIcon::Confirmation: return QCoreApplication::translate("platform::Messages", "Confirm");
+    case MsgIcon::Warning: return QCoreApplication::translate("platform::Messages", "Warning");
+    case MsgIcon::Error: return QCoreApplication::translate("platform::Messages", "Error");
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "platform/settingsdir.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace platform {
@@ -21,8 +22,9 @@ QString settingsDirectory(QString *error)
         const QString home = fullPathIn("HOME");
         if (home.isEmpty()) {
             if (error)
-                *error = QStringLiteral("There is no folder to keep the settings in: neither XDG_CONFIG_HOME nor "
-                                        "HOME is set to a full path. The settings of this run will not be kept.");
+                *error = QCoreApplication::translate("platform", "There is no folder to keep the settings in: neither "
+                                                            "XDG_CONFIG_HOME nor HOME is set to a full path. The "
+                                                            "settings of this run will not be kept.");
             return {};
         }
         dir = home == QStringLiteral("/") ? QStringLiteral("/.config") : home + QStringLiteral("/.config");
