@@ -1,5 +1,7 @@
 #include "codebreaking/advisor.h"
 
+#include <QCoreApplication>
+
 #include <QStringList>
 
 #include <algorithm>
@@ -211,25 +213,32 @@ GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const Played
 QString hintText(const GuessAdvice &advice, int positions)
 {
     // The colours as the game names them, in palette order.
-    static const char *const names[PegColorCount] = {"White",   "Red",  "Yellow", "Green",
-                                                     "Fuchsia", "Aqua", "Blue",   "Black"};
+    static const char *const names[PegColorCount] = {
+        QT_TRANSLATE_NOOP("codebreaking::hint", "White"),   QT_TRANSLATE_NOOP("codebreaking::hint", "Red"),
+        QT_TRANSLATE_NOOP("codebreaking::hint", "Yellow"),  QT_TRANSLATE_NOOP("codebreaking::hint", "Green"),
+        QT_TRANSLATE_NOOP("codebreaking::hint", "Fuchsia"), QT_TRANSLATE_NOOP("codebreaking::hint", "Aqua"),
+        QT_TRANSLATE_NOOP("codebreaking::hint", "Blue"),    QT_TRANSLATE_NOOP("codebreaking::hint", "Black")};
+    const auto translated = [](const char *text) { return QCoreApplication::translate("codebreaking::hint", text); };
     if (advice.possible.empty())
-        return QStringLiteral("No code fits the lines so far.");
+        return translated(QT_TRANSLATE_NOOP("codebreaking::hint", "No code fits the lines so far."));
     positions = clampPositions(positions);
     QStringList pegs;
     for (int i = 0; i < positions; ++i) {
         const int c = int(advice.guess[i]);
-        pegs << QString::fromLatin1(c >= 1 && c <= PegColorCount ? names[c - 1] : "?");
+        pegs << (c >= 1 && c <= PegColorCount ? translated(names[c - 1]) : QStringLiteral("?"));
     }
     const bool canWin = std::binary_search(advice.possible.begin(), advice.possible.end(), advice.guess);
     const qsizetype n = qsizetype(advice.possible.size());
     // The guess on one line and the count on the next: the board is narrow,
     // two lines of some forty letters, whatever the colours' names.
-    const QString guess = QStringLiteral("Try %1.\n").arg(pegs.join(QLatin1Char(' ')));
+    //: %1 is the guess: the colours' names, one after the other.
+    const QString guess = translated(QT_TRANSLATE_NOOP("codebreaking::hint", "Try %1.")).arg(pegs.join(QLatin1Char(' ')));
     if (!canWin)
-        return guess + QStringLiteral("Not the code, but narrows the %1 best.").arg(n);
-    return guess +
-           (n == 1 ? QStringLiteral("1 code is still possible.") : QStringLiteral("%1 codes are still possible.").arg(n));
+        return guess + QLatin1Char('\n') +
+               translated(QT_TRANSLATE_NOOP("codebreaking::hint", "Not the code, but narrows the %1 best.")).arg(n);
+    return guess + QLatin1Char('\n') +
+           (n == 1 ? translated(QT_TRANSLATE_NOOP("codebreaking::hint", "1 code is still possible."))
+                   : translated(QT_TRANSLATE_NOOP("codebreaking::hint", "%1 codes are still possible.")).arg(n));
 }
 
 } // namespace codebreaking

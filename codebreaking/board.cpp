@@ -93,13 +93,13 @@ void TMainForm::buildBoard()
         ab->setGeometry(7, 23 + 20 * (line - 1), 18, 18);
         ab->SetDirection(arwRIGHT);
         ab->SetButtonColor(clYellow);
-        ab->setAccessibleCaption(QStringLiteral("Line %1 marker").arg(line));
+        ab->setAccessibleCaption(tr("Line %1 marker").arg(line));
         m_markers[line - 1] = ab;
         for (int col = 1; col <= 4; ++col) {
             auto *h =
                 new TPegShape(m_board, QString::fromLatin1(LineLetters[line - 1]) + QString::number(col), line, col);
             h->move(HoleX[col - 1], y);
-            h->setAccessibleCaption(QStringLiteral("Line %1, column %2").arg(line).arg(col));
+            h->setAccessibleCaption(tr("Line %1, column %2").arg(line).arg(col));
             h->setAcceptDrops(true);
             h->onDragOver = [this](TPegShape *target, PegColor color) { return a1DragOver(target, color); };
             h->onDragDrop = [this](TPegShape *target, PegColor color) { d2DragDrop(target, color); };
@@ -109,10 +109,10 @@ void TMainForm::buildBoard()
         const int ly = 25 + 20 * (line - 1);
         auto *n = label(m_board, QString::fromLatin1(CorrectNames[line - 1]), QStringLiteral("?"),
                         QRect(135, ly, 12, 14), QColor(0, 0, 128), Qt::AlignLeft);
-        n->setToolTip(QStringLiteral("Correctly placed colors"));
+        n->setToolTip(tr("Correctly placed colors"));
         auto *b = label(m_board, QString::fromLatin1(LineLetters[line - 1]) + QLatin1Char('b'), QStringLiteral("?"),
                         QRect(148, ly, 14, 14), QColor(0, 128, 128), Qt::AlignRight);
-        b->setToolTip(QStringLiteral("Uncorrectly placed colors"));
+        b->setToolTip(tr("Uncorrectly placed colors"));
         m_correct[line - 1] = n;
         m_misplaced[line - 1] = b;
     }
@@ -124,7 +124,7 @@ void TMainForm::buildBoard()
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
         p->SetColor(pegTColor(PegColor(i + 1)));
         p->dragColor = [i] { return PegColor(i + 1); };
-        p->setAccessibleCaption(QStringLiteral("Palette peg %1").arg(i + 1)); // its key
+        p->setAccessibleCaption(tr("Palette peg %1").arg(i + 1)); // its key
         m_palette[i] = p;
     }
     bianco = m_palette[0];
@@ -140,7 +140,7 @@ void TMainForm::buildBoard()
         auto *s = new TPegShape(m_board, QStringLiteral("s%1").arg(i + 1));
         s->move(PaletteX[i], 204);
         s->setEnabled(false);
-        s->setAccessibleCaption(QStringLiteral("Secret code peg %1").arg(i + 1));
+        s->setAccessibleCaption(tr("Secret code peg %1").arg(i + 1));
         m_code[i] = s;
     }
     s1 = m_code[0];
@@ -148,18 +148,18 @@ void TMainForm::buildBoard()
     s3 = m_code[2];
     s4 = m_code[3];
 
-    Button1 = new QPushButton(QStringLiteral("Check"), m_board);
+    Button1 = new QPushButton(tr("Check"), m_board);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(190, 80, 77, 27);
     // A click presses a button without taking the keys from the board: Return
     // there checks a full line, and presses a button only the player moved to.
     Button1->setFocusPolicy(Qt::TabFocus);
     connect(Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
-    Button2 = new QPushButton(QStringLiteral("Repeat"), m_board);
+    Button2 = new QPushButton(tr("Repeat"), m_board);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(190, 115, 77, 27);
     Button2->setFocusPolicy(Qt::TabFocus);
-    Button2->setToolTip(QStringLiteral("Repeat the previous line"));
+    Button2->setToolTip(tr("Repeat the previous line"));
     connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
     // The board's keys reach the buttons' neighbours too: Left and Right move
     // the hole cursor, Return presses the focused button.
@@ -170,13 +170,13 @@ void TMainForm::buildBoard()
     m_cursorFrame = new HoleFrame(m_board);
     m_cursorFrame->raise();
 
-    Label1 = label(m_board, QStringLiteral("Label1"), QStringLiteral("Line:"), QRect(182, 153, 40, 16),
+    Label1 = label(m_board, QStringLiteral("Label1"), tr("Line:"), QRect(182, 153, 40, 16),
                    QWidget::palette().color(QPalette::WindowText), Qt::AlignLeft);
     lTurno = label(m_board, QStringLiteral("lTurno"), QStringLiteral("1"), QRect(226, 153, 48, 16), QColor(0, 0, 128),
                    Qt::AlignRight);
     time = label(m_board, QStringLiteral("time"), QStringLiteral("0"), QRect(182, 178, 92, 16), QColor(0, 0, 128),
                  Qt::AlignRight);
-    time->setToolTip(QStringLiteral("Seconds since the game started"));
+    time->setToolTip(tr("Seconds since the game started"));
 }
 
 void TMainForm::showBoard()
@@ -205,24 +205,24 @@ void TMainForm::showCounts(int line)
     // "?" until the line is checked; read out as words.
     const QString correct = score ? QString::number(score->CorrectCount) : QStringLiteral("?");
     const QString misplaced = score ? QString::number(score->MisplacedCount) : QStringLiteral("?");
-    const QString notChecked = QStringLiteral("not checked");
+    const QString notChecked = tr("not checked");
     m_correct[line - 1]->setText(correct);
     m_misplaced[line - 1]->setText(misplaced);
     m_correct[line - 1]->setAccessibleName(
-        QStringLiteral("Line %1 correctly placed: %2").arg(line).arg(score ? correct : notChecked));
+        tr("Line %1 correctly placed: %2").arg(line).arg(score ? correct : notChecked));
     m_misplaced[line - 1]->setAccessibleName(
-        QStringLiteral("Line %1 incorrectly placed: %2").arg(line).arg(score ? misplaced : notChecked));
+        tr("Line %1 incorrectly placed: %2").arg(line).arg(score ? misplaced : notChecked));
 }
 
 void TMainForm::showLineMarks()
 {
     const bool won = Game.phase() == GamePhase::Won, lost = Game.phase() == GamePhase::Lost;
     for (int line = 1; line <= LineCount; ++line) {
-        const QString what = line > Game.Line           ? QStringLiteral("line to come")
-                             : line < Game.Line || lost ? QStringLiteral("earlier line")
-                             : won                      ? QStringLiteral("won line")
-                                                        : QStringLiteral("current line");
-        marker(line)->setAccessibleCaption(QStringLiteral("Line %1 marker, %2").arg(line).arg(what));
+        const QString what = line > Game.Line           ? tr("line to come")
+                             : line < Game.Line || lost ? tr("earlier line")
+                             : won                      ? tr("won line")
+                                                        : tr("current line");
+        marker(line)->setAccessibleCaption(tr("Line %1 marker, %2").arg(line).arg(what));
     }
     ClearLineMarks();
     switch (Game.phase()) {
@@ -238,13 +238,13 @@ void TMainForm::showLineMarks()
 void TMainForm::showLine(int line)
 {
     lTurno->setText(QString::number(line));
-    lTurno->setAccessibleName(QStringLiteral("Line %1").arg(line));
+    lTurno->setAccessibleName(tr("Line %1").arg(line));
 }
 
 void TMainForm::showSeconds(int seconds)
 {
     time->setText(QString::number(seconds));
-    time->setAccessibleName(QStringLiteral("%1 seconds").arg(seconds));
+    time->setAccessibleName(tr("%1 seconds").arg(seconds));
 }
 
 void TMainForm::showCode()

@@ -16,7 +16,7 @@ constexpr int RowStep = 26;
 TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_records(records)
 {
-    formkit::setUpDialog(this, QStringLiteral("BestPlayers"), QStringLiteral("Best Players"), 340, 262);
+    formkit::setUpDialog(this, QStringLiteral("BestPlayers"), tr("Best Players"), 340, 262);
 
     Panel1 = formkit::frame(this, QFrame::Panel | QFrame::Sunken, QRect(8, 8, 324, 210));
 
@@ -30,9 +30,9 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
     formkit::frame(Panel1, QFrame::HLine | QFrame::Sunken, QRect(6, 47, 312, 2));
 
     const QFont bold = formkit::font(11, true);
-    for (QLabel *heading : {formkit::label(Panel1, QStringLiteral("Player"), QRect(34, 54, 170, 16)),
-                            formkit::label(Panel1, QStringLiteral("Guesses"), QRect(206, 54, 54, 16), Qt::AlignRight),
-                            formkit::label(Panel1, QStringLiteral("Time"), QRect(264, 54, 48, 16), Qt::AlignRight)})
+    for (QLabel *heading : {formkit::label(Panel1, tr("Player"), QRect(34, 54, 170, 16)),
+                            formkit::label(Panel1, tr("Guesses"), QRect(206, 54, 54, 16), Qt::AlignRight),
+                            formkit::label(Panel1, tr("Time"), QRect(264, 54, 48, 16), Qt::AlignRight)})
         heading->setFont(bold);
 
     for (int place = 1; place <= BestPlaces; ++place) {
@@ -42,7 +42,7 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
         ab->setGeometry(8, y, 20, 20);
         ab->SetDirection(arwRIGHT);
         ab->SetButtonColor(clYellow);
-        ab->setAccessibleCaption(QStringLiteral("Place %1 marker").arg(place));
+        ab->setAccessibleCaption(tr("Place %1 marker").arg(place));
         m_markers[place - 1] = ab;
         m_names[place - 1] = formkit::label(Panel1, QString(), QRect(34, y + 2, 170, 16));
         m_guesses[place - 1] = formkit::rightAlignedLabel(Panel1, 260, y + 2, 54, 16);
@@ -71,10 +71,10 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
     s4 = m_seconds[3];
     s5 = m_seconds[4];
 
-    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(78, 228, 80, 25));
+    OKButton = formkit::button(this, tr("OK"), QRect(78, 228, 80, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TBestPlayers::OKButtonClick);
-    Button1 = formkit::button(this, QStringLiteral("&Reset"), QRect(182, 228, 80, 25));
+    Button1 = formkit::button(this, tr("&Reset"), QRect(182, 228, 80, 25));
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
 
@@ -97,13 +97,14 @@ void TBestPlayers::showTable()
         m_guesses[place - 1]->setText(row.guesses);
         m_seconds[place - 1]->setText(row.seconds);
         m_names[place - 1]->setAccessibleName(
-            QStringLiteral("Place %1: %2, %3 guesses, %4 seconds").arg(place).arg(row.name, row.guesses, row.seconds));
+            tr("Place %1: %2, %3 guesses, %4 seconds").arg(place).arg(row.name, row.guesses, row.seconds));
     }
 }
 
 void TBestPlayers::FormActivate()
 {
-    WowFrom->setText(QStringLiteral("Words of Wisdom from ") + m_records.table[0].name + QLatin1Char(':'));
+    //: %1 is the best player's name.
+    WowFrom->setText(tr("Words of Wisdom from %1:").arg(m_records.table[0].name));
     Wow->setText(m_records.WordsOfWisdom);
     formkit::centreAcross(WowFrom, Panel1->width());
     formkit::centreAcross(Wow, Panel1->width());
@@ -111,7 +112,7 @@ void TBestPlayers::FormActivate()
 
 void TBestPlayers::Button1Click()
 {
-    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, tr("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
     m_records.reset(defaultBestTable());

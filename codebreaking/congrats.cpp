@@ -12,18 +12,18 @@ TCongratulations::TCongratulations(platform::Platform &platform, const GameState
                                    QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_game(game), m_bestPlayers(bestPlayers)
 {
-    formkit::setUpDialog(this, QStringLiteral("Congratulations"), QStringLiteral("Congratulations"), 260, 130);
-    Label1 = formkit::label(this, QStringLiteral("Your score is one of the best five !"), QRect(12, 10, 236, 18),
+    formkit::setUpDialog(this, QStringLiteral("Congratulations"), tr("Congratulations"), 260, 130);
+    Label1 = formkit::label(this, tr("Your score is one of the best five !"), QRect(12, 10, 236, 18),
                             Qt::AlignHCenter);
     Label1->setFont(formkit::font(11, true));
-    Label2 = formkit::label(this, QStringLiteral("Please enter your name:"), QRect(12, 34, 236, 16));
+    Label2 = formkit::label(this, tr("Please enter your name:"), QRect(12, 34, 236, 16));
     Edit1 = formkit::lineField(this, QRect(12, 52, 236, 21), MaxNameLength);
     Label2->setBuddy(Edit1);
 
-    BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(40, 92, 80, 25));
+    BitBtn1 = formkit::button(this, tr("OK"), QRect(40, 92, 80, 25));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TCongratulations::BitBtn1Click);
-    BitBtn2 = formkit::button(this, QStringLiteral("Cancel"), QRect(140, 92, 80, 25));
+    BitBtn2 = formkit::button(this, tr("Cancel"), QRect(140, 92, 80, 25));
     connect(BitBtn2, &QPushButton::clicked, this, &TCongratulations::BitBtn2Click);
     setTabOrder(Edit1, BitBtn1);
     setTabOrder(BitBtn1, BitBtn2);

@@ -17,17 +17,16 @@ namespace {
 
 constexpr int StatusHeight = 34; // two lines under the board; the end-to-end scripts count on it
 
-const QString AskNewGame = QStringLiteral("Start a new game ?");
+QString askNewGame() { return TMainForm::tr("Start a new game ?"); }
 
-QString trainingQuestion(const QString &first, const QString &last)
-{
-    return first + QStringLiteral(" the game is considered training") + QLatin1Char('\r') +
-           QStringLiteral("and I won't update Best Players or Statistics.") + QLatin1Char('\r') + last;
-}
-
+// what: the option's name, as QT_TRANSLATE_NOOP("codebreaking::TMainForm", ...) gives it.
 QString trainingQuestion(const char *what)
 {
-    return trainingQuestion(QStringLiteral("If you play %1").arg(QLatin1String(what)), AskNewGame);
+    //: %1 is the name of an option of the Level or Options menu.
+    return TMainForm::tr("If you play %1 the game is considered training\r"
+                         "and I won't update Best Players or Statistics.\r"
+                         "Start a new game ?")
+        .arg(TMainForm::tr(what));
 }
 
 } // namespace
@@ -37,7 +36,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
 {
     art::registerPictures();
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QStringLiteral("Pegora"));
+    setWindowTitle(QStringLiteral("Pegora")); // the game's name, never translated
     QFont f = font();
     f.setPixelSize(11);
     f.setBold(true);
@@ -72,32 +71,33 @@ TMainForm::~TMainForm() = default;
 void TMainForm::buildMenu()
 {
     const PegoraSettings &kept = m_session.kept;
-    addMenu(QStringLiteral("&Game"), "Game1",
-            {{&New1, "New1", QStringLiteral("&New"), [this] { New1Click(New1); }, Qt::Key_F2},
-             {&Secretcode1, "Secretcode1", QStringLiteral("Show Secret &Code"), [this] { Secretcode1Click(); }},
-             {&Hint1, "Hint1", QStringLiteral("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
+    addMenu(tr("&Game"), "Game1",
+            {{&New1, "New1", tr("&New"), [this] { New1Click(New1); }, Qt::Key_F2},
+             {&Secretcode1, "Secretcode1", tr("Show Secret &Code"), [this] { Secretcode1Click(); }},
+             {&Hint1, "Hint1", tr("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
              {},
-             {&Statistics1, "Statistics1", QStringLiteral("&Statistics"), [this] { Statistics1Click(); }},
-             {&BestPlayers1, "BestPlayers1", QStringLiteral("&Best Players"), [this] { BestPlayers1Click(); }},
+             {&Statistics1, "Statistics1", tr("&Statistics"), [this] { Statistics1Click(); }},
+             {&BestPlayers1, "BestPlayers1", tr("&Best Players"), [this] { BestPlayers1Click(); }},
              {},
-             {&Exit1, "Exit1", QStringLiteral("&Exit"), [this] { Exit1Click(); }}});
-    addMenu(QStringLiteral("&Level"), "Level1",
-            {{&tc1, "tc1", QStringLiteral("&3 Colors"), [this] { New1Click(tc1); }, [&kept] { return kept.threeColors; }},
-             {&NormalGame1, "NormalGame1", QStringLiteral("&4 Colors"), [this] { New1Click(NormalGame1); },
+             {&Exit1, "Exit1", tr("&Exit"), [this] { Exit1Click(); }}});
+    addMenu(tr("&Level"), "Level1",
+            {{&tc1, "tc1", tr("&3 Colors"), [this] { New1Click(tc1); }, [&kept] { return kept.threeColors; }},
+             {&NormalGame1, "NormalGame1", tr("&4 Colors"), [this] { New1Click(NormalGame1); },
               [&kept] { return !kept.threeColors; }}},
             true);
-    addMenu(QStringLiteral("&Options"), "Options1",
-            {{&Sound1, "Sound1", QStringLiteral("&Sound"), [this] { Sound1Click(); }, [&kept] { return kept.sound; }},
-             {&sc1, "sc1", QStringLiteral("&Single Colors"), [this] { New1Click(sc1); }, [&kept] { return kept.single; }},
-             {&Symbols1, "Symbols1", QStringLiteral("&Peg Symbols"), [this] { Symbols1Click(); },
+    addMenu(tr("&Options"), "Options1",
+            {{&Sound1, "Sound1", tr("&Sound"), [this] { Sound1Click(); }, [&kept] { return kept.sound; }},
+             {&sc1, "sc1", tr("&Single Colors"), [this] { New1Click(sc1); }, [&kept] { return kept.single; }},
+             {&Symbols1, "Symbols1", tr("&Peg Symbols"), [this] { Symbols1Click(); },
               [&kept] { return kept.symbols; }}});
-    addMenu(QStringLiteral("&?"), "Help1",
-            {{&Contents1, "Contents1", QStringLiteral("&Contents"), [this] { Contents1Click(); }},
-             {&Rules1, "Rules1", QStringLiteral("&Rules"), [this] { Rules1Click(); }},
-             {&Scoring1, "Scoring1", QStringLiteral("&Scoring"), [this] { Scoring1Click(); }},
-             {&Welcomebox1, "Welcomebox1", QStringLiteral("&Welcome Box"), [this] { Welcomebox1Click(); }},
+    //: The help menu.
+    addMenu(tr("&?"), "Help1",
+            {{&Contents1, "Contents1", tr("&Contents"), [this] { Contents1Click(); }},
+             {&Rules1, "Rules1", tr("&Rules"), [this] { Rules1Click(); }},
+             {&Scoring1, "Scoring1", tr("&Scoring"), [this] { Scoring1Click(); }},
+             {&Welcomebox1, "Welcomebox1", tr("&Welcome Box"), [this] { Welcomebox1Click(); }},
              {},
-             {&About1, "About1", QStringLiteral("&About..."), [this] { About1Click(); }}});
+             {&About1, "About1", tr("&About..."), [this] { About1Click(); }}});
 }
 
 void TMainForm::FormCreate()
@@ -252,13 +252,14 @@ void TMainForm::StartNewGame()
 void TMainForm::Hint1Click()
 {
     if (!Game.running()) {
-        setStatus(QStringLiteral("The game is over: start a new one for a hint."));
+        setStatus(tr("The game is over: start a new one for a hint."));
         return;
     }
     if (!Game.training()) {
         const bool yes = m_platform.messages.show(this, platform::MsgIcon::Confirmation,
-                                                  trainingQuestion(QStringLiteral("If you ask for a hint"),
-                                                                   QStringLiteral("Show the hint ?")),
+                                                  tr("If you ask for a hint the game is considered training\r"
+                                                     "and I won't update Best Players or Statistics.\r"
+                                                     "Show the hint ?"),
                                                   platform::Yes | platform::No) == platform::Yes;
         backToBoard();
         if (!yes)
@@ -270,7 +271,7 @@ void TMainForm::Hint1Click()
     // only while the game is still where it was asked for.
     const int positions = Game.Positions, line = Game.Line;
     const bool single = Game.SingleColors;
-    setStatus(QStringLiteral("Working out the hint..."));
+    setStatus(tr("Working out the hint..."));
     hintWorker().start<GuessAdvice>(
         [positions, single, lines](const THintWorker::Cancelled &) { return adviseGuess(positions, single, lines); },
         [this, line, positions](const GuessAdvice &advice) {
@@ -321,7 +322,7 @@ void TMainForm::Button1Click()
         break;
     case CheckOutcome::Lost:
         afterThisEvent([this] {
-            m_platform.messages.show(this, platform::MsgIcon::Information, QStringLiteral("Sorry, too many guesses."),
+            m_platform.messages.show(this, platform::MsgIcon::Information, tr("Sorry, too many guesses."),
                                      platform::Ok);
             backToBoard();
         });
@@ -346,12 +347,12 @@ void TMainForm::New1Click(QObject *Sender)
     };
     PegoraSettings &kept = m_session.kept;
     if (Sender == sc1) {
-        if (!ask(kept.single ? AskNewGame : trainingQuestion("Single Colors")))
+        if (!ask(kept.single ? askNewGame() : trainingQuestion(QT_TR_NOOP("Single Colors"))))
             return;
         kept.single = !kept.single;
     } else if (Sender == NormalGame1 || Sender == tc1) {
         const bool three = Sender == tc1;
-        if (kept.threeColors == three || !ask(three ? trainingQuestion("3 Colors") : AskNewGame))
+        if (kept.threeColors == three || !ask(three ? trainingQuestion(QT_TR_NOOP("3 Colors")) : askNewGame()))
             return;
         kept.threeColors = three;
     }

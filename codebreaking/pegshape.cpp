@@ -62,8 +62,9 @@ void TPegShape::setAccessibleCaption(const QString &caption)
 
 void TPegShape::updateAccessibleName()
 {
-    const QString what = Filled() ? colorName(m_color) : QStringLiteral("empty");
-    setAccessibleName(m_caption.isEmpty() ? what : m_caption + QStringLiteral(": ") + what);
+    const QString what = Filled() ? colorName(m_color) : tr("empty");
+    //: %1 is which peg it is, %2 its colour or "empty".
+    setAccessibleName(m_caption.isEmpty() ? what : tr("%1: %2").arg(m_caption, what));
 }
 
 void TPegShape::paintEvent(QPaintEvent *)

@@ -8,10 +8,10 @@ namespace codebreaking {
 TResult::TResult(platform::Platform &platform, const GameState &game, const BestRecords &records, QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_game(game), m_records(records)
 {
-    formkit::setUpDialog(this, QStringLiteral("Result"), QStringLiteral("End of Game"), 230, 150);
-    Label1 = formkit::label(this, QStringLiteral("N. of guesses:"), QRect(30, 14, 90, 16));
+    formkit::setUpDialog(this, QStringLiteral("Result"), tr("End of Game"), 230, 150);
+    Label1 = formkit::label(this, tr("N. of guesses:"), QRect(30, 14, 90, 16));
     guesses = formkit::label(this, QString(), QRect(124, 14, 76, 16));
-    Label2 = formkit::label(this, QStringLiteral("Total time:"), QRect(30, 34, 90, 16));
+    Label2 = formkit::label(this, tr("Total time:"), QRect(30, 34, 90, 16));
     totalTime = formkit::label(this, QString(), QRect(124, 34, 76, 16));
     guesses->setFont(formkit::font(11, true));
     totalTime->setFont(formkit::font(11, true));
@@ -20,7 +20,7 @@ TResult::TResult(platform::Platform &platform, const GameState &game, const Best
     Comment->setFont(formkit::font(18, true));
     formkit::setTextColor(Comment, clMaroon);
 
-    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(75, 110, 80, 25));
+    OKButton = formkit::button(this, tr("OK"), QRect(75, 110, 80, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TResult::OKButtonClick);
 
@@ -30,12 +30,12 @@ TResult::TResult(platform::Platform &platform, const GameState &game, const Best
 QString TResult::CommentFor(int line)
 {
     if (line <= 1)
-        return QStringLiteral("First try !!!");
+        return tr("First try !!!");
     if (line <= 4)
-        return QStringLiteral("Great!!");
+        return tr("Great!!");
     if (line <= 9)
-        return QStringLiteral("You made it!");
-    return QStringLiteral("At last!");
+        return tr("You made it!");
+    return tr("At last!");
 }
 
 void TResult::FormCreate()
@@ -43,8 +43,8 @@ void TResult::FormCreate()
     guesses->setText(QString::number(m_game.Line));
     totalTime->setText(QString::number(m_game.Seconds));
     Comment->setText(CommentFor(m_game.Line));
-    guesses->setAccessibleName(QStringLiteral("Number of guesses: %1").arg(m_game.Line));
-    totalTime->setAccessibleName(QStringLiteral("Total time: %1 seconds").arg(m_game.Seconds));
+    guesses->setAccessibleName(tr("Number of guesses: %1").arg(m_game.Line));
+    totalTime->setAccessibleName(tr("Total time: %1 seconds").arg(m_game.Seconds));
 }
 
 void TResult::FormActivate() { FormCreate(); }

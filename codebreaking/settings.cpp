@@ -1,5 +1,7 @@
 #include "codebreaking/settings.h"
 
+#include <QCoreApplication>
+
 #include "platform/settingsfile.h"
 
 #include <algorithm>
@@ -42,8 +44,9 @@ PegoraSettings readSettings(platform::SettingsFile &file)
     PegoraSettings s;
     const platform::TIniFile &ini = file.ini();
     if (file.keepsFile()) {
-        file.addProblem(QStringLiteral("Pegora starts with its standard settings and will leave the file as it is "
-                                       "when it closes."));
+        file.addProblem(QCoreApplication::translate("codebreaking::settings",
+                                                    "Pegora starts with its standard settings and will leave the "
+                                                    "file as it is when it closes."));
         return s;
     }
     const BestTable defaults = defaultBestTable();

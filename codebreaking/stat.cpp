@@ -10,21 +10,21 @@ namespace codebreaking {
 TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_stats(stats)
 {
-    formkit::setUpDialog(this, QStringLiteral("Statistics"), QStringLiteral("Statistics"), 300, 164);
+    formkit::setUpDialog(this, QStringLiteral("Statistics"), tr("Statistics"), 300, 164);
 
     struct Line {
-        const char16_t *text;
+        const char *text;
         quint8 digits;
         const char16_t *format;
     };
-    static const Line lines[4] = {{u"Total games played", 0, u",0"},
-                                  {u"Seconds per game", 2, u",0.00"},
-                                  {u"Guesses per game", 2, u",0.00"},
-                                  {u"% of unsuccessful games", 1, u",0.0"}};
+    static const Line lines[4] = {{QT_TR_NOOP("Total games played"), 0, u",0"},
+                                  {QT_TR_NOOP("Seconds per game"), 2, u",0.00"},
+                                  {QT_TR_NOOP("Guesses per game"), 2, u",0.00"},
+                                  {QT_TR_NOOP("% of unsuccessful games"), 1, u",0.0"}};
     TNumEdit *edits[4];
     for (int i = 0; i < 4; ++i) {
         const int y = 12 + 28 * i;
-        auto *l = formkit::label(this, QString::fromUtf16(lines[i].text), QRect(12, y, 150, 21));
+        auto *l = formkit::label(this, tr(lines[i].text), QRect(12, y, 150, 21));
         auto *e = new TNumEdit(this, &platform.messages);
         e->setGeometry(167, y, 121, 21);
         e->SetDecimalDigits(lines[i].digits);
@@ -41,10 +41,10 @@ TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget
     mean2 = edits[2];
     mean3 = edits[3];
 
-    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(58, 128, 80, 25));
+    OKButton = formkit::button(this, tr("OK"), QRect(58, 128, 80, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TStatistics::OKButtonClick);
-    Button1 = formkit::button(this, QStringLiteral("&Reset"), QRect(162, 128, 80, 25));
+    Button1 = formkit::button(this, tr("&Reset"), QRect(162, 128, 80, 25));
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
 
@@ -56,7 +56,8 @@ TStatistics::TStatistics(platform::Platform &platform, GameStats &stats, QWidget
 void TStatistics::showFigure(TNumEdit *display, long double value)
 {
     display->SetValue(value);
-    display->setAccessibleName(display->accessibleDescription() + QStringLiteral(": ") + display->text());
+    //: An accessible name: %1 is what the figure is, %2 the figure.
+    display->setAccessibleName(tr("%1: %2").arg(display->accessibleDescription(), display->text()));
 }
 
 void TStatistics::FormCreate()
@@ -77,7 +78,7 @@ void TStatistics::FormActivate() { FormCreate(); }
 
 void TStatistics::Button1Click()
 {
-    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, tr("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
     m_stats.Reset();

@@ -41,7 +41,7 @@ TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidge
 {
     formkit::scaleWithGame(this);
     setObjectName(QStringLiteral("WelcomeBox"));
-    setWindowTitle(QStringLiteral("Welcome"));
+    setWindowTitle(tr("Welcome"));
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -50,35 +50,35 @@ TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidge
     Animated1 = new TAnimated(this);
     Animated1->setObjectName(QStringLiteral("Animated1"));
     Animated1->setGeometry(Margin, Margin, 32, 31);
-    Animated1->setAccessibleCaption(QStringLiteral("A peg dropping into its hole"));
+    Animated1->setAccessibleCaption(tr("A peg dropping into its hole"));
     Animated1->SetInterval(700);
     Animated1->SetFrameCount(controls::art::PegDropFrames);
     Animated1->SetFrame(3);
     Animated1->SetPlay(true);
     Animated1->SetReverse(false);
 
-    Label1 = makeText(this, "Label1", QStringLiteral("Welcome to Pegora v2.3 !"));
+    Label1 = makeText(this, "Label1", tr("Welcome to Pegora v2.3 !"));
     QFont bold = small;
     bold.setBold(true);
     Label1->setFont(bold);
     Label5 = makeText(this, "Label5",
-                      QStringLiteral("To win, you have to guess the secret color sequence the program choosed."));
+                      tr("To win, you have to guess the secret color sequence the program choosed."));
     Label2 = makeText(this, "Label2",
-                      QStringLiteral("To do so, simply drag and drop the colors in the left-side spaces and then "
+                      tr("To do so, simply drag and drop the colors in the left-side spaces and then "
                                      "click on the Check button. The two numbers will tell you how many "
                                      "correctly placed color and how many incorrectly placed there are."));
     Label4 = makeText(this, "Label4",
-                      QStringLiteral("If you don't check Single Colors option there can be a sequence with a "
+                      tr("If you don't check Single Colors option there can be a sequence with a "
                                      "color repeated more than one time."));
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Show this message when the program starts"), this);
+    CheckBox1 = new QCheckBox(tr("Show this message when the program starts"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    CheckBox1->setAccessibleDescription(QStringLiteral("Whether this welcome comes back at every start"));
+    CheckBox1->setAccessibleDescription(tr("Whether this welcome comes back at every start"));
 
-    Button2 = new QPushButton(QStringLiteral("More..."), this);
+    Button2 = new QPushButton(tr("More..."), this);
     Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setAccessibleDescription(QStringLiteral("Opens the rules in the help"));
-    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button2->setAccessibleDescription(tr("Opens the rules in the help"));
+    Button1 = new QPushButton(tr("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setDefault(true);
 
