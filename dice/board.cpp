@@ -175,13 +175,13 @@ void TMainForm::buildControls()
     for (int i = 0; i < 5; ++i) {
         auto *d = new TDice(client);
         d->move(dieLefts[i], 20);
-        d->setSpokenName(QStringLiteral("Die %1").arg(i + 1));
+        d->setSpokenName(tr("Die %1").arg(i + 1));
         m_dice[i] = d;
     }
     for (int i = 0; i < 5; ++i) {
         auto *cb = new QCheckBox(client);
         cb->setGeometry(boxLefts[i], 54, i == 1 ? 19 : 17, 17);
-        cb->setAccessibleName(QStringLiteral("Hold die %1").arg(i + 1));
+        cb->setAccessibleName(tr("Hold die %1").arg(i + 1));
         connect(cb, &QCheckBox::clicked, this, [this, i] { holdBoxClick(i); });
         m_holds[i] = cb;
     }
@@ -197,13 +197,13 @@ void TMainForm::buildControls()
     progressBar1->setGeometry(15, 96, 133, 16);
     progressBar1->setTextVisible(false);
     progressBar1->setRange(0, 13);
-    progressBar1->setAccessibleName(QStringLiteral("Categories filled"));
+    progressBar1->setAccessibleName(tr("Categories filled"));
 
-    RollNum = new QLabel(QStringLiteral("Roll n: 0"), client);
+    RollNum = new QLabel(tr("Roll n: 0"), client);
     RollNum->setFont(formFont(11));
     RollNum->setGeometry(157, 98, 58, 14);
 
-    Roll = new QPushButton(QStringLiteral("Roll"), client);
+    Roll = new QPushButton(tr("Roll"), client);
     Roll->setFont(formFont(11));
     Roll->setGeometry(225, 91, 91, 26);
     setTextColor(Roll, clBlack);
@@ -222,7 +222,7 @@ void TMainForm::buildControls()
         const Category c = categoryAt(i);
         const bool left = isLeftSide(c);
         const int top = 134 + 16 * (left ? i : i - LeftSideCount);
-        auto *name = new ClickLabel(QString::fromLatin1(caption(c)), client);
+        auto *name = new ClickLabel(captionText(c), client);
         name->setGeometry(left ? 11 : 175, top, NameWidth, LabelHeight);
         setTextColor(name, c == Category::FiveOfAKind ? clMaroon : clBlack);
         connect(name, &ClickLabel::clicked, this, [this, name] { xAssiClick(name); });
@@ -239,12 +239,12 @@ void TMainForm::buildControls()
     xChance = m_names[12];
 
     const QFont totals = formFont(13, true);
-    Label15 = plainLabel(client, QStringLiteral("Total"), 11, 246);
+    Label15 = plainLabel(client, tr("Total"), 11, 246);
     LsubTotale = rightAligned(client, 132, 246);
-    Label17 = plainLabel(client, QStringLiteral("Bonus"), 11, 262);
+    Label17 = plainLabel(client, tr("Bonus"), 11, 262);
     Label17->setFixedWidth(NameWidth);
     LBonus = rightAligned(client, 132, 262, 30);
-    Label16 = plainLabel(client, QStringLiteral("Game Total"), 175, 262);
+    Label16 = plainLabel(client, tr("Game Total"), 175, 262);
     LpuntiTotali = rightAligned(client, 316, 262);
     for (QLabel *l : {Label15, LsubTotale, Label17, LBonus, Label16, LpuntiTotali})
         l->setFont(totals);
@@ -309,7 +309,7 @@ void TMainForm::showTurn(TurnChange change)
         m_dice[i]->setHeld(m_session.turn.held(i));
     }
     Roll->setEnabled(!sheet.IsOver() && roll < 3);
-    RollNum->setText(QStringLiteral("Roll n: %1").arg(roll));
+    RollNum->setText(tr("Roll n: %1").arg(roll));
     progressBar1->setValue(sheet.TurnNumber() - 1);
 
     ShowProvisionalScores();
@@ -338,13 +338,13 @@ void TMainForm::showTurn(TurnChange change)
         updateCategoryName(c);
     }
     // Before the first choice of a game the title is plain "Bonus".
-    Label17->setText(sheet.TurnNumber() == 1 ? QStringLiteral("Bonus") : sheet.BonusCaption());
+    Label17->setText(sheet.TurnNumber() == 1 ? tr("Bonus") : sheet.BonusCaption());
     LsubTotale->setText(QString::number(sheet.UpperTotal()));
     LBonus->setText(QString::number(sheet.Bonus()));
     LpuntiTotali->setText(QString::number(sheet.GameTotal()));
-    LsubTotale->setAccessibleName(QStringLiteral("Left-side total: ") + LsubTotale->text());
-    LBonus->setAccessibleName(QStringLiteral("Bonus points: ") + LBonus->text());
-    LpuntiTotali->setAccessibleName(QStringLiteral("Game total: ") + LpuntiTotali->text());
+    LsubTotale->setAccessibleName(tr("Left-side total: %1").arg(LsubTotale->text()));
+    LBonus->setAccessibleName(tr("Bonus points: %1").arg(LBonus->text()));
+    LpuntiTotali->setAccessibleName(tr("Game total: %1").arg(LpuntiTotali->text()));
     if (roll > 0 && focusWidget() == surface) {
         const int cursor = openCategory(m_cursor, 1);
         if (cursor >= 0)
@@ -372,12 +372,11 @@ void TMainForm::ShowProvisionalScores()
 void TMainForm::updateCategoryName(Category c)
 {
     const QString score = m_scores[index(c)]->text();
-    QString name = QString::fromLatin1(caption(c));
-    name += score.isEmpty()
-                ? QStringLiteral(", no score yet")
-                : QStringLiteral(", %1 %2").arg(score, score == QLatin1String("1") ? QStringLiteral("point")
-                                                                                   : QStringLiteral("points"));
-    name += m_session.turn.sheet().Filled(c) ? QStringLiteral(", filled") : QStringLiteral(", open");
+    // The category's name (%1 below), its score, then whether it is filled.
+    QString name = score.isEmpty()           ? tr("%1, no score yet").arg(captionText(c))
+                   : score == QLatin1String("1") ? tr("%1, 1 point").arg(captionText(c))
+                                                 : tr("%1, %2 points").arg(captionText(c), score);
+    name = m_session.turn.sheet().Filled(c) ? tr("%1, filled").arg(name) : tr("%1, open").arg(name);
     m_names[index(c)]->setAccessibleName(name);
 }
 

@@ -24,7 +24,7 @@ constexpr int ScoreWidth = 50;
 TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_records(records)
 {
-    formkit::setUpDialog(this, QStringLiteral("BestPlayers"), QStringLiteral("Best Players"), 276, 231);
+    formkit::setUpDialog(this, QStringLiteral("BestPlayers"), tr("Best Players"), 276, 231);
 
     Bevel1 = formkit::frame(this, QFrame::Box | QFrame::Sunken, QRect(10, 10, 256, 171));
     Label1 = new QLabel(this);
@@ -38,7 +38,7 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
         arrow->setGeometry(15, ArrowTops[i], 20, 20);
         arrow->SetDirection(arwRIGHT);
         arrow->SetButtonColor(clYellow);
-        arrow->setAccessibleCaption(QStringLiteral("Row %1 marker").arg(i + 1));
+        arrow->setAccessibleCaption(tr("Row %1 marker").arg(i + 1));
         m_arrows[i] = arrow;
 
         auto *name = new QLabel(this);
@@ -55,9 +55,9 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, KuboloRecords &records,
     n1 = m_names[0], n2 = m_names[1], n3 = m_names[2], n4 = m_names[3], n5 = m_names[4];
     pn1 = m_scores[0], pn2 = m_scores[1], pn3 = m_scores[2], pn4 = m_scores[3], pn5 = m_scores[4];
 
-    Button1 = formkit::button(this, QStringLiteral("Reset"), QRect(10, 195, 75, 25));
+    Button1 = formkit::button(this, tr("Reset"), QRect(10, 195, 75, 25));
     Button1->setDefault(true);
-    BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(190, 195, 75, 25));
+    BitBtn1 = formkit::button(this, tr("OK"), QRect(190, 195, 75, 25));
     connect(Button1, &QPushButton::clicked, this, &TBestPlayers::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TBestPlayers::BitBtn1Click);
 
@@ -101,7 +101,8 @@ void TBestPlayers::FormActivate()
 
 void TBestPlayers::showWords()
 {
-    Label1->setText(QStringLiteral("Words of Wisdom from ") + n1->text() + QStringLiteral(":"));
+    //: %1 is the best player's name.
+    Label1->setText(tr("Words of Wisdom from %1:").arg(n1->text()));
     Label2->setText(m_records.best.WordsOfWisdom);
     // Centred with the outer width of the dialog, frame included.
     const int outer = isVisible() ? frameGeometry().width() : width();
@@ -111,7 +112,7 @@ void TBestPlayers::showWords()
 
 void TBestPlayers::Button1Click()
 {
-    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, tr("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
     m_records.best.reset(defaultBestPlayers());

@@ -1,5 +1,7 @@
 #include "dice/dice.h"
 
+#include <QCoreApplication>
+
 #include "controls/devicepixels.h"
 #include "platform/random.h"
 
@@ -61,8 +63,12 @@ QAccessibleInterface *diceAccessible(const QString &className, QObject *object)
 
 QString faceWord(int value)
 {
-    static const char *const words[7] = {"blank", "one", "two", "three", "four", "five", "six"};
-    return QString::fromLatin1(words[value < 0 || value > 6 ? 0 : value]);
+    static const char *const words[7] = {
+        QT_TRANSLATE_NOOP("kubolo::face", "blank"), QT_TRANSLATE_NOOP("kubolo::face", "one"),
+        QT_TRANSLATE_NOOP("kubolo::face", "two"),   QT_TRANSLATE_NOOP("kubolo::face", "three"),
+        QT_TRANSLATE_NOOP("kubolo::face", "four"),  QT_TRANSLATE_NOOP("kubolo::face", "five"),
+        QT_TRANSLATE_NOOP("kubolo::face", "six")};
+    return QCoreApplication::translate("kubolo::face", words[value < 0 || value > 6 ? 0 : value]);
 }
 
 TDice::TDice(QWidget *owner) : QWidget(owner)
@@ -114,9 +120,11 @@ void TDice::setHeld(bool held)
 
 void TDice::updateAccessibleName()
 {
-    QString text = m_spokenName.isEmpty() ? QStringLiteral("Die") : m_spokenName;
-    text += m_value == 0 ? QStringLiteral(", blank") : QStringLiteral(", showing ") + faceWord(m_value);
-    text += m_held ? QStringLiteral(", held") : QStringLiteral(", not held");
+    // The die's name (%1 below), its face, then whether it is held.
+    QString text = m_spokenName.isEmpty() ? tr("Die") : m_spokenName;
+    //: %2 is the face's name: "one", "two"...
+    text = m_value == 0 ? tr("%1, blank").arg(text) : tr("%1, showing %2").arg(text, faceWord(m_value));
+    text = m_held ? tr("%1, held").arg(text) : tr("%1, not held").arg(text);
     setAccessibleName(text);
 }
 

@@ -20,17 +20,19 @@ TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, Kubolo
                    QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_sheet(sheet), m_records(records), m_sound(std::move(sound))
 {
-    formkit::setUpDialog(this, QStringLiteral("EndGame"), QStringLiteral("End of game"), 211, 154);
+    formkit::setUpDialog(this, QStringLiteral("EndGame"), tr("End of game"), 211, 154);
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     Panel1 = formkit::frame(this, QFrame::Panel | QFrame::Raised, QRect(8, 8, 193, 105));
     const int tops[4] = {16, 35, 53, 72};
-    const char *captions[4] = {"Left-side total:", "Bonus:", "Game total:", "Kubolo:"};
+    const char *captions[4] = {QT_TR_NOOP("Left-side total:"), QT_TR_NOOP("Bonus:"), QT_TR_NOOP("Game total:"),
+                               //: The count of five of a kind in the game.
+                               QT_TR_NOOP("Kubolo:")};
     const TColor colors[4] = {clNavy, clNavy, clRed, clBlack};
     QLabel *names[4], *values[4];
     for (int i = 0; i < 4; ++i) {
         names[i] = formkit::rightAlignedLabel(Panel1, 96, tops[i], 88);
-        names[i]->setText(QString::fromLatin1(captions[i]));
+        names[i]->setText(tr(captions[i]));
         values[i] = formkit::rightAlignedLabel(Panel1, 152, tops[i], 50);
         values[i]->setFont(formkit::font(11, true));
         formkit::setTextColor(values[i], colors[i]);
@@ -38,7 +40,7 @@ TEndGame::TEndGame(platform::Platform &platform, const ScoreSheet &sheet, Kubolo
     Label1 = names[0], Label2 = names[1], Label3 = names[2], Label4 = names[3];
     UpperValue = values[0], BonusValue = values[1], TotalValue = values[2], KuboloValue = values[3];
 
-    OKButton = formkit::button(this, QStringLiteral("OK"), QRect(67, 120, 75, 25));
+    OKButton = formkit::button(this, tr("OK"), QRect(67, 120, 75, 25));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &TEndGame::OKButtonClick);
 }

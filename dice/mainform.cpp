@@ -34,7 +34,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : TGameWindo
     art::registerArt();
     m_hand = platform::resources::cursor(art::HandCursor);
     m_session.turn.setListener([this](TurnChange change) { turnChanged(change); });
-    setWindowTitle(QStringLiteral("Kubolo"));
+    setWindowTitle(QStringLiteral("Kubolo")); // the game's name, never translated
     setFont(formkit::font(13, true));
     buildControls();
     buildMenus();
@@ -101,25 +101,25 @@ void TMainForm::moveCursor(int step)
 
 void TMainForm::buildMenus()
 {
-    addMenu(QStringLiteral("&Game"), "Partita1",
-            {{&Nuova1, "Nuova1", QStringLiteral("&New"), [this] { Nuova1Click(); }, Qt::Key_F2},
-             {&Hint1, "Hint1", QStringLiteral("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
-             {&Statistics1, "Statistics1", QStringLiteral("&Statistics"), [this] { Statistics1Click(); }},
-             {&Punteggi1, "Punteggi1", QStringLiteral("&Best Players"), [this] { Punteggi1Click(); }},
+    addMenu(tr("&Game"), "Partita1",
+            {{&Nuova1, "Nuova1", tr("&New"), [this] { Nuova1Click(); }, Qt::Key_F2},
+             {&Hint1, "Hint1", tr("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
+             {&Statistics1, "Statistics1", tr("&Statistics"), [this] { Statistics1Click(); }},
+             {&Punteggi1, "Punteggi1", tr("&Best Players"), [this] { Punteggi1Click(); }},
              {&N1, "N1", {}, {}},
-             {&Esci1, "Esci1", QStringLiteral("&Exit"), [this] { Esci1Click(); }}});
+             {&Esci1, "Esci1", tr("&Exit"), [this] { Esci1Click(); }}});
     // Each option's tick is the option itself: a click toggles it.
-    addMenu(QStringLiteral("&Options"), "Opzioni1",
-            {{&Suono1, "Suono1", QStringLiteral("&Sound"), [this] { m_session.sound = !m_session.sound; },
+    addMenu(tr("&Options"), "Opzioni1",
+            {{&Suono1, "Suono1", tr("&Sound"), [this] { m_session.sound = !m_session.sound; },
               [this] { return m_session.sound; }},
-             {&Roll1, "Roll1", QStringLiteral("&Roll"), [this] { m_session.roll = !m_session.roll; },
+             {&Roll1, "Roll1", tr("&Roll"), [this] { m_session.roll = !m_session.roll; },
               [this] { return m_session.roll; }}});
-    addMenu(QStringLiteral("&Help"), "Help1",
-            {{&Contents1, "Contents1", QStringLiteral("&Contents"), [this] { Contents1Click(); }},
-             {&Rules1, "Rules1", QStringLiteral("&Rules"), [this] { Rules1Click(); }},
-             {&Scoring1, "Scoring1", QStringLiteral("&Scoring"), [this] { Scoring1Click(); }},
+    addMenu(tr("&Help"), "Help1",
+            {{&Contents1, "Contents1", tr("&Contents"), [this] { Contents1Click(); }},
+             {&Rules1, "Rules1", tr("&Rules"), [this] { Rules1Click(); }},
+             {&Scoring1, "Scoring1", tr("&Scoring"), [this] { Scoring1Click(); }},
              {&N2, "N2", {}, {}},
-             {&About1, "About1", QStringLiteral("&About..."), [this] { About1Click(); }}});
+             {&About1, "About1", tr("&About..."), [this] { About1Click(); }}});
 }
 
 void TMainForm::FormCreate()
@@ -139,7 +139,7 @@ void TMainForm::FormClose()
 {
     const KuboloSettings s = currentSettings();
     saveSettings([&s](platform::SettingsFile &file) { writeKeys(file, s); },
-                 QStringLiteral("\n\nThe best players, statistics and options of this run are not saved."));
+                 tr("\n\nThe best players, statistics and options of this run are not saved."));
 }
 
 void TMainForm::createDialogs()
@@ -318,7 +318,7 @@ void TMainForm::prepareHints(int fewestFilled)
 {
     if (m_values || hintWorker().busy())
         return;
-    setStatus(QStringLiteral("Working out the hints..."));
+    setStatus(tr("Working out the hints..."));
     using Values = std::shared_ptr<const StateValues>;
     hintWorker().start<Values>(
         [fewestFilled](const THintWorker::Cancelled &cancelled) {
@@ -342,9 +342,9 @@ void TMainForm::Hint1Click()
     if (m_session.turn.rolling() || sheet.IsOver())
         return;
     if (!sheet.Hinted()) {
-        const QString question = QStringLiteral("If you ask for a hint the game is considered training") +
-                                 QLatin1Char('\r') + QStringLiteral("and I won't update Best Players or Statistics.") +
-                                 QLatin1Char('\r') + QStringLiteral("Show the hint ?");
+        const QString question = tr("If you ask for a hint the game is considered training\r"
+                                    "and I won't update Best Players or Statistics.\r"
+                                    "Show the hint ?");
         if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, question, platform::Yes | platform::No) !=
             platform::Yes)
             return;

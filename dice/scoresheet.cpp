@@ -1,12 +1,27 @@
 #include "dice/scoresheet.h"
 
+#include <QCoreApplication>
+
 namespace kubolo {
 
 namespace {
 
+// The names the player reads, translated in the context "kubolo::category".
 constexpr const char *captions[CategoryCount] = {
-    "Aces",        "Two",  "Three",         "Four",          "Five",   "Six",    "3 of a kind",
-    "4 of a kind", "Full", "Minimum Scale", "Maximum Scale", "Kubolo", "Chance",
+    QT_TRANSLATE_NOOP("kubolo::category", "Aces"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Two"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Three"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Four"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Five"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Six"),
+    QT_TRANSLATE_NOOP("kubolo::category", "3 of a kind"),
+    QT_TRANSLATE_NOOP("kubolo::category", "4 of a kind"),
+    //: A full house: three of one face and two of another.
+    QT_TRANSLATE_NOOP("kubolo::category", "Full"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Minimum Scale"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Maximum Scale"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Kubolo"),
+    QT_TRANSLATE_NOOP("kubolo::category", "Chance"),
 };
 
 // Largest first; five elements, so a straight insertion sort.
@@ -30,6 +45,8 @@ const char *caption(Category c)
     const int i = index(c);
     return i >= 0 && i < CategoryCount ? captions[i] : "";
 }
+
+QString captionText(Category c) { return QCoreApplication::translate("kubolo::category", caption(c)); }
 
 DiceEvaluation ScoreSheet::EvaluateDice(const Dice5 &dice, const LeftFilled &leftFilled)
 {
@@ -124,8 +141,9 @@ bool ScoreSheet::Choose(Category c)
 QString ScoreSheet::BonusCaption() const
 {
     if (m_upperTotal >= BonusThreshold)
-        return QStringLiteral("Bonus");
-    return QStringLiteral("Bonus (-%1)").arg(BonusThreshold - m_upperTotal);
+        return QCoreApplication::translate("kubolo::ScoreSheet", "Bonus");
+    //: %1 is the points still missing for the bonus.
+    return QCoreApplication::translate("kubolo::ScoreSheet", "Bonus (-%1)").arg(BonusThreshold - m_upperTotal);
 }
 
 // ---------------------------------------------------------------------------

@@ -41,6 +41,8 @@ constexpr Category categoryAt(int i) { return static_cast<Category>(i); }
 constexpr bool isLeftSide(Category c) { return index(c) < LeftSideCount; }
 // The text of the category's name label.
 const char *caption(Category c);
+// The category's name in the player's language.
+QString captionText(Category c);
 
 // What five dice are worth in every category.
 struct DiceEvaluation {

@@ -1,5 +1,7 @@
 #include "dice/settings.h"
 
+#include <QCoreApplication>
+
 #include "platform/settingsfile.h"
 
 namespace kubolo {
@@ -19,10 +21,12 @@ KuboloSettings readSettings(platform::SettingsFile &file)
 {
     KuboloSettings s;
     if (file.keepsFile())
-        file.addProblem(QStringLiteral("Kubolo starts with the default best players, statistics and options, "
-                                       "and will not write over that file."));
+        file.addProblem(QCoreApplication::translate("kubolo::settings",
+                                                    "Kubolo starts with the default best players, statistics and "
+                                                    "options, and will not write over that file."));
     else if (!file.problems().isEmpty())
-        file.addProblem(QStringLiteral("The best players, statistics and options of this run may not be saved."));
+        file.addProblem(QCoreApplication::translate(
+            "kubolo::settings", "The best players, statistics and options of this run may not be saved."));
     const platform::TIniFile &ini = file.ini();
     const BestPlayerTable defaults = defaultBestPlayers();
     for (int row = 0; row < BestPlayerRows; ++row) {

@@ -15,15 +15,17 @@ namespace kubolo {
 TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, QWidget *parent)
     : formkit::Dialog(parent), m_platform(platform), m_records(records)
 {
-    formkit::setUpDialog(this, QStringLiteral("Statistics"), QStringLiteral("Statistics"), 251, 148);
+    formkit::setUpDialog(this, QStringLiteral("Statistics"), tr("Statistics"), 251, 148);
 
     Bevel1 = formkit::frame(this, QFrame::Box | QFrame::Sunken, QRect(5, 10, 241, 91));
     const int tops[3] = {20, 50, 70};
-    const char *captions[3] = {"Total games played", "Points per game", "Kubolo per game"};
+    const char *captions[3] = {QT_TR_NOOP("Total games played"), QT_TR_NOOP("Points per game"),
+                               //: Five of a kind per game.
+                               QT_TR_NOOP("Kubolo per game")};
     QLabel *labels[3];
     TNumEdit *fields[3];
     for (int i = 0; i < 3; ++i) {
-        labels[i] = new QLabel(QString::fromLatin1(captions[i]), this);
+        labels[i] = new QLabel(tr(captions[i]), this);
         labels[i]->adjustSize();
         labels[i]->setGeometry(15, tops[i], labels[i]->width(), 16); // level with its figure
         auto *f = new TNumEdit(this, &m_platform.messages);
@@ -45,8 +47,8 @@ TStatistics::TStatistics(platform::Platform &platform, KuboloRecords &records, Q
     NumEdit2->SetDecimalDigits(2);
     NumEdit3->SetDecimalDigits(2);
 
-    Button1 = formkit::button(this, QStringLiteral("Reset"), QRect(5, 115, 75, 25));
-    BitBtn1 = formkit::button(this, QStringLiteral("OK"), QRect(170, 115, 75, 25));
+    Button1 = formkit::button(this, tr("Reset"), QRect(5, 115, 75, 25));
+    BitBtn1 = formkit::button(this, tr("OK"), QRect(170, 115, 75, 25));
     BitBtn1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TStatistics::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TStatistics::BitBtn1Click);
@@ -71,7 +73,7 @@ void TStatistics::showFigures()
 
 void TStatistics::Button1Click()
 {
-    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, QStringLiteral("Are you sure ?"),
+    if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, tr("Are you sure ?"),
                                  platform::Yes | platform::No) != platform::Yes)
         return;
     m_records.stats.reset();
