@@ -61,16 +61,17 @@ void TMainForm::buildTable()
     for (int i = 0; i < 5; ++i) {
         auto *box = new QCheckBox(table);
         box->setGeometry(30 + 80 * i, 125, 15, 17);
-        box->setAccessibleName(QStringLiteral("Keep card %1").arg(i + 1));
+        box->setAccessibleName(tr("Keep card %1").arg(i + 1));
         box->setEnabled(false);
         // Toggled, not clicked: a screen reader's toggle keeps the card too.
         connect(box, &QCheckBox::toggled, this, [this, i] { cardClick(i); });
         *boxFields[i] = box;
-        *labelFields[i] = whiteLabel(table, QStringLiteral("Keep"), 48 + 80 * i, 127, 11);
+        //: Shown under a card the player keeps for the second deal.
+        *labelFields[i] = whiteLabel(table, tr("Keep"), 48 + 80 * i, 127, 11);
     }
 
-    Comment = whiteLabel(table, QStringLiteral("Good luck!"), 20, 160, 13);
-    cwLabel = whiteLabel(table, QStringLiteral("Credits won: 0"), 228, 160, 13);
+    Comment = whiteLabel(table, tr("Good luck!"), 20, 160, 13);
+    cwLabel = whiteLabel(table, tr("Credits won: 0"), 228, 160, 13);
 
     Panel1 = new QFrame(table);
     Panel1->setFrameShape(QFrame::HLine);
@@ -92,18 +93,19 @@ void TMainForm::buildTable()
     MinusOne = button(QStringLiteral("-1"), 77, 49, &TMainForm::MinusOneClick);
     PlusTen = button(QStringLiteral("+10"), 133, 49, &TMainForm::PlusTenClick);
     MinusTen = button(QStringLiteral("-10"), 189, 49, &TMainForm::MinusTenClick);
-    PlayAll = button(QStringLiteral("All"), 245, 60, &TMainForm::PlayAllClick);
-    PlayAll->setAccessibleName(QStringLiteral("Play all credits"));
+    //: The button that plays all credits.
+    PlayAll = button(tr("All"), 245, 60, &TMainForm::PlayAllClick);
+    PlayAll->setAccessibleName(tr("Play all credits"));
 
     DealButton = new QToolButton(table);
-    DealButton->setText(QStringLiteral("Deal"));
+    DealButton->setText(tr("Deal"));
     DealButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     DealButton->setFocusPolicy(Qt::StrongFocus);
     DealButton->setGeometry(327, 204, 83, 56);
     DealButton->setFont(boldFont(12));
     connect(DealButton, &QToolButton::clicked, this, &TMainForm::DealButtonClick);
 
-    PlayAllCheck = new QCheckBox(QStringLiteral("Always play all credits"), table);
+    PlayAllCheck = new QCheckBox(tr("Always play all credits"), table);
     PlayAllCheck->setLayoutDirection(Qt::RightToLeft); // the caption stands left of the box
     PlayAllCheck->move(20, 240);
     PlayAllCheck->adjustSize();
@@ -116,8 +118,8 @@ void TMainForm::buildTable()
     // Every change of the box, by the pointer, a key or a screen reader.
     connect(PlayAllCheck, &QCheckBox::toggled, this, &TMainForm::PlayAllClick);
 
-    tcLabel = whiteLabel(table, QStringLiteral("Total credits: 100"), 20, 294, 13);
-    cpLabel = whiteLabel(table, QStringLiteral("Credits played:"), 228, 294, 13);
+    tcLabel = whiteLabel(table, tr("Total credits: 100"), 20, 294, 13);
+    cpLabel = whiteLabel(table, tr("Credits played:"), 228, 294, 13);
 
     cpEdit = new TNumEdit(table, &m_platform.messages);
     cpEdit->SetDecimalDigits(0);
@@ -128,7 +130,7 @@ void TMainForm::buildTable()
     cpEdit->setGeometry(356, 292, 56, 21);
     cpEdit->setFont(boldFont(13));
     formkit::setTextColor(cpEdit, clBlue);
-    cpEdit->setAccessibleName(QStringLiteral("Credits played"));
+    cpEdit->setAccessibleName(tr("Credits played"));
     connect(cpEdit, &TNumEdit::OnChange, this, &TMainForm::CpEditChange);
 
     setTabOrder(cb1, cb2);
@@ -182,7 +184,7 @@ void TMainForm::showControls()
     for (QWidget *w : std::initializer_list<QWidget *>{PlusOne, MinusOne, PlusTen, MinusTen, PlayAll, cpEdit})
         w->setEnabled(betting);
     DealButton->setEnabled(!m_session.round.dealing());
-    tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(m_session.round.Credits()));
+    tcLabel->setText(tr("Total credits: %1").arg(QString::number(m_session.round.Credits())));
     fitText(tcLabel);
 }
 

@@ -1,5 +1,7 @@
 #include "poker/card.h"
 
+#include <QCoreApplication>
+
 #include "controls/devicepixels.h"
 #include "platform/random.h"
 #include "platform/resources.h"
@@ -29,11 +31,20 @@ QString facePictureName(TCardSuit suit, TCardValue value)
 
 QString cardName(TCardSuit suit, TCardValue value)
 {
-    static const char *const suits[] = {"Spades", "Diamonds", "Clubs", "Hearts"};
-    static const char *const courts[] = {"Jack", "Queen", "King"};
+    static const char *const suits[] = {QT_TRANSLATE_NOOP("poker::card", "Spades"),
+                                        QT_TRANSLATE_NOOP("poker::card", "Diamonds"),
+                                        QT_TRANSLATE_NOOP("poker::card", "Clubs"),
+                                        QT_TRANSLATE_NOOP("poker::card", "Hearts")};
+    static const char *const courts[] = {QT_TRANSLATE_NOOP("poker::card", "Jack"),
+                                         QT_TRANSLATE_NOOP("poker::card", "Queen"),
+                                         QT_TRANSLATE_NOOP("poker::card", "King")};
+    const auto translated = [](const char *text) { return QCoreApplication::translate("poker::card", text); };
     const int v = clampValue(value);
-    const QString rank = v == 1 ? QStringLiteral("Ace") : v > 10 ? QLatin1String(courts[v - 11]) : QString::number(v);
-    return rank + QStringLiteral(" of ") + QLatin1String(suits[int(suit) & 3]);
+    const QString rank = v == 1    ? translated(QT_TRANSLATE_NOOP("poker::card", "Ace"))
+                         : v > 10 ? translated(courts[v - 11])
+                                  : QString::number(v);
+    //: A card's name: %1 its rank ("Ace", "7"), %2 its suit ("Hearts").
+    return translated(QT_TRANSLATE_NOOP("poker::card", "%1 of %2")).arg(rank, translated(suits[int(suit) & 3]));
 }
 
 void fillCorners(QImage &image, QColor table)
@@ -136,8 +147,10 @@ void TCard::changed()
 void TCard::nameForAccessibility()
 {
     setAccessibleName(m_showDeck
-                          ? QStringLiteral("face down")
-                          : cardName(m_card.suit, m_card.value) + (m_kept ? QStringLiteral(", kept") : QString()));
+                          ? tr("face down")
+                          //: %1 is the card's name.
+                          : m_kept ? tr("%1, kept").arg(cardName(m_card.suit, m_card.value))
+                                   : cardName(m_card.suit, m_card.value));
 }
 
 void TCard::SetValue(int value)

@@ -1,5 +1,7 @@
 #include "poker/hand.h"
 
+#include <QtGlobal>
+
 #include "platform/random.h"
 
 namespace poker {
@@ -43,16 +45,19 @@ void ReplaceCards(Hand &hand, const KeepFlags &keep, platform::RandomSource &ran
 const std::array<Payoff, 10> &PayoffTable()
 {
     static const std::array<Payoff, 10> table = {{
-        {1, "Royal Flush !!!", 1000, SoundClass::Great},
-        {2, "Straight Flush !!!", 500, SoundClass::Great},
-        {3, "Poker !!", 100, SoundClass::Great},
-        {4, "Full !", 35, SoundClass::Great},
-        {5, "Flush !", 8, SoundClass::Great},
-        {6, "Straight !", 5, SoundClass::Great},
-        {7, "3 of a Kind.", 3, SoundClass::Money},
-        {8, "Two pair.", 2, SoundClass::Money},
-        {9, "Pair.", 1, SoundClass::Money},
-        {10, "Nothing.", 0, SoundClass::None},
+        // The comments, translated where shown, in the context "poker::hand".
+        {1, QT_TRANSLATE_NOOP("poker::hand", "Royal Flush !!!"), 1000, SoundClass::Great},
+        {2, QT_TRANSLATE_NOOP("poker::hand", "Straight Flush !!!"), 500, SoundClass::Great},
+        //: Four of a kind.
+        {3, QT_TRANSLATE_NOOP("poker::hand", "Poker !!"), 100, SoundClass::Great},
+        //: A full house.
+        {4, QT_TRANSLATE_NOOP("poker::hand", "Full !"), 35, SoundClass::Great},
+        {5, QT_TRANSLATE_NOOP("poker::hand", "Flush !"), 8, SoundClass::Great},
+        {6, QT_TRANSLATE_NOOP("poker::hand", "Straight !"), 5, SoundClass::Great},
+        {7, QT_TRANSLATE_NOOP("poker::hand", "3 of a Kind."), 3, SoundClass::Money},
+        {8, QT_TRANSLATE_NOOP("poker::hand", "Two pair."), 2, SoundClass::Money},
+        {9, QT_TRANSLATE_NOOP("poker::hand", "Pair."), 1, SoundClass::Money},
+        {10, QT_TRANSLATE_NOOP("poker::hand", "Nothing."), 0, SoundClass::None},
     }};
     return table;
 }

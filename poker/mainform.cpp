@@ -35,7 +35,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     : TGameWindow(platform, parent), m_session(platform.random)
 {
     cartova_assets::registerPictures();
-    setWindowTitle(QStringLiteral("Cartova"));
+    setWindowTitle(QStringLiteral("Cartova")); // the game's name, never translated
     buildMenus();
     buildTable();
     // The status line, under the table: the hint in words, on two lines
@@ -66,35 +66,36 @@ void TMainForm::buildMenus()
 {
     MainMenu1 = menuBar();
     const CartovaOptions &o = m_session.options;
-    Game1 = addMenu(QStringLiteral("&Game"), "Game1",
-                    {{&New1, "New1", QStringLiteral("&New"), [this] { New1Click(); }},
-                     {&Hint1, "Hint1", QStringLiteral("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
+    Game1 = addMenu(tr("&Game"), "Game1",
+                    {{&New1, "New1", tr("&New"), [this] { New1Click(); }},
+                     {&Hint1, "Hint1", tr("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
                      {&N2, "N2", {}, {}},
-                     {&Exit1, "Exit1", QStringLiteral("&Exit"), [this] { Exit1Click(); }}});
-    Options1 = addMenu(QStringLiteral("&Options"), "Options1",
-                       {{&Sound1, "Sound1", QStringLiteral("&Sound"), [this] { Sound1Click(); }, [&o] { return o.sound; }}});
+                     {&Exit1, "Exit1", tr("&Exit"), [this] { Exit1Click(); }}});
+    Options1 = addMenu(tr("&Options"), "Options1",
+                       {{&Sound1, "Sound1", tr("&Sound"), [this] { Sound1Click(); }, [&o] { return o.sound; }}});
     const auto deck = [&o](DeckChoice d) { return [&o, d] { return o.deck == d; }; };
-    DeckMenu1 = addMenu(QStringLiteral("&Deck"), "DeckMenu1",
-                        {{&Beach1, "Beach1", QStringLiteral("&Beach"), [this] { Beach1Click(); }, deck(DeckChoice::Beach)},
-                         {&MFishes1, "MFishes1", QStringLiteral("&Fishes"), [this] { MFishes1Click(); },
+    DeckMenu1 = addMenu(tr("&Deck"), "DeckMenu1",
+                        {{&Beach1, "Beach1", tr("&Beach"), [this] { Beach1Click(); }, deck(DeckChoice::Beach)},
+                         {&MFishes1, "MFishes1", tr("&Fishes"), [this] { MFishes1Click(); },
                           deck(DeckChoice::Fishes)},
-                         {&Standard11, "Standard11", QStringLiteral("Standard &1"), [this] { Standard11Click(); },
+                         {&Standard11, "Standard11", tr("Standard &1"), [this] { Standard11Click(); },
                           deck(DeckChoice::Std1)},
-                         {&Standard21, "Standard21", QStringLiteral("Standard &2"), [this] { Standard21Click(); },
+                         {&Standard21, "Standard21", tr("Standard &2"), [this] { Standard21Click(); },
                           deck(DeckChoice::Std2)}},
                         true, Options1);
     const auto colour = [&o](TableChoice t) { return [&o, t] { return o.table == t; }; };
-    Background1 = addMenu(QStringLiteral("&Background"), "Background1",
-                          {{&Green1, "Green1", QStringLiteral("&Green"), [this] { Green1Click(); }, colour(TableChoice::Green)},
-                           {&Blue1, "Blue1", QStringLiteral("&Blue"), [this] { Blue1Click(); }, colour(TableChoice::Blue)},
-                           {&Red1, "Red1", QStringLiteral("&Red"), [this] { Red1Click(); }, colour(TableChoice::Red)},
-                           {&Gray1, "Gray1", QStringLiteral("&Gray"), [this] { Gray1Click(); }, colour(TableChoice::Gray)}},
+    Background1 = addMenu(tr("&Background"), "Background1",
+                          {{&Green1, "Green1", tr("&Green"), [this] { Green1Click(); }, colour(TableChoice::Green)},
+                           {&Blue1, "Blue1", tr("&Blue"), [this] { Blue1Click(); }, colour(TableChoice::Blue)},
+                           {&Red1, "Red1", tr("&Red"), [this] { Red1Click(); }, colour(TableChoice::Red)},
+                           {&Gray1, "Gray1", tr("&Gray"), [this] { Gray1Click(); }, colour(TableChoice::Gray)}},
                           true, Options1);
-    N3 = addMenu(QStringLiteral("&?"), "N3",
-                 {{&Payoffs1, "Payoffs1", QStringLiteral("&Payoffs"), [this] { Payoffs1Click(); }},
-                  {&Rules1, "Rules1", QStringLiteral("&Rules"), [this] { Rules1Click(); }},
+    //: The help menu.
+    N3 = addMenu(tr("&?"), "N3",
+                 {{&Payoffs1, "Payoffs1", tr("&Payoffs"), [this] { Payoffs1Click(); }},
+                  {&Rules1, "Rules1", tr("&Rules"), [this] { Rules1Click(); }},
                   {&N4, "N4", {}, {}},
-                  {&About1, "About1", QStringLiteral("&About..."), [this] { About1Click(); }}});
+                  {&About1, "About1", tr("&About..."), [this] { About1Click(); }}});
 }
 
 void TMainForm::FormCreate()
@@ -116,7 +117,7 @@ void TMainForm::FormClose()
 {
     const CartovaOptions options = currentOptions();
     saveSettings([&options](platform::SettingsFile &file) { writeKeys(file, options); },
-                 QStringLiteral("\n\nThe options of this game were not kept."));
+                 tr("\n\nThe options of this game were not kept."));
 }
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -205,9 +206,9 @@ void TMainForm::New1Click()
     showBet();
     if (PlayAllCheck->isChecked())
         PlayAllClick();
-    DealButton->setText(QStringLiteral("Deal"));
+    DealButton->setText(tr("Deal"));
     cwLabel->hide();
-    SetComment(QStringLiteral("Good luck!"));
+    SetComment(tr("Good luck!"));
     showKeeps();
     showCards();
     PlayCards();
@@ -244,12 +245,12 @@ void TMainForm::Hint1Click()
     if (m_session.round.dealing())
         return; // the cards are on their way
     if (!m_session.round.holding()) {
-        setHint(QStringLiteral("Deal first: a hint is given between the two deals."));
+        setHint(tr("Deal first: a hint is given between the two deals."));
         return;
     }
     if (!m_hintsReady) {
         m_hintAsked = true;
-        setHint(QStringLiteral("Working out the hint..."));
+        setHint(tr("Working out the hint..."));
         prepareHints();
         return;
     }
@@ -342,7 +343,7 @@ void TMainForm::dealArrives()
 {
     m_session.round.draw();
     showCards();
-    DealButton->setText(m_session.round.NextDeal() == 1 ? QStringLiteral("Deal n. 2") : QStringLiteral("Deal n. 1"));
+    DealButton->setText(m_session.round.NextDeal() == 1 ? tr("Deal n. 2") : tr("Deal n. 1"));
     CalculatePoints();
     showControls();
     showKeeps();
@@ -355,18 +356,18 @@ void TMainForm::dealArrives()
 void TMainForm::CalculatePoints()
 {
     const Round::Settlement result = m_session.round.settle();
-    SetComment(QString::fromLatin1(result.payoff->comment));
+    SetComment(QCoreApplication::translate("poker::hand", result.payoff->comment));
     if (result.sound == SoundClass::Great)
         PlayGreat();
     else if (result.sound == SoundClass::Money)
         PlayMoney();
 
     if (result.settled) {
-        cwLabel->setText(result.won == 0 ? QStringLiteral("You lost your bet.")
-                                         : QStringLiteral("Credits won: ") + QString::number(result.won));
+        cwLabel->setText(result.won == 0 ? tr("You lost your bet.")
+                                         : tr("Credits won: %1").arg(QString::number(result.won)));
         fitText(cwLabel);
         cwLabel->show();
-        tcLabel->setText(QStringLiteral("Total credits: ") + QString::number(result.credits));
+        tcLabel->setText(tr("Total credits: %1").arg(QString::number(result.credits)));
         fitText(tcLabel);
         if (result.betLowered)
             showBet();
@@ -381,7 +382,7 @@ void TMainForm::askToRestart()
 {
     const platform::MsgButton answer =
         m_platform.messages.show(this, platform::MsgIcon::Confirmation,
-                                 QStringLiteral("Sorry, end of game.\rDo you want to restart?"), platform::Yes | platform::No);
+                                 tr("Sorry, end of game.\rDo you want to restart?"), platform::Yes | platform::No);
     if (answer == platform::Yes) {
         New1Click();
         backToTable();

@@ -61,14 +61,14 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, std::function<void()> playC
     setObjectName(QStringLiteral("AboutBox1"));
     setLabelText(Label1, QStringLiteral("Cartova"));
     setLabelWidth(Label1, 119);
-    setLabelText(Label5, QStringLiteral("Version 1.1"));
-    setLabelText(Label8, QStringLiteral("Last modify: 11-8-98"));
+    setLabelText(Label5, tr("Version 1.1"));
+    setLabelText(Label8, tr("Last modify: 11-8-98"));
     setLabelWidth(Label8, 95);
 
     Image1 = new TImage(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(5, 5, 56, 51);
-    const QString spoken = QStringLiteral("Cartova icon, click to hear the cards");
+    const QString spoken = tr("Cartova icon, click to hear the cards");
     Image1->setAccessibleName(spoken);
     Panel1->setAccessibleName(spoken);
     connect(Image1, &TImage::Click, this, &TAboutBox1::Image1Click);

@@ -12,9 +12,17 @@ namespace {
 
 // The names the table gives the winning hands, best first; what each pays
 // comes from the rules themselves.
-constexpr const char16_t *HandNames[9] = {u"Royal Flush", u"Straight Flush", u"Poker",
-                                          u"Full",        u"Flush",          u"Straight",
-                                          u"3 of a kind", u"Two pair",       u"Pair (Jacks or better)"};
+constexpr const char *HandNames[9] = {QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Royal Flush"),
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Straight Flush"),
+                                      //: Four of a kind.
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Poker"),
+                                      //: A full house.
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Full"),
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Flush"),
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Straight"),
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "3 of a kind"),
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Two pair"),
+                                      QT_TRANSLATE_NOOP("poker::TPayoffsForm", "Pair (Jacks or better)")};
 constexpr int RowTops[9] = {20, 41, 61, 82, 103, 123, 144, 164, 185};
 constexpr int LineTops[10] = {15, 35, 56, 76, 97, 118, 139, 159, 180, 200};
 
@@ -32,7 +40,7 @@ QLabel *rowLabel(QWidget *parent, const QString &text, TColor color, int left, i
 
 TPayoffsForm::TPayoffsForm(QWidget *parent) : formkit::Dialog(parent)
 {
-    formkit::setUpDialog(this, QStringLiteral("PayoffsForm"), QStringLiteral("Payoffs"), 196, 250);
+    formkit::setUpDialog(this, QStringLiteral("PayoffsForm"), tr("Payoffs"), 196, 250);
     // The table keeps the desktop's own font, not the dialogs' small one.
     setFont(QFont());
 
@@ -44,18 +52,20 @@ TPayoffsForm::TPayoffsForm(QWidget *parent) : formkit::Dialog(parent)
     for (int i = 0; i < 9; ++i) {
         // The three best hands stand out in bright blue.
         const TColor color = i < 3 ? clBlue : clNavy;
-        const QString name = QString::fromUtf16(HandNames[i]);
+        const QString name = tr(HandNames[i]);
         QLabel *hand = rowLabel(this, name, color, 20, RowTops[i]);
         QLabel *pays =
-            rowLabel(this, QStringLiteral("X %1").arg(table[std::size_t(i)].multiplier), color, 0, RowTops[i]);
+            //: The multiplier of the bet a hand pays.
+            rowLabel(this, tr("X %1").arg(table[std::size_t(i)].multiplier), color, 0, RowTops[i]);
         pays->move(176 - pays->width(), RowTops[i]); // right-aligned near the frame's edge
         pays->setAccessibleName(
-            QStringLiteral("%1 pays %2 times the bet").arg(name).arg(table[std::size_t(i)].multiplier));
+            //: %1 is a hand's name, %2 the multiplier.
+            tr("%1 pays %2 times the bet").arg(name).arg(table[std::size_t(i)].multiplier));
         handLabels[std::size_t(i)] = hand;
         multiplierLabels[std::size_t(i)] = pays;
     }
 
-    Button1 = formkit::button(this, QStringLiteral("Close"), QRect(116, 220, 75, 25));
+    Button1 = formkit::button(this, tr("Close"), QRect(116, 220, 75, 25));
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TPayoffsForm::Button1Click);
 }

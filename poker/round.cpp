@@ -1,5 +1,7 @@
 #include "poker/round.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,13 +10,14 @@ namespace poker {
 QString refusalText(Refusal refusal, std::int32_t credits)
 {
     switch (refusal) {
-    case Refusal::NoBet: return QStringLiteral("You must play at least 1 credit.");
+    case Refusal::NoBet: return QCoreApplication::translate("poker::Round", "You must play at least 1 credit.");
     case Refusal::OutOfRange:
         // The range a bet may take, under the words every player knows.
-        return QStringLiteral("Credits played out of range.\n") +
-               (credits == 1 ? QStringLiteral("You can play 1 credit.")
-                             : QStringLiteral("You can play from 1 to %L1 credits.").arg(credits));
-    case Refusal::InvalidValue: return QStringLiteral("Invalid value.");
+        return QCoreApplication::translate("poker::Round", "Credits played out of range.") + QLatin1Char('\n') +
+               (credits == 1 ? QCoreApplication::translate("poker::Round", "You can play 1 credit.")
+                             : QCoreApplication::translate("poker::Round", "You can play from 1 to %L1 credits.")
+                                   .arg(credits));
+    case Refusal::InvalidValue: return QCoreApplication::translate("poker::Round", "Invalid value.");
     case Refusal::None:
     case Refusal::NotNow: break;
     }

@@ -1,5 +1,7 @@
 #include "poker/session.h"
 
+#include <QCoreApplication>
+
 #include "poker/advisor.h"
 
 #include <QLocale>
@@ -71,10 +73,14 @@ QString Session::hintText(const Hand &hand, const KeepFlags &keep, double expect
     for (int i = 0; i < HandSize; ++i)
         if (keep[std::size_t(i)])
             ranks << rankShown(hand[std::size_t(i)].value);
-    const QString what = ranks.isEmpty()            ? QStringLiteral("nothing")
-                         : ranks.size() == HandSize ? QStringLiteral("all five")
-                                                    : ranks.join(u' ');
-    return QStringLiteral("Keep %1: expect %2 times the bet.").arg(what, QLocale().toString(expected, 'f', 2));
+    const QString times = QLocale().toString(expected, 'f', 2);
+    if (ranks.isEmpty())
+        return QCoreApplication::translate("poker::Session", "Keep nothing: expect %1 times the bet.").arg(times);
+    if (ranks.size() == HandSize)
+        return QCoreApplication::translate("poker::Session", "Keep all five: expect %1 times the bet.").arg(times);
+    //: %1 is the ranks to keep as the cards' corners show them ("A K"), %2 the expected multiple.
+    return QCoreApplication::translate("poker::Session", "Keep %1: expect %2 times the bet.")
+        .arg(ranks.join(u' '), times);
 }
 
 } // namespace poker

@@ -1,5 +1,7 @@
 #include "poker/settings.h"
 
+#include <QCoreApplication>
+
 #include "platform/settingsfile.h"
 
 namespace poker {
@@ -72,9 +74,11 @@ CartovaOptions readSettings(platform::SettingsFile &file)
 {
     CartovaOptions options;
     if (!file.problems().isEmpty())
-        file.addProblem(file.keepsFile() ? QStringLiteral("The game starts with its usual options and leaves that "
+        file.addProblem(file.keepsFile()
+                            ? QCoreApplication::translate("poker::settings",
+                                                          "The game starts with its usual options and leaves that "
                                                           "file as it is.")
-                                         : QStringLiteral("The game starts with its usual options."));
+                            : QCoreApplication::translate("poker::settings", "The game starts with its usual options."));
     const platform::TIniFile &ini = file.ini();
     options.sound = ini.ReadBool(Options, SoundKey, true);
     options.deck = deckFromText(ini.ReadString(Options, DeckKey, QStringLiteral("Beach")));
