@@ -1,4 +1,5 @@
 #include "codebreaking/bp.h"
+#include "codebreaking/records.h"
 #include "codebreaking/congrats.h"
 #include "codebreaking/mainform.h"
 #include "codebreaking/myabout.h"
@@ -8,6 +9,7 @@
 #include "codebreaking/welcome.h"
 #include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
+#include "tests/support/languagesuite.h"
 #include "tests/support/testregistry.h"
 #include "tests/support/windowsuite.h"
 
@@ -20,6 +22,21 @@ std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
 {
     auto form = std::make_unique<codebreaking::TMainForm>(fake.platform);
     return form;
+}
+
+// Every dialog the program makes, as children of the window.
+void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window)
+{
+    using namespace codebreaking;
+    auto &form = static_cast<TMainForm &>(window);
+    auto *best = new TBestPlayers(fake.platform, form.Records, &form);
+    new TStatistics(fake.platform, form.Stats, &form);
+    new TAboutBox1(fake.platform, &form);
+    new TResult(fake.platform, form.Game, form.Records, &form);
+    new TCongratulations(fake.platform, form.Game, *best, &form);
+    new TTopScore(fake.platform, form.Game, *best, &form);
+    static bool welcome = true;
+    new TWelcomeBox(fake.platform, welcome, &form);
 }
 
 } // namespace
@@ -57,20 +74,26 @@ GAMES_TEST(PegoraWindow);
 class PegoraContrast : public ContrastSuite {
     Q_OBJECT
     std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
-    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override
-    {
-        using namespace codebreaking;
-        auto &form = static_cast<TMainForm &>(window);
-        auto *best = new TBestPlayers(fake.platform, form.Records, &form);
-        new TStatistics(fake.platform, form.Stats, &form);
-        new TAboutBox1(fake.platform, &form);
-        new TResult(fake.platform, form.Game, form.Records, &form);
-        new TCongratulations(fake.platform, form.Game, *best, &form);
-        new TTopScore(fake.platform, form.Game, *best, &form);
-        static bool welcome = true;
-        new TWelcomeBox(fake.platform, welcome, &form);
-    }
+    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override { ::makeDialogs(fake, window); }
 };
 
 GAMES_TEST(PegoraContrast);
+
+// Pegora through its translations.
+class PegoraLanguage : public LanguageSuite {
+    Q_OBJECT
+    QString game() const override { return QStringLiteral("pegora"); }
+    QString fileName() const override { return QStringLiteral("Pegora.INI"); }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
+    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override { ::makeDialogs(fake, window); }
+    QStringList keptTexts() const override
+    {
+        QStringList kept{platform::best::defaultWordsOfWisdom()};
+        for (const auto &row : codebreaking::defaultBestTable())
+            kept << row.name;
+        return kept;
+    }
+};
+
+GAMES_TEST(PegoraLanguage);
 #include "tst_faults.moc"

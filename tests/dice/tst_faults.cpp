@@ -1,7 +1,9 @@
 #include "dice/mainform.h"
+#include "dice/records.h"
 #include "dice/stats.h"
 #include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
+#include "tests/support/languagesuite.h"
 #include "tests/support/testregistry.h"
 #include "tests/support/windowsuite.h"
 
@@ -56,4 +58,22 @@ class KuboloContrast : public ContrastSuite {
 };
 
 GAMES_TEST(KuboloContrast);
+
+// Kubolo through its translations; the window makes its dialogs itself.
+class KuboloLanguage : public LanguageSuite {
+    Q_OBJECT
+    QString game() const override { return QStringLiteral("kubolo"); }
+    QString fileName() const override { return QStringLiteral("KUBOLO.INI"); }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
+    void makeDialogs(platform::testing::FakePlatform &, QWidget &) override {}
+    QStringList keptTexts() const override
+    {
+        QStringList kept{platform::best::defaultWordsOfWisdom()};
+        for (const auto &row : kubolo::defaultBestPlayers())
+            kept << row.name;
+        return kept;
+    }
+};
+
+GAMES_TEST(KuboloLanguage);
 #include "tst_faults.moc"

@@ -3,6 +3,7 @@
 #include "poker/payoffs.h"
 #include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
+#include "tests/support/languagesuite.h"
 #include "tests/support/testregistry.h"
 #include "tests/support/windowsuite.h"
 
@@ -17,6 +18,17 @@ std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
     auto form = std::make_unique<poker::TMainForm>(fake.platform);
     form->setDealPause(0);
     return form;
+}
+
+// Its dialogs, which the program makes at the first need.
+void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window)
+{
+    auto &form = static_cast<poker::TMainForm &>(window);
+    form.setAboutBox([&] { return new poker::TAboutBox1(fake.platform, [] {}, &form); });
+    form.setPayoffsForm([&] { return new poker::TPayoffsForm(&form); });
+    // Made as the player makes them: by their menu items.
+    form.About1->trigger();
+    form.Payoffs1->trigger();
 }
 
 } // namespace
@@ -53,16 +65,20 @@ GAMES_TEST(CartovaWindow);
 class CartovaContrast : public ContrastSuite {
     Q_OBJECT
     std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
-    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override
-    {
-        auto &form = static_cast<poker::TMainForm &>(window);
-        form.setAboutBox([&] { return new poker::TAboutBox1(fake.platform, [] {}, &form); });
-        form.setPayoffsForm([&] { return new poker::TPayoffsForm(&form); });
-        // Made as the player makes them: by their menu items.
-        form.About1->trigger();
-        form.Payoffs1->trigger();
-    }
+    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override { ::makeDialogs(fake, window); }
 };
 
 GAMES_TEST(CartovaContrast);
+
+// Cartova through its translations; it keeps no names.
+class CartovaLanguage : public LanguageSuite {
+    Q_OBJECT
+    QString game() const override { return QStringLiteral("cartova"); }
+    QString fileName() const override { return QStringLiteral("cartova.ini"); }
+    std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
+    void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override { ::makeDialogs(fake, window); }
+    QStringList keptTexts() const override { return {}; }
+};
+
+GAMES_TEST(CartovaLanguage);
 #include "tst_faults.moc"
