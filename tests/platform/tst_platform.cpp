@@ -1,4 +1,5 @@
 #include "platform/besttable.h"
+#include "platform/language.h"
 #include "platform/platform.h"
 #include "platform/settingsfile.h"
 #include "platform/testing/fakeplatform.h"
@@ -54,6 +55,35 @@ private slots:
         QVERIFY(pageHasTopic(html, QStringLiteral("rules")));
         QVERIFY(!pageHasTopic(html, QStringLiteral("scoring")));
         QVERIFY(!pageHasTopic(html, QStringLiteral("rul")));
+    }
+
+    // The first of the player's languages the games have texts for; English
+    // before it, or none known, is English.
+    void theLanguageIsTheFirstKnownOfThePlayers()
+    {
+        const auto pick = [](std::initializer_list<const char *> ui) {
+            QStringList list;
+            for (const char *l : ui)
+                list << QLatin1String(l);
+            return pickLanguage(list);
+        };
+        QCOMPARE(pick({"de-DE", "en-US"}), QStringLiteral("de"));
+        QCOMPARE(pick({"pt-BR", "fr_CA", "it"}), QStringLiteral("fr"));
+        QCOMPARE(pick({"en-GB", "es-ES"}), QString());
+        QCOMPARE(pick({"C"}), QString());
+        // English loads nothing.
+        QCOMPARE(setUpLanguage(QStringLiteral("sample"), QString()), QString());
+        QCOMPARE(language(), QString());
+    }
+
+    // A page in the chosen language where there is one, else the English one.
+    void helpPagesInTheChosenLanguage()
+    {
+        QCOMPARE(helpPagePath(QStringLiteral("Sample2Help.hlp"), QStringLiteral("de")),
+                 QStringLiteral(":/help/Sample2Help_de.html"));
+        QCOMPARE(helpPagePath(QStringLiteral("Sample2Help.hlp"), QStringLiteral("fr")),
+                 QStringLiteral(":/help/Sample2Help.html"));
+        QCOMPARE(helpPagePath(QStringLiteral("Sample2Help.hlp"), QString()), QStringLiteral(":/help/Sample2Help.html"));
     }
 
     void helpWindowReportsWhatIsMissing()
