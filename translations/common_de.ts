@@ -5,55 +5,55 @@
     <name>TAboutBox</name>
     <message>
         <source>this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>diesen Computer</translation>
     </message>
     <message>
         <source>for %1 / %2</source>
         <extracomment>The About box&apos;s line of the system the game runs on: &quot;for Linux / X11&quot; (%1 the system, %2 the window system) or &quot;for Linux&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>für %1 / %2</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>für %1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>App Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmname</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.0</translation>
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung: 1-1-98</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 Table-Games-Team</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail:</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TAnimated</name>
     <message>
         <source>animation</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation</translation>
     </message>
 </context>
 <context>
@@ -61,108 +61,108 @@
     <message>
         <source>%1 arrow</source>
         <extracomment>%1 is a colour&apos;s name (&quot;red arrow&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil (%1)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>TURLLabel</name>
     <message>
         <source>web link</source>
-        <translation type="unfinished"></translation>
+        <translation>Weblink</translation>
     </message>
     <message>
         <source>mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Link</translation>
     </message>
     <message>
         <source>file transfer link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zur Dateiübertragung</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
 </context>
 <context>
     <name>colour</name>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>schwarz</translation>
     </message>
     <message>
         <source>maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>kastanienbraun</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>olive</source>
-        <translation type="unfinished"></translation>
+        <translation>oliv</translation>
     </message>
     <message>
         <source>navy</source>
-        <translation type="unfinished"></translation>
+        <translation>marineblau</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>violett</translation>
     </message>
     <message>
         <source>teal</source>
-        <translation type="unfinished"></translation>
+        <translation>blaugrün</translation>
     </message>
     <message>
         <source>gray</source>
-        <translation type="unfinished"></translation>
+        <translation>grau</translation>
     </message>
     <message>
         <source>silver</source>
-        <translation type="unfinished"></translation>
+        <translation>silber</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>lime</source>
-        <translation type="unfinished"></translation>
+        <translation>hellgrün</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <source>fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>fuchsia</translation>
     </message>
     <message>
         <source>aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>türkis</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>weiß</translation>
     </message>
     <message>
         <source>button face</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltflächenfarbe</translation>
     </message>
 </context>
 <context>
     <name>platform</name>
     <message>
         <source>There is no folder to keep the settings in: neither XDG_CONFIG_HOME nor HOME is set to a full path. The settings of this run will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Ordner für die Einstellungen: Weder XDG_CONFIG_HOME noch HOME ist auf einen vollständigen Pfad gesetzt. Die Einstellungen dieser Sitzung werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -170,90 +170,90 @@
     <message>
         <source>%1 Help</source>
         <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Hilfe</translation>
     </message>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not in the help file &quot;%2&quot;.</source>
         <extracomment>%1 is a topic&apos;s keyword, %2 the help file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema „%1“ steht nicht in der Hilfedatei „%2“.</translation>
     </message>
 </context>
 <context>
     <name>platform::Messages</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>platform::TIniFile</name>
     <message>
         <source>&quot;%1&quot; is a folder, not a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner, keine Einstellungsdatei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Einstellungsdatei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelesen werden: Der Eigentümer der Datei darf sie nicht lesen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich um einen Ordner.</translation>
     </message>
     <message>
         <source>it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich nicht um eine gewöhnliche Datei.</translation>
     </message>
     <message>
         <source>it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>its folder &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ ist schreibgeschützt.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht angelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::best</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl.</translation>
     </message>
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Statistiksumme %1 in „%2“ beginnt wieder bei 0.</translation>
     </message>
 </context>
 </TS>
