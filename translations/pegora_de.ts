@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
-        <translation>Das Spiel ist vorbei: Für einen Hinweis ein neues beginnen.</translation>
+        <translation>Das Spiel ist vorbei: Beginnen Sie für einen Hinweis ein neues.</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
@@ -430,7 +430,7 @@
     </message>
     <message>
         <source>If you don&apos;t check Single Colors option there can be a sequence with a color repeated more than one time.</source>
-        <translation>Wenn Sie die Option Keine doppelten Farben nicht einschalten, kann eine Farbe in der Folge mehrmals vorkommen.</translation>
+        <translation>Wenn Sie die Option „Keine doppelten Farben“ nicht einschalten, kann eine Farbe in der Folge mehrmals vorkommen.</translation>
     </message>
     <message>
         <source>Show this message when the program starts</source>
