@@ -5,55 +5,55 @@
     <name>TAboutBox</name>
     <message>
         <source>this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>questo computer</translation>
     </message>
     <message>
         <source>for %1 / %2</source>
         <extracomment>The About box&apos;s line of the system the game runs on: &quot;for Linux / X11&quot; (%1 the system, %2 the window system) or &quot;for Linux&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>per %1 / %2</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>per %1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>App Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome applicazione</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 1.0</translation>
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima modifica: 1-1-98</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 il team Table Games</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TAnimated</name>
     <message>
         <source>animation</source>
-        <translation type="unfinished"></translation>
+        <translation>animazione</translation>
     </message>
 </context>
 <context>
@@ -61,108 +61,108 @@
     <message>
         <source>%1 arrow</source>
         <extracomment>%1 is a colour&apos;s name (&quot;red arrow&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>freccia di colore %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>TURLLabel</name>
     <message>
         <source>web link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento web</translation>
     </message>
     <message>
         <source>mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento e-mail</translation>
     </message>
     <message>
         <source>file transfer link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento per trasferimento file</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>collegamento</translation>
     </message>
 </context>
 <context>
     <name>colour</name>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>nero</translation>
     </message>
     <message>
         <source>maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>bordeaux</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>olive</source>
-        <translation type="unfinished"></translation>
+        <translation>oliva</translation>
     </message>
     <message>
         <source>navy</source>
-        <translation type="unfinished"></translation>
+        <translation>blu marino</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>viola</translation>
     </message>
     <message>
         <source>teal</source>
-        <translation type="unfinished"></translation>
+        <translation>verde acqua</translation>
     </message>
     <message>
         <source>gray</source>
-        <translation type="unfinished"></translation>
+        <translation>grigio</translation>
     </message>
     <message>
         <source>silver</source>
-        <translation type="unfinished"></translation>
+        <translation>argento</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rosso</translation>
     </message>
     <message>
         <source>lime</source>
-        <translation type="unfinished"></translation>
+        <translation>verde lime</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>giallo</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>blu</translation>
     </message>
     <message>
         <source>fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>fucsia</translation>
     </message>
     <message>
         <source>aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>azzurro</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>bianco</translation>
     </message>
     <message>
         <source>button face</source>
-        <translation type="unfinished"></translation>
+        <translation>colore dei pulsanti</translation>
     </message>
 </context>
 <context>
     <name>platform</name>
     <message>
         <source>There is no folder to keep the settings in: neither XDG_CONFIG_HOME nor HOME is set to a full path. The settings of this run will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non c&apos;è una cartella in cui conservare le impostazioni: né XDG_CONFIG_HOME né HOME indica un percorso completo. Le impostazioni di questa sessione non verranno conservate.</translation>
     </message>
 </context>
 <context>
@@ -170,90 +170,90 @@
     <message>
         <source>%1 Help</source>
         <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guida di %1</translation>
     </message>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile trovare il file della guida «%1».</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not in the help file &quot;%2&quot;.</source>
         <extracomment>%1 is a topic&apos;s keyword, %2 the help file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;argomento «%1» non è presente nel file della guida «%2».</translation>
     </message>
 </context>
 <context>
     <name>platform::Messages</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
     <name>platform::TIniFile</name>
     <message>
         <source>&quot;%1&quot; is a folder, not a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è una cartella, non un file delle impostazioni.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un file delle impostazioni.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere «%1»: nemmeno il suo proprietario ha il permesso di leggerlo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere «%1»: %2</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella.</translation>
     </message>
     <message>
         <source>it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale.</translation>
     </message>
     <message>
         <source>it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>è di sola lettura.</translation>
     </message>
     <message>
         <source>its folder &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua cartella «%1» è di sola lettura.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il file delle impostazioni «%1»: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file delle impostazioni «%1»: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file delle impostazioni «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::best</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un valore intero valido.</translation>
     </message>
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il totale statistico %1 in «%2» riparte da 0.</translation>
     </message>
 </context>
 </TS>

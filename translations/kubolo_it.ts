@@ -5,33 +5,33 @@
     <name>kubolo::ScoreSheet</name>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (-%1)</translation>
     </message>
 </context>
 <context>
     <name>kubolo::Session</name>
     <message>
         <source>Roll: expect %1 in the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lanciare: totale previsto %1.</translation>
     </message>
     <message>
         <source>Hold nothing: expect %1 in the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non tenere dadi: totale previsto %1.</translation>
     </message>
     <message>
         <source>Hold %1: expect %2 in the end.</source>
         <extracomment>Keep these dice (%1: their faces, &quot;3 3 5&quot;) and roll the others; %2 is the expected total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tenere %1: totale previsto %2.</translation>
     </message>
     <message>
         <source>Choose %1: expect %2 in the end.</source>
         <extracomment>%1 is a category&apos;s name, %2 the expected total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere %1: totale previsto %2.</translation>
     </message>
 </context>
 <context>
@@ -39,420 +39,422 @@
     <message>
         <source>About %1</source>
         <extracomment>%1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version 3.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 3.3</translation>
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima modifica: 30-6-97</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>Click to roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Fare clic per lanciare</translation>
     </message>
     <message>
         <source>Die, click or press Space to roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado, fare clic o premere Spazio per lanciare</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TBestPlayers</name>
     <message>
         <source>Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliori giocatori</translation>
     </message>
     <message>
         <source>Row %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatore della riga %1</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perle di saggezza di %1:</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermare?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TDice</name>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>%1, blank</source>
         <extracomment>%2 is the face&apos;s name: &quot;one&quot;, &quot;two&quot;...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, vuoto</translation>
     </message>
     <message>
         <source>%1, showing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mostra %2</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tenuto</translation>
     </message>
     <message>
         <source>%1, not held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, non tenuto</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TEndGame</name>
     <message>
         <source>End of game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine partita</translation>
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale sinistra:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>Game total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita:</translation>
     </message>
     <message>
         <source>Kubolo:</source>
         <extracomment>The count of five of a kind in the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TMainForm</name>
     <message>
         <source>Die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado %1</translation>
     </message>
     <message>
         <source>Hold die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni il dado %1</translation>
     </message>
     <message>
         <source>Categories filled</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorie riempite</translation>
     </message>
     <message>
         <source>Roll n: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancio: 0</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancia</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita</translation>
     </message>
     <message>
         <source>Roll n: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancio: %1</translation>
     </message>
     <message>
         <source>Left-side total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale della parte sinistra: %1</translation>
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti bonus: %1</translation>
     </message>
     <message>
         <source>Game total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partita: %1</translation>
     </message>
     <message>
         <source>%1, no score yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ancora nessun punteggio</translation>
     </message>
     <message>
         <source>%1, 1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 punto</translation>
     </message>
     <message>
         <source>%1, %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 punti</translation>
     </message>
     <message>
         <source>%1, filled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, riempita</translation>
     </message>
     <message>
         <source>%1, open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, aperta</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partita</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;ggerimento</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiche</translation>
     </message>
     <message>
         <source>&amp;Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Migliori giocatori</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suono</translation>
     </message>
     <message>
         <source>&amp;Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancio animato</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regole</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punteggio</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni...</translation>
     </message>
     <message>
         <source>
 
 The best players, statistics and options of this run are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono salvati.</translation>
     </message>
     <message>
         <source>Working out the hints...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo dei suggerimenti in corso...</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Total games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partite giocate</translation>
     </message>
     <message>
         <source>Points per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti per partita</translation>
     </message>
     <message>
         <source>Kubolo per game</source>
         <extracomment>Five of a kind per game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo per partita</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermare?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TTopFive</name>
     <message>
         <source>Congratulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti</translation>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation type="unfinished"></translation>
+        <translation>Il punteggio è tra i cinque migliori!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il proprio nome:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TTopScore</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti</translation>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation type="unfinished"></translation>
+        <translation>Il punteggio è il migliore!</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il proprio nome...</translation>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>...e le proprie perle di saggezza:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kubolo::category</name>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>Assi</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Due</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Tre</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Quattro</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinque</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Sei</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Tris</translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Poker</translation>
     </message>
     <message>
         <source>Full</source>
         <extracomment>A full house: three of one face and two of another.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Minimum Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala minima</translation>
     </message>
     <message>
         <source>Maximum Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Scala massima</translation>
     </message>
     <message>
         <source>Kubolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
 </context>
 <context>
     <name>kubolo::face</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>uno</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>due</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tre</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quattro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinque</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>sei</translation>
     </message>
 </context>
 <context>
     <name>kubolo::settings</name>
     <message>
         <source>Kubolo starts with the default best players, statistics and options, and will not write over that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo si avvia con i migliori giocatori, le statistiche e le opzioni predefiniti, e non sovrascriverà quel file.</translation>
     </message>
     <message>
         <source>The best players, statistics and options of this run may not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>I migliori giocatori, le statistiche e le opzioni di questa sessione potrebbero non essere salvati.</translation>
     </message>
 </context>
 </TS>

@@ -5,515 +5,515 @@
     <name>codebreaking::TAboutBox1</name>
     <message>
         <source>Version 2.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione 2.3</translation>
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima modifica: 3-7-96</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Un piolo che cade nel suo foro</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TBestPlayers</name>
     <message>
         <source>Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Migliori giocatori</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocatore</translation>
     </message>
     <message>
         <source>Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Prove</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Place %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatore della posizione %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Azzera</translation>
     </message>
     <message>
         <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione %1: %2, %3 tentativi, %4 secondi</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Perle di saggezza di %1:</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermare?</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TCongratulations</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti</translation>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation type="unfinished"></translation>
+        <translation>Il punteggio è tra i cinque migliori!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il proprio nome:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TMainForm</name>
     <message>
         <source>Line %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatore della riga %1</translation>
     </message>
     <message>
         <source>Line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, colonna %2</translation>
     </message>
     <message>
         <source>Correctly placed colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori al posto giusto</translation>
     </message>
     <message>
         <source>Uncorrectly placed colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori al posto sbagliato</translation>
     </message>
     <message>
         <source>Palette peg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piolo %1 della tavolozza</translation>
     </message>
     <message>
         <source>Secret code peg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piolo %1 del codice segreto</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Repeat the previous line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete la riga precedente</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga:</translation>
     </message>
     <message>
         <source>Seconds since the game started</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi dall&apos;inizio della partita</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non verificata</translation>
     </message>
     <message>
         <source>Line %1 correctly placed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, al posto giusto: %2</translation>
     </message>
     <message>
         <source>Line %1 incorrectly placed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1, al posto sbagliato: %2</translation>
     </message>
     <message>
         <source>line to come</source>
-        <translation type="unfinished"></translation>
+        <translation>riga futura</translation>
     </message>
     <message>
         <source>earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>riga precedente</translation>
     </message>
     <message>
         <source>won line</source>
-        <translation type="unfinished"></translation>
+        <translation>riga vincente</translation>
     </message>
     <message>
         <source>current line</source>
-        <translation type="unfinished"></translation>
+        <translation>riga corrente</translation>
     </message>
     <message>
         <source>Line %1 marker, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicatore della riga %1, %2</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga %1</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniziare una nuova partita?</translation>
     </message>
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giocando con %1 la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Iniziare una nuova partita?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partita</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuova</translation>
     </message>
     <message>
         <source>Show Secret &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra &amp;codice segreto</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;ggerimento</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiche</translation>
     </message>
     <message>
         <source>&amp;Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Migliori giocatori</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Livello</translation>
     </message>
     <message>
         <source>&amp;3 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 colori</translation>
     </message>
     <message>
         <source>&amp;4 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 colori</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opzioni</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suono</translation>
     </message>
     <message>
         <source>&amp;Single Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori &amp;unici</translation>
     </message>
     <message>
         <source>&amp;Peg Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Simboli sui &amp;pioli</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <extracomment>The help menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommario</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Regole</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punteggio</translation>
     </message>
     <message>
         <source>&amp;Welcome Box</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Finestra di benvenuto</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni...</translation>
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partita è finita: per un suggerimento iniziarne una nuova.</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcolo del suggerimento in corso...</translation>
     </message>
     <message>
         <source>Sorry, too many guesses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacenti, troppi tentativi.</translation>
     </message>
     <message>
         <source>Single Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori unici</translation>
     </message>
     <message>
         <source>3 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>3 colori</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is which peg it is, %2 its colour or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TResult</name>
     <message>
         <source>End of Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine partita</translation>
     </message>
     <message>
         <source>N. of guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>N. tentativi:</translation>
     </message>
     <message>
         <source>Total time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo totale:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>First try !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Al primo colpo!!!</translation>
     </message>
     <message>
         <source>Great!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ottimo!!</translation>
     </message>
     <message>
         <source>You made it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce l&apos;ha fatta!</translation>
     </message>
     <message>
         <source>At last!</source>
-        <translation type="unfinished"></translation>
+        <translation>Finalmente!</translation>
     </message>
     <message>
         <source>Number of guesses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di tentativi: %1</translation>
     </message>
     <message>
         <source>Total time: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo totale: %1 secondi</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiche</translation>
     </message>
     <message>
         <source>Total games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Totale partite giocate</translation>
     </message>
     <message>
         <source>Seconds per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi per partita</translation>
     </message>
     <message>
         <source>Guesses per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentativi per partita</translation>
     </message>
     <message>
         <source>% of unsuccessful games</source>
-        <translation type="unfinished"></translation>
+        <translation>% di partite non vinte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Azzera</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An accessible name: %1 is what the figure is, %2 the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermare?</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TTopScore</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Complimenti</translation>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation type="unfinished"></translation>
+        <translation>Il punteggio è il migliore!</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserire il proprio nome...</translation>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>...e le proprie perle di saggezza:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TWelcomeBox</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuto</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Un piolo che cade nel suo foro</translation>
     </message>
     <message>
         <source>Welcome to Pegora v2.3 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Benvenuti in Pegora v2.3!</translation>
     </message>
     <message>
         <source>To win, you have to guess the secret color sequence the program choosed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per vincere bisogna indovinare la sequenza segreta di colori scelta dal programma.</translation>
     </message>
     <message>
         <source>To do so, simply drag and drop the colors in the left-side spaces and then click on the Check button. The two numbers will tell you how many correctly placed color and how many incorrectly placed there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per farlo, basta trascinare i colori negli spazi a sinistra e poi fare clic sul pulsante Verifica. I due numeri indicano quanti colori sono al posto giusto e quanti al posto sbagliato.</translation>
     </message>
     <message>
         <source>If you don&apos;t check Single Colors option there can be a sequence with a color repeated more than one time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se l&apos;opzione Colori unici non è attiva, la sequenza può contenere un colore ripetuto più di una volta.</translation>
     </message>
     <message>
         <source>Show this message when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo messaggio all&apos;avvio del programma</translation>
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>Se questo benvenuto ricompare a ogni avvio</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro...</translation>
     </message>
     <message>
         <source>Opens the rules in the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre le regole nella guida</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzurro</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Nero</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun codice si adatta alle righe finora.</translation>
     </message>
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Provare %1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è il codice, ma riduce meglio i %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>È ancora possibile 1 codice.</translation>
     </message>
     <message>
         <source>%1 codes are still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sono ancora possibili %1 codici.</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::settings</name>
     <message>
         <source>Pegora starts with its standard settings and will leave the file as it is when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegora si avvia con le impostazioni standard e alla chiusura lascerà il file così com&apos;è.</translation>
     </message>
 </context>
 </TS>
