@@ -5,55 +5,55 @@
     <name>TAboutBox</name>
     <message>
         <source>this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>este equipo</translation>
     </message>
     <message>
         <source>for %1 / %2</source>
         <extracomment>The About box&apos;s line of the system the game runs on: &quot;for Linux / X11&quot; (%1 the system, %2 the window system) or &quot;for Linux&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>para %1 / %2</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>para %1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>App Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la aplicación</translation>
     </message>
     <message>
         <source>Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 1.0</translation>
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado: 1-1-98</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>
-        <translation type="unfinished"></translation>
+        <translation>© 2026 el equipo de Table Games</translation>
     </message>
     <message>
         <source>E-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo:</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation type="unfinished"></translation>
+        <translation>URL:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TAnimated</name>
     <message>
         <source>animation</source>
-        <translation type="unfinished"></translation>
+        <translation>animación</translation>
     </message>
 </context>
 <context>
@@ -61,108 +61,108 @@
     <message>
         <source>%1 arrow</source>
         <extracomment>%1 is a colour&apos;s name (&quot;red arrow&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>flecha de color %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>TURLLabel</name>
     <message>
         <source>web link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace web</translation>
     </message>
     <message>
         <source>mail link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace de correo</translation>
     </message>
     <message>
         <source>file transfer link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace de transferencia de archivos</translation>
     </message>
     <message>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>enlace</translation>
     </message>
 </context>
 <context>
     <name>colour</name>
     <message>
         <source>black</source>
-        <translation type="unfinished"></translation>
+        <translation>negro</translation>
     </message>
     <message>
         <source>maroon</source>
-        <translation type="unfinished"></translation>
+        <translation>granate</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>olive</source>
-        <translation type="unfinished"></translation>
+        <translation>oliva</translation>
     </message>
     <message>
         <source>navy</source>
-        <translation type="unfinished"></translation>
+        <translation>azul marino</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>púrpura</translation>
     </message>
     <message>
         <source>teal</source>
-        <translation type="unfinished"></translation>
+        <translation>verde azulado</translation>
     </message>
     <message>
         <source>gray</source>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <source>silver</source>
-        <translation type="unfinished"></translation>
+        <translation>plata</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>lime</source>
-        <translation type="unfinished"></translation>
+        <translation>lima</translation>
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarillo</translation>
     </message>
     <message>
         <source>blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>fucsia</translation>
     </message>
     <message>
         <source>aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>cian</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>blanco</translation>
     </message>
     <message>
         <source>button face</source>
-        <translation type="unfinished"></translation>
+        <translation>color de botón</translation>
     </message>
 </context>
 <context>
     <name>platform</name>
     <message>
         <source>There is no folder to keep the settings in: neither XDG_CONFIG_HOME nor HOME is set to a full path. The settings of this run will not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna carpeta donde guardar la configuración: ni XDG_CONFIG_HOME ni HOME contienen una ruta completa. La configuración de esta ejecución no se conservará.</translation>
     </message>
 </context>
 <context>
@@ -170,90 +170,90 @@
     <message>
         <source>%1 Help</source>
         <extracomment>The help window&apos;s title; %1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de %1</translation>
     </message>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el archivo de ayuda «%1».</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not in the help file &quot;%2&quot;.</source>
         <extracomment>%1 is a topic&apos;s keyword, %2 the help file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El tema «%1» no está en el archivo de ayuda «%2».</translation>
     </message>
 </context>
 <context>
     <name>platform::Messages</name>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
 </context>
 <context>
     <name>platform::TIniFile</name>
     <message>
         <source>&quot;%1&quot; is a folder, not a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una carpeta, no un archivo de configuración.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a settings file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo de configuración.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer «%1»: su propietario no tiene permiso para leerlo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer «%1»: %2</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta.</translation>
     </message>
     <message>
         <source>it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal.</translation>
     </message>
     <message>
         <source>it is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>es de solo lectura.</translation>
     </message>
     <message>
         <source>its folder &quot;%1&quot; is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta «%1» es de solo lectura.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en el archivo de configuración «%1»: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el archivo de configuración «%1»: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido crear el archivo de configuración «%1»: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::best</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor entero válido.</translation>
     </message>
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El total %1 de las estadísticas de «%2» se cuenta desde 0.</translation>
     </message>
 </context>
 </TS>

@@ -5,33 +5,33 @@
     <name>kubolo::ScoreSheet</name>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra</translation>
     </message>
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Extra (-%1)</translation>
     </message>
 </context>
 <context>
     <name>kubolo::Session</name>
     <message>
         <source>Roll: expect %1 in the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tire: cabe esperar %1 al final.</translation>
     </message>
     <message>
         <source>Hold nothing: expect %1 in the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>No guarde nada: cabe esperar %1 al final.</translation>
     </message>
     <message>
         <source>Hold %1: expect %2 in the end.</source>
         <extracomment>Keep these dice (%1: their faces, &quot;3 3 5&quot;) and roll the others; %2 is the expected total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guarde %1: cabe esperar %2 al final.</translation>
     </message>
     <message>
         <source>Choose %1: expect %2 in the end.</source>
         <extracomment>%1 is a category&apos;s name, %2 the expected total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elija %1: cabe esperar %2 al final.</translation>
     </message>
 </context>
 <context>
@@ -39,420 +39,422 @@
     <message>
         <source>About %1</source>
         <extracomment>%1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <source>Version 3.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 3.3</translation>
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado: 30-6-97</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>Click to roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic para tirar</translation>
     </message>
     <message>
         <source>Die, click or press Space to roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado: haga clic o pulse Espacio para tirar</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TBestPlayers</name>
     <message>
         <source>Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores jugadores</translation>
     </message>
     <message>
         <source>Row %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador de la fila %1</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Palabras sabias de %1:</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TDice</name>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado</translation>
     </message>
     <message>
         <source>%1, blank</source>
         <extracomment>%2 is the face&apos;s name: &quot;one&quot;, &quot;two&quot;...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, en blanco</translation>
     </message>
     <message>
         <source>%1, showing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, muestra %2</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, guardado</translation>
     </message>
     <message>
         <source>%1, not held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, no guardado</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TEndGame</name>
     <message>
         <source>End of game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total izquierdo:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra:</translation>
     </message>
     <message>
         <source>Game total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general:</translation>
     </message>
     <message>
         <source>Kubolo:</source>
         <extracomment>The count of five of a kind in the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TMainForm</name>
     <message>
         <source>Die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dado %1</translation>
     </message>
     <message>
         <source>Hold die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar dado %1</translation>
     </message>
     <message>
         <source>Categories filled</source>
-        <translation type="unfinished"></translation>
+        <translation>Categorías llenas</translation>
     </message>
     <message>
         <source>Roll n: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada: 0</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirar</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general</translation>
     </message>
     <message>
         <source>Roll n: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tirada: %1</translation>
     </message>
     <message>
         <source>Left-side total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total del lado izquierdo: %1</translation>
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos extra: %1</translation>
     </message>
     <message>
         <source>Game total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total general: %1</translation>
     </message>
     <message>
         <source>%1, no score yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sin puntuación todavía</translation>
     </message>
     <message>
         <source>%1, 1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 punto</translation>
     </message>
     <message>
         <source>%1, %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 puntos</translation>
     </message>
     <message>
         <source>%1, filled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, llena</translation>
     </message>
     <message>
         <source>%1, open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, abierta</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mejores jugadores</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>&amp;Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rodar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntuación</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>
 
 The best players, statistics and options of this run are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se guardan.</translation>
     </message>
     <message>
         <source>Working out the hints...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando las pistas...</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si pide una pista, la partida se considera de práctica<byte value="xd"/>y no se actualizarán Mejores jugadores ni Estadísticas.<byte value="xd"/>¿Desea ver la pista?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Total games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jugadas</translation>
     </message>
     <message>
         <source>Points per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos por partida</translation>
     </message>
     <message>
         <source>Kubolo per game</source>
         <extracomment>Five of a kind per game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo por partida</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TTopFive</name>
     <message>
         <source>Congratulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhorabuena</translation>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Está entre los cinco mejores!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su nombre:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TTopScore</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhorabuena</translation>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Su puntuación es la mejor!</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su nombre...</translation>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>...y sus Palabras sabias:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>kubolo::category</name>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>Ases</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Trío</translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Póker</translation>
     </message>
     <message>
         <source>Full</source>
         <extracomment>A full house: three of one face and two of another.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Minimum Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalera menor</translation>
     </message>
     <message>
         <source>Maximum Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escalera mayor</translation>
     </message>
     <message>
         <source>Kubolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Suerte</translation>
     </message>
 </context>
 <context>
     <name>kubolo::face</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>en blanco</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>uno</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>dos</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>tres</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>cuatro</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinco</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>seis</translation>
     </message>
 </context>
 <context>
     <name>kubolo::settings</name>
     <message>
         <source>Kubolo starts with the default best players, statistics and options, and will not write over that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo se inicia con los mejores jugadores, las estadísticas y las opciones predeterminados, y no sobrescribirá ese archivo.</translation>
     </message>
     <message>
         <source>The best players, statistics and options of this run may not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que los mejores jugadores, las estadísticas y las opciones de esta ejecución no se guarden.</translation>
     </message>
 </context>
 </TS>

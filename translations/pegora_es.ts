@@ -5,515 +5,515 @@
     <name>codebreaking::TAboutBox1</name>
     <message>
         <source>Version 2.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión 2.3</translation>
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado: 3-7-96</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha que cae en su agujero</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TBestPlayers</name>
     <message>
         <source>Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejores jugadores</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugador</translation>
     </message>
     <message>
         <source>Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Place %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador del puesto %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Puesto %1: %2, %3 intentos, %4 segundos</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Palabras sabias de %1:</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TCongratulations</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhorabuena</translation>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Está entre los cinco mejores!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su nombre:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TMainForm</name>
     <message>
         <source>Line %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador de la línea %1</translation>
     </message>
     <message>
         <source>Line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, columna %2</translation>
     </message>
     <message>
         <source>Correctly placed colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores bien colocados</translation>
     </message>
     <message>
         <source>Uncorrectly placed colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores mal colocados</translation>
     </message>
     <message>
         <source>Palette peg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha %1 de la paleta</translation>
     </message>
     <message>
         <source>Secret code peg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha %1 del código secreto</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir</translation>
     </message>
     <message>
         <source>Repeat the previous line</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir la línea anterior</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea:</translation>
     </message>
     <message>
         <source>Seconds since the game started</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos desde el comienzo de la partida</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>sin probar</translation>
     </message>
     <message>
         <source>Line %1 correctly placed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, bien colocados: %2</translation>
     </message>
     <message>
         <source>Line %1 incorrectly placed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1, mal colocados: %2</translation>
     </message>
     <message>
         <source>line to come</source>
-        <translation type="unfinished"></translation>
+        <translation>línea por jugar</translation>
     </message>
     <message>
         <source>earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>línea anterior</translation>
     </message>
     <message>
         <source>won line</source>
-        <translation type="unfinished"></translation>
+        <translation>línea ganadora</translation>
     </message>
     <message>
         <source>current line</source>
-        <translation type="unfinished"></translation>
+        <translation>línea actual</translation>
     </message>
     <message>
         <source>Line %1 marker, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcador de la línea %1, %2</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea empezar una partida nueva?</translation>
     </message>
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si juega con %1, la partida se considera de práctica<byte value="xd"/>y no se actualizarán Mejores jugadores ni Estadísticas.<byte value="xd"/>¿Desea empezar una partida nueva?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partida</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva</translation>
     </message>
     <message>
         <source>Show Secret &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;código secreto</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pista</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mejores jugadores</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nivel</translation>
     </message>
     <message>
         <source>&amp;3 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 colores</translation>
     </message>
     <message>
         <source>&amp;4 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 colores</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <source>&amp;Single Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores únicos</translation>
     </message>
     <message>
         <source>&amp;Peg Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Sím&amp;bolos en las fichas</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <extracomment>The help menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puntuación</translation>
     </message>
     <message>
         <source>&amp;Welcome Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Ventana de &amp;bienvenida</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partida ha terminado: empiece una nueva para pedir una pista.</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si pide una pista, la partida se considera de práctica<byte value="xd"/>y no se actualizarán Mejores jugadores ni Estadísticas.<byte value="xd"/>¿Desea ver la pista?</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando la pista...</translation>
     </message>
     <message>
         <source>Sorry, too many guesses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo siento, demasiados intentos.</translation>
     </message>
     <message>
         <source>Single Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores únicos</translation>
     </message>
     <message>
         <source>3 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>3 colores</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is which peg it is, %2 its colour or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TResult</name>
     <message>
         <source>End of Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida</translation>
     </message>
     <message>
         <source>N. of guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º de intentos:</translation>
     </message>
     <message>
         <source>Total time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>First try !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡A la primera!!!</translation>
     </message>
     <message>
         <source>Great!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Genial!!</translation>
     </message>
     <message>
         <source>You made it!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Lo ha conseguido!</translation>
     </message>
     <message>
         <source>At last!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Por fin!</translation>
     </message>
     <message>
         <source>Number of guesses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de intentos: %1</translation>
     </message>
     <message>
         <source>Total time: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total: %1 segundos</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>Total games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jugadas</translation>
     </message>
     <message>
         <source>Seconds per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos por partida</translation>
     </message>
     <message>
         <source>Guesses per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Intentos por partida</translation>
     </message>
     <message>
         <source>% of unsuccessful games</source>
-        <translation type="unfinished"></translation>
+        <translation>% de partidas no ganadas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An accessible name: %1 is what the figure is, %2 the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TTopScore</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Enhorabuena</translation>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Su puntuación es la mejor!</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca su nombre...</translation>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>...y sus Palabras sabias:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TWelcomeBox</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenida</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Una ficha que cae en su agujero</translation>
     </message>
     <message>
         <source>Welcome to Pegora v2.3 !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Le damos la bienvenida a Pegora v2.3!</translation>
     </message>
     <message>
         <source>To win, you have to guess the secret color sequence the program choosed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para ganar, tiene que adivinar la secuencia secreta de colores que ha elegido el programa.</translation>
     </message>
     <message>
         <source>To do so, simply drag and drop the colors in the left-side spaces and then click on the Check button. The two numbers will tell you how many correctly placed color and how many incorrectly placed there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para ello, basta con arrastrar y soltar los colores en los huecos de la izquierda y hacer clic en el botón Probar. Los dos números le indicarán cuántos colores están bien colocados y cuántos mal colocados.</translation>
     </message>
     <message>
         <source>If you don&apos;t check Single Colors option there can be a sequence with a color repeated more than one time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no marca la opción Colores únicos, puede haber una secuencia con un color repetido más de una vez.</translation>
     </message>
     <message>
         <source>Show this message when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar este mensaje al iniciar el programa</translation>
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>Si esta bienvenida vuelve a aparecer en cada inicio</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Más...</translation>
     </message>
     <message>
         <source>Opens the rules in the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre las reglas en la ayuda</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>blanco</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>rojo</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarillo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>cian</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>negro</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún código encaja con las líneas hasta ahora.</translation>
     </message>
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe %1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es el código, pero acota mejor los %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún es posible 1 código.</translation>
     </message>
     <message>
         <source>%1 codes are still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún son posibles %1 códigos.</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::settings</name>
     <message>
         <source>Pegora starts with its standard settings and will leave the file as it is when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegora se inicia con su configuración estándar y dejará el archivo tal como está al cerrarse.</translation>
     </message>
 </context>
 </TS>
