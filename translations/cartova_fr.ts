@@ -5,388 +5,390 @@
     <name>poker::Round</name>
     <message>
         <source>You must play at least 1 credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez miser au moins 1 crédit.</translation>
     </message>
     <message>
         <source>Credits played out of range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits misés hors limites.</translation>
     </message>
     <message>
         <source>You can play 1 credit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez miser 1 crédit.</translation>
     </message>
     <message>
         <source>You can play from 1 to %L1 credits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez miser de 1 à %L1 crédits.</translation>
     </message>
     <message>
         <source>Invalid value.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur non valide.</translation>
     </message>
 </context>
 <context>
     <name>poker::Session</name>
     <message>
         <source>Keep nothing: expect %1 times the bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne gardez rien : gain espéré de %1 fois la mise.</translation>
     </message>
     <message>
         <source>Keep all five: expect %1 times the bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez les cinq : gain espéré de %1 fois la mise.</translation>
     </message>
     <message>
         <source>Keep %1: expect %2 times the bet.</source>
         <extracomment>%1 is the ranks to keep as the cards&apos; corners show them (&quot;A K&quot;), %2 the expected multiple.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gardez %1 : gain espéré de %2 fois la mise.</translation>
     </message>
 </context>
 <context>
     <name>poker::TAboutBox1</name>
     <message>
         <source>Version 1.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 1.1</translation>
     </message>
     <message>
         <source>Last modify: 11-8-98</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification : 11-8-98</translation>
     </message>
     <message>
         <source>Cartova icon, click to hear the cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Cartova, cliquez pour entendre les cartes</translation>
     </message>
 </context>
 <context>
     <name>poker::TCard</name>
     <message>
         <source>face down</source>
-        <translation type="unfinished"></translation>
+        <translation>face cachée</translation>
     </message>
     <message>
         <source>%1, kept</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gardée</translation>
     </message>
 </context>
 <context>
     <name>poker::TMainForm</name>
     <message>
         <source>Keep card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la carte %1</translation>
     </message>
     <message>
         <source>Keep</source>
         <extracomment>Shown under a card the player keeps for the second deal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Garder</translation>
     </message>
     <message>
         <source>Good luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne chance !</translation>
     </message>
     <message>
         <source>Credits won: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits gagnés : 0</translation>
     </message>
     <message>
         <source>All</source>
         <extracomment>The button that plays all credits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Play all credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Miser tous les crédits</translation>
     </message>
     <message>
         <source>Deal</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne</translation>
     </message>
     <message>
         <source>Always play all credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Toujours tout miser</translation>
     </message>
     <message>
         <source>Total credits: 100</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des crédits : 100</translation>
     </message>
     <message>
         <source>Credits played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits misés :</translation>
     </message>
     <message>
         <source>Credits played</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits misés</translation>
     </message>
     <message>
         <source>Total credits: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des crédits : %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>&amp;Deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de &amp;cartes</translation>
     </message>
     <message>
         <source>&amp;Beach</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plage</translation>
     </message>
     <message>
         <source>&amp;Fishes</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;oissons</translation>
     </message>
     <message>
         <source>Standard &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard &amp;1</translation>
     </message>
     <message>
         <source>Standard &amp;2</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard &amp;2</translation>
     </message>
     <message>
         <source>&amp;Background</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fond</translation>
     </message>
     <message>
         <source>&amp;Green</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vert</translation>
     </message>
     <message>
         <source>&amp;Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bleu</translation>
     </message>
     <message>
         <source>&amp;Red</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouge</translation>
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gris</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <extracomment>The help menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Payoffs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gains</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>
 
 The options of this game were not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>Deal first: a hint is given between the two deals.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuez d&apos;abord : un indice est proposé entre les deux donnes.</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de l&apos;indice...</translation>
     </message>
     <message>
         <source>Deal n. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e donne</translation>
     </message>
     <message>
         <source>Deal n. 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1re donne</translation>
     </message>
     <message>
         <source>You lost your bet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise perdue.</translation>
     </message>
     <message>
         <source>Credits won: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits gagnés : %1</translation>
     </message>
     <message>
         <source>Sorry, end of game.<byte value="xd"/>Do you want to restart?</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, partie terminée.<byte value="xd"/>Voulez-vous recommencer ?</translation>
     </message>
 </context>
 <context>
     <name>poker::TPayoffsForm</name>
     <message>
         <source>Royal Flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush royale</translation>
     </message>
     <message>
         <source>Straight Flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush</translation>
     </message>
     <message>
         <source>Poker</source>
         <extracomment>Four of a kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carré</translation>
     </message>
     <message>
         <source>Full</source>
         <extracomment>A full house.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Flush</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Straight</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Brelan</translation>
     </message>
     <message>
         <source>Two pair</source>
-        <translation type="unfinished"></translation>
+        <translation>Double paire</translation>
     </message>
     <message>
         <source>Pair (Jacks or better)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paire (valets ou mieux)</translation>
     </message>
     <message>
         <source>Payoffs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gains</translation>
     </message>
     <message>
         <source>X %1</source>
         <extracomment>The multiplier of the bet a hand pays.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>X %1</translation>
     </message>
     <message>
         <source>%1 pays %2 times the bet</source>
         <extracomment>%1 is a hand&apos;s name, %2 the multiplier.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 paie %2 fois la mise</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>poker::card</name>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>pique</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>carreau</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>trèfle</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>cœur</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;Ace&quot;, &quot;7&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>poker::hand</name>
     <message>
         <source>Royal Flush !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush royale !!!</translation>
     </message>
     <message>
         <source>Straight Flush !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte flush !!!</translation>
     </message>
     <message>
         <source>Poker !!</source>
         <extracomment>Four of a kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carré !!</translation>
     </message>
     <message>
         <source>Full !</source>
         <extracomment>A full house.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full !</translation>
     </message>
     <message>
         <source>Flush !</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur !</translation>
     </message>
     <message>
         <source>Straight !</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinte !</translation>
     </message>
     <message>
         <source>3 of a Kind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brelan.</translation>
     </message>
     <message>
         <source>Two pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Double paire.</translation>
     </message>
     <message>
         <source>Pair.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paire.</translation>
     </message>
     <message>
         <source>Nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien.</translation>
     </message>
 </context>
 <context>
     <name>poker::settings</name>
     <message>
         <source>The game starts with its usual options and leaves that file as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu démarre avec ses options habituelles et laisse ce fichier tel quel.</translation>
     </message>
     <message>
         <source>The game starts with its usual options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu démarre avec ses options habituelles.</translation>
     </message>
 </context>
 </TS>

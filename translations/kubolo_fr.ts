@@ -5,33 +5,33 @@
     <name>kubolo::ScoreSheet</name>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bonus (-%1)</translation>
     </message>
 </context>
 <context>
     <name>kubolo::Session</name>
     <message>
         <source>Roll: expect %1 in the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez : total final espéré de %1.</translation>
     </message>
     <message>
         <source>Hold nothing: expect %1 in the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne gardez rien : total final espéré de %1.</translation>
     </message>
     <message>
         <source>Hold %1: expect %2 in the end.</source>
         <extracomment>Keep these dice (%1: their faces, &quot;3 3 5&quot;) and roll the others; %2 is the expected total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gardez %1 : total final espéré de %2.</translation>
     </message>
     <message>
         <source>Choose %1: expect %2 in the end.</source>
         <extracomment>%1 is a category&apos;s name, %2 the expected total.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez %1 : total final espéré de %2.</translation>
     </message>
 </context>
 <context>
@@ -39,420 +39,422 @@
     <message>
         <source>About %1</source>
         <extracomment>%1 is the game&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version 3.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 3.3</translation>
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification : 30-6-97</translation>
     </message>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé</translation>
     </message>
     <message>
         <source>Click to roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour le lancer</translation>
     </message>
     <message>
         <source>Die, click or press Space to roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé, cliquez ou appuyez sur Espace pour le lancer</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TBestPlayers</name>
     <message>
         <source>Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs joueurs</translation>
     </message>
     <message>
         <source>Row %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueur de la rangée %1</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paroles de sagesse de %1 :</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TDice</name>
     <message>
         <source>Die</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé</translation>
     </message>
     <message>
         <source>%1, blank</source>
         <extracomment>%2 is the face&apos;s name: &quot;one&quot;, &quot;two&quot;...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, vierge</translation>
     </message>
     <message>
         <source>%1, showing %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, face %2</translation>
     </message>
     <message>
         <source>%1, held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, gardé</translation>
     </message>
     <message>
         <source>%1, not held</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, non gardé</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TEndGame</name>
     <message>
         <source>End of game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de partie</translation>
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total côté gauche :</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus :</translation>
     </message>
     <message>
         <source>Game total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général :</translation>
     </message>
     <message>
         <source>Kubolo:</source>
         <extracomment>The count of five of a kind in the game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TMainForm</name>
     <message>
         <source>Die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé %1</translation>
     </message>
     <message>
         <source>Hold die %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le dé %1</translation>
     </message>
     <message>
         <source>Categories filled</source>
-        <translation type="unfinished"></translation>
+        <translation>Catégories remplies</translation>
     </message>
     <message>
         <source>Roll n: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer 0</translation>
     </message>
     <message>
         <source>Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Bonus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Game Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général</translation>
     </message>
     <message>
         <source>Roll n: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer %1</translation>
     </message>
     <message>
         <source>Left-side total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total côté gauche : %1</translation>
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Points de bonus : %1</translation>
     </message>
     <message>
         <source>Game total: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total général : %1</translation>
     </message>
     <message>
         <source>%1, no score yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, pas encore de score</translation>
     </message>
     <message>
         <source>%1, 1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1 point</translation>
     </message>
     <message>
         <source>%1, %2 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 points</translation>
     </message>
     <message>
         <source>%1, filled</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, case remplie</translation>
     </message>
     <message>
         <source>%1, open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, case libre</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>&amp;Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs joueurs</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>&amp;Roll</source>
-        <translation type="unfinished"></translation>
+        <translation>Dés &amp;roulants</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcul des points</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>
 
 The best players, statistics and options of this run are not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Les meilleurs joueurs, les statistiques et les options de cette session ne sont pas enregistrés.</translation>
     </message>
     <message>
         <source>Working out the hints...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul des indices...</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous demandez un indice, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Afficher l&apos;indice ?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Total games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées</translation>
     </message>
     <message>
         <source>Points per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Points par partie</translation>
     </message>
     <message>
         <source>Kubolo per game</source>
         <extracomment>Five of a kind per game.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo par partie</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TTopFive</name>
     <message>
         <source>Congratulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations</translation>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes parmi les cinq meilleurs !</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kubolo::TTopScore</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations</translation>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score est le meilleur !</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom...</translation>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>...et vos Paroles de sagesse :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>kubolo::category</name>
     <message>
         <source>Aces</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Deux</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Trois</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatre</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinq</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Six</translation>
     </message>
     <message>
         <source>3 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Brelan</translation>
     </message>
     <message>
         <source>4 of a kind</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré</translation>
     </message>
     <message>
         <source>Full</source>
         <extracomment>A full house: three of one face and two of another.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Full</translation>
     </message>
     <message>
         <source>Minimum Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Petite suite</translation>
     </message>
     <message>
         <source>Maximum Scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande suite</translation>
     </message>
     <message>
         <source>Kubolo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo</translation>
     </message>
     <message>
         <source>Chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Chance</translation>
     </message>
 </context>
 <context>
     <name>kubolo::face</name>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>vierge</translation>
     </message>
     <message>
         <source>one</source>
-        <translation type="unfinished"></translation>
+        <translation>un</translation>
     </message>
     <message>
         <source>two</source>
-        <translation type="unfinished"></translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>three</source>
-        <translation type="unfinished"></translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>four</source>
-        <translation type="unfinished"></translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>five</source>
-        <translation type="unfinished"></translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>six</source>
-        <translation type="unfinished"></translation>
+        <translation>six</translation>
     </message>
 </context>
 <context>
     <name>kubolo::settings</name>
     <message>
         <source>Kubolo starts with the default best players, statistics and options, and will not write over that file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubolo démarre avec les meilleurs joueurs, les statistiques et les options par défaut, et n&apos;écrasera pas ce fichier.</translation>
     </message>
     <message>
         <source>The best players, statistics and options of this run may not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs joueurs, les statistiques et les options de cette session risquent de ne pas être enregistrés.</translation>
     </message>
 </context>
 </TS>

@@ -5,515 +5,515 @@
     <name>codebreaking::TAboutBox1</name>
     <message>
         <source>Version 2.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.3</translation>
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification : 3-7-96</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion qui tombe dans son trou</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TBestPlayers</name>
     <message>
         <source>Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs joueurs</translation>
     </message>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Guesses</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Place %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueur de la place %1</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Place %1 : %2, %3 essais, %4 secondes</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Paroles de sagesse de %1 :</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TCongratulations</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations</translation>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes parmi les cinq meilleurs !</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TMainForm</name>
     <message>
         <source>Line %1 marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueur de la ligne %1</translation>
     </message>
     <message>
         <source>Line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, colonne %2</translation>
     </message>
     <message>
         <source>Correctly placed colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs bien placées</translation>
     </message>
     <message>
         <source>Uncorrectly placed colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs mal placées</translation>
     </message>
     <message>
         <source>Palette peg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pion %1 de la palette</translation>
     </message>
     <message>
         <source>Secret code peg %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pion %1 du code secret</translation>
     </message>
     <message>
         <source>Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter</translation>
     </message>
     <message>
         <source>Repeat the previous line</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter la ligne précédente</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Seconds since the game started</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes depuis le début de la partie</translation>
     </message>
     <message>
         <source>not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>non vérifiée</translation>
     </message>
     <message>
         <source>Line %1 correctly placed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, bien placés : %2</translation>
     </message>
     <message>
         <source>Line %1 incorrectly placed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1, mal placés : %2</translation>
     </message>
     <message>
         <source>line to come</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne à venir</translation>
     </message>
     <message>
         <source>earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne précédente</translation>
     </message>
     <message>
         <source>won line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne gagnante</translation>
     </message>
     <message>
         <source>current line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne en cours</translation>
     </message>
     <message>
         <source>Line %1 marker, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqueur de la ligne %1, %2</translation>
     </message>
     <message>
         <source>Line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si vous jouez en %1, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Commencer une nouvelle partie ?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>Show Secret &amp;Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;code secret</translation>
     </message>
     <message>
         <source>&amp;Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Indice</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>&amp;Best Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs joueurs</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Level</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niveau</translation>
     </message>
     <message>
         <source>&amp;3 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;3 couleurs</translation>
     </message>
     <message>
         <source>&amp;4 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;4 couleurs</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <source>&amp;Single Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs &amp;uniques</translation>
     </message>
     <message>
         <source>&amp;Peg Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles des &amp;pions</translation>
     </message>
     <message>
         <source>&amp;?</source>
         <extracomment>The help menu.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>&amp;Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles</translation>
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcul des points</translation>
     </message>
     <message>
         <source>&amp;Welcome Box</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre de &amp;bienvenue</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est terminée : commencez-en une nouvelle pour obtenir un indice.</translation>
     </message>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous demandez un indice, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Afficher l&apos;indice ?</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul de l&apos;indice...</translation>
     </message>
     <message>
         <source>Sorry, too many guesses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, trop d&apos;essais.</translation>
     </message>
     <message>
         <source>Single Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs uniques</translation>
     </message>
     <message>
         <source>3 Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>3 couleurs</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is which peg it is, %2 its colour or &quot;empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TResult</name>
     <message>
         <source>End of Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de partie</translation>
     </message>
     <message>
         <source>N. of guesses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb d&apos;essais :</translation>
     </message>
     <message>
         <source>Total time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps total :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>First try !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du premier coup !!!</translation>
     </message>
     <message>
         <source>Great!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Super !!</translation>
     </message>
     <message>
         <source>You made it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez réussi !</translation>
     </message>
     <message>
         <source>At last!</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfin !</translation>
     </message>
     <message>
         <source>Number of guesses: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;essais : %1</translation>
     </message>
     <message>
         <source>Total time: %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps total : %1 secondes</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Total games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées</translation>
     </message>
     <message>
         <source>Seconds per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes par partie</translation>
     </message>
     <message>
         <source>Guesses per game</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais par partie</translation>
     </message>
     <message>
         <source>% of unsuccessful games</source>
-        <translation type="unfinished"></translation>
+        <translation>% de parties non gagnées</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>An accessible name: %1 is what the figure is, %2 the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TTopScore</name>
     <message>
         <source>Congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations</translation>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score est le meilleur !</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom...</translation>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation type="unfinished"></translation>
+        <translation>...et vos Paroles de sagesse :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::TWelcomeBox</name>
     <message>
         <source>Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pion qui tombe dans son trou</translation>
     </message>
     <message>
         <source>Welcome to Pegora v2.3 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Pegora v2.3 !</translation>
     </message>
     <message>
         <source>To win, you have to guess the secret color sequence the program choosed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour gagner, vous devez deviner la suite de couleurs secrète choisie par le programme.</translation>
     </message>
     <message>
         <source>To do so, simply drag and drop the colors in the left-side spaces and then click on the Check button. The two numbers will tell you how many correctly placed color and how many incorrectly placed there are.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour cela, faites simplement glisser les couleurs dans les emplacements de gauche, puis cliquez sur le bouton Vérifier. Les deux nombres vous indiqueront combien de couleurs sont bien placées et combien sont mal placées.</translation>
     </message>
     <message>
         <source>If you don&apos;t check Single Colors option there can be a sequence with a color repeated more than one time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous ne cochez pas l&apos;option Couleurs uniques, la suite peut contenir une couleur répétée plus d&apos;une fois.</translation>
     </message>
     <message>
         <source>Show this message when the program starts</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ce message au démarrage du programme</translation>
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique si cet accueil revient à chaque démarrage</translation>
     </message>
     <message>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus...</translation>
     </message>
     <message>
         <source>Opens the rules in the help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre les règles dans l&apos;aide</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun code ne correspond aux lignes jusqu&apos;ici.</translation>
     </message>
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Essayez %1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas le code, mais départage au mieux les %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 code est encore possible.</translation>
     </message>
     <message>
         <source>%1 codes are still possible.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 codes sont encore possibles.</translation>
     </message>
 </context>
 <context>
     <name>codebreaking::settings</name>
     <message>
         <source>Pegora starts with its standard settings and will leave the file as it is when it closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegora démarre avec ses paramètres standard et laissera le fichier tel quel à sa fermeture.</translation>
     </message>
 </context>
 </TS>
