@@ -263,7 +263,8 @@ void TMainForm::buildControls()
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_surface = client;
-    setBoard(client, 20);
+    // Two lines: a hint naming a long category runs past one.
+    setBoard(client, 2 * fontMetrics().height() + 4);
     setButtonPicture(Roll, art::RollPicture, QSize(20, 20));
     // The keyboard starts on the score sheet: the first roll hands it to the
     // cursor.

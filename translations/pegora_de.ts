@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>First try !!!</source>
-        <translation>Beim ersten Versuch!!!</translation>
+        <translation>Im ersten Versuch!!!</translation>
     </message>
     <message>
         <source>Great!!</source>

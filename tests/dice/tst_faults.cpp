@@ -8,6 +8,8 @@
 #include "tests/support/windowsuite.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -72,6 +74,17 @@ class KuboloLanguage : public LanguageSuite {
         for (const auto &row : kubolo::defaultBestPlayers())
             kept << row.name;
         return kept;
+    }
+    // The hints' longest forms, with a wide total.
+    QStringList widestStatusTexts() const override
+    {
+        const QString total = QLocale().toString(888.8, 'f', 1);
+        QStringList texts{QCoreApplication::translate("kubolo::Session", "Hold %1: expect %2 in the end.")
+                              .arg(QStringLiteral("6 6 6 6"), total)};
+        for (int c = 0; c < kubolo::CategoryCount; ++c)
+            texts << QCoreApplication::translate("kubolo::Session", "Choose %1: expect %2 in the end.")
+                         .arg(kubolo::captionText(kubolo::categoryAt(c)), total);
+        return texts;
     }
 };
 

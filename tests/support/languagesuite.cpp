@@ -5,6 +5,7 @@
 #include "platform/language.h"
 
 #include <QAbstractButton>
+#include <QToolButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
@@ -128,7 +129,10 @@ Room roomOf(QWidget *w)
         option.text = text;
         const bool box = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w);
         room = w->style()->subElementRect(box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, w);
-        if (!button->icon().isNull())
+        // An icon beside the text takes room from it; one above it does not.
+        const auto *tool = qobject_cast<QToolButton *>(w);
+        const bool above = tool && tool->toolButtonStyle() == Qt::ToolButtonTextUnderIcon;
+        if (!button->icon().isNull() && !above)
             extra = button->iconSize().width() + 4;
     } else {
         return {};
@@ -308,6 +312,12 @@ void LanguageSuite::everyTextFits()
             read += int(w->findChildren<QWidget *>().size());
             for (const QString &f : textsThatDoNotFit(*w))
                 faults << u"at zoom %1: %2"_s.arg(zoom).arg(f);
+            for (const QString &status : w == window.get() ? widestStatusTexts() : QStringList()) {
+                shell->setStatus(status);
+                for (const QString &f : textsThatDoNotFit(*w))
+                    faults << u"at zoom %1: %2"_s.arg(zoom).arg(f);
+                shell->setStatus({});
+            }
             if (w != window.get())
                 w->hide();
         }

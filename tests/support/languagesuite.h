@@ -30,6 +30,8 @@ protected:
     // Texts shown as the player or the settings file gave them, never
     // translated: the best players' default names and words.
     virtual QStringList keptTexts() const = 0;
+    // The widest texts the status line shows, in the language loaded.
+    virtual QStringList widestStatusTexts() const { return {}; }
 
 private slots:
     void init();
