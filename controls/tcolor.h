@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/readable.h"
+
 #include <QColor>
 #include <cstdint>
 
@@ -30,11 +32,7 @@ QColor toQColor(TColor color);
 // Names for assistive technology: "red", "button face", or "#rrggbb".
 QString colorName(TColor color);
 
-// The games' colours were chosen for a light face. On a dark face (one white
-// reads better on than black, as a dark desktop scheme gives) an ink that
-// reads at less than 4.5 : 1 turns light as it was dark, its hue kept, and
-// lighter still until it reads at 5 : 1; on a light face the games' own
-// colours stand as they are.
-QColor readableOn(const QColor &ink, const QColor &face);
-// How far apart two colours read, from 1 : 1 to 21 : 1 (relative luminance).
-qreal contrastRatio(const QColor &a, const QColor &b);
+// The rule that keeps the games' colours readable on a dark face, shared
+// with the platform's own windows.
+using platform::contrastRatio;
+using platform::readableOn;

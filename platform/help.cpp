@@ -1,4 +1,6 @@
 #include "platform/help.h"
+
+#include "platform/readable.h"
 #include "platform/language.h"
 
 #include <QApplication>
@@ -47,7 +49,16 @@ HelpWindow::HelpWindow(QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setOpenExternalLinks(false);
     m_notice->setWordWrap(true);
-    m_notice->setStyleSheet(QStringLiteral("QLabel { color: #800000; padding: 4px; }"));
+    m_notice->setMargin(4);
+    // The notice in maroon and the links in the desktop's link colour, each
+    // lightened on a dark face until it reads.
+    QPalette notice = m_notice->palette();
+    notice.setColor(QPalette::WindowText, readableOn(QColor(0x80, 0, 0), notice.color(QPalette::Window)));
+    m_notice->setPalette(notice);
+    QPalette page = m_browser->palette();
+    for (const auto role : {QPalette::Link, QPalette::LinkVisited})
+        page.setColor(role, readableOn(page.color(role), page.color(QPalette::Base)));
+    m_browser->setPalette(page);
     m_notice->hide();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

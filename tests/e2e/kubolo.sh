@@ -15,7 +15,7 @@ rm -f $(ini)
 game=$!
 win=$(window '^Kubolo$') || fail "no Kubolo window to play on"
 eval "$(xdotool getwindowgeometry --shell "$win")"
-top=$((Y + HEIGHT - 284 - 20)) # the client area lies under the menu bar, over the status line
+top=$((Y + HEIGHT - 284 - 34)) # the client area lies under the menu bar, over the two-line status line
 at() { echo $((X + $1)) $((top + $2)); }
 # The five dice, as one picture.
 dice() { import -window root -crop "284x32+$((X + 21))+$((top + 20))" "$1" 2>/dev/null; }

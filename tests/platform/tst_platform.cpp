@@ -1,11 +1,14 @@
 #include "platform/besttable.h"
 #include "platform/language.h"
 #include "platform/platform.h"
+#include "platform/readable.h"
 #include "platform/settingsfile.h"
 #include "platform/testing/fakeplatform.h"
 #include "tests/support/testregistry.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -106,6 +109,27 @@ private slots:
             QTest::keyClick(window.browser(), key, modifiers);
             QVERIFY(!window.isVisible());
         }
+    }
+
+    // Under a dark scheme the maroon notice and the desktop's links read.
+    void helpWindowReadsOnADarkFace()
+    {
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Link, QColor(0x00, 0x57, 0xae));
+        dark.setColor(QPalette::LinkVisited, QColor(0x45, 0x00, 0x82));
+        QApplication::setPalette(dark);
+        {
+            HelpWindow window;
+            const QPalette notice = window.findChild<QLabel *>()->palette();
+            QVERIFY(platform::contrastRatio(notice.color(QPalette::WindowText), notice.color(QPalette::Window)) >= 4.5);
+            const QPalette page = window.browser()->palette();
+            for (const auto role : {QPalette::Link, QPalette::LinkVisited})
+                QVERIFY(platform::contrastRatio(page.color(role), page.color(QPalette::Base)) >= 4.5);
+        }
+        QApplication::setPalette(light);
     }
 
     void settingsDirectoryIsCreatedAndSearchedIgnoringCase()

@@ -1,0 +1,44 @@
+#include "platform/readable.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+qreal luminance(const QColor &c)
+{
+    const auto linear = [](qreal v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+}
+
+} // namespace
+
+qreal contrastRatio(const QColor &a, const QColor &b)
+{
+    const qreal la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor &ink, const QColor &face)
+{
+    // 4.5 : 1 with a margin, for the softened edges of small type.
+    constexpr qreal Readable = 5;
+    const bool darkFace = contrastRatio(Qt::white, face) > contrastRatio(Qt::black, face);
+    if (!darkFace || contrastRatio(ink, face) >= Readable)
+        return ink;
+    // Dark turns light as light was dark (black text white, navy a pale
+    // blue), then lighter still if that is not enough.
+    const QColor hsl = ink.toHsl();
+    QColor lighter = hsl;
+    for (int l = std::max(hsl.lightness(), 255 - hsl.lightness()); l <= 255; ++l) {
+        lighter.setHsl(hsl.hslHue(), hsl.hslSaturation(), l, hsl.alpha());
+        if (contrastRatio(lighter, face) >= Readable)
+            return lighter;
+    }
+    return QColor(Qt::white);
+}
+
+} // namespace platform

@@ -1,0 +1,22 @@
+# lupdate run over copies of the translation files, as the target
+# update_translations runs it over the files themselves: a text added,
+# changed or dropped in the sources since shows in the copies as not
+# translated or left over, which tscheck reports with any translation that
+# lost or gained a %-argument.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(copies)
+foreach(file ${FILES})
+  get_filename_component(base ${file} NAME)
+  file(COPY_FILE ${file} ${WORK}/${base})
+  list(APPEND copies ${WORK}/${base})
+endforeach()
+execute_process(COMMAND ${LUPDATE} -project ${PROJECT} -locations none -silent -ts ${copies}
+                RESULT_VARIABLE updated OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(updated)
+  message(FATAL_ERROR "lupdate failed: ${out}")
+endif()
+execute_process(COMMAND ${CHECK} ${copies} RESULT_VARIABLE checked)
+if(checked)
+  message(FATAL_ERROR "the translations are not complete (update them with the target update_translations)")
+endif()
