@@ -11,7 +11,13 @@ foreach(file ${FILES})
   file(COPY_FILE ${file} ${WORK}/${base})
   list(APPEND copies ${WORK}/${base})
 endforeach()
-execute_process(COMMAND ${LUPDATE} -project ${PROJECT} -locations none -silent -ts ${copies}
+# The sources lupdate reads, as Qt's update target lists them.
+execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${PROJECT} -DOUT_FILE=${WORK}/project.json -P ${GENERATE}
+                RESULT_VARIABLE listed OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(listed)
+  message(FATAL_ERROR "the sources could not be listed: ${out}")
+endif()
+execute_process(COMMAND ${LUPDATE} -project ${WORK}/project.json -locations none -silent -ts ${copies}
                 RESULT_VARIABLE updated OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(updated)
   message(FATAL_ERROR "lupdate failed: ${out}")
