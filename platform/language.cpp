@@ -35,10 +35,8 @@ void install(const QString &name, const QString &folder)
 
 } // namespace
 
-QStringList translatedLanguages()
-{
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("it")};
-}
+// The build's list, the one it compiles translations for.
+QStringList translatedLanguages() { return QStringLiteral(GAMES_LANGUAGES).split(QLatin1Char(' ')); }
 
 QString pickLanguage(const QStringList &uiLanguages)
 {
