@@ -6,16 +6,16 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLockFile>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QWidget>
 
 #include <cerrno>
-#include <memory>
 #include <cstring>
+#include <memory>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -76,24 +76,55 @@ SingleCopy::SingleCopy(const QString &game)
     if (folder.isEmpty() || !QFileInfo(folder).isWritable())
         return; // nothing is kept, so nothing can be undone by a second copy
     const QString name = serverName(game, folder);
-    m_lock = std::make_unique<QLockFile>(QDir(folder).filePath(game + QStringLiteral(".lock")));
-    // Only an owner that is gone makes the lock stale, however long it is held.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0)) {
+    const QByteArray path = QFile::encodeName(QDir(folder).filePath(game + QStringLiteral(".lock")));
+    bool held = false;
+    // The system's lock on an open file: it goes with its owner however that
+    // ends, so a lock is never stale, and taking it writes nothing to disk.
+    // A file removed by a closing owner between our open and our lock is
+    // opened again.
+    for (int attempt = 0; attempt < 3 && m_lock < 0 && !held; ++attempt) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return; // no lock can be kept here: this copy runs on its own
+        struct stat opened, named;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+            held = errno == EWOULDBLOCK;
+        else if (::fstat(fd, &opened) == 0 && ::stat(path.constData(), &named) == 0 && opened.st_ino == named.st_ino &&
+                 opened.st_dev == named.st_dev) {
+            m_lock = fd;
+            m_lockPath = path;
+            break;
+        }
+        ::close(fd);
+    }
+    if (m_lock >= 0) {
         listen(name);
         // Saved and closing: a copy started now is a new run of its own.
         connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
             stopListening();
-            m_lock.reset();
+            unlock();
         });
         return;
     }
-    if (m_lock->error() == QLockFile::LockFailedError)
+    if (held)
         m_otherCameForward = askToComeForward(name);
-    m_lock.reset();
 }
 
-SingleCopy::~SingleCopy() { stopListening(); }
+SingleCopy::~SingleCopy()
+{
+    stopListening();
+    unlock();
+}
+
+void SingleCopy::unlock()
+{
+    if (m_lock < 0)
+        return;
+    // Removed while still held, so no copy ever takes a file on its way out.
+    ::unlink(m_lockPath.constData());
+    ::close(m_lock);
+    m_lock = -1;
+}
 
 void SingleCopy::stopListening()
 {

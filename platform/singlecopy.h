@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QByteArray>
 #include <QString>
 
-#include <memory>
 
-class QLockFile;
 class QSocketNotifier;
 class QWidget;
 
@@ -34,10 +33,12 @@ public:
 private:
     void listen(const QString &name);
     void stopListening();
+    void unlock();
     bool askToComeForward(const QString &name);
     void comeForward();
 
-    std::unique_ptr<QLockFile> m_lock;
+    int m_lock = -1; // the open lock file, held
+    QByteArray m_lockPath;
     // A local socket of the system's own: Qt's would bring its whole network
     // library, and what it needs, into every start.
     int m_listening = -1;
