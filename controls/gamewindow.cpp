@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -203,12 +204,20 @@ QMenu *TGameWindow::addMenu(const QString &caption, const char *name, const std:
 
 void TGameWindow::playSound(bool &on, const QString &file, platform::FailedSound failed, QAction *option)
 {
-    if (!on || m_platform.sound.play(file))
+    if (!on)
         return;
-    on = false;
-    if (option && failed == platform::FailedSound::Disabled)
-        option->setEnabled(false);
-    showOptions();
+    // A missing device may be found only once the sound has started: the
+    // option goes off then, if the window is still there.
+    const auto cannotPlay = [self = QPointer<TGameWindow>(this), &on, failed, option] {
+        if (!self || !on)
+            return;
+        on = false;
+        if (option && failed == platform::FailedSound::Disabled)
+            option->setEnabled(false);
+        self->showOptions();
+    };
+    if (!m_platform.sound.play(file, cannotPlay))
+        cannotPlay();
 }
 
 void TGameWindow::showOptions()

@@ -7,8 +7,10 @@
 #include <QLibrary>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -49,6 +51,7 @@ struct Wave {
     std::vector<unsigned char> samples;
     snd_pcm_format_t format = SND_PCM_FORMAT_UNKNOWN;
     unsigned channels = 0, rate = 0, frameBytes = 0;
+    std::function<void()> failed;
 };
 
 snd_pcm_format_t formatOf(int bits)
@@ -75,7 +78,7 @@ void quiet(const char *, int, const char *, int, const char *, ...) {}
 
 class AlsaPlayer::Thread {
 public:
-    explicit Thread(const Library &alsa) : m_alsa(alsa), m_thread([this] { run(); }) {}
+    explicit Thread(std::atomic<bool> &missing) : m_missing(missing), m_thread([this] { run(); }) {}
 
     ~Thread()
     {
@@ -117,8 +120,31 @@ private:
                 wave = std::move(m_next);
                 m_pending = false;
             }
-            playOut(wave);
+            if (ready())
+                playOut(wave);
+            else if (wave.failed)
+                wave.failed();
         }
+    }
+
+    // Whether the library and the device are there, found out once, by the
+    // first sound: a machine without them turns the Sound option off, as
+    // the sound that found out says.
+    bool ready()
+    {
+        if (!m_tried) {
+            m_tried = true;
+            snd_pcm_t *pcm = nullptr;
+            if (m_alsa.load()) {
+                m_alsa.errorHandler(quiet);
+                if (m_alsa.open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) >= 0)
+                    m_alsa.close(pcm);
+                else
+                    pcm = nullptr;
+            }
+            m_missing = pcm == nullptr;
+        }
+        return !m_missing;
     }
 
     void playOut(const Wave &wave)
@@ -154,7 +180,9 @@ private:
         m_alsa.close(pcm);
     }
 
-    const Library &m_alsa;
+    Library m_alsa; // loaded here, by the first sound
+    bool m_tried = false;
+    std::atomic<bool> &m_missing;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     Wave m_next;
@@ -163,26 +191,16 @@ private:
     std::thread m_thread; // last: it starts once the rest is there
 };
 
-std::unique_ptr<AlsaPlayer> AlsaPlayer::open()
-{
-    auto alsa = std::make_unique<Library>();
-    if (!alsa->load())
-        return nullptr;
-    alsa->errorHandler(quiet);
-    snd_pcm_t *pcm = nullptr;
-    if (alsa->open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
-        return nullptr;
-    alsa->close(pcm);
-    return std::unique_ptr<AlsaPlayer>(new AlsaPlayer(std::move(alsa)));
-}
-
-AlsaPlayer::AlsaPlayer(std::unique_ptr<Library> alsa) : m_alsa(std::move(alsa)) {}
+AlsaPlayer::AlsaPlayer() = default;
 
 // The thread stops before the library it calls; the library stays mapped.
-AlsaPlayer::~AlsaPlayer() { m_thread.reset(); }
+AlsaPlayer::~AlsaPlayer() = default;
 
-bool AlsaPlayer::play(const void *samples, unsigned long bytes, int channels, int rate, int bits)
+bool AlsaPlayer::play(const void *samples, unsigned long bytes, int channels, int rate, int bits,
+                      std::function<void()> failed)
 {
+    if (m_missing)
+        return false;
     Wave wave;
     wave.format = formatOf(bits);
     if (wave.format == SND_PCM_FORMAT_UNKNOWN || channels < 1 || channels > 8 || rate < 1000 || rate > 192000)
@@ -192,8 +210,9 @@ bool AlsaPlayer::play(const void *samples, unsigned long bytes, int channels, in
     wave.frameBytes = wave.channels * unsigned(bits / 8);
     const auto *from = static_cast<const unsigned char *>(samples);
     wave.samples.assign(from, from + bytes - bytes % wave.frameBytes);
+    wave.failed = std::move(failed);
     if (!m_thread)
-        m_thread = std::make_unique<Thread>(*m_alsa);
+        m_thread = std::make_unique<Thread>(m_missing);
     m_thread->play(std::move(wave));
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/alsaplayer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -78,20 +79,8 @@ QString soundResourcePath(const QString &fileName)
 }
 
 struct QtSound::Impl {
-    // The player, and the device it plays on, are looked for once, at the
-    // first sound that could play.
-    std::unique_ptr<AlsaPlayer> player;
-    bool tried = false;
+    AlsaPlayer player; // its thread starts at the first sound
     QHash<QString, PcmWave> waves;
-
-    AlsaPlayer *load()
-    {
-        if (!tried) {
-            tried = true;
-            player = AlsaPlayer::open();
-        }
-        return player.get();
-    }
 };
 
 QtSound::QtSound() : d(std::make_unique<Impl>()) {}
@@ -99,7 +88,7 @@ QtSound::QtSound() : d(std::make_unique<Impl>()) {}
 // The player's thread stops here.
 QtSound::~QtSound() = default;
 
-bool QtSound::play(const QString &fileName)
+bool QtSound::play(const QString &fileName, std::function<void()> cannotPlay)
 {
     const QString path = soundResourcePath(fileName);
     if (path.isEmpty())
@@ -112,9 +101,15 @@ bool QtSound::play(const QString &fileName)
         it = d->waves.insert(path, readPcmWave(file.readAll()));
     }
     const PcmWave &wave = *it;
-    AlsaPlayer *player = wave.samples.isEmpty() ? nullptr : d->load();
-    return player && player->play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
-                   wave.rate, wave.bits);
+    if (wave.samples.isEmpty())
+        return false;
+    // Said on the thread that asked, after the fact.
+    auto failed = [cannotPlay = std::move(cannotPlay)] {
+        if (cannotPlay)
+            QMetaObject::invokeMethod(QCoreApplication::instance(), cannotPlay, Qt::QueuedConnection);
+    };
+    return d->player.play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
+                          wave.rate, wave.bits, std::move(failed));
 }
 
 } // namespace platform

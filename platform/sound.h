@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 
@@ -12,8 +13,10 @@ namespace platform {
 class Sound {
 public:
     virtual ~Sound() = default;
-    // Returns at once whether the sound could start.
-    virtual bool play(const QString &fileName) = 0;
+    // Returns at once whether the sound could start. A sound device found
+    // missing only once the sound had started is told to `cannotPlay`
+    // later, on the thread that asked.
+    virtual bool play(const QString &fileName, std::function<void()> cannotPlay = {}) = 0;
 };
 
 // What a sound that could not start does to the game's Sound option besides
@@ -27,13 +30,13 @@ bool isPcmWave(const QByteArray &bytes);
 // The bundled files live under ":/sounds/"; the name is matched ignoring case.
 QString soundResourcePath(const QString &fileName);
 
-// The audio device is opened at the first sound, never at start-up.
-// A new sound cuts off the one playing.
+// The audio device is looked for by the first sound, beside the game, never
+// at start-up. A new sound cuts off the one playing.
 class QtSound final : public Sound {
 public:
     QtSound();
     ~QtSound() override;
-    bool play(const QString &fileName) override;
+    bool play(const QString &fileName, std::function<void()> cannotPlay = {}) override;
 
 private:
     struct Impl;

@@ -35,7 +35,7 @@ class FakeSound final : public Sound {
 public:
     QStringList played; // every sound asked for, started or not
     bool works = true;  // false: every sound reports it could not start
-    bool play(const QString &fileName) override
+    bool play(const QString &fileName, std::function<void()> = {}) override
     {
         played << fileName;
         return works;

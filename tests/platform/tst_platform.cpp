@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QThread>
 
 using namespace platform;
 
@@ -47,6 +48,26 @@ private slots:
         QtSound sound;
         QVERIFY(!sound.play(QStringLiteral("missing.wav")));
         QVERIFY(!sound.play(QStringLiteral("notwave.wav")));
+    }
+
+    // No sound device anywhere (ALSA finds no configuration): the first
+    // sound starts at once and is told afterwards, on the thread that asked,
+    // that it could not play; a later one is refused at once.
+    void aMissingDeviceIsToldAfterTheFirstSound()
+    {
+        qputenv("ALSA_CONFIG_PATH", "/nonexistent/alsa.conf");
+        QtSound sound;
+        int told = 0;
+        const auto tell = [&told] {
+            QCOMPARE(QThread::currentThread(), qApp->thread());
+            ++told;
+        };
+        QVERIFY(sound.play(QStringLiteral("beep.wav"), tell));
+        QCOMPARE(told, 0);
+        QTRY_COMPARE(told, 1);
+        QVERIFY(!sound.play(QStringLiteral("beep.wav"), tell));
+        QTest::qWait(50);
+        QCOMPARE(told, 1);
     }
 
     void helpPagesAndTopics()
