@@ -98,9 +98,18 @@ void ClickLabel::click()
         emit clicked();
 }
 
+// A label that takes the keyboard lays its text out as an editable
+// document, for selection: thirteen of them were a good part of the
+// window's start. A name is never selected, so it stays a plain label's
+// text, laid out as any other.
+bool ClickLabel::event(QEvent *event)
+{
+    return event->type() == QEvent::Polish ? QFrame::event(event) : QLabel::event(event);
+}
+
 void ClickLabel::focusInEvent(QFocusEvent *event)
 {
-    QLabel::focusInEvent(event);
+    QFrame::focusInEvent(event);
     emit focused();
 }
 

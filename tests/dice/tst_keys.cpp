@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextDocument>
 
 using namespace kubolo;
 using namespace kubolo_test;
@@ -200,6 +201,10 @@ private slots:
         for (int i = 0; i < CategoryCount; ++i)
             expected << f.nameLabel(categoryAt(i));
         QCOMPARE(order, expected);
+        // Each name has had the keyboard, yet lays out its text as a plain
+        // label does: no document is built for it.
+        for (QWidget *name : expected.mid(6))
+            QVERIFY(!name->findChild<QTextDocument *>());
     }
 
     void assistiveTechnologyReadsAndActs()
