@@ -1,17 +1,32 @@
 #include "platform/readable.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace platform {
 
 namespace {
 
+// The sRGB curve, worked out once for each of the 256 values of a channel:
+// every coloured text of a window asks it a few hundred times.
+qreal linear(int channel)
+{
+    static const std::array<qreal, 256> curve = [] {
+        std::array<qreal, 256> c{};
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            const qreal v = qreal(i) / 255;
+            c[i] = v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        }
+        return c;
+    }();
+    return curve[std::size_t(std::clamp(channel, 0, 255))];
+}
+
 qreal luminance(const QColor &c)
 {
-    const auto linear = [](qreal v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
     const QColor rgb = c.toRgb();
-    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+    return 0.2126 * linear(rgb.red()) + 0.7152 * linear(rgb.green()) + 0.0722 * linear(rgb.blue());
 }
 
 } // namespace
