@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,6 +23,23 @@ void setFontSize(QFont &font, qreal size, bool pixels)
 
 int edge(int at, qreal zoom) { return int(std::lround(at * zoom)); }
 
+// Whether a label's plain text surely fits across it: the text's whole
+// advance within the label's margins, a pixel to spare. That lays the text
+// out once, where the label's own size hint does it three times over.
+bool surelyFits(const QLabel *label)
+{
+    const QString text = label->text();
+    if (label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
+        return false;
+    const QFontMetrics metrics = label->fontMetrics();
+    const QMargins margins = label->contentsMargins();
+    int indent = label->indent();
+    if (indent < 0)
+        indent = label->frameWidth() > 0 ? metrics.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+    const int room = label->width() - margins.left() - margins.right() - 2 * label->margin() - indent - 1;
+    return metrics.horizontalAdvance(text) <= room;
+}
+
 // Text drawn at a larger size is not always exactly as much wider as the
 // zoom says: a label or check box that would cut its text grows towards its
 // free side instead.
@@ -30,7 +48,7 @@ void makeRoomForText(QWidget *widget)
     int need = 0;
     Qt::Alignment align = Qt::AlignLeft;
     if (auto *label = qobject_cast<QLabel *>(widget)) {
-        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull())
+        if (label->wordWrap() || label->text().isEmpty() || !label->pixmap().isNull() || surelyFits(label))
             return;
         need = label->sizeHint().width();
         align = label->alignment();
