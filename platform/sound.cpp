@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QTimer>
+
+#include <utility>
 
 namespace platform {
 
@@ -81,6 +84,17 @@ QString soundResourcePath(const QString &fileName)
 struct QtSound::Impl {
     AlsaPlayer player; // its thread starts at the first sound
     QHash<QString, PcmWave> waves;
+    // The first sound, held for one pass of the event loop; the newest
+    // wins, as a new sound cuts off the one playing.
+    std::function<void()> first;
+    bool started = false;
+    QObject context; // a first sound still held goes with the player
+
+    bool start(const PcmWave &wave, std::function<void()> failed)
+    {
+        return player.play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
+                           wave.rate, wave.bits, std::move(failed));
+    }
 };
 
 QtSound::QtSound() : d(std::make_unique<Impl>()) {}
@@ -100,7 +114,7 @@ bool QtSound::play(const QString &fileName, std::function<void()> cannotPlay)
             return false;
         it = d->waves.insert(path, readPcmWave(file.readAll()));
     }
-    const PcmWave &wave = *it;
+    const PcmWave wave = *it; // shares the samples
     if (wave.samples.isEmpty())
         return false;
     // Said on the thread that asked, after the fact.
@@ -108,8 +122,21 @@ bool QtSound::play(const QString &fileName, std::function<void()> cannotPlay)
         if (cannotPlay)
             QMetaObject::invokeMethod(QCoreApplication::instance(), cannotPlay, Qt::QueuedConnection);
     };
-    return d->player.play(wave.samples.constData(), static_cast<unsigned long>(wave.samples.size()), wave.channels,
-                          wave.rate, wave.bits, std::move(failed));
+    if (d->started)
+        return d->start(wave, std::move(failed));
+    // The player and its device are brought up on the next pass of the event
+    // loop: a sound asked for while a window is being built, as a first
+    // deal's, does not hold the window back.
+    if (!d->first)
+        QTimer::singleShot(0, &d->context, [impl = d.get()] {
+            impl->started = true;
+            std::exchange(impl->first, {})();
+        });
+    d->first = [impl = d.get(), wave, failed] {
+        if (!impl->start(wave, failed))
+            failed();
+    };
+    return true;
 }
 
 } // namespace platform
