@@ -220,7 +220,7 @@ QString hintText(const GuessAdvice &advice, int positions)
         QT_TRANSLATE_NOOP("codebreaking::hint", "Blue"),    QT_TRANSLATE_NOOP("codebreaking::hint", "Black")};
     const auto translated = [](const char *text) { return QCoreApplication::translate("codebreaking::hint", text); };
     if (advice.possible.empty())
-        return translated(QT_TRANSLATE_NOOP("codebreaking::hint", "No code fits the lines so far."));
+        return QCoreApplication::translate("codebreaking::hint", "No code fits the lines so far.");
     positions = clampPositions(positions);
     QStringList pegs;
     for (int i = 0; i < positions; ++i) {
@@ -232,13 +232,13 @@ QString hintText(const GuessAdvice &advice, int positions)
     // The guess on one line and the count on the next: the board is narrow,
     // two lines of some forty letters, whatever the colours' names.
     //: %1 is the guess: the colours' names, one after the other.
-    const QString guess = translated(QT_TRANSLATE_NOOP("codebreaking::hint", "Try %1.")).arg(pegs.join(QLatin1Char(' ')));
+    const QString guess = QCoreApplication::translate("codebreaking::hint", "Try %1.").arg(pegs.join(QLatin1Char(' ')));
     if (!canWin)
         return guess + QLatin1Char('\n') +
-               translated(QT_TRANSLATE_NOOP("codebreaking::hint", "Not the code, but narrows the %1 best.")).arg(n);
+               QCoreApplication::translate("codebreaking::hint", "Not the code, but narrows the %1 best.").arg(n);
     return guess + QLatin1Char('\n') +
-           (n == 1 ? translated(QT_TRANSLATE_NOOP("codebreaking::hint", "1 code is still possible."))
-                   : translated(QT_TRANSLATE_NOOP("codebreaking::hint", "%1 codes are still possible.")).arg(n));
+           (n == 1 ? QCoreApplication::translate("codebreaking::hint", "1 code is still possible.")
+                   : QCoreApplication::translate("codebreaking::hint", "%1 codes are still possible.").arg(n));
 }
 
 } // namespace codebreaking

@@ -1,9 +1,7 @@
 #include "controls/tcolor.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QPalette>
-
 
 QColor toQColor(TColor color)
 {

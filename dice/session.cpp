@@ -1,9 +1,8 @@
 #include "dice/session.h"
 
-#include <QCoreApplication>
-
 #include "dice/advisor.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -27,14 +26,13 @@ Session::Hint Session::takeHint(const StateValues &values)
 {
     const ScoreSheet &sheet = turn.sheet();
     // Each hint a whole sentence; %1 (or %2) is the expected game total.
-    const auto translated = [](const char *text) { return QCoreApplication::translate("kubolo::Session", text); };
     const auto expected = [](double total) { return QLocale().toString(total, 'f', 1); };
     if (sheet.RollNumber() == 0) {
         unsigned filled = 0;
         for (int i = 0; i < CategoryCount; ++i)
             filled |= sheet.Filled(categoryAt(i)) ? 1u << i : 0u;
         const int upper = qMin(int(sheet.UpperTotal()), BonusThreshold);
-        return {translated(QT_TRANSLATE_NOOP("kubolo::Session", "Roll: expect %1 in the end."))
+        return {QCoreApplication::translate("kubolo::Session", "Roll: expect %1 in the end.")
                     .arg(expected(sheet.GameTotal() + values.value(filled, upper)))};
     }
     const DiceAdvice advice = adviseMove(values, positionOf(sheet));
@@ -47,15 +45,15 @@ Session::Hint Session::takeHint(const StateValues &values)
                 held << QString::number(turn.faces()[i]);
         }
         if (held.isEmpty())
-            return {translated(QT_TRANSLATE_NOOP("kubolo::Session", "Hold nothing: expect %1 in the end."))
+            return {QCoreApplication::translate("kubolo::Session", "Hold nothing: expect %1 in the end.")
                         .arg(expected(advice.expectedTotal))};
         //: Keep these dice (%1: their faces, "3 3 5") and roll the others; %2 is the expected total.
-        return {translated(QT_TRANSLATE_NOOP("kubolo::Session", "Hold %1: expect %2 in the end."))
+        return {QCoreApplication::translate("kubolo::Session", "Hold %1: expect %2 in the end.")
                     .arg(held.join(QLatin1Char(' ')), expected(advice.expectedTotal))};
     }
     // Choosing is the player's.
     //: %1 is a category's name, %2 the expected total.
-    return {translated(QT_TRANSLATE_NOOP("kubolo::Session", "Choose %1: expect %2 in the end."))
+    return {QCoreApplication::translate("kubolo::Session", "Choose %1: expect %2 in the end.")
                 .arg(captionText(advice.category), expected(advice.expectedTotal)),
             index(advice.category)};
 }

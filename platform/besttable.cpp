@@ -1,9 +1,8 @@
 #include "platform/besttable.h"
 
-#include <QCoreApplication>
-
 #include "platform/inifile.h"
 
+#include <QCoreApplication>
 
 namespace platform::best {
 

@@ -1,13 +1,12 @@
 #include "poker/card.h"
 
-#include <QCoreApplication>
-
 #include "controls/devicepixels.h"
 #include "platform/random.h"
 #include "platform/resources.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 
@@ -40,11 +39,11 @@ QString cardName(TCardSuit suit, TCardValue value)
                                          QT_TRANSLATE_NOOP("poker::card", "King")};
     const auto translated = [](const char *text) { return QCoreApplication::translate("poker::card", text); };
     const int v = clampValue(value);
-    const QString rank = v == 1    ? translated(QT_TRANSLATE_NOOP("poker::card", "Ace"))
+    const QString rank = v == 1    ? QCoreApplication::translate("poker::card", "Ace")
                          : v > 10 ? translated(courts[v - 11])
                                   : QString::number(v);
     //: A card's name: %1 its rank ("Ace", "7"), %2 its suit ("Hearts").
-    return translated(QT_TRANSLATE_NOOP("poker::card", "%1 of %2")).arg(rank, translated(suits[int(suit) & 3]));
+    return QCoreApplication::translate("poker::card", "%1 of %2").arg(rank, translated(suits[int(suit) & 3]));
 }
 
 void fillCorners(QImage &image, QColor table)

@@ -1,8 +1,8 @@
 #include "poker/hand.h"
 
-#include <QtGlobal>
-
 #include "platform/random.h"
+
+#include <QtGlobal>
 
 namespace poker {
 
