@@ -3,6 +3,7 @@
 #include "controls/devicepixels.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTextDocument>
@@ -146,7 +147,12 @@ TFormScale::Control TFormScale::controlOf(QWidget *widget, qreal zoom) const
 {
     Control c;
     c.widget = widget;
-    c.ownFont = widget->testAttribute(Qt::WA_SetFont);
+    // A control whose kind has a font of its own (a desktop theme may give
+    // one to buttons, say) takes little from the form's, and a check box,
+    // styled for its zoomed box, takes its font from the application: each
+    // is sized itself, as one given its own font is.
+    c.ownFont = widget->testAttribute(Qt::WA_SetFont) || qobject_cast<QCheckBox *>(widget) ||
+                !QApplication::font(widget).isCopyOf(QApplication::font());
     const QFont font = widget->font();
     c.pixelSized = font.pixelSize() > 0;
     c.fontSize = (c.pixelSized ? font.pixelSize() : font.pointSizeF()) / zoom;

@@ -3,7 +3,9 @@
 #include "tests/support/files.h"
 #include "tests/support/testregistry.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -72,6 +74,25 @@ private slots:
                      qPrintable(u"%1 at %2: %3 > %4"_s.arg(w.text->text()).arg(zoom).arg(w.text->sizeHint().width()).arg(w.text->width())));
             QVERIFY(w.statusLine()->geometry().bottom() < form->height());
         }
+    }
+
+    // A desktop theme may give a kind of control a font of its own, which the
+    // form's font does not reach: such a control grows with the form all the
+    // same.
+    void aControlWithItsKindsOwnFontGrows()
+    {
+        QFont kind = QApplication::font();
+        kind.setPixelSize(12);
+        QApplication::setFont(kind, "QPushButton");
+        const auto restore = qScopeGuard([] { QApplication::setFont(QApplication::font(), "QPushButton"); });
+        platform::testing::FakePlatform fake;
+        Window w(fake);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.button->font().pixelSize(), 12);
+        w.setZoom(2);
+        QTRY_COMPARE(w.zoom(), 2.0);
+        QCOMPARE(w.button->font().pixelSize(), 24);
     }
 
     // A window of other proportions keeps the form's: it fills the smaller
