@@ -2,9 +2,7 @@
 
 #include "assets/pegora/pegoraart.h"
 #include "codebreaking/welcome.h"
-#include "controls/formkit.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,8 +29,21 @@ QString trainingQuestion(const char *what)
 
 } // namespace
 
+TMainForm::Dialogs::Dialogs(TMainForm &board)
+    : bestPlayers(board.m_platform, board.Records, &board), statistics(board.m_platform, board.Stats, &board),
+      aboutBox1(board.m_platform, &board), result(board.m_platform, board.Game, board.Records, &board),
+      congratulations(board.m_platform, board.Game, bestPlayers, &board),
+      topScore(board.m_platform, board.Game, bestPlayers, &board)
+{
+    // The entry dialogs open over the result, which stays behind them.
+    platform::Messages &messages = board.m_platform.messages;
+    result.showTopScore = [this, &messages] { messages.exec(topScore); };
+    result.showCongratulations = [this, &messages] { messages.exec(congratulations); };
+}
+
 TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : TGameWindow(platform, parent), m_session(platform.random)
+    : TGameWindow(platform, parent), m_session(platform.random),
+      m_dialogs([this] { return std::make_unique<Dialogs>(*this); })
 {
     art::registerPictures();
     setObjectName(QStringLiteral("MainForm"));
@@ -46,27 +57,65 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     buildMenu();
     setBoard(m_board, StatusHeight);
     hintLabel = statusLine();
+    setButtonPicture(Button1, QString::fromLatin1(art::CheckPicture), QSize(16, 16));
+    setButtonPicture(Button2, QString::fromLatin1(art::RepeatPicture), QSize(16, 16));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
 
-    m_session.changed = [this](Session::Aspect aspect, int line, int column) {
+    m_session.setListener([this](Aspect aspect) {
         switch (aspect) {
-        case Session::Aspect::Board: showBoard(); break;
-        case Session::Aspect::Hole:
-            showHole(line, column);
+        case Aspect::Board: showBoard(); break;
+        case Aspect::Line:
+            for (int column = 1; column <= Game.Positions; ++column)
+                showHole(Game.Line, column);
             showControls();
             break;
-        case Session::Aspect::Seconds: showSeconds(Game.Seconds); break;
-        case Session::Aspect::Symbols: showSymbols(); break;
+        case Aspect::Seconds: showSeconds(Game.Seconds); break;
+        case Aspect::Symbols: showSymbols(); break;
         }
-    };
+    });
+    setSoundOption(m_session.kept.sound, platform::FailedSound::StaysAvailable);
+    setDefaultButton(Button1);
+    setHint({
+        [this](QString &why) {
+            if (!Game.running())
+                why = tr("The game is over: start a new one for a hint.");
+            return Game.running();
+        },
+        [this] { return !Game.training(); },
+        [this] { Game.markHinted(); },
+        tr("If you ask for a hint the game is considered training\r"
+           "and I won't update Best Players or Statistics.\r"
+           "Show the hint ?"),
+        tr("Working out the hint..."),
+        [this] {
+            // Worked out for the line as it stands; given only while the
+            // game is still there.
+            const std::vector<PlayedLine> lines = m_session.playedLines();
+            const int positions = Game.Positions, line = Game.Line;
+            const bool single = Game.SingleColors;
+            return [this, positions, line, single, lines](const THintWorker::Cancelled &) {
+                const GuessAdvice advice = adviseGuess(positions, single, lines);
+                return std::function<void()>([this, line, positions, advice] {
+                    m_hintAnswer = {line, positions, advice};
+                });
+            };
+        },
+        [this] {
+            const HintAnswer &a = m_hintAnswer;
+            if (m_session.takeHint(a.line, a.positions, a.advice))
+                setStatus(hintText(a.advice, a.positions));
+        },
+    });
     FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
+
+TMainForm::Dialogs &TMainForm::dialogs() { return *m_dialogs; }
 
 void TMainForm::buildMenu()
 {
@@ -104,17 +153,21 @@ void TMainForm::FormCreate()
 {
     // The drag cursor "MyCur" is taken by every peg when a drag starts, and
     // drawn then for the first time.
-    openSettings(QString::fromUtf16(SettingsFileName));
-    m_session.kept = readSettings(settingsFile());
-    showOptions();
-    showSymbols();
-    // A damaged value is told about; everything else read is used.
-    reportSettingsProblems();
-    StartNewGame();
+    startUp(QString::fromUtf16(SettingsFileName));
     // Greeted before the board is first shown; the clock is already running.
     if (WelcomeFlag)
         showWelcome();
 }
+
+void TMainForm::readKeys(platform::SettingsFile &file)
+{
+    m_session.kept = readSettings(file);
+    showSymbols();
+}
+
+void TMainForm::writeKeys(platform::SettingsFile &file) const { codebreaking::writeKeys(file, m_session.kept); }
+
+void TMainForm::startGame() { StartNewGame(); }
 
 void TMainForm::showWelcome()
 {
@@ -122,41 +175,17 @@ void TMainForm::showWelcome()
     // and a player who turned it off pays nothing for it at start.
     if (!m_welcomeBox)
         m_welcomeBox = new TWelcomeBox(m_platform, WelcomeFlag, this);
-    m_platform.messages.exec(*m_welcomeBox);
-}
-
-void TMainForm::FormClose()
-{
-    const PegoraSettings &kept = m_session.kept;
-    saveSettings([&kept](platform::SettingsFile &file) { writeKeys(file, kept); }, QString());
+    showModal(*m_welcomeBox);
 }
 
 void TMainForm::zoomChanged() { showHoleCursor(); }
-
-void TMainForm::closeEvent(QCloseEvent *event)
-{
-    FormClose();
-    event->accept();
-}
-
-void TMainForm::showEvent(QShowEvent *event)
-{
-    TGameWindow::showEvent(event);
-    if (m_picturesShown)
-        return;
-    m_picturesShown = true;
-    // Pictures are drawn when the board is first seen, not before.
-    setButtonPicture(Button1, QString::fromLatin1(art::CheckPicture), QSize(16, 16));
-    setButtonPicture(Button2, QString::fromLatin1(art::RepeatPicture), QSize(16, 16));
-    formkit::centreOnScreen(this);
-}
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
     if ((watched == Button1 || watched == Button2) && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const int k = key->key();
-        if ((k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Return || k == Qt::Key_Enter) && boardKey(key))
+        if ((k == Qt::Key_Left || k == Qt::Key_Right) && boardKey(key))
             return true;
     }
     // A double click on the board's free area (not on a hole, a peg or a
@@ -186,16 +215,6 @@ bool TMainForm::boardKey(QKeyEvent *event)
 {
     const int key = event->key();
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        if (mods != Qt::NoModifier)
-            return false;
-        auto *button = qobject_cast<QPushButton *>(focusWidget());
-        if (button && button->isEnabled())
-            button->click();
-        else
-            Button1Click();
-        return true;
-    }
     if (key == Qt::Key_R && mods == Qt::ControlModifier) {
         Button2Click();
         return true;
@@ -232,59 +251,15 @@ bool TMainForm::boardKey(QKeyEvent *event)
     return false;
 }
 
-void TMainForm::backToBoard()
-{
-    // Where no window manager hands the keys back when a dialog closes, the
-    // board takes them itself.
-    if (isVisible())
-        activateWindow();
-}
-
 void TMainForm::StartNewGame()
 {
-    hintWorker().cancel(); // a hint under way was for the game before
+    hintOutdated(); // a hint under way was for the game before
     m_cursor = 1;
-    setStatus({});
     m_session.newGame();
     Timer1->start(); // the new game's first second starts now
 }
 
-void TMainForm::Hint1Click()
-{
-    if (!Game.running()) {
-        setStatus(tr("The game is over: start a new one for a hint."));
-        return;
-    }
-    if (!Game.training()) {
-        const bool yes = m_platform.messages.show(this, platform::MsgIcon::Confirmation,
-                                                  tr("If you ask for a hint the game is considered training\r"
-                                                     "and I won't update Best Players or Statistics.\r"
-                                                     "Show the hint ?"),
-                                                  platform::Yes | platform::No) == platform::Yes;
-        backToBoard();
-        if (!yes)
-            return;
-    }
-    Game.markHinted();
-    const std::vector<PlayedLine> lines = m_session.playedLines();
-    // Worked out beside the board, which stays live; the guess fills the line
-    // only while the game is still where it was asked for.
-    const int positions = Game.Positions, line = Game.Line;
-    const bool single = Game.SingleColors;
-    setStatus(tr("Working out the hint..."));
-    hintWorker().start<GuessAdvice>(
-        [positions, single, lines](const THintWorker::Cancelled &) { return adviseGuess(positions, single, lines); },
-        [this, line, positions](const GuessAdvice &advice) {
-            if (m_session.takeHint(line, positions, advice))
-                setStatus(hintText(advice, positions));
-        });
-}
-
-void TMainForm::playSound(const QString &file)
-{
-    // No sound to be had: the option goes off, and may be switched on again.
-    TGameWindow::playSound(m_session.kept.sound, file, platform::FailedSound::StaysAvailable);
-}
+void TMainForm::Hint1Click() { askForHint(); }
 
 bool TMainForm::a1DragOver(TPegShape *Sender, PegColor) { return Game.accepts(Sender->line(), Sender->column()); }
 
@@ -304,8 +279,7 @@ void TMainForm::Button1Click()
     if (!Game.canCheck())
         return;
     m_cursor = 1;
-    hintWorker().cancel();
-    setStatus({}); // a hint was for the line just checked
+    hintOutdated(); // a hint was for the line just checked
     const CheckResult r = m_session.check();
     // The keys go back to the board for the next line, wherever they were.
     if (Game.running())
@@ -314,18 +288,11 @@ void TMainForm::Button1Click()
     switch (r.outcome) {
     case CheckOutcome::Won:
         playSound(QStringLiteral("win.wav"));
-        afterThisEvent([this] {
-            if (dialogs.showResult)
-                dialogs.showResult();
-            backToBoard();
-        });
+        afterThisEvent([this] { showModal(m_dialogs->result); });
         break;
     case CheckOutcome::Lost:
-        afterThisEvent([this] {
-            m_platform.messages.show(this, platform::MsgIcon::Information, tr("Sorry, too many guesses."),
-                                     platform::Ok);
-            backToBoard();
-        });
+        afterThisEvent(
+            [this] { showMessage(platform::MsgIcon::Information, tr("Sorry, too many guesses."), platform::Ok); });
         break;
     case CheckOutcome::NextLine: break;
     }
@@ -340,10 +307,7 @@ void TMainForm::Timer1Timer() { m_session.tick(); }
 void TMainForm::New1Click(QObject *Sender)
 {
     auto ask = [this](const QString &text) {
-        const bool yes = m_platform.messages.show(this, platform::MsgIcon::Confirmation, text,
-                                                  platform::Yes | platform::No) == platform::Yes;
-        backToBoard();
-        return yes;
+        return showMessage(platform::MsgIcon::Confirmation, text, platform::Yes | platform::No) == platform::Yes;
     };
     PegoraSettings &kept = m_session.kept;
     if (Sender == sc1) {
@@ -364,34 +328,17 @@ void TMainForm::Sound1Click() { m_session.kept.sound = !m_session.kept.sound; }
 
 void TMainForm::Symbols1Click() { m_session.setSymbols(!m_session.kept.symbols); }
 
-void TMainForm::Statistics1Click()
-{
-    if (dialogs.showStatistics)
-        dialogs.showStatistics();
-    backToBoard();
-}
+void TMainForm::Statistics1Click() { showModal(m_dialogs->statistics); }
 
 void TMainForm::BestPlayers1Click()
 {
-    if (dialogs.clearBestMarks)
-        dialogs.clearBestMarks();
-    if (dialogs.showBestPlayers)
-        dialogs.showBestPlayers();
-    backToBoard();
+    m_dialogs->bestPlayers.ClearRowMarks();
+    showModal(m_dialogs->bestPlayers);
 }
 
-void TMainForm::Welcomebox1Click()
-{
-    showWelcome();
-    backToBoard();
-}
+void TMainForm::Welcomebox1Click() { showWelcome(); }
 
-void TMainForm::About1Click()
-{
-    if (dialogs.showAbout)
-        dialogs.showAbout();
-    backToBoard();
-}
+void TMainForm::About1Click() { showModal(m_dialogs->aboutBox1); }
 
 void TMainForm::Exit1Click() { close(); }
 

@@ -1,13 +1,18 @@
 #pragma once
 
+#include "codebreaking/bp.h"
+#include "codebreaking/congrats.h"
+#include "codebreaking/myabout.h"
 #include "codebreaking/pegshape.h"
+#include "codebreaking/res.h"
 #include "codebreaking/session.h"
+#include "codebreaking/stat.h"
+#include "codebreaking/top.h"
 #include "controls/arrowbtn.h"
 #include "controls/gamewindow.h"
 #include "platform/platform.h"
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -16,6 +21,7 @@ class QTimer;
 
 namespace codebreaking {
 
+class TBestPlayers;
 class TWelcomeBox;
 
 // The board: ten lines of four holes, the palette, Check and Repeat, a marker
@@ -40,19 +46,13 @@ public:
     // file; the best-players dialog shows and changes them.
     BestRecords &Records = m_session.kept.best;
 
-    // The dialogs the board opens, made after it and hooked in by the program.
-    // A command whose dialog is not hooked in does nothing.
-    struct Dialogs {
-        std::function<void()> showResult;      // after a won game
-        std::function<void()> showStatistics;  // the statistics
-        std::function<void()> clearBestMarks;  // the best players' row marks, before...
-        std::function<void()> showBestPlayers; // ...the best players table
-        std::function<void()> showAbout;       // the About box
-    } dialogs;
+    // The board's dialogs, made in this order when the first is wanted, and
+    // kept for the run: what they hold (the table, the names typed) lasts.
+    struct Dialogs;
+    Dialogs &dialogs();
 
     // Handlers.
     void FormCreate();
-    void FormClose();
     void New1Click(QObject *Sender);
     void Secretcode1Click();
     void Hint1Click();
@@ -101,9 +101,10 @@ public:
     QAction *Contents1, *Rules1, *Scoring1, *Welcomebox1, *About1;
 
 protected:
+    void readKeys(platform::SettingsFile &file) override;
+    void writeKeys(platform::SettingsFile &file) const override;
+    void startGame() override;
     void zoomChanged() override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -115,14 +116,11 @@ private:
 
     void buildBoard();
     void buildMenu();
-    void playSound(const QString &file);
     // A peg put in or taken out of a hole, by a drop or a key.
     bool putPeg(int line, int column, PegColor color);
     bool boardKey(QKeyEvent *event);
     // The hole cursor on the current line, and the keyboard focus with it.
     void showHoleCursor();
-    // The keys come back to the board once a dialog is gone.
-    void backToBoard();
     // The board drawn from the game: all of it, or one part.
     void showBoard();
     void showHole(int line, int column);
@@ -144,7 +142,23 @@ private:
     QWidget *m_cursorFrame = nullptr;
     int m_cursor = 1;
     TWelcomeBox *m_welcomeBox = nullptr; // made when first wanted
-    bool m_picturesShown = false;
+    // The answer of the hint under way: the line it was worked out for.
+    struct HintAnswer {
+        int line = 0, positions = 0;
+        GuessAdvice advice;
+    } m_hintAnswer;
+    MadeWhenWanted<Dialogs> m_dialogs;
+};
+
+struct TMainForm::Dialogs {
+    TBestPlayers bestPlayers;
+    TStatistics statistics;
+    TAboutBox1 aboutBox1;
+    TResult result;
+    TCongratulations congratulations;
+    TTopScore topScore;
+
+    explicit Dialogs(TMainForm &board);
 };
 
 } // namespace codebreaking

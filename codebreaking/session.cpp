@@ -2,12 +2,6 @@
 
 namespace codebreaking {
 
-void Session::tell(Aspect aspect, int line, int column)
-{
-    if (changed)
-        changed(aspect, line, column);
-}
-
 void Session::newGame()
 {
     game.Start(kept.threeColors ? 3 : 4, kept.single, m_random);
@@ -20,7 +14,7 @@ bool Session::putPeg(int line, int column, PegColor color)
         color == PegColor::None ? game.emptyHole(line, column) : game.placePeg(line, column, color);
     if (result != MoveResult::Done)
         return false;
-    tell(Aspect::Hole, line, column);
+    tell(Aspect::Line);
     return true;
 }
 

@@ -2,8 +2,8 @@
 
 #include "codebreaking/advisor.h"
 #include "codebreaking/settings.h"
+#include "platform/changes.h"
 
-#include <functional>
 #include <vector>
 
 namespace platform {
@@ -12,20 +12,18 @@ class RandomSource;
 
 namespace codebreaking {
 
+enum class Aspect {
+    Board,   // everything: a new game, a check, a repeat, the code shown
+    Line,    // a hole of the current line and what it enables
+    Seconds, // the clock
+    Symbols, // the symbols on the pegs
+};
+
 // A run of Pegora without its window: the game on the board and all that is
 // kept for the player (best players, totals, options). The window hands it
-// the player's requests; every change is told through `changed`, naming what
-// to draw again.
-class Session {
+// the player's requests; every change is told, naming what to draw again.
+class Session : public platform::Changes<Aspect> {
 public:
-    enum class Aspect {
-        Board,   // everything: a new game, a check, a repeat, the code shown
-        Hole,    // one hole and what it enables
-        Seconds, // the clock
-        Symbols, // the symbols on the pegs
-    };
-    std::function<void(Aspect aspect, int line, int column)> changed;
-
     explicit Session(platform::RandomSource &random) : m_random(random) {}
 
     GameState game;
@@ -46,7 +44,6 @@ public:
     bool takeHint(int line, int positions, const GuessAdvice &advice);
 
 private:
-    void tell(Aspect aspect, int line = 0, int column = 0);
     platform::RandomSource &m_random;
 };
 

@@ -1,11 +1,16 @@
 #include "controls/gamewindow.h"
 
+#include "controls/formkit.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
 #include <QDialog>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -14,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -148,6 +154,8 @@ void TGameWindow::setButtonPicture(QAbstractButton *button, const QString &pictu
 
 void TGameWindow::showPicture(const ButtonPicture &p) const
 {
+    if (!m_seen)
+        return;
     const QSize size(m_scale.scaled(p.size.width()), m_scale.scaled(p.size.height()));
     p.button->setIcon(QIcon(platform::resources::picture(p.picture, 0, size)));
     p.button->setIconSize(size);
@@ -202,18 +210,23 @@ QMenu *TGameWindow::addMenu(const QString &caption, const char *name, const std:
     return menu;
 }
 
-void TGameWindow::playSound(bool &on, const QString &file, platform::FailedSound failed, QAction *option)
+void TGameWindow::setSoundOption(bool &on, platform::FailedSound failed, QAction *item)
 {
-    if (!on)
+    m_sound = {&on, failed, item};
+}
+
+void TGameWindow::playSound(const QString &file)
+{
+    if (!m_sound.on || !*m_sound.on)
         return;
     // A missing device may be found only once the sound has started: the
     // option goes off then, if the window is still there.
-    const auto cannotPlay = [self = QPointer<TGameWindow>(this), &on, failed, option] {
-        if (!self || !on)
+    const auto cannotPlay = [self = QPointer<TGameWindow>(this)] {
+        if (!self || !*self->m_sound.on)
             return;
-        on = false;
-        if (option && failed == platform::FailedSound::Disabled)
-            option->setEnabled(false);
+        *self->m_sound.on = false;
+        if (self->m_sound.item && self->m_sound.failed == platform::FailedSound::Disabled)
+            self->m_sound.item->setEnabled(false);
         self->showOptions();
     };
     if (!m_platform.sound.play(file, cannotPlay))
@@ -226,23 +239,65 @@ void TGameWindow::showOptions()
         action->setChecked(checked());
 }
 
-void TGameWindow::openSettings(const QString &fileName)
+void TGameWindow::startUp(const QString &settingsFileName)
 {
-    m_settings = platform::SettingsFile::open(fileName);
+    m_settings = platform::SettingsFile::open(settingsFileName);
     const long long percent = m_settings.ini().ReadInteger(Options, ZoomKey, 0);
     if (percent >= 100 && percent <= MaxZoom * 100)
         setZoom(percent / 100.0);
-}
-
-void TGameWindow::reportSettingsProblems()
-{
+    readKeys(m_settings);
+    showOptions();
+    // A damaged value is told about; everything else read is used. The
+    // board is not on the screen yet: the box stands alone.
     if (!m_settings.problems().isEmpty())
         m_platform.messages.show(isVisible() ? this : nullptr, platform::MsgIcon::Error,
                                  m_settings.problems().join(QStringLiteral("\n\n")), platform::Ok);
+    startGame();
 }
 
-void TGameWindow::saveSettings(const std::function<void(platform::SettingsFile &)> &writeKeys,
-                               const QString &whatIsLost)
+void TGameWindow::FormClose()
+{
+    hintWorker().cancel(); // an answer not yet there is not waited for
+    saveSettings();
+}
+
+void TGameWindow::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TGameWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (std::exchange(m_seen, true))
+        return;
+    // Pictures are drawn when the board is first seen, not before.
+    for (const ButtonPicture &picture : m_pictures)
+        showPicture(picture);
+    formkit::centreOnScreen(this);
+}
+
+void TGameWindow::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    if (!plain || (key != Qt::Key_Return && key != Qt::Key_Enter)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // A held key presses once. A focused button takes Return (a button on
+    // a window does not by itself), else the default button does.
+    auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
+    if (focused && qobject_cast<QCheckBox *>(focused))
+        focused = nullptr;
+    QAbstractButton *pressed = focused && focused->isEnabled() ? focused : m_defaultButton;
+    if (!event->isAutoRepeat() && pressed && pressed->isEnabled())
+        pressed->click();
+    event->accept();
+}
+
+void TGameWindow::saveSettings()
 {
     writeKeys(m_settings);
     // A file without the key opens at the form's own size, so the key is
@@ -254,7 +309,7 @@ void TGameWindow::saveSettings(const std::function<void(platform::SettingsFile &
     QString error;
     // The program closes all the same; the old file is still whole.
     if (!m_settings.save(&error))
-        m_platform.messages.show(this, platform::MsgIcon::Error, error + whatIsLost, platform::Ok);
+        m_platform.messages.show(this, platform::MsgIcon::Error, error + whatIsLost(), platform::Ok);
 }
 
 int TGameWindow::showModal(QDialog &dialog)
@@ -267,4 +322,69 @@ int TGameWindow::showModal(QDialog &dialog)
     return result;
 }
 
+platform::MsgButton TGameWindow::showMessage(platform::MsgIcon icon, const QString &text, int buttons)
+{
+    const platform::MsgButton answer = m_platform.messages.show(this, icon, text, buttons);
+    if (isVisible())
+        activateWindow();
+    return answer;
+}
+
 void TGameWindow::afterThisEvent(std::function<void()> step) { QTimer::singleShot(0, this, std::move(step)); }
+
+// --- the hint ---
+
+void TGameWindow::askForHint()
+{
+    QString why;
+    if (!m_hint.fits(why)) {
+        if (!why.isEmpty())
+            setStatus(why);
+        return;
+    }
+    if (m_hint.ranked && m_hint.ranked() &&
+        showMessage(platform::MsgIcon::Confirmation, m_hint.question, platform::Yes | platform::No) != platform::Yes)
+        return;
+    if (m_hint.markTraining)
+        m_hint.markTraining();
+    if (m_hintReady) {
+        m_hint.give();
+        m_hintReady = m_hint.lasts;
+        return;
+    }
+    m_hintAsked = true;
+    if (!m_hint.lasts)
+        hintWorker().cancel(); // asked again: worked out afresh
+    prepareHint();
+}
+
+void TGameWindow::prepareHint()
+{
+    if (m_hintReady || hintWorker().busy())
+        return;
+    setStatus(m_hint.working);
+    using Keep = std::function<void()>;
+    hintWorker().start<Keep>(m_hint.work(), [this](const Keep &keep) {
+        keep();
+        m_hintReady = true;
+        if (m_status && m_status->text() == m_hint.working)
+            setStatus({});
+        // Given while the game is still where it was asked.
+        QString why;
+        if (std::exchange(m_hintAsked, false) && m_hint.fits(why))
+            m_hint.give();
+        m_hintReady = m_hint.lasts;
+    });
+}
+
+void TGameWindow::hintOutdated()
+{
+    m_hintAsked = false;
+    if (!m_hint.lasts) {
+        hintWorker().cancel();
+        m_hintReady = false;
+    }
+    // The working words stay while a lasting answer is still on its way.
+    if (!hintWorker().busy())
+        setStatus({});
+}

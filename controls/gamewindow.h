@@ -9,19 +9,27 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAbstractButton;
 class QAction;
+class QCloseEvent;
 class QDialog;
+class QKeyEvent;
 class QLabel;
 class QMenu;
+class QShowEvent;
 
 // The main window of each game: does every job a game's window shares, once.
-// It keeps the status line under the board; builds the menus, with every
-// option's check mark drawn from the game by one rule; opens the settings
-// file, tells the player of its problems and saves it at the close; gives
-// the keyboard back after a modal dialog; runs the hint's background work;
+// It runs the window's life (the settings file opened, the game's keys read,
+// the file's problems told, a game started; the file saved at the close);
+// keeps the status line under the board; builds the menus, with every
+// option's check mark drawn from the game by one rule; plays the game's
+// sounds under its Sound option; makes the game's dialogs when the first is
+// wanted and shows them, giving the keyboard back after each; presses the
+// default button on Return; asks for a hint and works it out beside the
+// board; centres itself and draws its buttons' pictures when first seen;
 // queues what must follow the current event; and scales the whole board
 // with the window, keeping its proportions, by the window's corner,
 // maximised, or by Ctrl++, Ctrl+- and Ctrl+0.
@@ -52,8 +60,32 @@ public:
     // What holds now, in a few words; empty clears the line.
     void setStatus(const QString &text);
 
+    // The form's close: the game stops what is under way, then calls this,
+    // which saves the settings file.
+    virtual void FormClose();
+
+    // The hint: whether one is ready to be given at once, without work.
+    bool hintReady() const { return m_hintReady; }
+
 protected:
     platform::Platform &m_platform;
+
+    // --- the window's life ---
+    // The game's keys, read from the settings file once it is open (the
+    // game shows what it read) and written back at the close.
+    virtual void readKeys(platform::SettingsFile &file) = 0;
+    virtual void writeKeys(platform::SettingsFile &file) const = 0;
+    virtual void startGame() = 0;
+    // Told after the error of a save that failed: what of this run is lost.
+    virtual QString whatIsLost() const { return {}; }
+    // Opens the settings file, has the game read its keys, tells the file's
+    // problems and starts a game.
+    void startUp(const QString &settingsFileName);
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // Return presses a focused button, else the default one.
+    void keyPressEvent(QKeyEvent *event) override;
+    void setDefaultButton(QAbstractButton *button) { m_defaultButton = button; }
 
     // The board, built at the form's own size: every control on it and the
     // status line (statusHeight high) scale with the window from now on.
@@ -63,8 +95,8 @@ protected:
     // itself (a cursor round a control) is placed again.
     virtual void zoomChanged() {}
 
-    // A button's picture, drawn for the size (the form's own) it takes at
-    // every zoom.
+    // A button's picture, drawn when the window is first seen for the size
+    // (the form's own) it takes at every zoom.
     void setButtonPicture(QAbstractButton *button, const QString &picture, QSize size);
 
     // One item of a menu, kept by the form at `action` (no handler: a
@@ -96,26 +128,74 @@ protected:
                    bool oneOf = false, QMenu *under = nullptr);
     // Every option's mark from what the game holds.
     void showOptions();
-    // A sound, while `on`. With no sound to be had, `on` goes off and the
-    // option's mark with it; FailedSound::Disabled greys the option too.
-    void playSound(bool &on, const QString &file, platform::FailedSound failed, QAction *option = nullptr);
 
-    // The settings file, read once; its problems are told once the game
-    // has added its own. The zoom is kept in it after the game's keys, as
-    // "Zoom" in percent, once it is not 100.
-    void openSettings(const QString &fileName);
+    // The Sound option: while `on`, sounds play. With no sound to be had,
+    // `on` goes off and its mark with it; FailedSound::Disabled greys the
+    // menu item too.
+    void setSoundOption(bool &on, platform::FailedSound failed, QAction *item = nullptr);
+    void playSound(const QString &file);
+
     platform::SettingsFile &settingsFile() { return m_settings; }
-    void reportSettingsProblems();
-    // writeKeys writes the game's keys; then the zoom, and the file is
-    // saved. A save that fails is told, with what was lost; the window
-    // closes all the same.
-    void saveSettings(const std::function<void(platform::SettingsFile &)> &writeKeys, const QString &whatIsLost);
+    // Saves the settings file with the game's keys and the zoom, kept as
+    // "Zoom" in percent once it is not 100. A save that fails is told, with
+    // what was lost; the window closes all the same.
+    void saveSettings();
 
-    // A modal dialog, after which the board has the keyboard again.
+    // A dialog or a message box, modal, after which the board has the
+    // keyboard again: the one way a window opens either.
     int showModal(QDialog &dialog);
+    platform::MsgButton showMessage(platform::MsgIcon icon, const QString &text, int buttons);
     // Runs step once the current event is over: a question at the end of a
     // game never opens inside the move that ended it.
     void afterThisEvent(std::function<void()> step);
+
+    // The game's dialogs, all made together, in the game's order, when the
+    // first is wanted, and kept by the window for the run.
+    template <class Dialogs>
+    class MadeWhenWanted {
+    public:
+        explicit MadeWhenWanted(std::function<std::unique_ptr<Dialogs>()> make) : m_make(std::move(make)) {}
+        Dialogs &operator*()
+        {
+            if (!m_dialogs)
+                m_dialogs = m_make();
+            return *m_dialogs;
+        }
+        Dialogs *operator->() { return &**this; }
+
+    private:
+        std::function<std::unique_ptr<Dialogs>()> m_make;
+        std::unique_ptr<Dialogs> m_dialogs;
+    };
+
+    // --- the hint ---
+    // What a game tells the window of its hint. The work runs beside the
+    // board, which stays live, and hands back what keeps its answer; the
+    // answer is given once it is there, if the game still can take it.
+    struct Hint {
+        // Whether a hint fits the game now; if not, `why` may say why.
+        std::function<bool(QString &why)> fits;
+        // A game still ranked turns to training at a hint, once the player
+        // said yes to `question`.
+        std::function<bool()> ranked;
+        std::function<void()> markTraining;
+        QString question;
+        QString working; // the status line while the work runs
+        // The work for the game as it stands now, given on the interface
+        // thread; what it returns keeps the answer there.
+        std::function<std::function<std::function<void()>(const THintWorker::Cancelled &)>()> work;
+        std::function<void()> give;
+        // The answer serves every later hint of the run.
+        bool lasts = false;
+    };
+    void setHint(Hint hint) { m_hint = std::move(hint); }
+    // Hint: asks, works and gives; the handler of each game's Hint item.
+    void askForHint();
+    // Starts the work now, so a later hint comes at once.
+    void prepareHint();
+    // The game moved on: an answer on its way is not given, and one for
+    // this move only is not worked out any longer.
+    void hintOutdated();
 
     THintWorker &hintWorker() { return m_hintWorker; }
 
@@ -136,8 +216,18 @@ private:
     std::vector<ButtonPicture> m_pictures;
     std::vector<std::pair<QAction *, std::function<bool()>>> m_options;
     void showPicture(const ButtonPicture &picture) const;
+    bool m_seen = false; // shown at least once
     qreal m_wanted = 1;     // the zoom asked for, by keys or remembered
     qreal m_normalZoom = 1; // the zoom of the window when neither maximised nor full screen
     platform::SettingsFile m_settings;
     THintWorker m_hintWorker;
+    QAbstractButton *m_defaultButton = nullptr;
+    struct SoundOption {
+        bool *on = nullptr;
+        platform::FailedSound failed = platform::FailedSound::StaysAvailable;
+        QAction *item = nullptr;
+    } m_sound;
+    Hint m_hint;
+    bool m_hintReady = false; // an answer is kept for the hints to come
+    bool m_hintAsked = false; // to be given once the work is done
 };

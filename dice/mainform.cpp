@@ -3,16 +3,9 @@
 #include "assets/kubolo/kuboloart.h"
 #include "controls/formkit.h"
 #include "dice/advisor.h"
-#include "dice/bp.h"
-#include "dice/endg.h"
-#include "dice/five.h"
-#include "dice/myabout.h"
-#include "dice/stats.h"
-#include "dice/top.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -29,7 +22,22 @@ const QString HelpScoring = QStringLiteral("scoring");
 
 } // namespace
 
-TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : TGameWindow(platform, parent)
+TMainForm::Dialogs::Dialogs(TMainForm &form, const GameSound &sound)
+    : EndGame(form.m_platform, form.sheet(), form.records(), sound, &form),
+      BestPlayers(form.m_platform, form.records(), &form),
+      TopFive(form.m_platform, form.sheet(), BestPlayers, sound, &form), AboutBox1(form.m_platform, &form),
+      TopScore(form.m_platform, form.sheet(), form.records(), BestPlayers, sound, &form),
+      Statistics(form.m_platform, form.records(), &form)
+{
+    EndGame.TopFive = &TopFive;
+    EndGame.TopScore = &TopScore;
+    EndGame.BestPlayers = &BestPlayers;
+}
+
+TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
+    : TGameWindow(platform, parent), m_session(platform.random), m_dialogs([this] {
+          return std::make_unique<Dialogs>(*this, [this](const QString &fileName) { PlayGameSound(fileName); });
+      })
 {
     art::registerArt();
     m_hand = platform::resources::cursor(art::HandCursor);
@@ -40,10 +48,34 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent) : TGameWindo
     buildMenus();
     buildKeys();
     hintLabel = statusLine();
+    // No sound for the rest of the run, and saved as off.
+    setSoundOption(m_session.sound, platform::FailedSound::Disabled, Suono1);
+    setHint({
+        [this](QString &) { return !m_session.turn.rolling() && !sheet().IsOver(); },
+        [this] { return !sheet().Hinted(); },
+        [this] { m_session.turn.markHinted(); },
+        tr("If you ask for a hint the game is considered training\r"
+           "and I won't update Best Players or Statistics.\r"
+           "Show the hint ?"),
+        tr("Working out the hints..."),
+        [this] {
+            // The values of every state of the game: worked out once, at the
+            // first hint, beside the board.
+            const int fewestFilled = m_fewestFilled;
+            return [this, fewestFilled](const THintWorker::Cancelled &cancelled) {
+                std::shared_ptr<const StateValues> values = computeStateValues(0, fewestFilled, &cancelled);
+                return std::function<void()>([this, values] { m_values = values; });
+            };
+        },
+        [this] { giveHint(); },
+        true,
+    });
     FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
+
+TMainForm::Dialogs &TMainForm::dialogs() { return *m_dialogs; }
 
 void TMainForm::buildKeys()
 {
@@ -61,25 +93,16 @@ void TMainForm::buildKeys()
     key({QKeySequence(Qt::Key_Space)}, false, &TMainForm::rollClick);
     key({QKeySequence(Qt::Key_Up)}, true, [this] { moveCursor(-1); });
     key({QKeySequence(Qt::Key_Down)}, true, [this] { moveCursor(1); });
-    // A focused hold box keeps Space, to tick itself; Roll takes Return.
+    // A focused hold box keeps Space, to tick itself.
     for (QCheckBox *box : m_holds)
         box->installEventFilter(this);
-    Roll->installEventFilter(this);
 }
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride && watched != Roll &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
         event->accept();
         return true;
-    }
-    if (event->type() == QEvent::KeyPress && watched == Roll) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
-            Roll->click();
-            return true;
-        }
     }
     return TGameWindow::eventFilter(watched, event);
 }
@@ -125,56 +148,26 @@ void TMainForm::buildMenus()
 void TMainForm::FormCreate()
 {
     // The hand cursor, "MyCur", is registered with the art above.
-    openSettings(QString::fromUtf16(SettingsFileName));
-    m_session.load(readSettings(settingsFile()));
-    showOptions();
-    reportSettingsProblems();
-    StartNewGame();
-    formkit::centreOnScreen(this, sizeHint());
+    startUp(QString::fromUtf16(SettingsFileName));
+}
+
+void TMainForm::readKeys(platform::SettingsFile &file) { m_session.load(readSettings(file)); }
+
+void TMainForm::writeKeys(platform::SettingsFile &file) const { kubolo::writeKeys(file, currentSettings()); }
+
+QString TMainForm::whatIsLost() const
+{
+    return tr("\n\nThe best players, statistics and options of this run are not saved.");
 }
 
 KuboloSettings TMainForm::currentSettings() const { return m_session.settings(); }
 
 void TMainForm::FormClose()
 {
-    const KuboloSettings s = currentSettings();
-    saveSettings([&s](platform::SettingsFile &file) { writeKeys(file, s); },
-                 tr("\n\nThe best players, statistics and options of this run are not saved."));
-}
-
-void TMainForm::createDialogs()
-{
-    if (EndGame)
-        return;
-    const GameSound sound = [this](const QString &fileName) { PlayGameSound(fileName); };
-    const ScoreSheet &sheet = m_session.turn.sheet();
-    EndGame = new TEndGame(m_platform, sheet, m_session.records, sound, this);
-    BestPlayers = new TBestPlayers(m_platform, m_session.records, this);
-    TopFive = new TTopFive(m_platform, sheet, *BestPlayers, sound, this);
-    AboutBox1 = new TAboutBox1(m_platform, this);
-    TopScore = new TTopScore(m_platform, sheet, m_session.records, *BestPlayers, sound, this);
-    Statistics = new TStatistics(m_platform, m_session.records, this);
-    EndGame->TopFive = TopFive;
-    EndGame->TopScore = TopScore;
-    EndGame->BestPlayers = BestPlayers;
-}
-
-bool TMainForm::haveDialogs()
-{
-    if (m_makesDialogs)
-        createDialogs();
-    return EndGame != nullptr;
-}
-
-void TMainForm::closeEvent(QCloseEvent *event)
-{
-    // A roll under way is dropped: the dice it would give are not saved;
-    // values still being worked out for the hints are not waited for.
+    // A roll under way is dropped: the dice it would give are not saved.
     m_stepper.cancel();
     m_session.turn.cancelRoll();
-    hintWorker().cancel();
-    FormClose();
-    event->accept();
+    TGameWindow::FormClose();
 }
 
 // Every change of the turn is drawn from the turn itself.
@@ -186,39 +179,24 @@ void TMainForm::turnChanged(TurnChange change)
     const bool moved = change == TurnChange::RollStarted || change == TurnChange::Chosen ||
                        change == TurnChange::NewGame;
     if (moved)
-        m_hintAsked = false;
-    if (moved && m_values)
-        setStatus({});
+        hintOutdated();
     showTurn(change);
     // The end of the game is told once the choice that ended it is over.
     if (change == TurnChange::Chosen && m_session.turn.sheet().IsOver())
         afterThisEvent([this] { showEndGame(); });
 }
 
-void TMainForm::StartNewGame()
-{
-    m_session.turn.newGame();
-    if (m_values)
-        hintLabel->clear();
-}
+void TMainForm::StartNewGame() { m_session.turn.newGame(); }
 
 void TMainForm::rollClick()
 {
     // The button is disabled where the turn refuses; a stray call changes nothing.
-    if (m_session.turn.startRoll() != Refusal::None)
+    if (m_session.startRoll() != Refusal::None)
         return;
-    m_platform.random.randomize();
-    m_thrown = m_session.turn.faces();
-    m_stepper.start(rollSteps(), [this] { m_session.turn.finishRoll(m_thrown); });
+    m_stepper.start(rollSteps(), [this] { m_session.finishRoll(); });
 }
 
-// A die lands: its final face is thrown and shown; the turn takes it when
-// the roll is over.
-void TMainForm::throwDie(int i)
-{
-    m_thrown[i] = static_cast<DieValue>(1 + m_platform.random.below(6));
-    m_dice[i]->SetValue(m_thrown[i]);
-}
+void TMainForm::landDie(int i) { m_dice[i]->SetValue(m_session.landDie(i)); }
 
 std::vector<Stepper::Step> TMainForm::rollSteps()
 {
@@ -244,7 +222,7 @@ std::vector<Stepper::Step> TMainForm::rollSteps()
                                  for (TDice *d : m_dice)
                                      d->SetDiceColor(clWhite);
                              for (int i = 0; i < 5; ++i)
-                                 throwDie(i);
+                                 landDie(i);
                          },
                          0});
         return steps;
@@ -270,7 +248,7 @@ std::vector<Stepper::Step> TMainForm::rollSteps()
         steps.push_back({[this, d, i, animate] {
                              if (animate)
                                  d->SetDiceColor(clWhite);
-                             throwDie(i);
+                             landDie(i);
                          },
                          0});
     }
@@ -297,18 +275,9 @@ void TMainForm::xAssiClick(QObject *sender)
             m_session.turn.choose(categoryAt(i));
 }
 
-void TMainForm::showEndGame()
-{
-    // Without the dialogs (a bare window) the game simply stays over.
-    if (haveDialogs())
-        showModal(*EndGame);
-}
+void TMainForm::showEndGame() { showModal(m_dialogs->EndGame); }
 
-void TMainForm::PlayGameSound(const QString &fileName)
-{
-    // No sound for the rest of the run, and saved as off.
-    playSound(m_session.sound, fileName, platform::FailedSound::Disabled, Suono1);
-}
+void TMainForm::PlayGameSound(const QString &fileName) { playSound(fileName); }
 
 void TMainForm::Nuova1Click() { StartNewGame(); }
 
@@ -316,48 +285,11 @@ void TMainForm::Nuova1Click() { StartNewGame(); }
 
 void TMainForm::prepareHints(int fewestFilled)
 {
-    if (m_values || hintWorker().busy())
-        return;
-    setStatus(tr("Working out the hints..."));
-    using Values = std::shared_ptr<const StateValues>;
-    hintWorker().start<Values>(
-        [fewestFilled](const THintWorker::Cancelled &cancelled) {
-            return computeStateValues(0, fewestFilled, &cancelled);
-        },
-        [this](Values values) { valuesReady(std::move(values)); });
+    m_fewestFilled = fewestFilled;
+    prepareHint();
 }
 
-void TMainForm::valuesReady(std::shared_ptr<const StateValues> values)
-{
-    m_values = std::move(values);
-    hintLabel->clear();
-    // The hint asked for, while the turn is still where it was asked.
-    if (std::exchange(m_hintAsked, false) && m_values && !m_session.turn.rolling() && !m_session.turn.sheet().IsOver())
-        giveHint();
-}
-
-void TMainForm::Hint1Click()
-{
-    const ScoreSheet &sheet = m_session.turn.sheet();
-    if (m_session.turn.rolling() || sheet.IsOver())
-        return;
-    if (!sheet.Hinted()) {
-        const QString question = tr("If you ask for a hint the game is considered training\r"
-                                    "and I won't update Best Players or Statistics.\r"
-                                    "Show the hint ?");
-        if (m_platform.messages.show(this, platform::MsgIcon::Confirmation, question, platform::Yes | platform::No) !=
-            platform::Yes)
-            return;
-        m_session.turn.markHinted();
-    }
-    // The state values are worked out at the first hint, beside the board.
-    if (!m_values) {
-        m_hintAsked = true;
-        prepareHints();
-        return;
-    }
-    giveHint();
-}
+void TMainForm::Hint1Click() { askForHint(); }
 
 void TMainForm::giveHint()
 {
@@ -370,25 +302,15 @@ void TMainForm::giveHint()
     hintLabel->setText(hint.text);
 }
 
-void TMainForm::Statistics1Click()
-{
-    if (haveDialogs())
-        showModal(*Statistics);
-}
+void TMainForm::Statistics1Click() { showModal(m_dialogs->Statistics); }
 
 void TMainForm::Punteggi1Click()
 {
-    if (!haveDialogs())
-        return;
-    BestPlayers->ClearRowMarks();
-    showModal(*BestPlayers);
+    m_dialogs->BestPlayers.ClearRowMarks();
+    showModal(m_dialogs->BestPlayers);
 }
 
-void TMainForm::About1Click()
-{
-    if (haveDialogs())
-        showModal(*AboutBox1);
-}
+void TMainForm::About1Click() { showModal(m_dialogs->AboutBox1); }
 
 void TMainForm::Esci1Click() { close(); }
 

@@ -4,11 +4,17 @@
 #include "controls/gamewindow.h"
 #include "controls/stepper.h"
 #include "controls/tcolor.h"
+#include "dice/bp.h"
 #include "dice/dice.h"
+#include "dice/endg.h"
+#include "dice/five.h"
+#include "dice/myabout.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
 #include "dice/session.h"
 #include "dice/settings.h"
+#include "dice/stats.h"
+#include "dice/top.h"
 
 #include <QCursor>
 #include <QLabel>
@@ -31,12 +37,6 @@ struct Platform;
 namespace kubolo {
 
 class StateValues;
-class TAboutBox1;
-class TBestPlayers;
-class TEndGame;
-class TStatistics;
-class TTopFive;
-class TTopScore;
 
 // A category's name on the score sheet: clicked with the mouse, with Return
 // when it has the keyboard focus, or by assistive technology's press.
@@ -106,22 +106,15 @@ public:
     QAction *Suono1, *Roll1;
     QAction *Contents1, *Rules1, *Scoring1, *N2, *About1;
 
-    // The records dialogs, made once by createDialogs and kept for the run.
-    TEndGame *EndGame = nullptr;
-    TBestPlayers *BestPlayers = nullptr;
-    TTopFive *TopFive = nullptr;
-    TAboutBox1 *AboutBox1 = nullptr;
-    TTopScore *TopScore = nullptr;
-    TStatistics *Statistics = nullptr;
-
-    // Made in this order: end of game, best players, top five, about, top
-    // score, statistics; by the program at the first that is asked for.
-    void createDialogs();
-    void makeDialogsWhenAsked() { m_makesDialogs = true; }
+    // The dialogs, made in this order when the first is wanted and kept
+    // for the run: end of game, best players, top five, about, top score,
+    // statistics.
+    struct Dialogs;
+    Dialogs &dialogs();
 
     // Handlers.
     void FormCreate();
-    void FormClose();
+    void FormClose() override;
     void rollClick();
     void dado1Click();
     void dado2Click();
@@ -149,8 +142,7 @@ public:
     Turn &turn() { return m_session.turn; }
     const ScoreSheet &sheet() const { return m_session.turn.sheet(); }
     KuboloRecords &records() { return m_session.records; }
-    // What the close writes: the table from the best-players dialog (or as
-    // read, before it exists), the words, the totals and the two ticks.
+    // What the close writes: the table, the words, the totals and the two ticks.
     KuboloSettings currentSettings() const;
     QString settingsPath() { return settingsFile().path(); }
     TDice *die(int i) const { return m_dice[i]; }
@@ -164,14 +156,16 @@ public:
     // Hint waits for them. States with fewer than fewestFilled categories
     // filled are left out, which only the end of a game can use.
     void prepareHints(int fewestFilled = 0);
-    bool hintsReady() const { return m_values != nullptr; }
 
     // Milliseconds each pass of the tumbling dice stays on screen; 0 runs the
     // whole roll at once.
     void setRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
+    void readKeys(platform::SettingsFile &file) override;
+    void writeKeys(platform::SettingsFile &file) const override;
+    void startGame() override { StartNewGame(); }
+    QString whatIsLost() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -189,17 +183,15 @@ private:
     void showTurn(TurnChange change);
     void holdBoxClick(int i);
     std::vector<Stepper::Step> rollSteps();
-    void throwDie(int i);
+    // A die lands on its thrown face.
+    void landDie(int i);
     void updateCategoryName(Category c);
     // The thirteenth choice ends the game here.
     void showEndGame();
-    void valuesReady(std::shared_ptr<const StateValues> values);
     void giveHint();
 
     Session m_session;
     QWidget *m_surface = nullptr; // the board under the controls
-    // The faces of the roll under way, as they land.
-    Dice5 m_thrown{};
     Stepper m_stepper;
     QCursor m_hand;
     QCursor m_forbidden{Qt::ForbiddenCursor};
@@ -211,10 +203,19 @@ private:
     // Where the category cursor was last, kept while the names are greyed.
     int m_cursor = 0;
     std::shared_ptr<const StateValues> m_values;
-    bool m_hintAsked = false; // given once the values are there
-    bool m_makesDialogs = false;
-    // The dialogs, made now if the program asked for them made when needed.
-    bool haveDialogs();
+    int m_fewestFilled = 0;
+    MadeWhenWanted<Dialogs> m_dialogs;
+};
+
+struct TMainForm::Dialogs {
+    TEndGame EndGame;
+    TBestPlayers BestPlayers;
+    TTopFive TopFive;
+    TAboutBox1 AboutBox1;
+    TTopScore TopScore;
+    TStatistics Statistics;
+
+    Dialogs(TMainForm &form, const GameSound &sound);
 };
 
 } // namespace kubolo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/changes.h"
+
 #include <QString>
 
 #include <array>
@@ -123,12 +125,8 @@ enum class TurnChange : std::uint8_t { NewGame, Holds, RollStarted, Rolled, Roll
 // The game being played: the sheet, the five faces it records, which dice are
 // held and whether a roll is under way. It refuses what the turn order
 // forbids and reports every change it makes.
-class Turn {
+class Turn : public platform::Changes<TurnChange> {
 public:
-    using Listener = std::function<void(TurnChange)>;
-
-    void setListener(Listener listener) { m_listener = std::move(listener); }
-
     Refusal newGame();
     // Holds or frees a die (0 to 4) between the first and the third roll.
     Refusal toggleHold(int die);
@@ -156,17 +154,10 @@ public:
     bool anyRoll() const { return m_sheet.TurnNumber() > 1 || m_sheet.RollNumber() > 0; }
 
 private:
-    void tell(TurnChange change)
-    {
-        if (m_listener)
-            m_listener(change);
-    }
-
     ScoreSheet m_sheet;
     Holds m_holds{};
     bool m_rolling = false;
     bool m_fiveOfAKind = false;
-    Listener m_listener;
 };
 
 } // namespace kubolo

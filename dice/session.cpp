@@ -1,6 +1,7 @@
 #include "dice/session.h"
 
 #include "dice/advisor.h"
+#include "platform/random.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -20,6 +21,22 @@ void Session::load(const KuboloSettings &settings)
 KuboloSettings Session::settings() const
 {
     return {records.best.table, records.best.WordsOfWisdom, records.stats, sound, roll};
+}
+
+Refusal Session::startRoll()
+{
+    const Refusal refused = turn.startRoll();
+    if (refused == Refusal::None) {
+        m_random.randomize();
+        m_thrown = turn.faces();
+    }
+    return refused;
+}
+
+DieValue Session::landDie(int die)
+{
+    m_thrown[die] = static_cast<DieValue>(1 + m_random.below(6));
+    return m_thrown[die];
 }
 
 Session::Hint Session::takeHint(const StateValues &values)

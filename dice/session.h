@@ -6,6 +6,10 @@
 
 #include <QString>
 
+namespace platform {
+class RandomSource;
+}
+
 namespace kubolo {
 
 class StateValues;
@@ -15,6 +19,8 @@ class StateValues;
 // its listener, naming it; the window draws what was named.
 class Session {
 public:
+    explicit Session(platform::RandomSource &random) : m_random(random) {}
+
     Turn turn;
     KuboloRecords records;
     bool sound = true;
@@ -31,6 +37,16 @@ public:
         int category = -1;
     };
     Hint takeHint(const StateValues &values);
+
+    // A roll: the dice start to tumble; each die not held lands, one by one,
+    // on a face thrown as it lands; then the turn takes the faces.
+    Refusal startRoll();
+    DieValue landDie(int die);
+    void finishRoll() { turn.finishRoll(m_thrown); }
+
+private:
+    platform::RandomSource &m_random;
+    Dice5 m_thrown{}; // the faces of the roll under way, as they land
 };
 
 } // namespace kubolo

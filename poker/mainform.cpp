@@ -1,13 +1,10 @@
 #include "poker/mainform.h"
 
 #include "assets/cartova/cards.h"
-#include "controls/formkit.h"
 #include "controls/numedit.h"
 #include "poker/advisor.h"
-#include "poker/payoffs.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -31,8 +28,14 @@ TDecks deckShown(DeckChoice deck)
 
 } // namespace
 
+TMainForm::Dialogs::Dialogs(TMainForm &form)
+    : aboutBox1(form.m_platform, [&form] { form.PlayCards(); }, &form), payoffs(&form)
+{
+}
+
 TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
-    : TGameWindow(platform, parent), m_session(platform.random)
+    : TGameWindow(platform, parent), m_session(platform.random),
+      m_dialogs([this] { return std::make_unique<Dialogs>(*this); })
 {
     cartova_assets::registerPictures();
     setWindowTitle(QStringLiteral("Cartova")); // the game's name, never translated
@@ -44,23 +47,48 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     setButtonPicture(PlayAll, QStringLiteral("ALL"), QSize(16, 16));
     setButtonPicture(DealButton, QStringLiteral("DEAL"), QSize(28, 24));
     hintLabel = statusLine();
-    m_session.changed = [this](Session::Aspect aspect) {
+    m_session.setListener([this](Aspect aspect) {
         switch (aspect) {
-        case Session::Aspect::Bet: showBet(); break;
-        case Session::Aspect::Keeps: showKeeps(); break;
-        case Session::Aspect::Options:
+        case Aspect::Bet: showBet(); break;
+        case Aspect::Keeps: showKeeps(); break;
+        case Aspect::Options:
             setDeck(deckShown(m_session.options.deck.value_or(DeckChoice::Beach)));
             setTableColor(tableColor(m_session.options.table));
             showOptions();
             break;
         }
-    };
+    });
+    setSoundOption(m_session.options.sound, platform::FailedSound::Disabled, Sound1);
+    setDefaultButton(DealButton);
+    setHint({
+        [this](QString &why) {
+            if (!m_session.round.holding() && !m_session.round.dealing())
+                why = tr("Deal first: a hint is given between the two deals.");
+            // Nothing while the cards are on their way.
+            return m_session.round.holding() && !m_session.round.dealing();
+        },
+        {},
+        {},
+        {},
+        tr("Working out the hint..."),
+        [] {
+            // The tables are the whole process's, built once.
+            return [](const THintWorker::Cancelled &) {
+                prepareAdvisor();
+                return std::function<void()>([] {});
+            };
+        },
+        [this] { setStatus(m_session.takeHint()); },
+        true,
+    });
     FormCreate();
 }
 
 // The tables being built for the hints are process-wide: they are left
 // whole, whatever the moment the window goes.
 TMainForm::~TMainForm() = default;
+
+TMainForm::Dialogs &TMainForm::dialogs() { return *m_dialogs; }
 
 void TMainForm::buildMenus()
 {
@@ -100,13 +128,17 @@ void TMainForm::buildMenus()
 
 void TMainForm::FormCreate()
 {
-    openSettings(QString::fromUtf16(SettingsFileName));
-    CartovaOptions options = readSettings(settingsFile());
-    // The table is not on the screen yet: the box stands alone, centred.
-    reportSettingsProblems();
-    options.deck = options.deck.value_or(DeckChoice::Beach);
-    m_session.options = options;
-    m_session.changed(Session::Aspect::Options);
+    startUp(QString::fromUtf16(SettingsFileName));
+}
+
+void TMainForm::readKeys(platform::SettingsFile &file) { m_session.load(readSettings(file)); }
+
+void TMainForm::writeKeys(platform::SettingsFile &file) const { poker::writeKeys(file, currentOptions()); }
+
+QString TMainForm::whatIsLost() const { return tr("\n\nThe options of this game were not kept."); }
+
+void TMainForm::startGame()
+{
     m_platform.random.randomize();
     New1Click();
 }
@@ -115,44 +147,16 @@ CartovaOptions TMainForm::currentOptions() const { return m_session.options; }
 
 void TMainForm::FormClose()
 {
-    const CartovaOptions options = currentOptions();
-    saveSettings([&options](platform::SettingsFile &file) { writeKeys(file, options); },
-                 tr("\n\nThe options of this game were not kept."));
-}
-
-void TMainForm::closeEvent(QCloseEvent *event)
-{
     m_stepper.cancel(); // a deal under way is dropped with the window
     // A player who stopped at the end of a game leaves the settings as
     // they were, however the window then goes.
     if (!m_terminated)
-        FormClose();
-    event->accept();
-}
-
-void TMainForm::showEvent(QShowEvent *event)
-{
-    TGameWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        formkit::centreOnScreen(this);
-    }
+        TGameWindow::FormClose();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    // Deal is the window's default button: Return presses it, unless another
-    // button has the focus, which Return then presses instead.
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        auto *focused = qobject_cast<QAbstractButton *>(focusWidget());
-        if (focused && !qobject_cast<QCheckBox *>(focused) && focused->isEnabled())
-            focused->click();
-        else if (DealButton->isEnabled())
-            DealButton->click();
-        event->accept();
-        return;
-    }
     // The bet field keeps its own digits and minus sign; elsewhere on the
     // table 1 to 5 keep a card and + and - step the bet by one, each as a
     // click would.
@@ -172,25 +176,12 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
     event->accept();
 }
 
-void TMainForm::backToTable()
-{
-    // Where no window manager hands the keys back when a box closes, the
-    // table takes them itself.
-    if (isVisible())
-        activateWindow();
-}
-
 // --- sounds ---
 
-void TMainForm::play(const QString &sound)
-{
-    playSound(m_session.options.sound, sound, platform::FailedSound::Disabled, Sound1);
-}
-
-void TMainForm::PlayMoney() { play(QStringLiteral("money.wav")); }
-void TMainForm::PlayCards() { play(QStringLiteral("cards.wav")); }
-void TMainForm::PlayGreat() { play(QStringLiteral("great.wav")); }
-void TMainForm::PlayClick() { play(QStringLiteral("click.wav")); }
+void TMainForm::PlayMoney() { playSound(QStringLiteral("money.wav")); }
+void TMainForm::PlayCards() { playSound(QStringLiteral("cards.wav")); }
+void TMainForm::PlayGreat() { playSound(QStringLiteral("great.wav")); }
+void TMainForm::PlayClick() { playSound(QStringLiteral("click.wav")); }
 
 void TMainForm::Sound1Click() { m_session.toggleSound(); }
 
@@ -200,8 +191,7 @@ void TMainForm::New1Click()
 {
     m_stepper.cancel();
     m_session.round.newGame();
-    m_hintAsked = false;
-    setHint({});
+    hintOutdated();
     showControls();
     showBet();
     if (PlayAllCheck->isChecked())
@@ -218,66 +208,11 @@ void TMainForm::Exit1Click() { close(); }
 
 // --- the hint ---
 
-void TMainForm::prepareHints()
-{
-    if (hintWorker().busy() || m_hintsReady)
-        return;
-    hintWorker().start<bool>(
-        [](const THintWorker::Cancelled &) {
-            prepareAdvisor();
-            return true;
-        },
-        [this](bool) { hintsReady(); });
-}
+void TMainForm::Hint1Click() { askForHint(); }
 
-void TMainForm::hintsReady()
-{
-    m_hintsReady = true;
-    if (m_hintAsked) {
-        m_hintAsked = false;
-        if (m_session.round.holding() && !m_session.round.dealing())
-            giveHint();
-    }
-}
+void TMainForm::About1Click() { showModal(m_dialogs->aboutBox1); }
 
-void TMainForm::Hint1Click()
-{
-    if (m_session.round.dealing())
-        return; // the cards are on their way
-    if (!m_session.round.holding()) {
-        setHint(tr("Deal first: a hint is given between the two deals."));
-        return;
-    }
-    if (!m_hintsReady) {
-        m_hintAsked = true;
-        setHint(tr("Working out the hint..."));
-        prepareHints();
-        return;
-    }
-    giveHint();
-}
-
-void TMainForm::giveHint() { setHint(m_session.takeHint()); }
-
-void TMainForm::setHint(const QString &text) { setStatus(text); }
-
-void TMainForm::About1Click()
-{
-    if (!m_aboutBox && m_makeAboutBox)
-        m_aboutBox = m_makeAboutBox();
-    if (m_aboutBox)
-        m_platform.messages.exec(*m_aboutBox);
-    backToTable();
-}
-
-void TMainForm::Payoffs1Click()
-{
-    if (!m_payoffsForm && m_makePayoffsForm)
-        m_payoffsForm = m_makePayoffsForm();
-    if (m_payoffsForm)
-        m_platform.messages.exec(*m_payoffsForm);
-    backToTable();
-}
+void TMainForm::Payoffs1Click() { showModal(m_dialogs->payoffs); }
 
 void TMainForm::Rules1Click() { m_platform.help.showTopic(QStringLiteral("rules")); }
 
@@ -297,8 +232,8 @@ void TMainForm::Gray1Click() { m_session.setTable(TableChoice::Gray); }
 void TMainForm::CpEditChange()
 {
     if (m_session.round.enterBet(cpEdit->text()) == Refusal::InvalidValue) {
-        m_platform.messages.show(this, platform::MsgIcon::Error, refusalText(Refusal::InvalidValue, m_session.round.Credits()), platform::Ok);
-        backToTable();
+        showMessage(platform::MsgIcon::Error, refusalText(Refusal::InvalidValue, m_session.round.Credits()),
+                    platform::Ok);
     }
 }
 
@@ -322,12 +257,10 @@ void TMainForm::DealButtonClick()
     const Round::Dealing dealing = m_session.round.deal(cpEdit->Value());
     if (dealing.refused != Refusal::None) {
         if (const QString text = refusalText(dealing.refused, m_session.round.Credits()); !text.isEmpty())
-            m_platform.messages.show(this, platform::MsgIcon::Warning, text, platform::Ok);
-        backToTable();
+            showMessage(platform::MsgIcon::Warning, text, platform::Ok);
         return;
     }
-    m_hintAsked = false;
-    setHint({});
+    hintOutdated();
     // Disabling the focused button hands the focus on; it comes back after the deal.
     m_dealHadFocus = DealButton->hasFocus();
     if (m_session.round.NextDeal() == 1)
@@ -380,12 +313,9 @@ void TMainForm::CalculatePoints()
 
 void TMainForm::askToRestart()
 {
-    const platform::MsgButton answer =
-        m_platform.messages.show(this, platform::MsgIcon::Confirmation,
-                                 tr("Sorry, end of game.\rDo you want to restart?"), platform::Yes | platform::No);
-    if (answer == platform::Yes) {
+    if (showMessage(platform::MsgIcon::Confirmation, tr("Sorry, end of game.\rDo you want to restart?"),
+                    platform::Yes | platform::No) == platform::Yes) {
         New1Click();
-        backToTable();
     } else {
         // exit, not quit: quit closes the window first, and its close
         // handler would save the settings.

@@ -4,12 +4,13 @@
 #include "controls/stepper.h"
 #include "platform/platform.h"
 #include "poker/card.h"
+#include "poker/myabout.h"
+#include "poker/payoffs.h"
 #include "poker/session.h"
 #include "poker/settings.h"
 
 
 #include <array>
-#include <functional>
 
 class QAction;
 class QCheckBox;
@@ -24,8 +25,6 @@ class TNumEdit;
 
 namespace poker {
 
-class TPayoffsForm;
-
 // The playing table: credits, bet, the two deals of each hand and the
 // settlement.
 class TMainForm : public TGameWindow {
@@ -38,7 +37,7 @@ public:
     const Round &round() const { return m_session.round; }
 
     void FormCreate();
-    void FormClose();
+    void FormClose() override;
     void DealButtonClick();
     void CalculatePoints();
     void SetComment(const QString &text);
@@ -75,22 +74,16 @@ public:
     void Red1Click();
     void Gray1Click();
 
-    // The About box and the payoffs dialog, made by these at their first
-    // showing from the menu, not before, and kept.
-    void setAboutBox(std::function<QDialog *()> make) { m_makeAboutBox = std::move(make); }
-    void setPayoffsForm(std::function<TPayoffsForm *()> make) { m_makePayoffsForm = std::move(make); }
-    // The help file of the game, opened by Rules.
-    static QString helpFile() { return QStringLiteral("cartovahelp.hlp"); }
+    // The About box and the payoffs dialog, made when the first is wanted
+    // and kept for the run.
+    struct Dialogs;
+    Dialogs &dialogs();
     // The colour of the table the cards lie on.
     QColor tableColour() const;
     // Where the options are kept, as found at start-up.
     QString settingsPath() { return settingsFile().path(); }
     // The options as the menus stand, as they are written at close.
     CartovaOptions currentOptions() const;
-
-    // Works out the hint's tables on a thread of their own, so that the first
-    // hint comes at once; the first hint asks for them otherwise.
-    void prepareHints();
 
     // How long the turned-down cards stay in sight before the new ones
     // arrive, in milliseconds; the window goes on painting meanwhile.
@@ -127,9 +120,11 @@ public:
     std::array<QCheckBox *, 5> keepBoxes() const { return {cb1, cb2, cb3, cb4, cb5}; }
 
 protected:
+    void readKeys(platform::SettingsFile &file) override;
+    void writeKeys(platform::SettingsFile &file) const override;
+    void startGame() override;
+    QString whatIsLost() const override;
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     // A label sized to its new text, at every zoom.
@@ -139,7 +134,6 @@ private:
     void buildMenus();
     void buildTable();
     void cardClick(int index);
-    void play(const QString &sound);
     void dealArrives();
     void showCards();
     void showKeeps();
@@ -147,23 +141,20 @@ private:
     void showBet();
     void setDeck(TDecks deck);
     void setTableColor(const QColor &color);
-    void backToTable();
-    void setHint(const QString &text);
-    void hintsReady();
-    void giveHint();
 
     Session m_session;
     Stepper m_stepper;
     int m_dealPauseMs = 160;
     bool m_dealHadFocus = false;
     bool m_terminated = false;
-    bool m_centred = false;
-    std::function<QDialog *()> m_makeAboutBox;
-    std::function<TPayoffsForm *()> m_makePayoffsForm;
-    QDialog *m_aboutBox = nullptr;
-    TPayoffsForm *m_payoffsForm = nullptr;
-    bool m_hintsReady = false;
-    bool m_hintAsked = false; // asked before the tables were there
+    MadeWhenWanted<Dialogs> m_dialogs;
+};
+
+struct TMainForm::Dialogs {
+    TAboutBox1 aboutBox1;
+    TPayoffsForm payoffs;
+
+    explicit Dialogs(TMainForm &form);
 };
 
 } // namespace poker

@@ -20,10 +20,11 @@ QString rankShown(TCardValue value)
 
 } // namespace
 
-void Session::tell(Aspect aspect)
+void Session::load(const CartovaOptions &read)
 {
-    if (changed)
-        changed(aspect);
+    options = read;
+    options.deck = options.deck.value_or(DeckChoice::Beach);
+    tell(Aspect::Options);
 }
 
 void Session::stepBet(void (Round::*step)())

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "poker/round.h"
+#include "platform/changes.h"
 #include "poker/settings.h"
 
 #include <QString>
-
-#include <functional>
 
 namespace platform {
 class RandomSource;
@@ -13,23 +12,24 @@ class RandomSource;
 
 namespace poker {
 
+enum class Aspect {
+    Bet,     // the bet asked for
+    Keeps,   // the cards kept
+    Options, // the deck, the table's colour and the Sound mark
+};
+
 // A run of Cartova without its window: the round on the table and the
 // options. The window hands it the player's requests; every change a request
-// makes is told through `changed`, naming what to draw again.
-class Session {
+// makes is told, naming what to draw again.
+class Session : public platform::Changes<Aspect> {
 public:
-    enum class Aspect {
-        Bet,     // the bet asked for
-        Keeps,   // the cards kept
-        Options, // the deck, the table's colour and the Sound mark
-    };
-    std::function<void(Aspect aspect)> changed;
-
     explicit Session(platform::RandomSource &random) : round(random) {}
 
     Round round;
     CartovaOptions options;
 
+    // The options as read: a file that names no deck deals the beach deck.
+    void load(const CartovaOptions &read);
     // A step of the bet: plus one, minus ten, all credits...
     void stepBet(void (Round::*step)());
     void toggleKeep(int card);
@@ -41,9 +41,6 @@ public:
     // player would click them, and the words for the status line returned.
     QString takeHint();
     static QString hintText(const Hand &hand, const KeepFlags &keep, double expected);
-
-private:
-    void tell(Aspect aspect);
 };
 
 } // namespace poker

@@ -5,6 +5,7 @@
 #include "tests/support/testregistry.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
@@ -38,11 +39,15 @@ private slots:
     {
         ConfigHome home;
         platform::testing::FakePlatform fake;
-        TMainForm form(fake.platform);
+        std::unique_ptr<TMainForm> made = std::make_unique<TMainForm>(fake.platform);
+        TMainForm &form = *made;
         int results = 0, resultsUnwon = 0;
-        form.dialogs.showResult = [&] {
-            resultsUnwon += form.Game.running() || !form.Game.Won;
-            ++results;
+        fake.messages.onExec = [&](QDialog &dialog) {
+            if (dialog.objectName() == QLatin1String("Result")) {
+                resultsUnwon += form.Game.running() || !form.Game.Won;
+                ++results;
+            }
+            return int(QDialog::Accepted);
         };
         form.show();
         form.New1Click(form.New1);

@@ -232,15 +232,6 @@ private slots:
         QCOMPARE(c.best.WowFrom->text(), u"Words of Wisdom from Orin Vasco:"_s);
         QCOMPARE(c.best.Wow->text(), u"Hi, guys !"_s);
         QCOMPARE(c.marks(), (QList<TColor>(5, clYellow)));
-
-        // The board's Best Players command clears the marks before showing.
-        c.win(2, 1);
-        TMainForm board(c.fake.platform);
-        board.dialogs.clearBestMarks = [&c] { c.best.ClearRowMarks(); };
-        QList<TColor> seen;
-        board.dialogs.showBestPlayers = [&] { seen = c.marks(); };
-        board.BestPlayers1Click();
-        QCOMPARE(seen, (QList<TColor>(5, clYellow)));
     }
 
     void theWordsLinesAreCentred()

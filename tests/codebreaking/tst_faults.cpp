@@ -29,12 +29,7 @@ void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window)
 {
     using namespace codebreaking;
     auto &form = static_cast<TMainForm &>(window);
-    auto *best = new TBestPlayers(fake.platform, form.Records, &form);
-    new TStatistics(fake.platform, form.Stats, &form);
-    new TAboutBox1(fake.platform, &form);
-    new TResult(fake.platform, form.Game, form.Records, &form);
-    new TCongratulations(fake.platform, form.Game, *best, &form);
-    new TTopScore(fake.platform, form.Game, *best, &form);
+    form.dialogs();
     static bool welcome = true;
     new TWelcomeBox(fake.platform, welcome, &form);
 }

@@ -5,10 +5,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QScopeGuard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
 
 #include <cmath>
 
@@ -19,7 +21,7 @@ namespace {
 // A board of 200 × 100 with a line of text, a button and a framed part.
 class Window : public TGameWindow {
 public:
-    explicit Window(platform::testing::FakePlatform &fake) : TGameWindow(fake.platform)
+    explicit Window(platform::testing::FakePlatform &fake) : TGameWindow(fake.platform), m_fake(fake)
     {
         auto *board = new QWidget(this);
         board->setObjectName(u"board"_s);
@@ -37,11 +39,30 @@ public:
         inner->setGeometry(5, 5, 80, 40);
         setBoard(board, 20);
     }
-    void save() { saveSettings([](platform::SettingsFile &) {}, QString()); }
-    using TGameWindow::openSettings;
+    using TGameWindow::askForHint;
+    void setDefault(QAbstractButton *button) { setDefaultButton(button); }
+    using TGameWindow::hintOutdated;
+    using TGameWindow::saveSettings;
+    using TGameWindow::setHint;
+    using TGameWindow::startUp;
+    QStringList life; // what the window asked of the game, in order
     QLabel *text;
     QPushButton *button;
     QWidget *inner;
+
+protected:
+    void readKeys(platform::SettingsFile &file) override
+    {
+        const QString sound = file.ini().ReadString(u"Options"_s, u"Sound"_s, {});
+        life << u"read "_s + sound;
+        if (sound == u"maybe"_s)
+            file.addProblem(u"Sound is maybe."_s);
+    }
+    void writeKeys(platform::SettingsFile &) const override {}
+    void startGame() override { life << u"start, %1 told"_s.arg(m_fake.messages.shown.size()); }
+
+private:
+    platform::testing::FakePlatform &m_fake;
 };
 
 QWidget *formOf(QWidget &window) { return window.findChild<QWidget *>(u"form"_s); }
@@ -124,7 +145,7 @@ private slots:
         platform::testing::FakePlatform fake;
         {
             Window w(fake);
-            w.openSettings(u"Zoomed.INI"_s);
+            w.startUp(u"Zoomed.INI"_s);
             w.show();
             QVERIFY(QTest::qWaitForWindowExposed(&w));
             QCOMPARE(w.zoom(), 1.0);
@@ -133,22 +154,127 @@ private slots:
             QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
             QTest::keyClick(&w, Qt::Key_Minus, Qt::ControlModifier);
             QTRY_COMPARE(w.zoom(), 1.0);
-            w.save();
+            w.saveSettings();
             QCOMPARE(readAll(file), QByteArray("[Options]\nSound=1\n")); // the form's own size: nothing written
             QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
             QTest::keyClick(&w, Qt::Key_Plus, Qt::ControlModifier);
             QTRY_COMPARE(w.zoom(), 1.5625);
-            w.save();
+            w.saveSettings();
             QCOMPARE(readAll(file), QByteArray("[Options]\nSound=1\nZoom=156\n"));
         }
         Window again(fake);
-        again.openSettings(u"Zoomed.INI"_s);
+        again.startUp(u"Zoomed.INI"_s);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QTRY_COMPARE(again.zoom(), 1.56);
         QTest::keyClick(&again, Qt::Key_0, Qt::ControlModifier);
         QTRY_COMPARE(again.zoom(), 1.0);
         QVERIFY(fake.messages.shown.empty());
+        QCOMPARE(again.life, (QStringList{u"read 1"_s, u"start, 0 told"_s}));
+    }
+
+    // A damaged file is told after the game has read what it could, and
+    // before the game starts.
+    void theFilesProblemsAreToldBeforeTheGameStarts()
+    {
+        const QString file = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath(u"Damaged.INI"_s);
+        writeAll(file, "[Options]\nSound=maybe\n");
+        platform::testing::FakePlatform fake;
+        Window w(fake);
+        w.startUp(u"Damaged.INI"_s);
+        QCOMPARE(w.life, (QStringList{u"read maybe"_s, u"start, 1 told"_s}));
+        QCOMPARE(fake.messages.lastText(), u"Sound is maybe."_s);
+    }
+
+    // A hint asked before its answer is worked out is given when the answer
+    // comes, once; the player's no to the question, or a move meanwhile,
+    // gives none. A lasting answer serves the next hint at once.
+    void theHintIsGivenWhenItsAnswerComes()
+    {
+        platform::testing::FakePlatform fake;
+        Window w(fake);
+        bool ranked = true, fits = true;
+        int worked = 0, kept = 0, given = 0;
+        QString status;
+        w.setHint({[&](QString &why) {
+                       why = u"not now"_s;
+                       return fits;
+                   },
+                   [&] { return ranked; }, [&] { ranked = false; }, u"Train?"_s, u"Working"_s,
+                   [&] {
+                       ++worked;
+                       return [&](const THintWorker::Cancelled &) { return std::function<void()>([&] { ++kept; }); };
+                   },
+                   [&] {
+                       ++given;
+                       w.setStatus(u"Hold 5 5"_s);
+                   },
+                   true});
+        fake.messages.answers = {platform::No};
+        w.askForHint();
+        QVERIFY(ranked);
+        QCOMPARE(worked, 0);
+        w.askForHint(); // yes, by the double's default
+        QVERIFY(!ranked);
+        QCOMPARE(w.statusLine()->text(), u"Working"_s);
+        QTRY_COMPARE(given, 1);
+        QCOMPARE(kept, 1);
+        QCOMPARE(w.statusLine()->text(), u"Hold 5 5"_s);
+        w.askForHint();
+        QCOMPARE(given, 2);
+        QCOMPARE(worked, 1);
+        fits = false;
+        w.askForHint();
+        QCOMPARE(w.statusLine()->text(), u"not now"_s);
+
+        // An answer for one move only is not given once the game moved on.
+        Window once(fake);
+        int onceGiven = 0;
+        once.setHint({[](QString &) { return true; }, {}, {}, {}, u"Working"_s,
+                      [] {
+                          return [](const THintWorker::Cancelled &) {
+                              QThread::msleep(30);
+                              return std::function<void()>([] {});
+                          };
+                      },
+                      [&] { ++onceGiven; }});
+        once.askForHint();
+        once.hintOutdated();
+        QTest::qWait(80);
+        QCOMPARE(onceGiven, 0);
+        QVERIFY(once.statusLine()->text().isEmpty());
+        once.askForHint();
+        QTRY_COMPARE(onceGiven, 1);
+    }
+
+    // Return presses the focused button, else the default one; a held key
+    // presses once; a greyed button is not pressed.
+    void returnPressesTheDefaultButton()
+    {
+        platform::testing::FakePlatform fake;
+        Window w(fake);
+        auto *other = new QPushButton(u"Other"_s, w.text->parentWidget());
+        int checks = 0, others = 0;
+        connect(w.button, &QPushButton::clicked, [&] { ++checks; });
+        connect(other, &QPushButton::clicked, [&] { ++others; });
+        w.setDefault(w.button);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.text->parentWidget()->setFocus();
+        QTest::keyClick(&w, Qt::Key_Return);
+        QTest::keyClick(&w, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(checks, 2);
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Return);
+        QCOMPARE(others, 1);
+        QTest::keyEvent(QTest::Press, other, Qt::Key_Return, Qt::NoModifier, -1); // not a repeat yet
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(other, &repeat);
+        QCOMPARE(others, 2);
+        other->setEnabled(false);
+        w.button->setEnabled(false);
+        QTest::keyClick(&w, Qt::Key_Return);
+        QCOMPARE(checks, 2);
     }
 
     // The hint's work comes back on this thread; a cancelled one never does,

@@ -23,7 +23,6 @@ private slots:
         platform::SeededRandom random{7};
         platform::Platform platform{fake.messages, fake.sound, fake.help, fake.shell, random};
         TMainForm form(platform);
-        form.createDialogs();
         form.setRollPace(3);
         if (!form.Roll1->isChecked())
             form.Roll1->trigger(); // the dice tumble for a while

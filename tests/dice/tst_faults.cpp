@@ -18,7 +18,7 @@ namespace {
 std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
 {
     auto form = std::make_unique<kubolo::TMainForm>(fake.platform);
-    form->createDialogs();
+    form->dialogs();
     return form;
 }
 

@@ -40,7 +40,7 @@ private slots:
 void TestHint::lastCategoryHintsTheExactBestMove()
 {
     Game g;
-    QVERIFY(!g.f().hintsReady()); // nothing worked out before the first hint
+    QVERIFY(!g.f().hintReady()); // nothing worked out before the first hint
     playToChance(g);
     const int total = g.f().sheet().GameTotal();
 
@@ -51,7 +51,7 @@ void TestHint::lastCategoryHintsTheExactBestMove()
     g.f().prepareHints(CategoryCount - 1);
     g.f().Hint1->trigger();
     QCOMPARE(statusText(g.f()), QStringLiteral("Working out the hints..."));
-    QTRY_VERIFY(g.f().hintsReady());
+    QTRY_VERIFY(g.f().hintReady());
     QCOMPARE(statusText(g.f()),
              QStringLiteral("Hold 6 6: expect %1 in the end.").arg(total + 12 + 3 * 4.25, 0, 'f', 1));
     for (int i = 0; i < 5; ++i)
@@ -75,7 +75,7 @@ void TestHint::askedOnceAndNoChangesNothing()
 {
     Game g;
     g.f().prepareHints(CategoryCount - 1);
-    QTRY_VERIFY(g.f().hintsReady());
+    QTRY_VERIFY(g.f().hintReady());
     playToChance(g);
     g.roll({1, 6, 2, 6, 3});
 
@@ -104,16 +104,15 @@ void TestHint::askedOnceAndNoChangesNothing()
 void TestHint::hintedGameLeavesStatistics()
 {
     Game g;
-    g.f().createDialogs();
     g.f().prepareHints(CategoryCount - 1);
-    QTRY_VERIFY(g.f().hintsReady());
+    QTRY_VERIFY(g.f().hintReady());
     const DiceStats before = g.f().records().stats;
     playToChance(g);
     g.roll({6, 6, 6, 6, 5});
     g.f().Hint1->trigger();
     g.f().xAssiClick(g.f().nameLabel(Category::Chance));
     QVERIFY(g.f().sheet().IsOver());
-    g.f().EndGame->OKButtonClick();
+    g.f().dialogs().EndGame.OKButtonClick();
     QCOMPARE(g.f().records().stats, before);
 
     // The same game unhinted is counted.
@@ -121,7 +120,7 @@ void TestHint::hintedGameLeavesStatistics()
     playToChance(g);
     g.roll({6, 6, 6, 6, 5});
     g.f().xAssiClick(g.f().nameLabel(Category::Chance));
-    g.f().EndGame->OKButtonClick();
+    g.f().dialogs().EndGame.OKButtonClick();
     QCOMPARE(g.f().records().stats.totalGames, before.totalGames + 1);
 }
 

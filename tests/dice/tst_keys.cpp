@@ -211,7 +211,6 @@ private slots:
     {
         Game g;
         TMainForm &f = activeGame(g).f();
-        f.createDialogs();
         g.roll({4, 4, 4, 2, 2});
         g.click(f.xQuattro);
         g.roll({6, 6, 1, 6, 6});
@@ -242,8 +241,9 @@ private slots:
         QCOMPARE(focused->object(), f.nameLabel(categoryAt(f.categoryCursor())));
 
         // The end of the game says its figures.
-        for (QDialog *d : std::initializer_list<QDialog *>{f.EndGame, f.BestPlayers, f.TopFive, f.TopScore,
-                                                           f.Statistics, f.AboutBox1}) {
+        TMainForm::Dialogs &all = f.dialogs();
+        for (QDialog *d : std::initializer_list<QDialog *>{&all.EndGame, &all.BestPlayers, &all.TopFive, &all.TopScore,
+                                                           &all.Statistics, &all.AboutBox1}) {
             d->show();
             QVERIFY_ALL_SPOKEN(*d);
             d->hide();

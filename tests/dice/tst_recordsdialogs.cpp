@@ -287,7 +287,7 @@ private slots:
     {
         FakePlatform fake;
         TMainForm form(fake.platform);
-        form.createDialogs();
+        TMainForm::Dialogs &all = form.dialogs();
         form.setRollPace(0);
         if (form.Roll1->isChecked())
             form.Roll1->trigger();
@@ -297,16 +297,16 @@ private slots:
             made << d->objectName();
         QCOMPARE(made, (QStringList{u"EndGame"_s, u"BestPlayers"_s, u"TopFive"_s, u"AboutBox1"_s, u"TopScore"_s,
                                     u"Statistics"_s}));
-        form.BestPlayers->setTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
+        all.BestPlayers.setTable(withScores({1, 1, 1, 1, 0})); // any total enters, as the best
         QStringList flow;
         fake.messages.onExec = [&](QDialog &d) {
             d.show();
             flow << d.objectName();
-            if (&d == form.EndGame)
-                form.EndGame->OKButtonClick();
-            else if (&d == form.TopScore) {
-                form.TopScore->Edit1->setText(u"Window"_s);
-                form.TopScore->OKButtonClick();
+            if (&d == &all.EndGame)
+                all.EndGame.OKButtonClick();
+            else if (&d == &all.TopScore) {
+                all.TopScore.Edit1->setText(u"Window"_s);
+                all.TopScore.OKButtonClick();
             } else if (d.isVisible())
                 d.accept();
             return d.result();
@@ -320,13 +320,13 @@ private slots:
         QTRY_COMPARE(flow, (QStringList{u"EndGame"_s, u"TopScore"_s, u"BestPlayers"_s}));
         QCOMPARE(fake.sound.played, (QStringList{u"app.wav"_s, u"final.wav"_s}));
         QCOMPARE(form.records().stats.totalGames, 1);
-        QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clRed);
+        QCOMPARE(all.BestPlayers.rowArrow(1)->ButtonColor(), clRed);
 
         form.Punteggi1Click(); // from the menu the marks are cleared first
-        QCOMPARE(form.BestPlayers->rowArrow(1)->ButtonColor(), clYellow);
+        QCOMPARE(all.BestPlayers.rowArrow(1)->ButtonColor(), clYellow);
         form.Statistics1Click();
         QCOMPARE(flow.mid(3), (QStringList{u"BestPlayers"_s, u"Statistics"_s}));
-        QCOMPARE(form.Statistics->NumEdit1->text(), u"1"_s);
+        QCOMPARE(all.Statistics.NumEdit1->text(), u"1"_s);
         form.About1Click();
         QCOMPARE(flow.last(), u"AboutBox1"_s);
 

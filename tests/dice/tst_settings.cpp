@@ -76,7 +76,7 @@ class KuboloSettingsTest : public QObject {
     std::unique_ptr<TMainForm> start(FakePlatform &fake)
     {
         auto form = std::make_unique<TMainForm>(fake.platform);
-        form->createDialogs();
+        form->dialogs();
         return form;
     }
 
@@ -105,7 +105,7 @@ private slots:
         QVERIFY(fake.messages.shown.empty());
         QVERIFY(form->Suono1->isChecked());
         QVERIFY(form->Roll1->isChecked());
-        QCOMPARE(form->BestPlayers->table(), defaultBestPlayers());
+        QCOMPARE(form->dialogs().BestPlayers.table(), defaultBestPlayers());
         QCOMPARE(form->records().best.WordsOfWisdom, u"Hi, guys !"_s);
         QCOMPARE(form->records().stats, DiceStats{});
         form->show();
@@ -122,8 +122,8 @@ private slots:
         auto form = start(fake);
         QVERIFY(!form->Suono1->isChecked());
         QVERIFY(!form->Roll1->isChecked());
-        QCOMPARE(form->BestPlayers->n1->text(), u"Zed"_s);
-        QCOMPARE(form->BestPlayers->pn5->text(), u"199"_s);
+        QCOMPARE(form->dialogs().BestPlayers.n1->text(), u"Zed"_s);
+        QCOMPARE(form->dialogs().BestPlayers.pn5->text(), u"199"_s);
         QCOMPARE(form->currentSettings(), preparedSettings());
         form->close();
         // Rewritten in place: the same keys in the same order.
@@ -197,7 +197,7 @@ private slots:
             auto form = start(fake);
             QVERIFY(fake.messages.shown.empty());
             QCOMPARE(form->records().stats.totalGames, 12);
-            QCOMPARE(form->BestPlayers->table(), defaultBestPlayers());
+            QCOMPARE(form->dialogs().BestPlayers.table(), defaultBestPlayers());
             form->close();
         }
         platform::SettingsFile again(file());

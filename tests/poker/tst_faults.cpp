@@ -21,11 +21,9 @@ std::unique_ptr<QWidget> startGame(platform::testing::FakePlatform &fake)
 }
 
 // Its dialogs, which the program makes at the first need.
-void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window)
+void makeDialogs(platform::testing::FakePlatform &, QWidget &window)
 {
     auto &form = static_cast<poker::TMainForm &>(window);
-    form.setAboutBox([&] { return new poker::TAboutBox1(fake.platform, [] {}, &form); });
-    form.setPayoffsForm([&] { return new poker::TPayoffsForm(&form); });
     // Made as the player makes them: by their menu items.
     form.About1->trigger();
     form.Payoffs1->trigger();

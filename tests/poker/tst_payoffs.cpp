@@ -53,25 +53,25 @@ private slots:
     {
         platform::testing::FakePlatform fake;
         TMainForm main(fake.platform);
-        TPayoffsForm payoffs(&main);
-        main.setPayoffsForm([&] { return &payoffs; });
+        TPayoffsForm *payoffs = nullptr;
         bool wasVisible = false;
         fake.messages.onExec = [&](QDialog &dialog) {
             dialog.show();
             wasVisible = dialog.isVisible();
-            QTest::mouseClick(payoffs.Button1, Qt::LeftButton);
+            payoffs = qobject_cast<TPayoffsForm *>(&dialog);
+            QTest::mouseClick(payoffs->Button1, Qt::LeftButton);
             return dialog.result();
         };
         main.Payoffs1->trigger();
         QCOMPARE(fake.messages.dialogs, QStringList{u"PayoffsForm"_s});
         QVERIFY(wasVisible);
-        QVERIFY(payoffs.isHidden());
-        QCOMPARE(payoffs.result(), int(QDialog::Accepted));
+        QVERIFY(payoffs->isHidden());
+        QCOMPARE(payoffs->result(), int(QDialog::Accepted));
+        TPayoffsForm *first = payoffs;
         main.Payoffs1->trigger(); // created once and shown again
         QCOMPARE(fake.messages.dialogs.size(), 2);
+        QCOMPARE(payoffs, first);
 
-        TAboutBox1 about(fake.platform, [&main] { main.PlayCards(); }, &main);
-        main.setAboutBox([&] { return &about; });
         fake.messages.onExec = {};
         main.About1->trigger();
         QCOMPARE(fake.messages.dialogs.last(), u"AboutBox1"_s);
