@@ -1,6 +1,7 @@
 #include "codebreaking/myabout.h"
 
 #include "assets/common/commonart.h"
+#include "codebreaking/welcome.h"
 #include "controls/anim.h"
 
 #include <QLabel>
@@ -11,20 +12,9 @@ namespace codebreaking {
 TAboutBox1::TAboutBox1(platform::Platform &platform, QWidget *parent) : TAboutBox(platform, parent)
 {
     setObjectName(QStringLiteral("AboutBox1"));
-    setLabelText(Label1, QStringLiteral("Pegora"));
-    setLabelWidth(Label1, 99);
-    setLabelText(Label5, tr("Version 2.3"));
-    setLabelText(Label8, tr("Last modify: 3-7-96"));
+    describeGame(QStringLiteral("Pegora"), 99, tr("Version 2.3"), tr("Last modify: 3-7-96"));
 
-    Animated1 = new TAnimated(Panel1);
-    Animated1->setObjectName(QStringLiteral("Animated1"));
-    Animated1->setGeometry(17, 14, 32, 31);
-    Animated1->setAccessibleCaption(tr("A peg dropping into its hole"));
-    Animated1->SetInterval(700);
-    Animated1->SetFrameCount(controls::art::PegDropFrames);
-    Animated1->SetFrame(3);
-    Animated1->SetPlay(true);
-    Animated1->SetReverse(false);
+    Animated1 = pegDrop(Panel1, QPoint(17, 14), tr("A peg dropping into its hole"));
     Panel1->setAccessibleName(tr("A peg dropping into its hole"));
     Animated1->SetTimerRunning(false);
 }

@@ -36,6 +36,20 @@ QLabel *makeText(QWidget *parent, const char *name, const QString &text)
 
 } // namespace
 
+TAnimated *pegDrop(QWidget *parent, QPoint at, const QString &caption)
+{
+    auto *peg = new TAnimated(parent);
+    peg->setObjectName(QStringLiteral("Animated1"));
+    peg->setGeometry(at.x(), at.y(), 32, 31);
+    peg->setAccessibleCaption(caption);
+    peg->SetInterval(700);
+    peg->SetFrameCount(controls::art::PegDropFrames);
+    peg->SetFrame(3);
+    peg->SetPlay(true);
+    peg->SetReverse(false);
+    return peg;
+}
+
 TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_welcomeFlag(welcomeFlag)
 {
@@ -47,15 +61,7 @@ TWelcomeBox::TWelcomeBox(platform::Platform &platform, bool &welcomeFlag, QWidge
     setFont(small);
     setSizeGripEnabled(false);
 
-    Animated1 = new TAnimated(this);
-    Animated1->setObjectName(QStringLiteral("Animated1"));
-    Animated1->setGeometry(Margin, Margin, 32, 31);
-    Animated1->setAccessibleCaption(tr("A peg dropping into its hole"));
-    Animated1->SetInterval(700);
-    Animated1->SetFrameCount(controls::art::PegDropFrames);
-    Animated1->SetFrame(3);
-    Animated1->SetPlay(true);
-    Animated1->SetReverse(false);
+    Animated1 = pegDrop(this, QPoint(Margin, Margin), tr("A peg dropping into its hole"));
 
     Label1 = makeText(this, "Label1", tr("Welcome to Pegora v2.3 !"));
     QFont bold = small;

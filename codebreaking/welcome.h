@@ -13,6 +13,10 @@ struct Platform;
 
 namespace codebreaking {
 
+// The peg dropping into its hole, as the welcome and About boxes show it:
+// still on its third picture until set running.
+TAnimated *pegDrop(QWidget *parent, QPoint at, const QString &caption);
+
 // The greeting of a new player: three sentences of rules, a peg dropping into
 // its hole, a check box that decides whether the greeting comes back at every
 // start, "More..." for the rules in the help file, and OK.

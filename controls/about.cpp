@@ -115,25 +115,11 @@ void TBevel::paintEvent(QPaintEvent *)
 
 // --- TAboutPanel ---
 
-TAboutPanel::TAboutPanel(QWidget *parent) : QFrame(parent)
+TAboutPanel::TAboutPanel(QWidget *parent) : Clickable(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setFocusPolicy(Qt::TabFocus);
-}
-
-void TAboutPanel::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
-
-void TAboutPanel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(event, *this))
-        emit Click();
-}
-
-void TAboutPanel::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click is not a click of its own.
-    event->accept();
 }
 
 void TAboutPanel::keyPressEvent(QKeyEvent *event)
@@ -250,6 +236,17 @@ void TAboutBox::setLabelWidth(QLabel *label, int width)
     const int room = std::max(1, this->width() - label->x());
     label->resize(std::min(std::max(width, need.width()), room),
                   std::max(label->property(GivenHeight).toInt(), need.height()));
+}
+
+void TAboutBox::describeGame(const QString &name, int nameWidth, const QString &version, const QString &lastChange,
+                             int lastChangeWidth)
+{
+    setLabelText(Label1, name);
+    setLabelWidth(Label1, nameWidth);
+    setLabelText(Label5, version);
+    setLabelText(Label8, lastChange);
+    if (lastChangeWidth > 0)
+        setLabelWidth(Label8, lastChangeWidth);
 }
 
 void TAboutBox::setLabelText(QLabel *label, const QString &text)

@@ -42,7 +42,7 @@ protected:
 // The raised frame that holds a game's picture. A left click anywhere on it,
 // its border included, is a Click; with the keyboard focus on it, Space
 // activates the picture instead.
-class TAboutPanel : public QFrame {
+class TAboutPanel : public Clickable<QFrame, false> {
     Q_OBJECT
 public:
     explicit TAboutPanel(QWidget *parent = nullptr);
@@ -52,14 +52,9 @@ signals:
     void keyActivated();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leftClick() override { emit Click(); }
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    ClickTracker m_click;
 };
 
 // The About dialog every game shares: name, platform line, version, date of
@@ -98,6 +93,10 @@ protected:
     // width; a text never gets less room than it needs.
     void placeLabel(QLabel *label, int left, int top, int width, int height);
     void setClientWidth(int width);
+    // The game's name (its label nameWidth wide), its version and the date
+    // of its last change (that label lastChangeWidth wide, if given).
+    void describeGame(const QString &name, int nameWidth, const QString &version, const QString &lastChange,
+                      int lastChangeWidth = 0);
     void setLabelText(QLabel *label, const QString &text);
     void setLabelWidth(QLabel *label, int width);
 

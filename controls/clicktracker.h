@@ -28,3 +28,32 @@ public:
 private:
     bool m_pressed = false;
 };
+
+// A control of kind Base that the left button clicks, as ClickTracker counts
+// it. The second press of a double click is a click of its own, unless the
+// control is made with SecondPressClicks false; either way the double click
+// goes no further.
+template <class Base, bool SecondPressClicks = true>
+class Clickable : public Base {
+public:
+    using Base::Base;
+
+protected:
+    virtual void leftClick() = 0;
+
+    void mousePressEvent(QMouseEvent *event) override { m_click.press(event); }
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (m_click.release(event, *this))
+            leftClick();
+    }
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        if (SecondPressClicks)
+            m_click.press(event);
+        event->accept();
+    }
+
+private:
+    ClickTracker m_click;
+};

@@ -82,7 +82,7 @@ QAccessibleInterface *clickLabelAccessible(const QString &className, QObject *ob
 
 } // namespace
 
-ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : Clickable(text, parent)
 {
     static const bool installed = [] {
         QAccessible::installFactory(clickLabelAccessible);
@@ -111,21 +111,6 @@ void ClickLabel::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
     emit focused();
-}
-
-void ClickLabel::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(event, *this))
-        emit clicked();
-}
-
-void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // Kept here, so a quick second click never reaches the window as a
-    // double click (which would start a new game).
-    m_click.press(event);
 }
 
 // Space is the window's: it rolls.

@@ -71,7 +71,7 @@ QString faceWord(int value)
     return QCoreApplication::translate("kubolo::face", words[value < 0 || value > 6 ? 0 : value]);
 }
 
-TDice::TDice(QWidget *owner) : QWidget(owner)
+TDice::TDice(QWidget *owner) : Clickable(owner)
 {
     static const bool installed = [] {
         QAccessible::installFactory(diceAccessible);
@@ -166,18 +166,9 @@ void TDice::paintEvent(QPaintEvent *)
     Paint(canvas);
 }
 
-void TDice::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
-
-void TDice::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(event, *this))
-        emit Click();
-}
-
 void TDice::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // The second press of a double click is a click of its own as well.
-    m_click.press(event);
+    Clickable::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit DblClick();
 }

@@ -14,7 +14,7 @@ namespace kubolo {
 // One die face with 0 to 6 pips, designed 32 x 32 and drawn at whatever size
 // its form gives it. Every property write repaints at once, so each face of
 // a roll shows while the roll is still running.
-class TDice : public QWidget {
+class TDice : public Clickable<QWidget> {
     Q_OBJECT
 public:
     explicit TDice(QWidget *owner = nullptr);
@@ -45,8 +45,8 @@ signals:
 protected:
     void Paint(QPainter &canvas);
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leftClick() override { emit Click(); }
+    // The second press of a double click is a click of its own as well.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
@@ -57,7 +57,6 @@ private:
     TColor m_diceColor = clWhite;
     QString m_spokenName;
     bool m_held = false;
-    ClickTracker m_click;
 };
 
 // "one" .. "six", "blank" for 0.

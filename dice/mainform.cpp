@@ -13,15 +13,6 @@
 
 namespace kubolo {
 
-namespace {
-
-const QString SoundOfFive = QStringLiteral("tada.wav");
-const QString HelpContents = QStringLiteral("contents");
-const QString HelpRules = QStringLiteral("rules");
-const QString HelpScoring = QStringLiteral("scoring");
-
-} // namespace
-
 TMainForm::Dialogs::Dialogs(TMainForm &form, const GameSound &sound)
     : EndGame(form.m_platform, form.sheet(), form.records(), sound, &form),
       BestPlayers(form.m_platform, form.records(), &form),
@@ -174,7 +165,7 @@ void TMainForm::FormClose()
 void TMainForm::turnChanged(TurnChange change)
 {
     if (change == TurnChange::Rolled && m_session.turn.fiveOfAKind())
-        PlayGameSound(SoundOfFive);
+        PlayGameSound(QStringLiteral("tada.wav"));
     // A hint holds until the dice are thrown or a category is taken.
     const bool moved = change == TurnChange::RollStarted || change == TurnChange::Chosen ||
                        change == TurnChange::NewGame;
@@ -318,8 +309,8 @@ void TMainForm::Esci1Click() { close(); }
 void TMainForm::Suono1Click() { Suono1->trigger(); }
 void TMainForm::Roll1Click() { Roll1->trigger(); }
 
-void TMainForm::Contents1Click() { m_platform.help.showTopic(HelpContents); }
-void TMainForm::Rules1Click() { m_platform.help.showTopic(HelpRules); }
-void TMainForm::Scoring1Click() { m_platform.help.showTopic(HelpScoring); }
+void TMainForm::Contents1Click() { m_platform.help.showTopic(QStringLiteral("contents")); }
+void TMainForm::Rules1Click() { m_platform.help.showTopic(QStringLiteral("rules")); }
+void TMainForm::Scoring1Click() { m_platform.help.showTopic(QStringLiteral("scoring")); }
 
 } // namespace kubolo

@@ -40,7 +40,7 @@ class StateValues;
 
 // A category's name on the score sheet: clicked with the mouse, with Return
 // when it has the keyboard focus, or by assistive technology's press.
-class ClickLabel : public QLabel {
+class ClickLabel : public Clickable<QLabel> {
     Q_OBJECT
 public:
     explicit ClickLabel(const QString &text, QWidget *parent = nullptr);
@@ -55,14 +55,11 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // A quick second click counts, and never reaches the window as a
+    // double click (which would start a new game).
+    void leftClick() override { emit clicked(); }
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    ClickTracker m_click;
 };
 
 // The window's own surface: a double click on it, not on a control, starts a

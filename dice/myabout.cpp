@@ -13,11 +13,7 @@ TAboutBox1::TAboutBox1(platform::Platform &platform, QWidget *parent) : TAboutBo
     //: %1 is the game's name.
     setWindowTitle(tr("About %1").arg(QStringLiteral("Kubolo")));
     setClientWidth(285);
-    setLabelText(Label1, QStringLiteral("Kubolo"));
-    setLabelWidth(Label1, 68);
-    setLabelText(Label5, tr("Version 3.3"));
-    setLabelText(Label8, tr("Last modify: 30-6-97"));
-    setLabelWidth(Label8, 95);
+    describeGame(QStringLiteral("Kubolo"), 68, tr("Version 3.3"), tr("Last modify: 30-6-97"), 95);
 
     // Face 1 until the first click: nothing rolls it on creation or show.
     Dice1 = new TDice(Panel1);

@@ -127,7 +127,7 @@ QImage cardPicture(const QString &name, QColor table, qreal ratio, QSize size)
 
 } // namespace
 
-TCard::TCard(QWidget *parent, platform::RandomSource &random) : QWidget(parent), m_random(random)
+TCard::TCard(QWidget *parent, platform::RandomSource &random) : Clickable(parent), m_random(random)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(cardFactory), true);
     (void)factoryInstalled;
@@ -216,14 +216,6 @@ void TCard::paintEvent(QPaintEvent *)
     // Drawn for the size and the pixels of the device painted on.
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), picture(devicepixels::ratioOf(painter)));
-}
-
-void TCard::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
-
-void TCard::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(event, *this))
-        emit OnClick();
 }
 
 } // namespace poker

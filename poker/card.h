@@ -42,7 +42,7 @@ void fillCorners(QImage &image, QColor table);
 // designed 71 x 96 and drawn at whatever size its form gives it.
 // Every property write paints the card at once, so the face-down step of a
 // deal is seen before the new card replaces it.
-class TCard : public QWidget {
+class TCard : public Clickable<QWidget> {
     Q_OBJECT
 public:
     TCard(QWidget *parent, platform::RandomSource &random);
@@ -73,8 +73,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void leftClick() override { emit OnClick(); }
 
 private:
     QString pictureName() const;
@@ -89,7 +88,6 @@ private:
     TDecks m_deckType = TDecks::Standard1;
     bool m_showDeck = false;
     bool m_kept = false;
-    ClickTracker m_click;
 };
 
 } // namespace poker

@@ -11,7 +11,7 @@
 
 namespace poker {
 
-TImage::TImage(QWidget *parent) : QLabel(parent) { setAlignment(Qt::AlignCenter); }
+TImage::TImage(QWidget *parent) : Clickable(parent) { setAlignment(Qt::AlignCenter); }
 
 void TImage::setPicture(const QString &name)
 {
@@ -41,29 +41,11 @@ void TImage::paintEvent(QPaintEvent *event)
     p.drawPixmap(place.topLeft(), platform::resources::picture(m_picture, devicepixels::ratioOf(p), size));
 }
 
-void TImage::mousePressEvent(QMouseEvent *event) { m_click.press(event); }
-
-void TImage::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (m_click.release(event, *this))
-        emit Click();
-}
-
-void TImage::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click is not a click of its own.
-    event->accept();
-}
-
 TAboutBox1::TAboutBox1(platform::Platform &platform, std::function<void()> playCards, QWidget *parent)
     : TAboutBox(platform, parent), m_playCards(std::move(playCards))
 {
     setObjectName(QStringLiteral("AboutBox1"));
-    setLabelText(Label1, QStringLiteral("Cartova"));
-    setLabelWidth(Label1, 119);
-    setLabelText(Label5, tr("Version 1.1"));
-    setLabelText(Label8, tr("Last modify: 11-8-98"));
-    setLabelWidth(Label8, 95);
+    describeGame(QStringLiteral("Cartova"), 119, tr("Version 1.1"), tr("Last modify: 11-8-98"), 95);
 
     Image1 = new TImage(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -15,7 +15,7 @@ namespace poker {
 // A picture that says when it is clicked. A picture of platform::resources
 // is drawn afresh for the size the label is given against its designed size
 // (devicepixels::designedSize), centred, in the pixels of the device.
-class TImage : public QLabel {
+class TImage : public Clickable<QLabel, false> {
     Q_OBJECT
 public:
     explicit TImage(QWidget *parent = nullptr);
@@ -29,12 +29,9 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leftClick() override { emit Click(); }
 
 private:
-    ClickTracker m_click;
     QString m_picture;
 };
 
