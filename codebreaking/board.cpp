@@ -1,7 +1,9 @@
 #include "codebreaking/mainform.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -9,7 +11,7 @@
 #include <algorithm>
 
 // The board as the window shows it: its controls where the form has them,
-// and each of them drawn from the game.
+// each of them drawn from the game, and the keys and clicks that play on it.
 namespace codebreaking {
 
 namespace {
@@ -297,6 +299,77 @@ void TMainForm::MarkLine(int line, TColor color)
 {
     if (line >= 1 && line <= LineCount)
         m_markers[line - 1]->SetButtonColor(color);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if ((watched == Button1 || watched == Button2) && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const int k = key->key();
+        if ((k == Qt::Key_Left || k == Qt::Key_Right) && boardKey(key))
+            return true;
+    }
+    // A double click on the board's free area (not on a hole, a peg or a
+    // button; frames and labels are free) starts a new game.
+    if (watched == m_board && event->type() == QEvent::MouseButtonDblClick) {
+        auto *me = static_cast<QMouseEvent *>(event);
+        QWidget *child = m_board->childAt(me->position().toPoint());
+        if (me->button() == Qt::LeftButton && (!child || qobject_cast<QLabel *>(child))) {
+            New1Click(this);
+            return true;
+        }
+    }
+    return TGameWindow::eventFilter(watched, event);
+}
+
+void TMainForm::keyPressEvent(QKeyEvent *event)
+{
+    if (boardKey(event))
+        event->accept();
+    else
+        TGameWindow::keyPressEvent(event);
+}
+
+// The keys ask the game what a pointer asks it; they act on the current line
+// only, as drops do.
+bool TMainForm::boardKey(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_R && mods == Qt::ControlModifier) {
+        Button2Click();
+        return true;
+    }
+    if (mods != Qt::NoModifier)
+        return false;
+    const int line = Game.Line;
+    const bool filled = Game.peg(line, m_cursor) != PegColor::None;
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (Game.running()) {
+            m_cursor += key == Qt::Key_Left ? -1 : 1;
+            showHoleCursor();
+        }
+        return true;
+    case Qt::Key_Backspace:
+        if (!filled && m_cursor > 1 && Game.running()) {
+            --m_cursor;
+            showHoleCursor();
+        }
+        putPeg(line, m_cursor, PegColor::None);
+        return true;
+    case Qt::Key_Delete: putPeg(line, m_cursor, PegColor::None); return true;
+    default: break;
+    }
+    if (key >= Qt::Key_1 && key <= Qt::Key_8) {
+        if (putPeg(line, m_cursor, PegColor(key - Qt::Key_1 + 1)) && m_cursor < Game.Positions) {
+            ++m_cursor;
+            showHoleCursor();
+        }
+        return true;
+    }
+    return false;
 }
 
 } // namespace codebreaking

@@ -3,9 +3,7 @@
 #include "assets/pegora/pegoraart.h"
 #include "codebreaking/welcome.h"
 
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -159,11 +157,7 @@ void TMainForm::FormCreate()
         showWelcome();
 }
 
-void TMainForm::readKeys(platform::SettingsFile &file)
-{
-    m_session.kept = readSettings(file);
-    showSymbols();
-}
+void TMainForm::readKeys(platform::SettingsFile &file) { m_session.load(readSettings(file)); }
 
 void TMainForm::writeKeys(platform::SettingsFile &file) const { codebreaking::writeKeys(file, m_session.kept); }
 
@@ -179,77 +173,6 @@ void TMainForm::showWelcome()
 }
 
 void TMainForm::zoomChanged() { showHoleCursor(); }
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if ((watched == Button1 || watched == Button2) && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const int k = key->key();
-        if ((k == Qt::Key_Left || k == Qt::Key_Right) && boardKey(key))
-            return true;
-    }
-    // A double click on the board's free area (not on a hole, a peg or a
-    // button; frames and labels are free) starts a new game.
-    if (watched == m_board && event->type() == QEvent::MouseButtonDblClick) {
-        auto *me = static_cast<QMouseEvent *>(event);
-        QWidget *child = m_board->childAt(me->position().toPoint());
-        if (me->button() == Qt::LeftButton && (!child || qobject_cast<QLabel *>(child))) {
-            New1Click(this);
-            return true;
-        }
-    }
-    return TGameWindow::eventFilter(watched, event);
-}
-
-void TMainForm::keyPressEvent(QKeyEvent *event)
-{
-    if (boardKey(event))
-        event->accept();
-    else
-        TGameWindow::keyPressEvent(event);
-}
-
-// The keys ask the game what a pointer asks it; they act on the current line
-// only, as drops do.
-bool TMainForm::boardKey(QKeyEvent *event)
-{
-    const int key = event->key();
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (key == Qt::Key_R && mods == Qt::ControlModifier) {
-        Button2Click();
-        return true;
-    }
-    if (mods != Qt::NoModifier)
-        return false;
-    const int line = Game.Line;
-    const bool filled = Game.peg(line, m_cursor) != PegColor::None;
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-        if (Game.running()) {
-            m_cursor += key == Qt::Key_Left ? -1 : 1;
-            showHoleCursor();
-        }
-        return true;
-    case Qt::Key_Backspace:
-        if (!filled && m_cursor > 1 && Game.running()) {
-            --m_cursor;
-            showHoleCursor();
-        }
-        putPeg(line, m_cursor, PegColor::None);
-        return true;
-    case Qt::Key_Delete: putPeg(line, m_cursor, PegColor::None); return true;
-    default: break;
-    }
-    if (key >= Qt::Key_1 && key <= Qt::Key_8) {
-        if (putPeg(line, m_cursor, PegColor(key - Qt::Key_1 + 1)) && m_cursor < Game.Positions) {
-            ++m_cursor;
-            showHoleCursor();
-        }
-        return true;
-    }
-    return false;
-}
 
 void TMainForm::StartNewGame()
 {
@@ -309,22 +232,22 @@ void TMainForm::New1Click(QObject *Sender)
     auto ask = [this](const QString &text) {
         return showMessage(platform::MsgIcon::Confirmation, text, platform::Yes | platform::No) == platform::Yes;
     };
-    PegoraSettings &kept = m_session.kept;
+    const PegoraSettings &kept = m_session.kept;
     if (Sender == sc1) {
         if (!ask(kept.single ? askNewGame() : trainingQuestion(QT_TR_NOOP("Single Colors"))))
             return;
-        kept.single = !kept.single;
+        m_session.setSingleColors(!kept.single);
     } else if (Sender == NormalGame1 || Sender == tc1) {
         const bool three = Sender == tc1;
         if (kept.threeColors == three || !ask(three ? trainingQuestion(QT_TR_NOOP("3 Colors")) : askNewGame()))
             return;
-        kept.threeColors = three;
+        m_session.setThreeColors(three);
     }
     showOptions();
     StartNewGame();
 }
 
-void TMainForm::Sound1Click() { m_session.kept.sound = !m_session.kept.sound; }
+void TMainForm::Sound1Click() { m_session.toggleSound(); }
 
 void TMainForm::Symbols1Click() { m_session.setSymbols(!m_session.kept.symbols); }
 

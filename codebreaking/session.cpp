@@ -2,6 +2,12 @@
 
 namespace codebreaking {
 
+void Session::load(const PegoraSettings &read)
+{
+    kept = read;
+    tell(Aspect::Symbols);
+}
+
 void Session::newGame()
 {
     game.Start(kept.threeColors ? 3 : 4, kept.single, m_random);

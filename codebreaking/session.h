@@ -29,6 +29,13 @@ public:
     GameState game;
     PegoraSettings kept;
 
+    // What the settings file gave.
+    void load(const PegoraSettings &read);
+    // The options; the level and single colours hold from the next game on.
+    void toggleSound() { kept.sound = !kept.sound; }
+    void setThreeColors(bool three) { kept.threeColors = three; }
+    void setSingleColors(bool single) { kept.single = single; }
+
     void newGame();
     // A peg into a hole of the current line, or None to empty it.
     bool putPeg(int line, int column, PegColor color);

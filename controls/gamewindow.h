@@ -181,9 +181,10 @@ protected:
         std::function<void()> markTraining;
         QString question;
         QString working; // the status line while the work runs
-        // The work for the game as it stands now, given on the interface
-        // thread; what it returns keeps the answer there.
-        std::function<std::function<std::function<void()>(const THintWorker::Cancelled &)>()> work;
+        // The work for the game as it stands now, asked for on the interface
+        // thread; what the work hands back keeps its answer there.
+        using Work = std::function<std::function<void()>(const THintWorker::Cancelled &)>;
+        std::function<Work()> work;
         std::function<void()> give;
         // The answer serves every later hint of the run.
         bool lasts = false;

@@ -124,9 +124,9 @@ void TMainForm::buildMenus()
              {&Esci1, "Esci1", tr("&Exit"), [this] { Esci1Click(); }}});
     // Each option's tick is the option itself: a click toggles it.
     addMenu(tr("&Options"), "Opzioni1",
-            {{&Suono1, "Suono1", tr("&Sound"), [this] { m_session.sound = !m_session.sound; },
+            {{&Suono1, "Suono1", tr("&Sound"), [this] { m_session.toggleSound(); },
               [this] { return m_session.sound; }},
-             {&Roll1, "Roll1", tr("&Roll"), [this] { m_session.roll = !m_session.roll; },
+             {&Roll1, "Roll1", tr("&Roll"), [this] { m_session.toggleRoll(); },
               [this] { return m_session.roll; }}});
     addMenu(tr("&Help"), "Help1",
             {{&Contents1, "Contents1", tr("&Contents"), [this] { Contents1Click(); }},

@@ -27,6 +27,8 @@ public:
     bool roll = true; // the dice tumble before they land
 
     void load(const KuboloSettings &settings);
+    void toggleSound() { sound = !sound; }
+    void toggleRoll() { roll = !roll; }
     KuboloSettings settings() const;
 
     // The hint for the turn as it stands: before a roll what to expect, after
