@@ -124,7 +124,7 @@ void TMainForm::buildBoard()
     for (int i = 0; i < PegColorCount; ++i) {
         auto *p = new TPegShape(m_board, QString::fromLatin1(paletteNames[i]));
         p->move(PaletteX[i % 4], i < 4 ? 24 : 44);
-        p->SetColor(pegTColor(PegColor(i + 1)));
+        p->SetPeg(PegColor(i + 1));
         p->dragColor = [i] { return PegColor(i + 1); };
         p->setAccessibleCaption(tr("Palette peg %1").arg(i + 1)); // its key
         m_palette[i] = p;
@@ -199,7 +199,7 @@ void TMainForm::showBoard()
     showHoleCursor();
 }
 
-void TMainForm::showHole(int line, int column) { hole(line, column)->SetColor(pegTColor(Game.peg(line, column))); }
+void TMainForm::showHole(int line, int column) { hole(line, column)->SetPeg(Game.peg(line, column)); }
 
 void TMainForm::showCounts(int line)
 {
@@ -252,7 +252,7 @@ void TMainForm::showSeconds(int seconds)
 void TMainForm::showCode()
 {
     for (int i = 0; i < MaxPositions; ++i)
-        m_code[i]->SetColor(Game.running() ? clBtnFace : pegTColor(Game.Secret[i]));
+        m_code[i]->SetPeg(Game.running() ? PegColor::None : Game.Secret[i]);
 }
 
 void TMainForm::showControls()

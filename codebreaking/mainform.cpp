@@ -85,9 +85,6 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
         },
         [this] { return !Game.training(); },
         [this] { Game.markHinted(); },
-        tr("If you ask for a hint the game is considered training\r"
-           "and I won't update Best Players or Statistics.\r"
-           "Show the hint ?"),
         tr("Working out the hint..."),
         [this] {
             // Worked out for the line as it stands; given only while the

@@ -1,6 +1,5 @@
 #include "codebreaking/pegshape.h"
 
-#include "codebreaking/pegsymbol.h"
 #include "controls/devicepixels.h"
 
 #include <QAccessible>
@@ -15,14 +14,6 @@
 #include "platform/resources.h"
 
 namespace codebreaking {
-
-TColor pegTColor(PegColor peg)
-{
-    static constexpr TColor pegColors[PegColorCount] = {clWhite, clRed,  clYellow, clGreen,
-                                                        clFuchsia, clAqua, clBlue,   clBlack};
-    const int n = int(peg);
-    return n >= 1 && n <= PegColorCount ? pegColors[n - 1] : clBtnFace;
-}
 
 namespace {
 
@@ -45,11 +36,11 @@ TPegShape::TPegShape(QWidget *parent, const QString &name, int line, int column)
     updateAccessibleName();
 }
 
-void TPegShape::SetColor(TColor color)
+void TPegShape::SetPeg(PegColor peg)
 {
-    if (color == m_color)
+    if (peg == m_peg)
         return;
-    m_color = color;
+    m_peg = peg;
     updateAccessibleName();
     update();
 }
@@ -62,7 +53,7 @@ void TPegShape::setAccessibleCaption(const QString &caption)
 
 void TPegShape::updateAccessibleName()
 {
-    const QString what = Filled() ? colorName(m_color) : tr("empty");
+    const QString what = Filled() ? colorName(Color()) : tr("empty");
     //: %1 is which peg it is, %2 its colour or "empty".
     setAccessibleName(m_caption.isEmpty() ? what : tr("%1: %2").arg(m_caption, what));
 }
@@ -100,10 +91,10 @@ void TPegShape::paintPeg(QPainter &p, QSize pixels) const
     // that it never reads as a black peg.
     const QColor rim = Filled() ? QColor(Qt::black) : readableOn(Qt::black, palette().color(QPalette::Window));
     p.setPen(QPen(rim, pen));
-    p.setBrush(toQColor(m_color));
+    p.setBrush(toQColor(Color()));
     p.drawEllipse(circle);
     if (m_symbols)
-        drawPegSymbol(p, circle, m_color);
+        drawPegSymbol(p, circle, m_peg);
 }
 
 void TPegShape::SetSymbols(bool symbols)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "codebreaking/rules.h"
-#include "controls/tcolor.h"
+#include "codebreaking/pegsymbol.h"
 
 #include <QCursor>
 #include <QPoint>
@@ -13,9 +12,6 @@
 class QMimeData;
 
 namespace codebreaking {
-
-// The colour a hole shows for a peg; clBtnFace for None.
-TColor pegTColor(PegColor peg);
 
 class TPegShape;
 
@@ -33,9 +29,11 @@ public:
 
     static constexpr int DesignedDiameter = 17;
 
-    TColor Color() const { return m_color; }
-    void SetColor(TColor color);
-    bool Filled() const { return m_color != clBtnFace; }
+    // The peg in the hole (None: an empty hole), and the colour it shows.
+    PegColor Peg() const { return m_peg; }
+    void SetPeg(PegColor peg);
+    TColor Color() const { return pegTColor(m_peg); }
+    bool Filled() const { return m_peg != PegColor::None; }
     int line() const { return m_line; }
     int column() const { return m_column; }
     // The colour-blind aid: the peg carries the mark of its colour.
@@ -71,7 +69,7 @@ private:
     void paintPeg(QPainter &painter, QSize pixels) const;
     void updateAccessibleName();
 
-    TColor m_color = clBtnFace;
+    PegColor m_peg = PegColor::None;
     int m_line;
     int m_column;
     QString m_caption;

@@ -1,7 +1,5 @@
 #include "codebreaking/pegsymbol.h"
 
-#include "codebreaking/pegshape.h"
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -10,15 +8,19 @@
 
 namespace codebreaking {
 
-void drawPegSymbol(QPainter &painter, const QRectF &circle, TColor color)
+TColor pegTColor(PegColor peg)
 {
-    int number = 0;
-    for (int n = 1; n <= PegColorCount; ++n)
-        if (pegTColor(PegColor(n)) == color)
-            number = n;
-    if (number == 0)
+    static constexpr TColor pegColors[PegColorCount] = {clWhite, clRed,  clYellow, clGreen,
+                                                        clFuchsia, clAqua, clBlue,   clBlack};
+    const int n = int(peg);
+    return n >= 1 && n <= PegColorCount ? pegColors[n - 1] : clBtnFace;
+}
+
+void drawPegSymbol(QPainter &painter, const QRectF &circle, PegColor peg)
+{
+    if (peg == PegColor::None)
         return;
-    const QColor fill = toQColor(color);
+    const QColor fill = toQColor(pegTColor(peg));
     // Dark on the light pegs, light on the dark ones.
     const QColor ink = qGray(fill.rgb()) > 128 ? QColor(Qt::black) : QColor(Qt::white);
     const QPointF c = circle.center();
@@ -28,7 +30,7 @@ void drawPegSymbol(QPainter &painter, const QRectF &circle, TColor color)
     painter.setPen(QPen(ink, std::max<qreal>(1.5, circle.height() / 10), Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(Qt::NoBrush);
     const QPointF left(c.x() - h, c.y()), right(c.x() + h, c.y()), up(c.x(), c.y() - h), down(c.x(), c.y() + h);
-    switch (PegColor(number)) {
+    switch (peg) {
     case PegColor::White: painter.drawEllipse(c, h * 0.8, h * 0.8); break; // ring
     case PegColor::Red:                                                    // plus
         painter.drawLine(left, right);

@@ -343,7 +343,11 @@ void TGameWindow::askForHint()
         return;
     }
     if (m_hint.ranked && m_hint.ranked() &&
-        showMessage(platform::MsgIcon::Confirmation, m_hint.question, platform::Yes | platform::No) != platform::Yes)
+        showMessage(platform::MsgIcon::Confirmation,
+                    tr("If you ask for a hint the game is considered training\r"
+                       "and I won't update Best Players or Statistics.\r"
+                       "Show the hint ?"),
+                    platform::Yes | platform::No) != platform::Yes)
         return;
     if (m_hint.markTraining)
         m_hint.markTraining();

@@ -176,10 +176,9 @@ protected:
         // Whether a hint fits the game now; if not, `why` may say why.
         std::function<bool(QString &why)> fits;
         // A game still ranked turns to training at a hint, once the player
-        // said yes to `question`.
+        // said yes to the question.
         std::function<bool()> ranked;
         std::function<void()> markTraining;
-        QString question;
         QString working; // the status line while the work runs
         // The work for the game as it stands now, asked for on the interface
         // thread; what the work hands back keeps its answer there.

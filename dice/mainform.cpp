@@ -45,9 +45,6 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
         [this](QString &) { return !m_session.turn.rolling() && !sheet().IsOver(); },
         [this] { return !sheet().Hinted(); },
         [this] { m_session.turn.markHinted(); },
-        tr("If you ask for a hint the game is considered training\r"
-           "and I won't update Best Players or Statistics.\r"
-           "Show the hint ?"),
         tr("Working out the hints..."),
         [this] {
             // The values of every state of the game: worked out once, at the

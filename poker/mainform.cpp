@@ -69,7 +69,6 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
         },
         {},
         {},
-        {},
         tr("Working out the hint..."),
         [] {
             // The tables are the whole process's, built once.

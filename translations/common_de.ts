@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>TGameWindow</name>
+    <message>
+        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
+        <translation>Wenn Sie einen Hinweis anfordern, gilt das Spiel als Training,<byte value="xd"/>und ich aktualisiere weder Bestenliste noch Statistik.<byte value="xd"/>Den Hinweis zeigen?</translation>
+    </message>
+</context>
+<context>
     <name>TURLLabel</name>
     <message>
         <source>web link</source>

@@ -69,6 +69,13 @@
     </message>
 </context>
 <context>
+    <name>TGameWindow</name>
+    <message>
+        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
+        <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
+    </message>
+</context>
+<context>
     <name>TURLLabel</name>
     <message>
         <source>web link</source>

@@ -280,10 +280,6 @@ Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se
         <source>Working out the hints...</source>
         <translation>Calculando las pistas...</translation>
     </message>
-    <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Si pide una pista, la partida se considera de práctica<byte value="xd"/>y no se actualizarán Mejores jugadores ni Estadísticas.<byte value="xd"/>¿Desea ver la pista?</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>

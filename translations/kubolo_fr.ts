@@ -280,10 +280,6 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
         <source>Working out the hints...</source>
         <translation>Calcul des indices...</translation>
     </message>
-    <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Si vous demandez un indice, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Afficher l&apos;indice ?</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>

@@ -280,10 +280,6 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
         <source>Working out the hints...</source>
         <translation>Calcolo dei suggerimenti in corso...</translation>
     </message>
-    <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>

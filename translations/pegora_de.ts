@@ -264,10 +264,6 @@
         <translation>Das Spiel ist vorbei: Beginnen Sie für einen Hinweis ein neues.</translation>
     </message>
     <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Wenn Sie einen Hinweis anfordern, gilt das Spiel als Training,<byte value="xd"/>und ich aktualisiere weder Bestenliste noch Statistik.<byte value="xd"/>Den Hinweis zeigen?</translation>
-    </message>
-    <message>
         <source>Working out the hint...</source>
         <translation>Hinweis wird berechnet...</translation>
     </message>

@@ -264,10 +264,6 @@
         <translation>La partida ha terminado: empiece una nueva para pedir una pista.</translation>
     </message>
     <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Si pide una pista, la partida se considera de práctica<byte value="xd"/>y no se actualizarán Mejores jugadores ni Estadísticas.<byte value="xd"/>¿Desea ver la pista?</translation>
-    </message>
-    <message>
         <source>Working out the hint...</source>
         <translation>Calculando la pista...</translation>
     </message>

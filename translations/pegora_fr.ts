@@ -264,10 +264,6 @@
         <translation>La partie est terminée : commencez-en une nouvelle pour obtenir un indice.</translation>
     </message>
     <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Si vous demandez un indice, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Afficher l&apos;indice ?</translation>
-    </message>
-    <message>
         <source>Working out the hint...</source>
         <translation>Calcul de l&apos;indice...</translation>
     </message>

@@ -264,10 +264,6 @@
         <translation>La partita è finita: per un suggerimento iniziarne una nuova.</translation>
     </message>
     <message>
-        <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
-    </message>
-    <message>
         <source>Working out the hint...</source>
         <translation>Calcolo del suggerimento in corso...</translation>
     </message>

@@ -268,7 +268,7 @@ private slots:
             QList<QImage> marks;
             for (int n = 1; n <= PegColorCount; ++n) {
                 TPegShape peg(nullptr, QStringLiteral("peg"));
-                peg.SetColor(pegTColor(PegColor(n)));
+                peg.SetPeg(PegColor(n));
                 auto look = [&peg, ratio] {
                     QPixmap picture(peg.size() * ratio);
                     picture.setDevicePixelRatio(ratio);

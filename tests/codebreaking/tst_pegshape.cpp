@@ -21,7 +21,7 @@ private slots:
         const auto clear = [](QRgb c) { return qAlpha(c) < 128; };
         const auto dark = [](QRgb c) { return qAlpha(c) >= 128 && qGray(c) < 60; };
         TPegShape peg(nullptr, QStringLiteral("a1"));
-        peg.SetColor(pegTColor(PegColor::Red));
+        peg.SetPeg(PegColor::Red);
         for (const bool symbols : {false, true}) {
             peg.SetSymbols(symbols);
             for (const qreal zoom : Zooms)

@@ -200,7 +200,7 @@ private slots:
                        why = u"not now"_s;
                        return fits;
                    },
-                   [&] { return ranked; }, [&] { ranked = false; }, u"Train?"_s, u"Working"_s,
+                   [&] { return ranked; }, [&] { ranked = false; }, u"Working"_s,
                    [&] {
                        ++worked;
                        return [&](const THintWorker::Cancelled &) { return std::function<void()>([&] { ++kept; }); };
@@ -230,7 +230,7 @@ private slots:
         // An answer for one move only is not given once the game moved on.
         Window once(fake);
         int onceGiven = 0;
-        once.setHint({[](QString &) { return true; }, {}, {}, {}, u"Working"_s,
+        once.setHint({[](QString &) { return true; }, {}, {}, u"Working"_s,
                       [] {
                           return [](const THintWorker::Cancelled &) {
                               QThread::msleep(30);
