@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -263,13 +264,25 @@ void TGameWindow::FormClose()
 
 void TGameWindow::closeEvent(QCloseEvent *event)
 {
-    FormClose();
+    if (!std::exchange(m_closed, true))
+        FormClose();
     event->accept();
+}
+
+void TGameWindow::endRun()
+{
+    if (!m_ending && !std::exchange(m_closed, true)) {
+        m_ending = true;
+        FormClose();
+    }
+    m_ending = true;
+    QCoreApplication::exit(0);
 }
 
 void TGameWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    m_closed = false;
     if (std::exchange(m_seen, true))
         return;
     // Pictures are drawn when the board is first seen, not before.
@@ -307,8 +320,13 @@ void TGameWindow::saveSettings()
     if (percent != 100 || m_settings.ini().ValueExists(Options, ZoomKey))
         m_settings.ini().WriteInteger(Options, ZoomKey, percent);
     QString error;
-    // The program closes all the same; the old file is still whole.
-    if (!m_settings.save(&error))
+    // The program closes all the same; the old file is still whole. Ended
+    // from outside, no one may be there to answer a box.
+    if (m_settings.save(&error))
+        return;
+    if (m_ending)
+        std::fprintf(stderr, "%s\n", qPrintable(QString(error + whatIsLost()).simplified()));
+    else
         m_platform.messages.show(this, platform::MsgIcon::Error, error + whatIsLost(), platform::Ok);
 }
 

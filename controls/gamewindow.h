@@ -63,6 +63,12 @@ public:
     // The form's close: the game stops what is under way, then calls this,
     // which saves the settings file.
     virtual void FormClose();
+    // The desktop ends the run (a logout, a closed terminal, Ctrl+C): it
+    // ends as the close does, whatever dialog is open, which is left
+    // unanswered; a save that fails is told on standard error. The program
+    // then leaves its event loops with 0.
+    void endRun();
+    bool ended() const { return m_ending; }
 
     // The hint: whether one is ready to be given at once, without work.
     bool hintReady() const { return m_hintReady; }
@@ -216,7 +222,9 @@ private:
     std::vector<ButtonPicture> m_pictures;
     std::vector<std::pair<QAction *, std::function<bool()>>> m_options;
     void showPicture(const ButtonPicture &picture) const;
-    bool m_seen = false; // shown at least once
+    bool m_seen = false;   // shown at least once
+    bool m_closed = false; // saved at a close since last shown
+    bool m_ending = false; // ended from outside
     qreal m_wanted = 1;     // the zoom asked for, by keys or remembered
     qreal m_normalZoom = 1; // the zoom of the window when neither maximised nor full screen
     platform::SettingsFile m_settings;
