@@ -1,5 +1,7 @@
 #include "codebreaking/res.h"
 
+#include "controls/recordsdialogs.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,25 +53,14 @@ void TResult::FormActivate() { FormCreate(); }
 
 void TResult::OKButtonClick()
 {
-    // A training game is never ranked.
-    if (m_game.training()) {
-        accept();
-        return;
-    }
-    QString bad;
-    const Placing placing = placeResult(m_records.table, m_game.Line, m_game.Seconds, &bad);
-    if (placing == Placing::Unreadable) {
-        accept();
-        m_platform.messages.show(parentWidget(), platform::MsgIcon::Error, conversionError(bad), platform::Ok);
-        return;
-    }
     // The next dialog opens from here; this one stays in sight behind it
-    // until it is closed.
-    if (placing == Placing::Best && showTopScore)
-        showTopScore();
-    else if (placing == Placing::BestFive && showCongratulations)
-        showCongratulations();
-    accept();
+    // until it is closed. A training game is never ranked.
+    recordsdialogs::rankThenOpen(
+        *this, m_platform, recordsdialogs::NextOpens::OverThis,
+        [this](QString *bad) {
+            return m_game.training() ? Placing::None : placeResult(m_records.table, m_game.Line, m_game.Seconds, bad);
+        },
+        showTopScore, showCongratulations);
 }
 
 } // namespace codebreaking

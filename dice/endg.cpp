@@ -1,6 +1,7 @@
 #include "dice/endg.h"
 
 #include "controls/formkit.h"
+#include "controls/recordsdialogs.h"
 #include "dice/bp.h"
 #include "dice/records.h"
 #include "dice/scoresheet.h"
@@ -61,26 +62,21 @@ void TEndGame::FormActivate()
 void TEndGame::OKButtonClick()
 {
     // Hidden first, so the dialogs that follow stand alone.
-    accept();
-    // A hinted game is training: neither statistics nor best players.
-    if (m_sheet.Hinted())
-        return;
-    const std::int64_t total = m_sheet.GameTotal();
-    m_records.stats.recordGame(total, m_sheet.FiveOfAKindCount());
-    if (!BestPlayers)
-        return;
-    switch (placeResult(m_records.best.table, total)) {
-    case Placing::Best:
-        if (TopScore)
-            m_platform.messages.exec(*TopScore);
-        break;
-    case Placing::BestFive:
-        if (TopFive)
-            m_platform.messages.exec(*TopFive);
-        break;
-    case Placing::None:
-    case Placing::Unreadable: break;
-    }
+    const auto rank = [this](QString *) {
+        // A hinted game is training: neither statistics nor best players.
+        if (m_sheet.Hinted())
+            return Placing::None;
+        m_records.stats.recordGame(m_sheet.GameTotal(), m_sheet.FiveOfAKindCount());
+        return BestPlayers ? placeResult(m_records.best.table, m_sheet.GameTotal()) : Placing::None;
+    };
+    const auto open = [this](QDialog *entry) {
+        return [this, entry] {
+            if (entry)
+                m_platform.messages.exec(*entry);
+        };
+    };
+    recordsdialogs::rankThenOpen(*this, m_platform, recordsdialogs::NextOpens::AfterThis, rank, open(TopScore),
+                                 open(TopFive));
 }
 
 } // namespace kubolo
