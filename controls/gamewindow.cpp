@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QTimer>
 
@@ -60,6 +61,14 @@ TGameWindow::TGameWindow(platform::Platform &platform, QWidget *parent)
     shortcut({QKeySequence::ZoomOut}, &TGameWindow::zoomOut);
     shortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TGameWindow::zoomReset);
     m_wanted = m_normalZoom = desktopZoom();
+    m_settled.setSingleShot(true);
+    m_settled.setInterval(400);
+    connect(&m_settled, &QTimer::timeout, this, [] {
+        // The style's pictures of the sizes passed go too; those of this
+        // size are drawn again at the next paint.
+        QPixmapCache::clear();
+        platform::returnFreeMemory();
+    });
 }
 
 TGameWindow::~TGameWindow() = default;
@@ -119,6 +128,8 @@ void TGameWindow::fitBoard()
         for (const ButtonPicture &picture : m_pictures)
             showPicture(picture);
         zoomChanged();
+        // Once a drag has come to rest, what the sizes it passed freed goes back.
+        m_settled.start();
     }
     const QSize size = formSizeAt(zoom);
     m_form->setGeometry((room.width() - size.width()) / 2, (room.height() - size.height()) / 2, size.width(),

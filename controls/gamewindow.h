@@ -7,6 +7,7 @@
 
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -225,6 +226,7 @@ private:
     bool m_seen = false;   // shown at least once
     bool m_closed = false; // saved at a close since last shown
     bool m_ending = false; // ended from outside
+    QTimer m_settled;       // runs while the size still changes
     qreal m_wanted = 1;     // the zoom asked for, by keys or remembered
     qreal m_normalZoom = 1; // the zoom of the window when neither maximised nor full screen
     platform::SettingsFile m_settings;

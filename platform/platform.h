@@ -19,6 +19,11 @@ struct Platform {
     RandomSource &random;
 };
 
+// Hands the memory the program has freed back to the system: the pictures of
+// the sizes a window passed through while it was dragged leave holes in the
+// heap that would otherwise stay the program's.
+void returnFreeMemory();
+
 // The real services of a running program.
 class Desktop {
 public:

@@ -1,5 +1,7 @@
 #include "platform/resources.h"
 
+#include "platform/recentsizes.h"
+
 #include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
@@ -17,7 +19,7 @@ struct Picture {
 
 struct Registry {
     QHash<QString, Picture> painters;
-    QHash<QString, QPixmap> pictures;
+    RecentSizes<QPixmap> pictures;
     QHash<QString, Picture> cursorMakers;
     QHash<QString, QCursor> cursors;
 };
@@ -31,9 +33,9 @@ Registry &registry()
 // Resource names ignore case.
 QString key(const QString &name) { return name.toUpper(); }
 
-QString cacheKey(const QString &name, QSize size, qreal ratio)
+QString sizeKey(QSize size, qreal ratio)
 {
-    return QStringLiteral("%1/%2x%3@%4").arg(key(name)).arg(size.width()).arg(size.height()).arg(ratio);
+    return QStringLiteral("%1x%2@%3").arg(size.width()).arg(size.height()).arg(ratio);
 }
 
 template <typename T>
@@ -60,7 +62,7 @@ QPixmap draw(const Picture &picture, QSize size, qreal ratio)
 void registerPicture(const QString &name, QSize size, Painter draw)
 {
     registry().painters.insert(key(name), {size, std::move(draw), {}});
-    forget(registry().pictures, name);
+    registry().pictures.forget(key(name));
 }
 
 void registerCursor(const QString &name, QSize size, QPoint hotSpot, Painter draw)
@@ -90,13 +92,10 @@ QPixmap picture(const QString &name, qreal ratio, QSize size)
         ratio = screenRatio();
     if (size.isEmpty())
         size = painter->size;
-    const QString k = cacheKey(name, size, ratio);
-    auto cached = r.pictures.constFind(k);
-    if (cached != r.pictures.constEnd())
-        return *cached;
-    const QPixmap pixmap = draw(*painter, size, ratio);
-    r.pictures.insert(k, pixmap);
-    return pixmap;
+    const QString at = sizeKey(size, ratio);
+    if (const QPixmap *kept = r.pictures.find(key(name), at))
+        return *kept;
+    return r.pictures.insert(key(name), at, draw(*painter, size, ratio));
 }
 
 QCursor cursor(const QString &name, qreal ratio)

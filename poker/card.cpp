@@ -2,12 +2,12 @@
 
 #include "controls/devicepixels.h"
 #include "platform/random.h"
+#include "platform/recentsizes.h"
 #include "platform/resources.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
-#include <QHash>
 #include <QPainter>
 
 #include <vector>
@@ -107,22 +107,17 @@ QAccessibleInterface *cardFactory(const QString &className, QObject *object)
 // for each picture, size, table colour and pixel ratio, not at every paint.
 QImage cardPicture(const QString &name, QColor table, qreal ratio, QSize size)
 {
-    static QHash<QString, QImage> filled;
+    static platform::RecentSizes<QImage> filled;
     const QPixmap picture = platform::resources::picture(name, ratio, size);
-    const QString key = QStringLiteral("%1/%2x%3/%4@%5")
-                            .arg(name)
-                            .arg(size.width())
-                            .arg(size.height())
-                            .arg(table.rgb(), 0, 16)
-                            .arg(picture.devicePixelRatio());
-    auto cached = filled.constFind(key);
-    if (cached != filled.constEnd())
-        return *cached;
+    const QString key = QStringLiteral("%1/%2").arg(name).arg(table.rgb(), 0, 16);
+    const QString at =
+        QStringLiteral("%1x%2@%3").arg(size.width()).arg(size.height()).arg(picture.devicePixelRatio());
+    if (const QImage *kept = filled.find(key, at))
+        return *kept;
     QImage image = picture.toImage();
     fillCorners(image, table);
     image.setDevicePixelRatio(picture.devicePixelRatio());
-    filled.insert(key, image);
-    return image;
+    return filled.insert(key, at, std::move(image));
 }
 
 } // namespace

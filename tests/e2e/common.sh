@@ -38,3 +38,18 @@ done
 export DISPLAY=:$(head -n1 "$WORK/display")
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/run
 mkdir -m 700 "$WORK/run"
+# start_game <program> <title>: the game running in the background, its window
+# focused; PID is its process, WIN its window.
+start_game() {
+  "$BUILD/$1" >"$WORK/out" 2>&1 &
+  PID=$!
+  WIN=$(window "^$2\$") || fail "$2 did not show its window"
+  xdotool windowfocus --sync "$WIN" 2>/dev/null || true
+}
+# end_game <signal> <what>: the game ends on the signal, with 0.
+end_game() {
+  kill -"$1" "$PID"
+  local code=0
+  wait "$PID" || code=$?
+  [ $code -eq 0 ] || fail "$2: exit $code after SIG$1: $(cat "$WORK/out")"
+}

@@ -6,62 +6,46 @@
 . "$(dirname "$0")/common.sh"
 need xdotool
 
-# start <program> <title>: the game running in the background, its window
-# focused; PID is its process.
-start() {
-  "$BUILD/$1" >"$WORK/out" 2>&1 &
-  PID=$!
-  local id
-  id=$(window "^$2\$") || fail "$2 did not show its window"
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-}
-# end <signal> <what>: the game ends on the signal, with 0.
-end() {
-  kill -"$1" "$PID"
-  local code=0
-  wait "$PID" || code=$?
-  [ $code -eq 0 ] || fail "$2: exit $code after SIG$1: $(cat "$WORK/out")"
-}
 has() { grep -qx "$2" "$XDG_CONFIG_HOME/$1" || fail "$1 lacks $2 after $3: $(cat "$XDG_CONFIG_HOME/$1")"; }
 
 for signal in TERM HUP INT; do
   printf '[Options]\nWelcomeBox=0\n' >"$XDG_CONFIG_HOME/Pegora.INI"
-  start codebreaking/Pegora Pegora
+  start_game codebreaking/Pegora Pegora
   xdotool key --delay 150 alt+o p # Peg Symbols on
   sleep 0.3
-  end $signal "Pegora"
+  end_game $signal "Pegora"
   has Pegora.INI Symbols=1 "SIG$signal"
 
   printf '[Options]\nRoll=1\n' >"$XDG_CONFIG_HOME/KUBOLO.INI"
-  start dice/Kubolo Kubolo
+  start_game dice/Kubolo Kubolo
   xdotool key --delay 150 alt+o r # Roll off
   sleep 0.3
-  end $signal "Kubolo"
+  end_game $signal "Kubolo"
   has KUBOLO.INI Roll=0 "SIG$signal"
 
   rm -f "$XDG_CONFIG_HOME"/cartova.ini
-  start poker/Cartova Cartova
+  start_game poker/Cartova Cartova
   xdotool key --delay 150 alt+o b b # a blue table
   sleep 0.3
-  end $signal "Cartova"
+  end_game $signal "Cartova"
   has cartova.ini Background=Blue "SIG$signal"
 done
 echo "each game saved and ended with 0 on each signal"
 
 # A question open: its answer is not taken, what the run changed is.
 printf '[Options]\nWelcomeBox=0\n' >"$XDG_CONFIG_HOME/Pegora.INI"
-start codebreaking/Pegora Pegora
+start_game codebreaking/Pegora Pegora
 xdotool key --delay 150 alt+o p alt+l 3 # Symbols on, then the level: a question
 window '^Confirm$' >/dev/null || fail "Pegora asked nothing"
-end TERM "Pegora asking"
+end_game TERM "Pegora asking"
 has Pegora.INI Symbols=1 "SIGTERM with a question open"
 has Pegora.INI 3colors=0 "SIGTERM with a question open"
 
 printf '[Options]\nRoll=1\n' >"$XDG_CONFIG_HOME/KUBOLO.INI"
-start dice/Kubolo Kubolo
+start_game dice/Kubolo Kubolo
 xdotool key --delay 150 alt+o r h # Roll off, then a hint: the training question
 window '^Confirm$' >/dev/null || fail "Kubolo asked nothing"
-end INT "Kubolo asking"
+end_game INT "Kubolo asking"
 has KUBOLO.INI Roll=0 "SIGINT with a question open"
 
 # The welcome box of a first run, before the board is seen.
@@ -69,6 +53,6 @@ rm -f "$XDG_CONFIG_HOME/Pegora.INI"
 "$BUILD/codebreaking/Pegora" >"$WORK/out" 2>&1 &
 PID=$!
 window '^Welcome$' >/dev/null || fail "no welcome box"
-end HUP "Pegora greeting"
+end_game HUP "Pegora greeting"
 has Pegora.INI WelcomeBox=1 "SIGHUP with the welcome box open"
 echo "questions and the welcome box left unanswered; the runs saved"

@@ -195,7 +195,8 @@ private slots:
     }
 
     // Drawn at the ratio asked, never at 1x and enlarged, and kept apart by
-    // size and ratio; a cursor's hot spot follows its picture's pixels.
+    // size and ratio for the last sizes asked; a cursor's hot spot follows
+    // its picture's pixels.
     void picturesAreDrawnPerSizeAndRatio()
     {
         int drawn = 0;
@@ -215,9 +216,18 @@ private slots:
         QCOMPARE(one.size(), QSize(4, 3));
         QCOMPARE(one.devicePixelRatio(), 1.0);
         QCOMPARE(resources::picture(QStringLiteral("TestPic"), 1, {8, 6}).size(), QSize(8, 6));
-        resources::picture(QStringLiteral("TestPic"), 2);
         resources::picture(QStringLiteral("TestPic"), 1);
         QCOMPARE(drawn, 3);
+        // A window dragged through many sizes keeps the last two asked, not
+        // one picture for every size it passed.
+        for (int width = 10; width < 60; ++width)
+            resources::picture(QStringLiteral("TestPic"), 1, {width, 6});
+        QCOMPARE(drawn, 53);
+        resources::picture(QStringLiteral("TestPic"), 1, {58, 6});
+        resources::picture(QStringLiteral("TestPic"), 1, {59, 6});
+        QCOMPARE(drawn, 53);
+        resources::picture(QStringLiteral("TestPic"), 1, {57, 6});
+        QCOMPARE(drawn, 54);
         QVERIFY(resources::picture(QStringLiteral("nope")).isNull());
 
         resources::registerCursor(QStringLiteral("TestCur"), {16, 16}, {3, 5},
