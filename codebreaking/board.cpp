@@ -42,9 +42,11 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
     l->setObjectName(name);
     l->setGeometry(r);
     l->setAlignment(align | Qt::AlignVCenter);
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, readableOn(color, pal.color(QPalette::Window)));
-    l->setPalette(pal);
+    platform::followColourScheme(l, [l, color] {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, readableOn(color, pal.color(QPalette::Window)));
+        l->setPalette(pal);
+    });
     return l;
 }
 

@@ -110,15 +110,16 @@ void centreAcross(QLabel *label, int width)
 
 void setTextColor(QWidget *widget, TColor color)
 {
-    QPalette pal = widget->palette();
-    const QColor c = toQColor(color);
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(g, QPalette::WindowText, readableOn(c, pal.color(g, QPalette::Window)));
-        pal.setColor(g, QPalette::Text, readableOn(c, pal.color(g, QPalette::Base)));
-        pal.setColor(g, QPalette::ButtonText, readableOn(c, pal.color(g, QPalette::Button)));
-    }
-    if (pal != widget->palette())
-        widget->setPalette(pal);
+    platform::followColourScheme(widget, [widget, c = toQColor(color)] {
+        QPalette pal = widget->palette();
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+            pal.setColor(g, QPalette::WindowText, readableOn(c, pal.color(g, QPalette::Window)));
+            pal.setColor(g, QPalette::Text, readableOn(c, pal.color(g, QPalette::Base)));
+            pal.setColor(g, QPalette::ButtonText, readableOn(c, pal.color(g, QPalette::Button)));
+        }
+        if (pal != widget->palette())
+            widget->setPalette(pal);
+    });
 }
 
 QLabel *label(QWidget *parent, const QString &text, const QRect &geometry, Qt::Alignment align)

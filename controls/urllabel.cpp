@@ -272,9 +272,11 @@ void TURLLabel::setUnderlined(bool underline)
 void TURLLabel::applyFontColor(TColor color)
 {
     m_fontColor = color;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, readableOn(toQColor(color), p.color(QPalette::Window)));
-    setPalette(p);
+    platform::followColourScheme(this, [this, ink = toQColor(color)] {
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, readableOn(ink, p.color(QPalette::Window)));
+        setPalette(p);
+    });
 }
 
 void TURLLabel::fitText()

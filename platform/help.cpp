@@ -52,13 +52,17 @@ HelpWindow::HelpWindow(QWidget *parent)
     m_notice->setMargin(4);
     // The notice in maroon and the links in the desktop's link colour, each
     // lightened on a dark face until it reads.
-    QPalette notice = m_notice->palette();
-    notice.setColor(QPalette::WindowText, readableOn(QColor(0x80, 0, 0), notice.color(QPalette::Window)));
-    m_notice->setPalette(notice);
-    QPalette page = m_browser->palette();
-    for (const auto role : {QPalette::Link, QPalette::LinkVisited})
-        page.setColor(role, readableOn(page.color(role), page.color(QPalette::Base)));
-    m_browser->setPalette(page);
+    followColourScheme(m_notice, [notice = m_notice] {
+        QPalette p = notice->palette();
+        p.setColor(QPalette::WindowText, readableOn(QColor(0x80, 0, 0), p.color(QPalette::Window)));
+        notice->setPalette(p);
+    });
+    followColourScheme(m_browser, [browser = m_browser] {
+        QPalette p = browser->palette();
+        for (const auto role : {QPalette::Link, QPalette::LinkVisited})
+            p.setColor(role, readableOn(QApplication::palette().color(role), p.color(QPalette::Base)));
+        browser->setPalette(p);
+    });
     m_notice->hide();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

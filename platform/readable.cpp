@@ -1,5 +1,9 @@
 #include "platform/readable.h"
 
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -54,6 +58,38 @@ QColor readableOn(const QColor &ink, const QColor &face)
             return lighter;
     }
     return QColor(Qt::white);
+}
+
+namespace {
+
+// Watches its widget for a change of the desktop's colours and works its
+// colours out again once the widget has its new palette.
+class SchemeFollower final : public QObject {
+public:
+    explicit SchemeFollower(QWidget *widget) : QObject(widget) { widget->installEventFilter(this); }
+    std::function<void()> apply;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            QTimer::singleShot(0, this, [this] { apply(); });
+        return false;
+    }
+};
+
+} // namespace
+
+void followColourScheme(QWidget *widget, std::function<void()> apply)
+{
+    SchemeFollower *follower = nullptr;
+    for (QObject *child : widget->children())
+        if ((follower = dynamic_cast<SchemeFollower *>(child)))
+            break;
+    if (!follower)
+        follower = new SchemeFollower(widget);
+    follower->apply = std::move(apply);
+    follower->apply();
 }
 
 } // namespace platform

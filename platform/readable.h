@@ -2,6 +2,10 @@
 
 #include <QColor>
 
+#include <functional>
+
+class QWidget;
+
 namespace platform {
 
 // The games' colours were chosen for a light face. On a dark face (one white
@@ -12,5 +16,11 @@ namespace platform {
 QColor readableOn(const QColor &ink, const QColor &face);
 // How far apart two colours read, from 1 : 1 to 21 : 1 (relative luminance).
 qreal contrastRatio(const QColor &a, const QColor &b);
+
+// Runs apply now, and again each time the desktop's colours change while the
+// widget lives (a scheme turned dark or light while the game runs), so what
+// it works out against the face follows. A later call for the same widget
+// takes the place of the one before.
+void followColourScheme(QWidget *widget, std::function<void()> apply);
 
 } // namespace platform

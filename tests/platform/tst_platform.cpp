@@ -21,6 +21,28 @@ using namespace platform;
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
+    // Colours worked out against the face follow the desktop's scheme when
+    // it turns dark, and back, while the window is open.
+    void coloursFollowASchemeChange()
+    {
+        const QPalette light = QApplication::palette();
+        QLabel label(QStringLiteral("Words of Wisdom"));
+        const QColor navy(0, 0, 128);
+        followColourScheme(&label, [&label, navy] {
+            QPalette p = label.palette();
+            p.setColor(QPalette::WindowText, readableOn(navy, p.color(QPalette::Window)));
+            label.setPalette(p);
+        });
+        label.show();
+        QCOMPARE(label.palette().color(QPalette::WindowText), navy);
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x2a, 0x2a, 0x2a));
+        QApplication::setPalette(dark);
+        QTRY_VERIFY(contrastRatio(label.palette().color(QPalette::WindowText), QColor(0x2a, 0x2a, 0x2a)) >= 4.5);
+        QApplication::setPalette(light);
+        QTRY_COMPARE(label.palette().color(QPalette::WindowText), navy);
+    }
+
     void waveHeaders()
     {
         QFile file(QStringLiteral(":/sounds/Beep.wav"));
