@@ -282,11 +282,10 @@ void TGameWindow::closeEvent(QCloseEvent *event)
 
 void TGameWindow::endRun()
 {
-    if (!m_ending && !std::exchange(m_closed, true)) {
-        m_ending = true;
+    if (std::exchange(m_ending, true))
+        return; // a second signal while the first is handled
+    if (!std::exchange(m_closed, true))
         FormClose();
-    }
-    m_ending = true;
     QCoreApplication::exit(0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSize>
 #include <QString>
 
 #include <algorithm>
@@ -17,36 +18,40 @@ class RecentSizes {
 public:
     static constexpr int Kept = 2;
 
-    // The picture of that name drawn at that size, if kept; it is then the
-    // last asked for of its name.
-    const Picture *find(const QString &name, const QString &size)
+    // The picture of that name drawn at that size and pixel ratio, if kept;
+    // it is then the last asked for of its name.
+    const Picture *find(const QString &name, QSize size, qreal ratio)
     {
         const auto kept = m_pictures.find(name);
         if (kept == m_pictures.end())
             return nullptr;
         Sizes &sizes = *kept;
-        for (std::size_t i = 0; i < sizes.size(); ++i)
-            if (sizes[i].first == size && !size.isNull()) {
-                std::rotate(sizes.begin(), sizes.begin() + std::ptrdiff_t(i), sizes.begin() + std::ptrdiff_t(i) + 1);
-                return &sizes[0].second;
-            }
-        return nullptr;
+        const auto at = std::find_if(sizes.begin(), sizes.end(),
+                                     [&](const Entry &e) { return e.size == size && e.ratio == ratio; });
+        if (at == sizes.end())
+            return nullptr;
+        std::rotate(sizes.begin(), at, at + 1);
+        return &sizes.front().picture;
     }
 
     // Kept in the place of the size of that name asked at longest ago.
-    const Picture &insert(const QString &name, const QString &size, Picture picture)
+    const Picture &insert(const QString &name, QSize size, qreal ratio, Picture picture)
     {
         Sizes &sizes = m_pictures[name];
-        for (int i = Kept - 1; i > 0; --i)
-            sizes[std::size_t(i)] = std::move(sizes[std::size_t(i - 1)]);
-        sizes[0] = {size, std::move(picture)};
-        return sizes[0].second;
+        std::rotate(sizes.begin(), sizes.end() - 1, sizes.end());
+        sizes.front() = {size, ratio, std::move(picture)};
+        return sizes.front().picture;
     }
 
     void forget(const QString &name) { m_pictures.remove(name); }
 
 private:
-    using Sizes = std::array<std::pair<QString, Picture>, Kept>;
+    struct Entry {
+        QSize size; // invalid: no picture yet
+        qreal ratio = 0;
+        Picture picture;
+    };
+    using Sizes = std::array<Entry, Kept>;
     QHash<QString, Sizes> m_pictures;
 };
 

@@ -33,10 +33,6 @@ Registry &registry()
 // Resource names ignore case.
 QString key(const QString &name) { return name.toUpper(); }
 
-QString sizeKey(QSize size, qreal ratio)
-{
-    return QStringLiteral("%1x%2@%3").arg(size.width()).arg(size.height()).arg(ratio);
-}
 
 template <typename T>
 void forget(QHash<QString, T> &cache, const QString &name)
@@ -92,10 +88,10 @@ QPixmap picture(const QString &name, qreal ratio, QSize size)
         ratio = screenRatio();
     if (size.isEmpty())
         size = painter->size;
-    const QString at = sizeKey(size, ratio);
-    if (const QPixmap *kept = r.pictures.find(key(name), at))
-        return *kept;
-    return r.pictures.insert(key(name), at, draw(*painter, size, ratio));
+    const QString kept = key(name);
+    if (const QPixmap *drawn = r.pictures.find(kept, size, ratio))
+        return *drawn;
+    return r.pictures.insert(kept, size, ratio, draw(*painter, size, ratio));
 }
 
 QCursor cursor(const QString &name, qreal ratio)

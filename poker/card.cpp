@@ -110,14 +110,13 @@ QImage cardPicture(const QString &name, QColor table, qreal ratio, QSize size)
     static platform::RecentSizes<QImage> filled;
     const QPixmap picture = platform::resources::picture(name, ratio, size);
     const QString key = QStringLiteral("%1/%2").arg(name).arg(table.rgb(), 0, 16);
-    const QString at =
-        QStringLiteral("%1x%2@%3").arg(size.width()).arg(size.height()).arg(picture.devicePixelRatio());
-    if (const QImage *kept = filled.find(key, at))
+    const qreal at = picture.devicePixelRatio();
+    if (const QImage *kept = filled.find(key, size, at))
         return *kept;
     QImage image = picture.toImage();
     fillCorners(image, table);
     image.setDevicePixelRatio(picture.devicePixelRatio());
-    return filled.insert(key, at, std::move(image));
+    return filled.insert(key, size, at, std::move(image));
 }
 
 } // namespace
