@@ -1,8 +1,9 @@
 // The hints of Pegora: the openings against a full minimax, the slowest hint
-// after one line, and a player who always follows the hint, for every code of
+// (and rating) after one line, and a player who always follows the hint, for every code of
 // the four settings.
 #include "bench/clock.h"
 #include "codebreaking/advisor.h"
+#include "codebreaking/coaching.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,7 +47,7 @@ void HintAfterOneLine(benchmark::State &state)
     const Setting s = settings[state.range(0)];
     constexpr PegColor P1 = PegColor::White, P2 = PegColor::Red, P3 = PegColor::Yellow, P4 = PegColor::Green;
     const Code kinds[] = {{P1, P1, P1, P1}, {P1, P1, P1, P2}, {P1, P1, P2, P2}, {P1, P1, P2, P3}, {P1, P2, P3, P4}};
-    double worstMs = 0, worstCpuMs = 0;
+    double worstMs = 0, worstCpuMs = 0, worstRatingMs = 0;
     std::size_t largest = 0, positions = 0;
     for (auto _ : state) {
         for (const Code &guess : kinds) {
@@ -63,11 +64,16 @@ void HintAfterOneLine(benchmark::State &state)
                 worstCpuMs = std::max(worstCpuMs, clock.cpuSinceMs());
                 largest = std::max(largest, a.possible.size());
                 ++positions;
+                // The coach rates a second line as the hint works it out, and more.
+                const HintClock rating;
+                benchmark::DoNotOptimize(rateLine(s.positions, s.single, {line}, guess));
+                worstRatingMs = std::max(worstRatingMs, rating.wallMs());
             }
         }
     }
     state.counters["worst_ms"] = worstMs;
     state.counters["worst_cpu_ms"] = worstCpuMs;
+    state.counters["worst_rating_ms"] = worstRatingMs;
     state.counters["largest_possible"] = double(largest);
     state.counters["positions"] = double(positions);
 }

@@ -163,6 +163,17 @@ Code minimaxGuess(int positions, std::span<const Code> guesses, std::span<const 
     return guesses.empty() ? Code{} : guesses[best];
 }
 
+int worstRemaining(int positions, const Code &guess, std::span<const Code> candidates)
+{
+    positions = clampPositions(positions);
+    std::vector<Packed> packed(candidates.size());
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        packed[i] = pack(candidates[i], positions);
+    const Packed p = pack(guess, positions);
+    const int all = int(candidates.size()) + 1;
+    return positions == 3 ? worstAnswer<3>(p, packed, all) : worstAnswer<4>(p, packed, all);
+}
+
 Code minimaxGuess(int positions, std::span<const Code> candidates, int *worstRemaining)
 {
     return minimaxGuess(positions, candidates, candidates, worstRemaining);
@@ -210,7 +221,7 @@ GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const Played
     return advice;
 }
 
-QString hintText(const GuessAdvice &advice, int positions)
+QString guessWords(const Code &guess, int positions)
 {
     // The colours as the game names them, in palette order.
     static const char *const names[PegColorCount] = {
@@ -218,21 +229,26 @@ QString hintText(const GuessAdvice &advice, int positions)
         QT_TRANSLATE_NOOP("codebreaking::hint", "Yellow"),  QT_TRANSLATE_NOOP("codebreaking::hint", "Green"),
         QT_TRANSLATE_NOOP("codebreaking::hint", "Fuchsia"), QT_TRANSLATE_NOOP("codebreaking::hint", "Aqua"),
         QT_TRANSLATE_NOOP("codebreaking::hint", "Blue"),    QT_TRANSLATE_NOOP("codebreaking::hint", "Black")};
-    const auto translated = [](const char *text) { return QCoreApplication::translate("codebreaking::hint", text); };
+    QStringList pegs;
+    for (int i = 0; i < clampPositions(positions); ++i) {
+        const int c = int(guess[i]);
+        pegs << (c >= 1 && c <= PegColorCount ? QCoreApplication::translate("codebreaking::hint", names[c - 1])
+                                              : QStringLiteral("?"));
+    }
+    return pegs.join(QLatin1Char(' '));
+}
+
+QString hintText(const GuessAdvice &advice, int positions)
+{
     if (advice.possible.empty())
         return QCoreApplication::translate("codebreaking::hint", "No code fits the lines so far.");
-    positions = clampPositions(positions);
-    QStringList pegs;
-    for (int i = 0; i < positions; ++i) {
-        const int c = int(advice.guess[i]);
-        pegs << (c >= 1 && c <= PegColorCount ? translated(names[c - 1]) : QStringLiteral("?"));
-    }
     const bool canWin = std::binary_search(advice.possible.begin(), advice.possible.end(), advice.guess);
     const qsizetype n = qsizetype(advice.possible.size());
     // The guess on one line and the count on the next: the board is narrow,
     // two lines of some forty letters, whatever the colours' names.
     //: %1 is the guess: the colours' names, one after the other.
-    const QString guess = QCoreApplication::translate("codebreaking::hint", "Try %1.").arg(pegs.join(QLatin1Char(' ')));
+    const QString guess =
+        QCoreApplication::translate("codebreaking::hint", "Try %1.").arg(guessWords(advice.guess, positions));
     if (!canWin)
         return guess + QLatin1Char('\n') +
                QCoreApplication::translate("codebreaking::hint", "Not the code, but narrows the %1 best.").arg(n);

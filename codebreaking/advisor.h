@@ -35,6 +35,10 @@ Code minimaxGuess(int positions, std::span<const Code> guesses, std::span<const 
 // The same, guessing among the candidates alone.
 Code minimaxGuess(int positions, std::span<const Code> candidates, int *worstRemaining = nullptr);
 
+// The most codes that may still be possible after the guess is checked
+// against one of the candidates, a win leaving none.
+int worstRemaining(int positions, const Code &guess, std::span<const Code> candidates);
+
 // The hint: among every code of the setting, the guess that leaves the
 // fewest codes possible at worst, one that can still be the code first when
 // it is as good. A guess that cannot win may split the rest better, and so
@@ -44,5 +48,7 @@ GuessAdvice adviseGuess(int positions, bool singleColors, std::span<const Played
 // The hint in words for the status line: the guess on one line, and on the
 // next how many codes are still possible.
 QString hintText(const GuessAdvice &advice, int positions);
+// A guess in the hint's words: its colours' names, one after the other.
+QString guessWords(const Code &guess, int positions);
 
 } // namespace codebreaking

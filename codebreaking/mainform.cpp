@@ -1,6 +1,7 @@
 #include "codebreaking/mainform.h"
 
 #include "assets/pegora/pegoraart.h"
+#include "codebreaking/coaching.h"
 #include "codebreaking/welcome.h"
 
 #include <QLabel>
@@ -51,6 +52,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     f.setBold(true);
     setFont(f);
 
+    coach().setWords(coachWords());
     buildBoard();
     buildMenu();
     setBoard(m_board, StatusHeight);
@@ -119,6 +121,7 @@ void TMainForm::buildMenu()
             {{&New1, "New1", tr("&New"), [this] { New1Click(New1); }, Qt::Key_F2},
              {&Secretcode1, "Secretcode1", tr("Show Secret &Code"), [this] { Secretcode1Click(); }},
              {&Hint1, "Hint1", tr("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
+             reviewItem(),
              {},
              {&Statistics1, "Statistics1", tr("&Statistics"), [this] { Statistics1Click(); }},
              {&BestPlayers1, "BestPlayers1", tr("&Best Players"), [this] { BestPlayers1Click(); }},
@@ -133,7 +136,8 @@ void TMainForm::buildMenu()
             {{&Sound1, "Sound1", tr("&Sound"), [this] { Sound1Click(); }, [&kept] { return kept.sound; }},
              {&sc1, "sc1", tr("&Single Colors"), [this] { New1Click(sc1); }, [&kept] { return kept.single; }},
              {&Symbols1, "Symbols1", tr("&Peg Symbols"), [this] { Symbols1Click(); },
-              [&kept] { return kept.symbols; }}});
+              [&kept] { return kept.symbols; }},
+             coachOption()});
     //: The help menu.
     addMenu(tr("&?"), "Help1",
             {{&Contents1, "Contents1", tr("&Contents"), [this] { Contents1Click(); }},
@@ -174,6 +178,7 @@ void TMainForm::zoomChanged() { showHoleCursor(); }
 void TMainForm::StartNewGame()
 {
     hintOutdated(); // a hint under way was for the game before
+    reviewAnew();
     m_cursor = 1;
     m_session.newGame();
     Timer1->start(); // the new game's first second starts now
@@ -200,17 +205,28 @@ void TMainForm::Button1Click()
         return;
     m_cursor = 1;
     hintOutdated(); // a hint was for the line just checked
+    // The line is rated against the lines before it.
+    const std::vector<PlayedLine> before = m_session.playedLines();
+    Code guess{};
+    for (int column = 1; column <= Game.Positions; ++column)
+        guess[column - 1] = Game.peg(Game.Line, column);
+    const int positions = Game.Positions;
+    const bool single = Game.SingleColors;
     const CheckResult r = m_session.check();
+    if (r.result == MoveResult::Done)
+        rateDecision([=] { return rateLine(positions, single, before, guess); });
     // The keys go back to the board for the next line, wherever they were.
     if (Game.running())
         hole(Game.Line, m_cursor)->setFocus(Qt::OtherFocusReason);
     // The end of the game is told once the check that ended it is over.
     switch (r.outcome) {
     case CheckOutcome::Won:
+        pointToReview();
         playSound(QStringLiteral("win.wav"));
         afterThisEvent([this] { showModal(m_dialogs->result); });
         break;
     case CheckOutcome::Lost:
+        pointToReview();
         afterThisEvent(
             [this] { showMessage(platform::MsgIcon::Information, tr("Sorry, too many guesses."), platform::Ok); });
         break;
@@ -220,7 +236,13 @@ void TMainForm::Button1Click()
 
 void TMainForm::Button2Click() { m_session.repeatLine(); }
 
-void TMainForm::Secretcode1Click() { m_session.giveUp(); }
+void TMainForm::Secretcode1Click()
+{
+    const bool running = Game.running();
+    m_session.giveUp();
+    if (running && !Game.running())
+        pointToReview();
+}
 
 void TMainForm::Timer1Timer() { m_session.tick(); }
 

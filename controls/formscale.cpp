@@ -3,6 +3,7 @@
 #include "controls/devicepixels.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -73,6 +74,20 @@ void makeRoomForText(QWidget *widget)
 
 } // namespace
 
+namespace {
+
+// A table or any other scroll area lays out its own insides (viewport,
+// headers, scroll bars) for the size it is given.
+bool insideScrollArea(const QWidget *w, const QWidget *root)
+{
+    for (const QWidget *p = w->parentWidget(); p && p != root; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea *>(p))
+            return true;
+    return false;
+}
+
+} // namespace
+
 void TFormScale::capture(QWidget *root)
 {
     m_root = root;
@@ -81,7 +96,7 @@ void TFormScale::capture(QWidget *root)
     m_zoom = 1;
     m_controls.clear();
     for (QWidget *w : root->findChildren<QWidget *>()) {
-        if (w->isWindow())
+        if (w->isWindow() || insideScrollArea(w, root))
             continue;
         // A control sized once by its maker is sized by the form from now on.
         w->setMinimumSize(0, 0);

@@ -1,6 +1,7 @@
 #include "controls/gamewindow.h"
 
 #include "controls/formkit.h"
+#include "controls/review.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -51,6 +52,12 @@ private:
 TGameWindow::TGameWindow(platform::Platform &platform, QWidget *parent)
     : QMainWindow(parent), m_platform(platform), m_hintWorker(this)
 {
+    connect(&m_coach, &TCoach::rated, this, [this](const coach::Rating &rating) {
+        if (!m_coach.on())
+            return;
+        m_coachText = m_coach.statusOf(rating);
+        showStatus();
+    });
     const auto shortcut = [this](QList<QKeySequence> keys, void (TGameWindow::*zoom)()) {
         auto *action = new QAction(this);
         action->setShortcuts(keys);
@@ -175,8 +182,26 @@ void TGameWindow::showPicture(const ButtonPicture &p) const
 
 void TGameWindow::setStatus(const QString &text)
 {
-    if (m_status)
-        m_status->setText(text);
+    m_statusText = text;
+    showStatus();
+}
+
+void TGameWindow::showStatus()
+{
+    if (!m_status)
+        return;
+    // When the two do not fit, the coach's line is the one left out: what
+    // the game has to say is never hidden by a rating.
+    QString text = m_statusText;
+    if (!m_coachText.isEmpty()) {
+        const QString both = text.isEmpty() ? m_coachText : text + QLatin1Char('\n') + m_coachText;
+        const QRect room = m_status->contentsRect();
+        const QRect needs = m_status->fontMetrics().boundingRect(QRect(0, 0, room.width(), 1 << 20),
+                                                                 Qt::TextWordWrap, both);
+        if (needs.height() <= room.height() || text.isEmpty())
+            text = both;
+    }
+    m_status->setText(text);
 }
 
 QMenu *TGameWindow::addMenu(const QString &caption, const char *name, const std::vector<MenuItem> &items, bool oneOf,
@@ -258,6 +283,7 @@ void TGameWindow::startUp(const QString &settingsFileName)
     if (percent >= 100 && percent <= MaxZoom * 100)
         setZoom(percent / 100.0);
     readKeys(m_settings);
+    m_coach.readKeys(m_settings);
     showOptions();
     // A damaged value is told about; everything else read is used. The
     // board is not on the screen yet: the box stands alone.
@@ -329,6 +355,8 @@ void TGameWindow::saveSettings()
     const long percent = std::lround(m_normalZoom * 100);
     if (percent != 100 || m_settings.ini().ValueExists(Options, ZoomKey))
         m_settings.ini().WriteInteger(Options, ZoomKey, percent);
+    m_coach.settle(); // the decisions made count, however soon the window goes
+    m_coach.writeKeys(m_settings);
     QString error;
     // The program closes all the same; the old file is still whole. Ended
     // from outside, no one may be there to answer a box.
@@ -379,7 +407,7 @@ void TGameWindow::askForHint()
         return;
     if (m_hint.markTraining)
         m_hint.markTraining();
-    if (m_hintReady) {
+    if (hintReady()) {
         m_hint.give();
         m_hintReady = m_hint.lasts;
         return;
@@ -392,14 +420,14 @@ void TGameWindow::askForHint()
 
 void TGameWindow::prepareHint()
 {
-    if (m_hintReady || hintWorker().busy())
+    if (hintReady() || hintWorker().busy())
         return;
     setStatus(m_hint.working);
     using Keep = std::function<void()>;
     hintWorker().start<Keep>(m_hint.work(), [this](const Keep &keep) {
         keep();
         m_hintReady = true;
-        if (m_status && m_status->text() == m_hint.working)
+        if (m_statusText == m_hint.working)
             setStatus({});
         // Given while the game is still where it was asked.
         QString why;
@@ -419,4 +447,43 @@ void TGameWindow::hintOutdated()
     // The working words stay while a lasting answer is still on its way.
     if (!hintWorker().busy())
         setStatus({});
+}
+
+// --- the coach ---
+
+TGameWindow::MenuItem TGameWindow::coachOption()
+{
+    return {&m_coachItem, "Coach1", tr("&Coach"),
+            [this] {
+                m_coach.toggle();
+                if (!m_coach.on()) {
+                    m_coachText.clear();
+                    showStatus();
+                }
+            },
+            [this] { return m_coach.on(); }};
+}
+
+TGameWindow::MenuItem TGameWindow::reviewItem()
+{
+    return {&m_reviewItem, "Review1", tr("&Review..."), [this] { showModal(m_coach.review(this)); }};
+}
+
+void TGameWindow::reviewAnew()
+{
+    m_coach.newGame();
+    m_coachText.clear();
+    showStatus();
+}
+
+void TGameWindow::pointToReview()
+{
+    // The menu's own words, whatever the language.
+    const auto plain = [](QString caption) { return caption.remove(QLatin1Char('&')).remove(QStringLiteral("...")); };
+    QString menu;
+    for (QObject *owner : m_reviewItem ? m_reviewItem->associatedObjects() : QObjectList())
+        if (auto *m = qobject_cast<QMenu *>(owner))
+            menu = plain(m->title());
+    //: %1 is the Game menu, %2 its Review item, as the menu shows them.
+    setStatus(tr("%1 > %2 shows how the game went.").arg(menu, plain(m_reviewItem ? m_reviewItem->text() : QString())));
 }

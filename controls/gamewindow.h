@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/coach.h"
 #include "controls/formscale.h"
 #include "controls/hintworker.h"
 #include "platform/platform.h"
@@ -58,8 +59,13 @@ public:
     static qreal zoomOf(const QWidget *widget);
 
     QLabel *statusLine() const { return m_status; }
-    // What holds now, in a few words; empty clears the line.
+    // What holds now, in a few words; empty clears the line. The game's
+    // words come first: the coach's line shows under them while both fit.
     void setStatus(const QString &text);
+    QString status() const { return m_statusText; }
+    QString coachLine() const { return m_coachText; }
+
+    TCoach &coach() { return m_coach; }
 
     // The form's close: the game stops what is under way, then calls this,
     // which saves the settings file.
@@ -72,7 +78,7 @@ public:
     bool ended() const { return m_ending; }
 
     // The hint: whether one is ready to be given at once, without work.
-    bool hintReady() const { return m_hintReady; }
+    bool hintReady() const { return m_hintReady || !m_hint.work; }
 
 protected:
     platform::Platform &m_platform;
@@ -188,7 +194,8 @@ protected:
         std::function<void()> markTraining;
         QString working; // the status line while the work runs
         // The work for the game as it stands now, asked for on the interface
-        // thread; what the work hands back keeps its answer there.
+        // thread; what the work hands back keeps its answer there. A game
+        // whose answer needs no work has none: its hint is given at once.
         using Work = std::function<std::function<void()>(const THintWorker::Cancelled &)>;
         std::function<Work()> work;
         std::function<void()> give;
@@ -205,6 +212,18 @@ protected:
     void hintOutdated();
 
     THintWorker &hintWorker() { return m_hintWorker; }
+
+    // --- the coach ---
+    // Options > Coach and Game > Review..., for the game's menus.
+    MenuItem coachOption();
+    MenuItem reviewItem();
+    // A decision of the player, rated beside the board; while the coach is
+    // on its rating shows on the status line.
+    void rateDecision(std::function<coach::Rating()> work) { m_coach.rate(std::move(work)); }
+    // A new game: its decisions are reviewed from the first.
+    void reviewAnew();
+    // The game is over: the status line says where to see how it went.
+    void pointToReview();
 
 private:
     class Stage;
@@ -223,6 +242,12 @@ private:
     std::vector<ButtonPicture> m_pictures;
     std::vector<std::pair<QAction *, std::function<bool()>>> m_options;
     void showPicture(const ButtonPicture &picture) const;
+    void showStatus();
+    QAction *m_coachItem = nullptr;
+    QAction *m_reviewItem = nullptr;
+    QString m_statusText;
+    QString m_coachText;
+    TCoach m_coach;
     bool m_seen = false;   // shown at least once
     bool m_closed = false; // saved at a close since last shown
     bool m_ending = false; // ended from outside

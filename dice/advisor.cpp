@@ -1,6 +1,7 @@
 #include "dice/advisor.h"
 
 #include <algorithm>
+#include <limits>
 #include <thread>
 
 namespace kubolo {
@@ -185,7 +186,7 @@ struct TurnValues {
     int openCount = 0;
     std::array<std::array<float, 6>, CategoryCount> after{};
 
-    TurnValues(const Keeps &keeps, const std::vector<float> &values, unsigned filledSet, int upper)
+    TurnValues(const Keeps &keeps, std::span<const float> values, unsigned filledSet, int upper)
         : k(keeps), filled(filledSet)
     {
         auto future = [&](unsigned next, int nextUpper) {
@@ -208,16 +209,21 @@ struct TurnValues {
         }
     }
 
+    // What choosing open category c for a final roll brings from here on.
+    float choice(int c, int roll) const
+    {
+        return c < LeftSideCount ? after[c][k.counts[k.rolls[roll]][c]]
+                                 : float(k.scoresOf(filled, roll)[c]) + after[c][0];
+    }
+
     // The best category for a final roll, and what it brings from here on.
     std::pair<int, float> choose(int roll) const
     {
-        const auto &s = k.scoresOf(filled, roll);
-        const auto &n = k.counts[k.rolls[roll]];
         int best = -1;
         float bestValue = 0;
         for (int i = 0; i < openCount; ++i) {
             const int c = open[i];
-            const float v = c < LeftSideCount ? after[c][n[c]] : float(s[c]) + after[c][0];
+            const float v = choice(c, roll);
             if (best < 0 || v > bestValue) {
                 best = c;
                 bestValue = v;
@@ -271,7 +277,59 @@ struct TurnValues {
     }
 };
 
+unsigned filledSet(const DicePosition &position)
+{
+    unsigned filled = 0;
+    for (int c = 0; c < CategoryCount; ++c)
+        filled |= position.filled[c] ? 1u << c : 0u;
+    return filled;
+}
+
+int faceIndex(DieValue d) { return std::clamp(int(d), 1, Faces) - 1; }
+
+// The moves after a roll and what each brings from this turn on: the one
+// reckoning behind the advice and behind the value of any move. For a game
+// still running.
+struct TurnMoves {
+    const DicePosition &position;
+    TurnValues turn;
+    int roll = 0; // the dice as they lie
+    int rollsLeft = 0;
+
+    TurnMoves(const StateValues &values, const DicePosition &p, unsigned filled)
+        : position(p), turn(keeps(), values.stored(), filled, std::min(std::max(0, p.upperTotal), BonusThreshold))
+    {
+        const Keeps &k = keeps();
+        std::array<int, Faces> rolled{};
+        for (DieValue d : p.dice)
+            ++rolled[faceIndex(d)];
+        roll = int(std::find(k.rolls.begin(), k.rolls.end(), k.byCode[Keeps::code(rolled)]) - k.rolls.begin());
+        rollsLeft = 3 - std::clamp(p.rollsUsed, 1, 3);
+    }
+
+    // What every keep brings once the other dice are rolled; with a roll left.
+    void expectRolls()
+    {
+        turn.rollValues(rollsLeft - 1);
+        if (rollsLeft == 2)
+            turn.e = turn.m;
+        turn.expect();
+    }
+    // Holding the dice of the pattern (bit i: die i) and rolling the others,
+    // once expectRolls() has run.
+    float hold(int pattern) const
+    {
+        std::array<int, Faces> held{};
+        for (int i = 0; i < 5; ++i)
+            if (pattern >> i & 1)
+                ++held[faceIndex(position.dice[i])];
+        return turn.e[turn.k.byCode[Keeps::code(held)]];
+    }
+};
+
 } // namespace
+
+std::size_t StateValues::storedCount() { return stateIndex().size(); }
 
 float StateValues::value(unsigned filled, int upperTotal) const
 {
@@ -281,16 +339,16 @@ float StateValues::value(unsigned filled, int upperTotal) const
     return m_values[slot(filled, canonicalUpper(filled, std::max(0, upperTotal)))];
 }
 
-std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled, const std::atomic<bool> *cancelled)
+std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFilled)
 {
-    const auto stop = [cancelled] { return cancelled && cancelled->load(std::memory_order_relaxed); };
     keeps(); // built once, before the workers share it
     stateIndex();
     if (threads <= 0)
         threads = int(std::max(1u, std::thread::hardware_concurrency()));
-    auto values = std::make_shared<StateValues>();
+    std::shared_ptr<StateValues> values(new StateValues);
     const StateIndex &index = stateIndex();
-    values->m_values.assign(index.size(), 0.0f);
+    values->m_owned.assign(index.size(), 0.0f);
+    values->m_values = values->m_owned;
 
     // Later turns first: a state needs only states with one more category filled.
     for (int filledCount = CategoryCount - 1; filledCount >= std::max(0, fewestFilled); --filledCount) {
@@ -303,12 +361,12 @@ std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFil
         auto work = [&](int first) {
             std::size_t k = 0;
             for (unsigned filled : sets)
-                for (int u = 0; u < UpperStates && !stop(); ++u) {
+                for (int u = 0; u < UpperStates; ++u) {
                     if (!index.stored[filled & 63u][u] || k++ % std::size_t(threads) != std::size_t(first))
                         continue;
                     TurnValues turn(keeps(), values->m_values, filled, u);
                     const float v = turn.value();
-                    values->m_values[slot(filled, u)] = v;
+                    values->m_owned[slot(filled, u)] = v;
                 }
         };
         std::vector<std::thread> pool;
@@ -317,8 +375,6 @@ std::shared_ptr<const StateValues> computeStateValues(int threads, int fewestFil
         work(0);
         for (std::thread &t : pool)
             t.join();
-        if (stop())
-            return nullptr;
     }
     return values;
 }
@@ -337,38 +393,20 @@ DicePosition positionOf(const ScoreSheet &sheet)
 
 DiceAdvice adviseMove(const StateValues &values, const DicePosition &position)
 {
-    const Keeps &k = keeps();
-    unsigned filled = 0;
-    for (int c = 0; c < CategoryCount; ++c)
-        filled |= position.filled[c] ? 1u << c : 0u;
     DiceAdvice advice;
+    const unsigned filled = filledSet(position);
     if (filled == AllFilled)
         return advice;
-    const int upper = std::min(std::max(0, position.upperTotal), BonusThreshold);
-    TurnValues turn(k, values.m_values, filled, upper);
-
-    std::array<int, Faces> rolled{};
-    for (DieValue d : position.dice)
-        ++rolled[std::clamp(int(d), 1, Faces) - 1];
-    const int roll = int(std::find(k.rolls.begin(), k.rolls.end(), k.byCode[Keeps::code(rolled)]) - k.rolls.begin());
-
-    const auto [category, chosen] = turn.choose(roll);
+    TurnMoves moves(values, position, filled);
+    const auto [category, chosen] = moves.turn.choose(moves.roll);
     advice.category = categoryAt(category);
     advice.expectedTotal = position.gameTotal + double(chosen);
-    const int rollsLeft = 3 - std::clamp(position.rollsUsed, 1, 3);
-    if (rollsLeft == 0)
+    if (moves.rollsLeft == 0)
         return advice;
-    turn.rollValues(rollsLeft - 1);
-    if (rollsLeft == 2)
-        turn.e = turn.m;
-    turn.expect();
+    moves.expectRolls();
     // Every hold but all five dice, in order of the hold patterns.
     for (int pattern = 0; pattern < 31; ++pattern) {
-        std::array<int, Faces> held{};
-        for (int i = 0; i < 5; ++i)
-            if (pattern >> i & 1)
-                ++held[std::clamp(int(position.dice[i]), 1, Faces) - 1];
-        const float v = turn.e[k.byCode[Keeps::code(held)]];
+        const float v = moves.hold(pattern);
         if (v > chosen && position.gameTotal + double(v) > advice.expectedTotal) {
             advice.roll = true;
             for (int i = 0; i < 5; ++i)
@@ -377,6 +415,28 @@ DiceAdvice adviseMove(const StateValues &values, const DicePosition &position)
         }
     }
     return advice;
+}
+
+double moveValue(const StateValues &values, const DicePosition &position, const DiceMove &move)
+{
+    constexpr double Refused = -std::numeric_limits<double>::infinity();
+    const unsigned filled = filledSet(position);
+    if (filled == AllFilled)
+        return Refused;
+    TurnMoves moves(values, position, filled);
+    if (!move.roll) {
+        const int c = index(move.category);
+        if (c >= CategoryCount || filled >> c & 1)
+            return Refused;
+        return position.gameTotal + double(moves.turn.choice(c, moves.roll));
+    }
+    int pattern = 0;
+    for (int i = 0; i < 5; ++i)
+        pattern |= move.hold[i] ? 1 << i : 0;
+    if (pattern == 31 || moves.rollsLeft == 0)
+        return Refused;
+    moves.expectRolls();
+    return position.gameTotal + double(moves.hold(pattern));
 }
 
 } // namespace kubolo

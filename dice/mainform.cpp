@@ -3,6 +3,7 @@
 #include "assets/kubolo/kuboloart.h"
 #include "controls/formkit.h"
 #include "dice/advisor.h"
+#include "dice/coaching.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
     m_session.turn.setListener([this](TurnChange change) { turnChanged(change); });
     setWindowTitle(QStringLiteral("Kubolo")); // the game's name, never translated
     setFont(formkit::font(13, true));
+    coach().setWords(coachWords());
     buildControls();
     buildMenus();
     buildKeys();
@@ -45,18 +47,11 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
         [this](QString &) { return !m_session.turn.rolling() && !sheet().IsOver(); },
         [this] { return !sheet().Hinted(); },
         [this] { m_session.turn.markHinted(); },
-        tr("Working out the hints..."),
-        [this] {
-            // The values of every state of the game: worked out once, at the
-            // first hint, beside the board.
-            const int fewestFilled = m_fewestFilled;
-            return [this, fewestFilled](const THintWorker::Cancelled &cancelled) {
-                std::shared_ptr<const StateValues> values = computeStateValues(0, fewestFilled, &cancelled);
-                return std::function<void()>([this, values] { m_values = values; });
-            };
-        },
+        // The values of every state of the game are stored in the program:
+        // nothing to work out, the hint is given at once.
+        {},
+        {},
         [this] { giveHint(); },
-        true,
     });
     FormCreate();
 }
@@ -115,6 +110,7 @@ void TMainForm::buildMenus()
     addMenu(tr("&Game"), "Partita1",
             {{&Nuova1, "Nuova1", tr("&New"), [this] { Nuova1Click(); }, Qt::Key_F2},
              {&Hint1, "Hint1", tr("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
+             reviewItem(),
              {&Statistics1, "Statistics1", tr("&Statistics"), [this] { Statistics1Click(); }},
              {&Punteggi1, "Punteggi1", tr("&Best Players"), [this] { Punteggi1Click(); }},
              {&N1, "N1", {}, {}},
@@ -124,7 +120,8 @@ void TMainForm::buildMenus()
             {{&Suono1, "Suono1", tr("&Sound"), [this] { m_session.toggleSound(); },
               [this] { return m_session.sound; }},
              {&Roll1, "Roll1", tr("&Roll"), [this] { m_session.toggleRoll(); },
-              [this] { return m_session.roll; }}});
+              [this] { return m_session.roll; }},
+             coachOption()});
     addMenu(tr("&Help"), "Help1",
             {{&Contents1, "Contents1", tr("&Contents"), [this] { Contents1Click(); }},
              {&Rules1, "Rules1", tr("&Rules"), [this] { Rules1Click(); }},
@@ -168,19 +165,30 @@ void TMainForm::turnChanged(TurnChange change)
                        change == TurnChange::NewGame;
     if (moved)
         hintOutdated();
+    if (change == TurnChange::NewGame)
+        reviewAnew();
     showTurn(change);
     // The end of the game is told once the choice that ended it is over.
-    if (change == TurnChange::Chosen && m_session.turn.sheet().IsOver())
+    if (change == TurnChange::Chosen && m_session.turn.sheet().IsOver()) {
+        pointToReview();
         afterThisEvent([this] { showEndGame(); });
+    }
 }
 
 void TMainForm::StartNewGame() { m_session.turn.newGame(); }
 
 void TMainForm::rollClick()
 {
+    // After the turn's first roll, the dice held are the player's decision.
+    const DicePosition position = positionOf(sheet());
+    DiceMove move{true, {}, {}};
+    for (int i = 0; i < 5; ++i)
+        move.hold[i] = m_session.turn.held(i);
     // The button is disabled where the turn refuses; a stray call changes nothing.
     if (m_session.startRoll() != Refusal::None)
         return;
+    if (position.rollsUsed > 0)
+        rateDecision([position, move] { return rateMove(stateValues(), position, move); });
     m_stepper.start(rollSteps(), [this] { m_session.finishRoll(); });
 }
 
@@ -258,9 +266,12 @@ void TMainForm::holdBoxClick(int i)
 
 void TMainForm::xAssiClick(QObject *sender)
 {
+    const DicePosition position = positionOf(sheet());
     for (int i = 0; i < CategoryCount; ++i)
-        if (m_names[i] == sender)
-            m_session.turn.choose(categoryAt(i));
+        if (m_names[i] == sender && m_session.turn.choose(categoryAt(i)) == Refusal::None)
+            rateDecision([position, move = DiceMove{false, {}, categoryAt(i)}] {
+                return rateMove(stateValues(), position, move);
+            });
 }
 
 void TMainForm::showEndGame() { showModal(m_dialogs->EndGame); }
@@ -271,23 +282,17 @@ void TMainForm::Nuova1Click() { StartNewGame(); }
 
 // --- the hint ---
 
-void TMainForm::prepareHints(int fewestFilled)
-{
-    m_fewestFilled = fewestFilled;
-    prepareHint();
-}
-
 void TMainForm::Hint1Click() { askForHint(); }
 
 void TMainForm::giveHint()
 {
-    const Session::Hint hint = m_session.takeHint(*m_values);
+    const Session::Hint hint = m_session.takeHint(stateValues());
     // The cursor goes to the category to choose.
     if (hint.category >= 0) {
         m_cursor = hint.category;
         m_names[hint.category]->setFocus(Qt::OtherFocusReason);
     }
-    hintLabel->setText(hint.text);
+    setStatus(hint.text);
 }
 
 void TMainForm::Statistics1Click() { showModal(m_dialogs->Statistics); }

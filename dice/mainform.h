@@ -36,8 +36,6 @@ struct Platform;
 
 namespace kubolo {
 
-class StateValues;
-
 // A category's name on the score sheet: clicked with the mouse, with Return
 // when it has the keyboard focus, or by assistive technology's press.
 class ClickLabel : public Clickable<QLabel> {
@@ -149,11 +147,6 @@ public:
     // when the keyboard is elsewhere.
     int categoryCursor() const;
 
-    // The values of the game states, worked out on a thread of their own;
-    // Hint waits for them. States with fewer than fewestFilled categories
-    // filled are left out, which only the end of a game can use.
-    void prepareHints(int fewestFilled = 0);
-
     // Milliseconds each pass of the tumbling dice stays on screen; 0 runs the
     // whole roll at once.
     void setRollPace(int ms) { m_paceMs = ms < 0 ? 0 : ms; }
@@ -199,8 +192,6 @@ private:
     int m_paceMs = 40;
     // Where the category cursor was last, kept while the names are greyed.
     int m_cursor = 0;
-    std::shared_ptr<const StateValues> m_values;
-    int m_fewestFilled = 0;
     MadeWhenWanted<Dialogs> m_dialogs;
 };
 

@@ -63,9 +63,13 @@ QString setUpLanguage(const QString &program, const QString &language)
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
     chosen() = language;
-    if (language.isEmpty())
-        return language; // English: nothing to load
     const QString own = QStringLiteral(":/i18n");
+    // English's own plural forms ("1 move"), under every language: a text a
+    // translation lacks still reads right. Installed first, asked last.
+    install(QStringLiteral("common_en"), own);
+    install(program.toLower() + QStringLiteral("_en"), own);
+    if (language.isEmpty())
+        return language;
     install(QStringLiteral("common_") + language, own);
     install(program.toLower() + QLatin1Char('_') + language, own);
     install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));

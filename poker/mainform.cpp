@@ -3,6 +3,7 @@
 #include "assets/cartova/cards.h"
 #include "controls/numedit.h"
 #include "poker/advisor.h"
+#include "poker/coaching.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
+
+#include <utility>
 
 namespace poker {
 
@@ -39,6 +42,7 @@ TMainForm::TMainForm(platform::Platform &platform, QWidget *parent)
 {
     cartova_assets::registerPictures();
     setWindowTitle(QStringLiteral("Cartova")); // the game's name, never translated
+    coach().setWords(coachWords());
     buildMenus();
     buildTable();
     // The status line, under the table: the hint in words, on two lines
@@ -96,10 +100,12 @@ void TMainForm::buildMenus()
     Game1 = addMenu(tr("&Game"), "Game1",
                     {{&New1, "New1", tr("&New"), [this] { New1Click(); }},
                      {&Hint1, "Hint1", tr("&Hint"), [this] { Hint1Click(); }, Qt::Key_H},
+                     reviewItem(),
                      {&N2, "N2", {}, {}},
                      {&Exit1, "Exit1", tr("&Exit"), [this] { Exit1Click(); }}});
     Options1 = addMenu(tr("&Options"), "Options1",
-                       {{&Sound1, "Sound1", tr("&Sound"), [this] { Sound1Click(); }, [&o] { return o.sound; }}});
+                       {{&Sound1, "Sound1", tr("&Sound"), [this] { Sound1Click(); }, [&o] { return o.sound; }},
+                        coachOption()});
     const auto deck = [&o](DeckChoice d) { return [&o, d] { return o.deck == d; }; };
     DeckMenu1 = addMenu(tr("&Deck"), "DeckMenu1",
                         {{&Beach1, "Beach1", tr("&Beach"), [this] { Beach1Click(); }, deck(DeckChoice::Beach)},
@@ -253,6 +259,9 @@ void TMainForm::DealButtonClick()
     if (m_session.round.dealing())
         return; // the button is off until the cards are down
     PlayClick();
+    const Hand hand = m_session.round.hand();
+    const KeepFlags keep = m_session.round.kept();
+    const bool deciding = m_session.round.holding();
     const Round::Dealing dealing = m_session.round.deal(cpEdit->Value());
     if (dealing.refused != Refusal::None) {
         if (const QString text = refusalText(dealing.refused, m_session.round.Credits()); !text.isEmpty())
@@ -260,6 +269,14 @@ void TMainForm::DealButtonClick()
         return;
     }
     hintOutdated();
+    // The tables of the hint and the coach are built beside the table from
+    // the first deal on, while the cards come: the first hint and rating
+    // come at once, and a run that never deals never pays for them.
+    if (std::exchange(m_firstDeal, false))
+        coach().prepare([] { prepareAdvisor(); });
+    // The keep is the player's decision; the bet is the one played.
+    if (deciding)
+        rateDecision([hand, keep, bet = m_session.round.Bet()] { return rateKeep(hand, keep, bet); });
     // Disabling the focused button hands the focus on; it comes back after the deal.
     m_dealHadFocus = DealButton->hasFocus();
     if (m_session.round.NextDeal() == 1)
@@ -295,6 +312,7 @@ void TMainForm::CalculatePoints()
         PlayMoney();
 
     if (result.settled) {
+        coach().setOutcome(double(result.credits));
         cwLabel->setText(result.won == 0 ? tr("You lost your bet.")
                                          : tr("Credits won: %1").arg(QString::number(result.won)));
         fitText(cwLabel);
@@ -306,8 +324,10 @@ void TMainForm::CalculatePoints()
     }
 
     // The end of the game is asked about once the deal that ended it is over.
-    if (result.gameOver)
+    if (result.gameOver) {
+        pointToReview();
         afterThisEvent([this] { askToRestart(); });
+    }
 }
 
 void TMainForm::askToRestart()

@@ -145,6 +145,7 @@ private:
     Session m_session;
     Stepper m_stepper;
     int m_dealPauseMs = 160;
+    bool m_firstDeal = true; // the advisor's tables not yet asked for
     bool m_dealHadFocus = false;
     bool m_terminated = false;
     MadeWhenWanted<Dialogs> m_dialogs;

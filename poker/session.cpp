@@ -5,7 +5,10 @@
 #include "poker/advisor.h"
 
 #include <QLocale>
+
 #include <QStringList>
+
+#include <algorithm>
 
 namespace poker {
 
@@ -17,6 +20,18 @@ QString rankShown(TCardValue value)
     static const char *const ranks[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
     return QLatin1String(ranks[clampValue(value) - 1]);
 }
+
+// The ranks of the kept cards, in the hand's order: "A K".
+QString keptRanks(const Hand &hand, const KeepFlags &keep)
+{
+    QStringList ranks;
+    for (int i = 0; i < HandSize; ++i)
+        if (keep[std::size_t(i)])
+            ranks << rankShown(hand[std::size_t(i)].value);
+    return ranks.join(u' ');
+}
+
+int keptCount(const KeepFlags &keep) { return int(std::count(keep.begin(), keep.end(), true)); }
 
 } // namespace
 
@@ -70,18 +85,24 @@ QString Session::takeHint()
 
 QString Session::hintText(const Hand &hand, const KeepFlags &keep, double expected)
 {
-    QStringList ranks;
-    for (int i = 0; i < HandSize; ++i)
-        if (keep[std::size_t(i)])
-            ranks << rankShown(hand[std::size_t(i)].value);
     const QString times = QLocale().toString(expected, 'f', 2);
-    if (ranks.isEmpty())
+    if (keptCount(keep) == 0)
         return QCoreApplication::translate("poker::Session", "Keep nothing: expect %1 times the bet.").arg(times);
-    if (ranks.size() == HandSize)
+    if (keptCount(keep) == HandSize)
         return QCoreApplication::translate("poker::Session", "Keep all five: expect %1 times the bet.").arg(times);
     //: %1 is the ranks to keep as the cards' corners show them ("A K"), %2 the expected multiple.
     return QCoreApplication::translate("poker::Session", "Keep %1: expect %2 times the bet.")
-        .arg(ranks.join(u' '), times);
+        .arg(keptRanks(hand, keep), times);
+}
+
+QString Session::keepWords(const Hand &hand, const KeepFlags &keep)
+{
+    if (keptCount(keep) == 0)
+        return QCoreApplication::translate("poker::Session", "Keep nothing");
+    if (keptCount(keep) == HandSize)
+        return QCoreApplication::translate("poker::Session", "Keep all five");
+    //: %1 is the ranks kept as the cards' corners show them ("A K").
+    return QCoreApplication::translate("poker::Session", "Keep %1").arg(keptRanks(hand, keep));
 }
 
 } // namespace poker

@@ -41,6 +41,8 @@ public:
     // player would click them, and the words for the status line returned.
     QString takeHint();
     static QString hintText(const Hand &hand, const KeepFlags &keep, double expected);
+    // A keep in the hint's words: "Keep A K", "Keep nothing".
+    static QString keepWords(const Hand &hand, const KeepFlags &keep);
 };
 
 } // namespace poker

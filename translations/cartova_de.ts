@@ -39,6 +39,19 @@
         <extracomment>%1 is the ranks to keep as the cards&apos; corners show them (&quot;A K&quot;), %2 the expected multiple.</extracomment>
         <translation>%1 halten: das %2-Fache des Einsatzes zu erwarten.</translation>
     </message>
+    <message>
+        <source>Keep nothing</source>
+        <translation>Nichts halten</translation>
+    </message>
+    <message>
+        <source>Keep all five</source>
+        <translation>Alle fünf halten</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <extracomment>%1 is the ranks kept as the cards&apos; corners show them (&quot;A K&quot;).</extracomment>
+        <translation>%1 halten</translation>
+    </message>
 </context>
 <context>
     <name>poker::TAboutBox1</name>
@@ -333,6 +346,41 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;Ace&quot;, &quot;7&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%2 %1</translation>
+    </message>
+</context>
+<context>
+    <name>poker::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 credits lost.</source>
+        <translation>
+            <numerusform>%n Zug, davon %1 fehlerfrei; %2 Credits verloren.</numerusform>
+            <numerusform>%n Züge, davon %1 fehlerfrei; %2 Credits verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <translation>%1 Credits</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Credits</translation>
+    </message>
+    <message>
+        <source>Your credits</source>
+        <translation>Ihre Credits</translation>
+    </message>
+    <message>
+        <source>With the best keeps</source>
+        <translation>Bei optimalem Halten</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 credits lost).</source>
+        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
+        <translation>Bester Zug: %1 (%2 Credits verloren).</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,19 @@
         <extracomment>%1 is the ranks to keep as the cards&apos; corners show them (&quot;A K&quot;), %2 the expected multiple.</extracomment>
         <translation>Guarde %1: cabe esperar %2 veces la apuesta.</translation>
     </message>
+    <message>
+        <source>Keep nothing</source>
+        <translation>No guarde nada</translation>
+    </message>
+    <message>
+        <source>Keep all five</source>
+        <translation>Guarde las cinco</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <extracomment>%1 is the ranks kept as the cards&apos; corners show them (&quot;A K&quot;).</extracomment>
+        <translation>Guarde %1</translation>
+    </message>
 </context>
 <context>
     <name>poker::TAboutBox1</name>
@@ -333,6 +346,41 @@ Las opciones de este juego no se han conservado.</translation>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;Ace&quot;, &quot;7&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>poker::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 credits lost.</source>
+        <translation>
+            <numerusform>%n jugada, %1 sin error, %2 créditos perdidos.</numerusform>
+            <numerusform>%n jugadas, %1 sin error, %2 créditos perdidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <translation>%1 créditos</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Créditos</translation>
+    </message>
+    <message>
+        <source>Your credits</source>
+        <translation>Sus créditos</translation>
+    </message>
+    <message>
+        <source>With the best keeps</source>
+        <translation>Con descartes óptimos</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 credits lost).</source>
+        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
+        <translation>Mejor jugada: %1 (%2 créditos perdidos).</translation>
     </message>
 </context>
 <context>

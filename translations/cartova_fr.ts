@@ -28,16 +28,29 @@
     <name>poker::Session</name>
     <message>
         <source>Keep nothing: expect %1 times the bet.</source>
-        <translation>Ne gardez rien : gain espéré de %1 fois la mise.</translation>
+        <translation>Ne gardez rien&#xa0;: gain espéré de %1 fois la mise.</translation>
     </message>
     <message>
         <source>Keep all five: expect %1 times the bet.</source>
-        <translation>Gardez les cinq : gain espéré de %1 fois la mise.</translation>
+        <translation>Gardez les cinq&#xa0;: gain espéré de %1 fois la mise.</translation>
     </message>
     <message>
         <source>Keep %1: expect %2 times the bet.</source>
         <extracomment>%1 is the ranks to keep as the cards&apos; corners show them (&quot;A K&quot;), %2 the expected multiple.</extracomment>
-        <translation>Gardez %1 : gain espéré de %2 fois la mise.</translation>
+        <translation>Gardez %1&#xa0;: gain espéré de %2 fois la mise.</translation>
+    </message>
+    <message>
+        <source>Keep nothing</source>
+        <translation>Ne gardez rien</translation>
+    </message>
+    <message>
+        <source>Keep all five</source>
+        <translation>Gardez les cinq</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <extracomment>%1 is the ranks kept as the cards&apos; corners show them (&quot;A K&quot;).</extracomment>
+        <translation>Gardez %1</translation>
     </message>
 </context>
 <context>
@@ -48,7 +61,7 @@
     </message>
     <message>
         <source>Last modify: 11-8-98</source>
-        <translation>Dernière modification : 11-8-98</translation>
+        <translation>Dernière modification&#xa0;: 11-8-98</translation>
     </message>
     <message>
         <source>Cartova icon, click to hear the cards</source>
@@ -79,11 +92,11 @@
     </message>
     <message>
         <source>Good luck!</source>
-        <translation>Bonne chance !</translation>
+        <translation>Bonne chance&#xa0;!</translation>
     </message>
     <message>
         <source>Credits won: 0</source>
-        <translation>Crédits gagnés : 0</translation>
+        <translation>Crédits gagnés&#xa0;: 0</translation>
     </message>
     <message>
         <source>All</source>
@@ -104,11 +117,11 @@
     </message>
     <message>
         <source>Total credits: 100</source>
-        <translation>Total des crédits : 100</translation>
+        <translation>Total des crédits&#xa0;: 100</translation>
     </message>
     <message>
         <source>Credits played:</source>
-        <translation>Crédits misés :</translation>
+        <translation>Crédits misés&#xa0;:</translation>
     </message>
     <message>
         <source>Credits played</source>
@@ -116,7 +129,7 @@
     </message>
     <message>
         <source>Total credits: %1</source>
-        <translation>Total des crédits : %1</translation>
+        <translation>Total des crédits&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -209,7 +222,7 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>Deal first: a hint is given between the two deals.</source>
-        <translation>Distribuez d&apos;abord : un indice est proposé entre les deux donnes.</translation>
+        <translation>Distribuez d&apos;abord&#xa0;: un indice est proposé entre les deux donnes.</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
@@ -229,11 +242,11 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>Credits won: %1</source>
-        <translation>Crédits gagnés : %1</translation>
+        <translation>Crédits gagnés&#xa0;: %1</translation>
     </message>
     <message>
         <source>Sorry, end of game.<byte value="xd"/>Do you want to restart?</source>
-        <translation>Désolé, partie terminée.<byte value="xd"/>Voulez-vous recommencer ?</translation>
+        <translation>Désolé, partie terminée.<byte value="xd"/>Voulez-vous recommencer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -336,32 +349,67 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
 </context>
 <context>
+    <name>poker::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 credits lost.</source>
+        <translation>
+            <numerusform>%n coup, dont %1 sans erreur&#xa0;; %2 crédits perdus.</numerusform>
+            <numerusform>%n coups, dont %1 sans erreur&#xa0;; %2 crédits perdus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <translation>%1 crédits</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crédits</translation>
+    </message>
+    <message>
+        <source>Your credits</source>
+        <translation>Vos crédits</translation>
+    </message>
+    <message>
+        <source>With the best keeps</source>
+        <translation>En gardant au mieux</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 credits lost).</source>
+        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
+        <translation>Meilleur coup&#xa0;: %1 (%2 crédits perdus).</translation>
+    </message>
+</context>
+<context>
     <name>poker::hand</name>
     <message>
         <source>Royal Flush !!!</source>
-        <translation>Quinte flush royale !!!</translation>
+        <translation>Quinte flush royale&#xa0;!!!</translation>
     </message>
     <message>
         <source>Straight Flush !!!</source>
-        <translation>Quinte flush !!!</translation>
+        <translation>Quinte flush&#xa0;!!!</translation>
     </message>
     <message>
         <source>Poker !!</source>
         <extracomment>Four of a kind.</extracomment>
-        <translation>Carré !!</translation>
+        <translation>Carré&#xa0;!!</translation>
     </message>
     <message>
         <source>Full !</source>
         <extracomment>A full house.</extracomment>
-        <translation>Full !</translation>
+        <translation>Full&#xa0;!</translation>
     </message>
     <message>
         <source>Flush !</source>
-        <translation>Couleur !</translation>
+        <translation>Couleur&#xa0;!</translation>
     </message>
     <message>
         <source>Straight !</source>
-        <translation>Quinte !</translation>
+        <translation>Quinte&#xa0;!</translation>
     </message>
     <message>
         <source>3 of a Kind.</source>

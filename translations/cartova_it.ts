@@ -39,6 +39,19 @@
         <extracomment>%1 is the ranks to keep as the cards&apos; corners show them (&quot;A K&quot;), %2 the expected multiple.</extracomment>
         <translation>Tenere %1: vincita attesa %2 volte la puntata.</translation>
     </message>
+    <message>
+        <source>Keep nothing</source>
+        <translation>Non tenere nulla</translation>
+    </message>
+    <message>
+        <source>Keep all five</source>
+        <translation>Tenere tutte e cinque</translation>
+    </message>
+    <message>
+        <source>Keep %1</source>
+        <extracomment>%1 is the ranks kept as the cards&apos; corners show them (&quot;A K&quot;).</extracomment>
+        <translation>Tenere %1</translation>
+    </message>
 </context>
 <context>
     <name>poker::TAboutBox1</name>
@@ -333,6 +346,41 @@ Le opzioni di questo gioco non sono state conservate.</translation>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;Ace&quot;, &quot;7&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
         <translation>%1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>poker::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 credits lost.</source>
+        <translation>
+            <numerusform>%n mossa, %1 senza errori, %2 crediti persi.</numerusform>
+            <numerusform>%n mosse, %1 senza errori, %2 crediti persi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 credits</source>
+        <translation>%1 crediti</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Crediti</translation>
+    </message>
+    <message>
+        <source>Your credits</source>
+        <translation>Crediti effettivi</translation>
+    </message>
+    <message>
+        <source>With the best keeps</source>
+        <translation>Tenendo al meglio</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 credits lost).</source>
+        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
+        <translation>Mossa migliore: %1 (%2 crediti persi).</translation>
     </message>
 </context>
 <context>

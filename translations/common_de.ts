@@ -69,10 +69,108 @@
     </message>
 </context>
 <context>
+    <name>TCoach</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>„%1“ ist keine gültige Zahl.</translation>
+    </message>
+    <message>
+        <source>Best move.</source>
+        <translation>Bester Zug.</translation>
+    </message>
+</context>
+<context>
+    <name>TCoachChart</name>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Noch kein Zug bewertet.</translation>
+    </message>
+</context>
+<context>
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
         <translation>Wenn Sie einen Hinweis anfordern, gilt das Spiel als Training,<byte value="xd"/>und ich aktualisiere weder Bestenliste noch Statistik.<byte value="xd"/>Den Hinweis zeigen?</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>T&amp;rainer</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Analyse...</translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2 shows how the game went.</source>
+        <extracomment>%1 is the Game menu, %2 its Review item, as the menu shows them.</extracomment>
+        <translation>%1 &gt; %2 zeigt, wie das Spiel verlief.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Zug</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Bester Zug</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Verlust</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Entscheidungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Fehlerfrei</translation>
+    </message>
+    <message>
+        <source>Small error</source>
+        <translation>Kleiner Fehler</translation>
+    </message>
+    <message>
+        <source>Blunder</source>
+        <translation>Grober Fehler</translation>
+    </message>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Noch kein Zug bewertet.</translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
+        <translation>Dieses Spiel: im Schnitt %1 Verlust pro Zug; kleine Fehler: %2, grobe Fehler: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your average with the coach: %1 lost a move, over %n moves.</source>
+        <translation>
+            <numerusform>Ihr Durchschnitt mit dem Trainer: %1 Verlust pro Zug, über %n Zug.</numerusform>
+            <numerusform>Ihr Durchschnitt mit dem Trainer: %1 Verlust pro Zug, über %n Züge.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your average builds up as the coach rates your moves.</source>
+        <translation>Ihr Durchschnitt entsteht, während der Trainer Ihre Züge bewertet.</translation>
+    </message>
+    <message>
+        <source>Turn the coach on (Options) to keep your average over the games.</source>
+        <translation>Schalten Sie den Trainer ein (Optionen), um Ihren Durchschnitt spielübergreifend zu erfassen.</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,108 @@
     </message>
 </context>
 <context>
+    <name>TCoach</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>«%1» no es un número válido.</translation>
+    </message>
+    <message>
+        <source>Best move.</source>
+        <translation>Mejor jugada.</translation>
+    </message>
+</context>
+<context>
+    <name>TCoachChart</name>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Aún no se ha evaluado ninguna jugada.</translation>
+    </message>
+</context>
+<context>
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
         <translation>Si pide una pista, la partida se considera de práctica<byte value="xd"/>y no se actualizarán Mejores jugadores ni Estadísticas.<byte value="xd"/>¿Desea ver la pista?</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Entrenador</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Análisis...</translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2 shows how the game went.</source>
+        <extracomment>%1 is the Game menu, %2 its Review item, as the menu shows them.</extracomment>
+        <translation>%1 &gt; %2 muestra cómo fue la partida.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Jugada</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Mejor jugada</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Pérdida</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Valoración</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisiones</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Sin error</translation>
+    </message>
+    <message>
+        <source>Small error</source>
+        <translation>Error leve</translation>
+    </message>
+    <message>
+        <source>Blunder</source>
+        <translation>Error grave</translation>
+    </message>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Aún no se ha evaluado ninguna jugada.</translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
+        <translation>Esta partida: pérdida media de %1 por jugada; errores leves: %2, errores graves: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your average with the coach: %1 lost a move, over %n moves.</source>
+        <translation>
+            <numerusform>Su media con el entrenador: pérdida de %1 por jugada, en %n jugada.</numerusform>
+            <numerusform>Su media con el entrenador: pérdida de %1 por jugada, en %n jugadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your average builds up as the coach rates your moves.</source>
+        <translation>Su media se irá formando a medida que el entrenador evalúe sus jugadas.</translation>
+    </message>
+    <message>
+        <source>Turn the coach on (Options) to keep your average over the games.</source>
+        <translation>Active el entrenador (Opciones) para llevar su media de una partida a otra.</translation>
     </message>
 </context>
 <context>

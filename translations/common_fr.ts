@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation>Dernière modification : 1-1-98</translation>
+        <translation>Dernière modification&#xa0;: 1-1-98</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>
@@ -38,11 +38,11 @@
     </message>
     <message>
         <source>E-mail:</source>
-        <translation>Courriel :</translation>
+        <translation>Courriel&#xa0;:</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL :</translation>
+        <translation>URL&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -65,14 +65,112 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TCoach</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre valide.</translation>
+    </message>
+    <message>
+        <source>Best move.</source>
+        <translation>Meilleur coup.</translation>
+    </message>
+</context>
+<context>
+    <name>TCoachChart</name>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Aucun coup évalué pour l&apos;instant.</translation>
     </message>
 </context>
 <context>
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Si vous demandez un indice, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Afficher l&apos;indice ?</translation>
+        <translation>Si vous demandez un indice, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Afficher l&apos;indice&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Entraîneur</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Analyse...</translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2 shows how the game went.</source>
+        <extracomment>%1 is the Game menu, %2 its Review item, as the menu shows them.</extracomment>
+        <translation>%1 &gt; %2 montre le déroulement de la partie.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Meilleur coup</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perte</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Évaluation</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Décisions</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Sans erreur</translation>
+    </message>
+    <message>
+        <source>Small error</source>
+        <translation>Petite erreur</translation>
+    </message>
+    <message>
+        <source>Blunder</source>
+        <translation>Gaffe</translation>
+    </message>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Aucun coup évalué pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
+        <translation>Cette partie&#xa0;: perte moyenne de %1 par coup&#xa0;; petites erreurs&#xa0;: %2, gaffes&#xa0;: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your average with the coach: %1 lost a move, over %n moves.</source>
+        <translation>
+            <numerusform>Votre moyenne avec l&apos;entraîneur&#xa0;: perte de %1 par coup, sur %n coup.</numerusform>
+            <numerusform>Votre moyenne avec l&apos;entraîneur&#xa0;: perte de %1 par coup, sur %n coups.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your average builds up as the coach rates your moves.</source>
+        <translation>Votre moyenne se construit à mesure que l&apos;entraîneur évalue vos coups.</translation>
+    </message>
+    <message>
+        <source>Turn the coach on (Options) to keep your average over the games.</source>
+        <translation>Activez l&apos;entraîneur (Options) pour suivre votre moyenne d&apos;une partie à l&apos;autre.</translation>
     </message>
 </context>
 <context>
@@ -169,7 +267,7 @@
     <name>platform</name>
     <message>
         <source>There is no folder to keep the settings in: neither XDG_CONFIG_HOME nor HOME is set to a full path. The settings of this run will not be kept.</source>
-        <translation>Il n&apos;y a aucun dossier où conserver les paramètres : ni XDG_CONFIG_HOME ni HOME n&apos;indique un chemin complet. Les paramètres de cette session ne seront pas conservés.</translation>
+        <translation>Il n&apos;y a aucun dossier où conserver les paramètres&#xa0;: ni XDG_CONFIG_HOME ni HOME n&apos;indique un chemin complet. Les paramètres de cette session ne seront pas conservés.</translation>
     </message>
 </context>
 <context>
@@ -181,12 +279,12 @@
     </message>
     <message>
         <source>The help file &quot;%1&quot; could not be found.</source>
-        <translation>Le fichier d&apos;aide « %1 » est introuvable.</translation>
+        <translation>Le fichier d&apos;aide «&#xa0;%1&#xa0;» est introuvable.</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is not in the help file &quot;%2&quot;.</source>
         <extracomment>%1 is a topic&apos;s keyword, %2 the help file&apos;s name.</extracomment>
-        <translation>La rubrique « %1 » ne figure pas dans le fichier d&apos;aide « %2 ».</translation>
+        <translation>La rubrique «&#xa0;%1&#xa0;» ne figure pas dans le fichier d&apos;aide «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -208,19 +306,19 @@
     <name>platform::TIniFile</name>
     <message>
         <source>&quot;%1&quot; is a folder, not a settings file.</source>
-        <translation>« %1 » est un dossier, pas un fichier de paramètres.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier, pas un fichier de paramètres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a settings file.</source>
-        <translation>« %1 » n&apos;est pas un fichier de paramètres.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier de paramètres.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>
-        <translation>« %1 » n&apos;a pas pu être lu : son propriétaire n&apos;a pas le droit de le lire.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: son propriétaire n&apos;a pas le droit de le lire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>« %1 » n&apos;a pas pu être lu : %2</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is a folder.</source>
@@ -236,31 +334,31 @@
     </message>
     <message>
         <source>its folder &quot;%1&quot; is read-only.</source>
-        <translation>son dossier « %1 » est en lecture seule.</translation>
+        <translation>son dossier «&#xa0;%1&#xa0;» est en lecture seule.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be written: %2</source>
-        <translation>Le fichier de paramètres « %1 » ne peut pas être écrit : %2</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be saved: %2</source>
-        <translation>Le fichier de paramètres « %1 » n&apos;a pas pu être enregistré : %2</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré&#xa0;: %2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be created: %2</source>
-        <translation>Le fichier de paramètres « %1 » n&apos;a pas pu être créé : %2</translation>
+        <translation>Le fichier de paramètres «&#xa0;%1&#xa0;» n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>platform::best</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>
-        <translation>« %1 » n&apos;est pas un nombre entier valide.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nombre entier valide.</translation>
     </message>
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation>Le total de statistiques %1 dans « %2 » repart de 0.</translation>
+        <translation>Le total de statistiques %1 dans «&#xa0;%2&#xa0;» repart de 0.</translation>
     </message>
 </context>
 </TS>

@@ -69,10 +69,108 @@
     </message>
 </context>
 <context>
+    <name>TCoach</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid number.</source>
+        <translation>«%1» non è un numero valido.</translation>
+    </message>
+    <message>
+        <source>Best move.</source>
+        <translation>Mossa migliore.</translation>
+    </message>
+</context>
+<context>
+    <name>TCoachChart</name>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Nessuna mossa ancora valutata.</translation>
+    </message>
+</context>
+<context>
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
         <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
+    </message>
+    <message>
+        <source>&amp;Coach</source>
+        <translation>&amp;Allenatore</translation>
+    </message>
+    <message>
+        <source>&amp;Review...</source>
+        <translation>&amp;Analisi...</translation>
+    </message>
+    <message>
+        <source>%1 &gt; %2 shows how the game went.</source>
+        <extracomment>%1 is the Game menu, %2 its Review item, as the menu shows them.</extracomment>
+        <translation>%1 &gt; %2 mostra com&apos;è andata la partita.</translation>
+    </message>
+</context>
+<context>
+    <name>TReviewDialog</name>
+    <message>
+        <source>Review</source>
+        <translation>Analisi</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Mossa</translation>
+    </message>
+    <message>
+        <source>Best move</source>
+        <translation>Mossa migliore</translation>
+    </message>
+    <message>
+        <source>Loss</source>
+        <translation>Perdita</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Giudizio</translation>
+    </message>
+    <message>
+        <source>Decisions</source>
+        <translation>Decisioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Senza errori</translation>
+    </message>
+    <message>
+        <source>Small error</source>
+        <translation>Errore lieve</translation>
+    </message>
+    <message>
+        <source>Blunder</source>
+        <translation>Errore grave</translation>
+    </message>
+    <message>
+        <source>No move rated yet.</source>
+        <translation>Nessuna mossa ancora valutata.</translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
+        <translation>Questa partita: perdita media di %1 a mossa; errori lievi: %2, errori gravi: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Your average with the coach: %1 lost a move, over %n moves.</source>
+        <translation>
+            <numerusform>Media con l&apos;allenatore: perdita di %1 a mossa, su %n mossa.</numerusform>
+            <numerusform>Media con l&apos;allenatore: perdita di %1 a mossa, su %n mosse.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your average builds up as the coach rates your moves.</source>
+        <translation>La media si forma man mano che l&apos;allenatore valuta le mosse.</translation>
+    </message>
+    <message>
+        <source>Turn the coach on (Options) to keep your average over the games.</source>
+        <translation>Attivare l&apos;allenatore (Opzioni) per tenere la media da una partita all&apos;altra.</translation>
     </message>
 </context>
 <context>

@@ -276,10 +276,6 @@ The best players, statistics and options of this run are not saved.</source>
 
 Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</translation>
     </message>
-    <message>
-        <source>Working out the hints...</source>
-        <translation>Hinweise werden berechnet...</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
@@ -409,6 +405,55 @@ Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</tr
     <message>
         <source>Chance</source>
         <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>kubolo::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 points lost.</source>
+        <translation>
+            <numerusform>%n Zug, davon %1 fehlerfrei; %2 Punkte verloren.</numerusform>
+            <numerusform>%n Züge, davon %1 fehlerfrei; %2 Punkte verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Expected final total</source>
+        <translation>Erwartete Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>Your play</source>
+        <translation>Ihr Spiel</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Optimales Spiel</translation>
+    </message>
+    <message>
+        <source>Choose %1</source>
+        <extracomment>%1 is a category&apos;s name.</extracomment>
+        <translation>%1 wählen</translation>
+    </message>
+    <message>
+        <source>Hold nothing</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
+        <translation>Nichts halten</translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <translation>%1 halten</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 points lost).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
+        <translation>Bester Zug: %1 (%2 Punkte verloren).</translation>
     </message>
 </context>
 <context>

@@ -276,10 +276,6 @@ The best players, statistics and options of this run are not saved.</source>
 
 Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se guardan.</translation>
     </message>
-    <message>
-        <source>Working out the hints...</source>
-        <translation>Calculando las pistas...</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
@@ -409,6 +405,55 @@ Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se
     <message>
         <source>Chance</source>
         <translation>Suerte</translation>
+    </message>
+</context>
+<context>
+    <name>kubolo::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 points lost.</source>
+        <translation>
+            <numerusform>%n jugada, %1 sin error, %2 puntos perdidos.</numerusform>
+            <numerusform>%n jugadas, %1 sin error, %2 puntos perdidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 puntos</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Expected final total</source>
+        <translation>Total final esperado</translation>
+    </message>
+    <message>
+        <source>Your play</source>
+        <translation>Su juego</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Juego óptimo</translation>
+    </message>
+    <message>
+        <source>Choose %1</source>
+        <extracomment>%1 is a category&apos;s name.</extracomment>
+        <translation>Elija %1</translation>
+    </message>
+    <message>
+        <source>Hold nothing</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
+        <translation>No guarde nada</translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <translation>Guarde %1</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 points lost).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
+        <translation>Mejor jugada: %1 (%2 puntos perdidos).</translation>
     </message>
 </context>
 <context>

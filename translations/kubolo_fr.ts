@@ -17,21 +17,21 @@
     <name>kubolo::Session</name>
     <message>
         <source>Roll: expect %1 in the end.</source>
-        <translation>Lancez : total final espéré de %1.</translation>
+        <translation>Lancez&#xa0;: total final espéré de %1.</translation>
     </message>
     <message>
         <source>Hold nothing: expect %1 in the end.</source>
-        <translation>Ne gardez rien : total final espéré de %1.</translation>
+        <translation>Ne gardez rien&#xa0;: total final espéré de %1.</translation>
     </message>
     <message>
         <source>Hold %1: expect %2 in the end.</source>
         <extracomment>Keep these dice (%1: their faces, &quot;3 3 5&quot;) and roll the others; %2 is the expected total.</extracomment>
-        <translation>Gardez %1 : total final espéré de %2.</translation>
+        <translation>Gardez %1&#xa0;: total final espéré de %2.</translation>
     </message>
     <message>
         <source>Choose %1: expect %2 in the end.</source>
         <extracomment>%1 is a category&apos;s name, %2 the expected total.</extracomment>
-        <translation>Choisissez %1 : total final espéré de %2.</translation>
+        <translation>Choisissez %1&#xa0;: total final espéré de %2.</translation>
     </message>
 </context>
 <context>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation>Dernière modification : 30-6-97</translation>
+        <translation>Dernière modification&#xa0;: 30-6-97</translation>
     </message>
     <message>
         <source>Die</source>
@@ -83,11 +83,11 @@
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation>Paroles de sagesse de %1 :</translation>
+        <translation>Paroles de sagesse de %1&#xa0;:</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -122,20 +122,20 @@
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation>Total côté gauche :</translation>
+        <translation>Total côté gauche&#xa0;:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation>Bonus :</translation>
+        <translation>Bonus&#xa0;:</translation>
     </message>
     <message>
         <source>Game total:</source>
-        <translation>Total général :</translation>
+        <translation>Total général&#xa0;:</translation>
     </message>
     <message>
         <source>Kubolo:</source>
         <extracomment>The count of five of a kind in the game.</extracomment>
-        <translation>Kubolo :</translation>
+        <translation>Kubolo&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -182,15 +182,15 @@
     </message>
     <message>
         <source>Left-side total: %1</source>
-        <translation>Total côté gauche : %1</translation>
+        <translation>Total côté gauche&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation>Points de bonus : %1</translation>
+        <translation>Points de bonus&#xa0;: %1</translation>
     </message>
     <message>
         <source>Game total: %1</source>
-        <translation>Total général : %1</translation>
+        <translation>Total général&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1, no score yet</source>
@@ -276,10 +276,6 @@ The best players, statistics and options of this run are not saved.</source>
 
 Les meilleurs joueurs, les statistiques et les options de cette session ne sont pas enregistrés.</translation>
     </message>
-    <message>
-        <source>Working out the hints...</source>
-        <translation>Calcul des indices...</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
@@ -310,7 +306,7 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -321,11 +317,11 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation>Vous êtes parmi les cinq meilleurs !</translation>
+        <translation>Vous êtes parmi les cinq meilleurs&#xa0;!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>Veuillez saisir votre nom :</translation>
+        <translation>Veuillez saisir votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -340,7 +336,7 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation>Votre score est le meilleur !</translation>
+        <translation>Votre score est le meilleur&#xa0;!</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
@@ -348,7 +344,7 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...et vos Paroles de sagesse :</translation>
+        <translation>...et vos Paroles de sagesse&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -409,6 +405,55 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     <message>
         <source>Chance</source>
         <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>kubolo::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 points lost.</source>
+        <translation>
+            <numerusform>%n coup, dont %1 sans erreur&#xa0;; %2 points perdus.</numerusform>
+            <numerusform>%n coups, dont %1 sans erreur&#xa0;; %2 points perdus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 points</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Expected final total</source>
+        <translation>Total final espéré</translation>
+    </message>
+    <message>
+        <source>Your play</source>
+        <translation>Votre jeu</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Jeu optimal</translation>
+    </message>
+    <message>
+        <source>Choose %1</source>
+        <extracomment>%1 is a category&apos;s name.</extracomment>
+        <translation>Choisissez %1</translation>
+    </message>
+    <message>
+        <source>Hold nothing</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
+        <translation>Ne gardez rien</translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <translation>Gardez %1</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 points lost).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
+        <translation>Meilleur coup&#xa0;: %1 (%2 points perdus).</translation>
     </message>
 </context>
 <context>

@@ -276,10 +276,6 @@ The best players, statistics and options of this run are not saved.</source>
 
 I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono salvati.</translation>
     </message>
-    <message>
-        <source>Working out the hints...</source>
-        <translation>Calcolo dei suggerimenti in corso...</translation>
-    </message>
 </context>
 <context>
     <name>kubolo::TStatistics</name>
@@ -409,6 +405,55 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
     <message>
         <source>Chance</source>
         <translation>Chance</translation>
+    </message>
+</context>
+<context>
+    <name>kubolo::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 points lost.</source>
+        <translation>
+            <numerusform>%n mossa, %1 senza errori, %2 punti persi.</numerusform>
+            <numerusform>%n mosse, %1 senza errori, %2 punti persi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 punti</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Expected final total</source>
+        <translation>Totale finale previsto</translation>
+    </message>
+    <message>
+        <source>Your play</source>
+        <translation>Mosse giocate</translation>
+    </message>
+    <message>
+        <source>Best play</source>
+        <translation>Mosse ottimali</translation>
+    </message>
+    <message>
+        <source>Choose %1</source>
+        <extracomment>%1 is a category&apos;s name.</extracomment>
+        <translation>Scegliere %1</translation>
+    </message>
+    <message>
+        <source>Hold nothing</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
+        <translation>Non tenere dadi</translation>
+    </message>
+    <message>
+        <source>Hold %1</source>
+        <translation>Tenere %1</translation>
+    </message>
+    <message>
+        <source>Best was: %1 (%2 points lost).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
+        <translation>Mossa migliore: %1 (%2 punti persi).</translation>
     </message>
 </context>
 <context>

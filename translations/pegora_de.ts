@@ -450,6 +450,46 @@
     </message>
 </context>
 <context>
+    <name>codebreaking::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 codes lost.</source>
+        <translation>
+            <numerusform>%n Zug, davon %1 fehlerfrei; %2 Codes verloren.</numerusform>
+            <numerusform>%n Züge, davon %1 fehlerfrei; %2 Codes verloren.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 codes</source>
+        <translation>%1 Codes</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Codes left at most</source>
+        <translation>Übrige Codes (max.)</translation>
+    </message>
+    <message>
+        <source>Your lines</source>
+        <translation>Ihre Zeilen</translation>
+    </message>
+    <message>
+        <source>Best guesses</source>
+        <translation>Beste Zeilen</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
+        <translation>Tipp: %1</translation>
+    </message>
+    <message>
+        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
+        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
+        <translation>Bester Zug: „Tipp: %1“ (max. %2 Codes übrig, bei Ihrem bis %3).</translation>
+    </message>
+</context>
+<context>
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>

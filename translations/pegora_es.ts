@@ -450,6 +450,46 @@
     </message>
 </context>
 <context>
+    <name>codebreaking::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 codes lost.</source>
+        <translation>
+            <numerusform>%n jugada, %1 sin error, %2 códigos perdidos.</numerusform>
+            <numerusform>%n jugadas, %1 sin error, %2 códigos perdidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 codes</source>
+        <translation>%1 códigos</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Líneas</translation>
+    </message>
+    <message>
+        <source>Codes left at most</source>
+        <translation>Códigos restantes (máx.)</translation>
+    </message>
+    <message>
+        <source>Your lines</source>
+        <translation>Sus líneas</translation>
+    </message>
+    <message>
+        <source>Best guesses</source>
+        <translation>Líneas óptimas</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
+        <translation>Pruebe %1</translation>
+    </message>
+    <message>
+        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
+        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
+        <translation>Mejor jugada: Pruebe %1 (máx. %2 códigos restantes; la suya, hasta %3).</translation>
+    </message>
+</context>
+<context>
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>

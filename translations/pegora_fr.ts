@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation>Dernière modification : 3-7-96</translation>
+        <translation>Dernière modification&#xa0;: 3-7-96</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
@@ -48,16 +48,16 @@
     </message>
     <message>
         <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation>Place %1 : %2, %3 essais, %4 secondes</translation>
+        <translation>Place %1&#xa0;: %2, %3 essais, %4 secondes</translation>
     </message>
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation>Paroles de sagesse de %1 :</translation>
+        <translation>Paroles de sagesse de %1&#xa0;:</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation>Vous êtes parmi les cinq meilleurs !</translation>
+        <translation>Vous êtes parmi les cinq meilleurs&#xa0;!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>Veuillez saisir votre nom :</translation>
+        <translation>Veuillez saisir votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -135,11 +135,11 @@
     </message>
     <message>
         <source>Line %1 correctly placed: %2</source>
-        <translation>Ligne %1, bien placés : %2</translation>
+        <translation>Ligne %1, bien placés&#xa0;: %2</translation>
     </message>
     <message>
         <source>Line %1 incorrectly placed: %2</source>
-        <translation>Ligne %1, mal placés : %2</translation>
+        <translation>Ligne %1, mal placés&#xa0;: %2</translation>
     </message>
     <message>
         <source>line to come</source>
@@ -171,12 +171,12 @@
     </message>
     <message>
         <source>Start a new game ?</source>
-        <translation>Commencer une nouvelle partie ?</translation>
+        <translation>Commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation>Si vous jouez en %1, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Commencer une nouvelle partie ?</translation>
+        <translation>Si vous jouez en %1, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
-        <translation>La partie est terminée : commencez-en une nouvelle pour obtenir un indice.</translation>
+        <translation>La partie est terminée&#xa0;: commencez-en une nouvelle pour obtenir un indice.</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
@@ -289,7 +289,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is which peg it is, %2 its colour or &quot;empty&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -300,11 +300,11 @@
     </message>
     <message>
         <source>N. of guesses:</source>
-        <translation>Nb d&apos;essais :</translation>
+        <translation>Nb d&apos;essais&#xa0;:</translation>
     </message>
     <message>
         <source>Total time:</source>
-        <translation>Temps total :</translation>
+        <translation>Temps total&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -312,27 +312,27 @@
     </message>
     <message>
         <source>First try !!!</source>
-        <translation>Du premier coup !!!</translation>
+        <translation>Du premier coup&#xa0;!!!</translation>
     </message>
     <message>
         <source>Great!!</source>
-        <translation>Super !!</translation>
+        <translation>Super&#xa0;!!</translation>
     </message>
     <message>
         <source>You made it!</source>
-        <translation>Vous avez réussi !</translation>
+        <translation>Vous avez réussi&#xa0;!</translation>
     </message>
     <message>
         <source>At last!</source>
-        <translation>Enfin !</translation>
+        <translation>Enfin&#xa0;!</translation>
     </message>
     <message>
         <source>Number of guesses: %1</source>
-        <translation>Nombre d&apos;essais : %1</translation>
+        <translation>Nombre d&apos;essais&#xa0;: %1</translation>
     </message>
     <message>
         <source>Total time: %1 seconds</source>
-        <translation>Temps total : %1 secondes</translation>
+        <translation>Temps total&#xa0;: %1 secondes</translation>
     </message>
 </context>
 <context>
@@ -368,11 +368,11 @@
     <message>
         <source>%1: %2</source>
         <extracomment>An accessible name: %1 is what the figure is, %2 the figure.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>Êtes-vous sûr ?</translation>
+        <translation>Êtes-vous sûr&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -383,7 +383,7 @@
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation>Votre score est le meilleur !</translation>
+        <translation>Votre score est le meilleur&#xa0;!</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
@@ -391,7 +391,7 @@
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...et vos Paroles de sagesse :</translation>
+        <translation>...et vos Paroles de sagesse&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Welcome to Pegora v2.3 !</source>
-        <translation>Bienvenue dans Pegora v2.3 !</translation>
+        <translation>Bienvenue dans Pegora v2.3&#xa0;!</translation>
     </message>
     <message>
         <source>To win, you have to guess the secret color sequence the program choosed.</source>
@@ -447,6 +447,46 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>codebreaking::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 codes lost.</source>
+        <translation>
+            <numerusform>%n coup, dont %1 sans erreur&#xa0;; %2 codes perdus.</numerusform>
+            <numerusform>%n coups, dont %1 sans erreur&#xa0;; %2 codes perdus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 codes</source>
+        <translation>%1 codes</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Codes left at most</source>
+        <translation>Codes restants (max.)</translation>
+    </message>
+    <message>
+        <source>Your lines</source>
+        <translation>Vos lignes</translation>
+    </message>
+    <message>
+        <source>Best guesses</source>
+        <translation>Lignes optimales</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
+        <translation>Essayez %1</translation>
+    </message>
+    <message>
+        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
+        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
+        <translation>Meilleur coup&#xa0;: Essayez %1 (au plus %2 codes restants, le vôtre jusqu&apos;à %3).</translation>
     </message>
 </context>
 <context>

@@ -450,6 +450,46 @@
     </message>
 </context>
 <context>
+    <name>codebreaking::coach</name>
+    <message numerus="yes">
+        <source>%n moves, %1 best, %2 codes lost.</source>
+        <translation>
+            <numerusform>%n mossa, %1 senza errori, %2 codici persi.</numerusform>
+            <numerusform>%n mosse, %1 senza errori, %2 codici persi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 codes</source>
+        <translation>%1 codici</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Codes left at most</source>
+        <translation>Codici rimasti (max.)</translation>
+    </message>
+    <message>
+        <source>Your lines</source>
+        <translation>Righe giocate</translation>
+    </message>
+    <message>
+        <source>Best guesses</source>
+        <translation>Righe ottimali</translation>
+    </message>
+    <message>
+        <source>Try %1</source>
+        <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
+        <translation>Provare %1</translation>
+    </message>
+    <message>
+        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
+        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
+        <translation>Mossa migliore: Provare %1 (max. %2 codici rimasti; quella giocata fino a %3).</translation>
+    </message>
+</context>
+<context>
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>

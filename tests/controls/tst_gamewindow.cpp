@@ -3,6 +3,7 @@
 #include "tests/support/files.h"
 #include "tests/support/testregistry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -38,8 +39,10 @@ public:
         inner = new QWidget(part);
         inner->setGeometry(5, 5, 80, 40);
         setBoard(board, 20);
+        addMenu(u"&Options"_s, "Options1", {coachOption()});
     }
     using TGameWindow::askForHint;
+    using TGameWindow::rateDecision;
     void setDefault(QAbstractButton *button) { setDefaultButton(button); }
     using TGameWindow::hintOutdated;
     using TGameWindow::saveSettings;
@@ -72,6 +75,29 @@ QWidget *formOf(QWidget &window) { return window.findChild<QWidget *>(u"form"_s)
 class GameWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // The coach's line goes under the game's words while both fit; the
+    // game's words are never the ones to go.
+    void theGamesWordsComeBeforeTheCoachs()
+    {
+        platform::testing::FakePlatform fake;
+        Window w(fake); // a status line of one line
+        QVERIFY(!w.coach().on());
+        w.findChild<QAction *>(u"Coach1"_s)->trigger();
+        w.rateDecision([] {
+            coach::Rating r = coach::ratingOf(2, 1, false);
+            r.verdict = u"Best was: Hold 6 6 (2.0 points lost)."_s;
+            return r;
+        });
+        w.coach().settle();
+        QCOMPARE(w.statusLine()->text(), u"Best was: Hold 6 6 (2.0 points lost)."_s);
+        w.setStatus(u"Deal first."_s);
+        QCOMPARE(w.statusLine()->text(), u"Deal first."_s);
+        w.setStatus({});
+        QCOMPARE(w.statusLine()->text(), u"Best was: Hold 6 6 (2.0 points lost)."_s);
+        w.findChild<QAction *>(u"Coach1"_s)->trigger(); // off: the line goes
+        QCOMPARE(w.statusLine()->text(), QString());
+    }
+
     // At any zoom the whole form is the form's own times the zoom, in the
     // middle of the window, every control inside it and every text whole.
     void theFormScalesAsOne()
@@ -188,7 +214,8 @@ private slots:
 
     // A hint asked before its answer is worked out is given when the answer
     // comes, once; the player's no to the question, or a move meanwhile,
-    // gives none. A lasting answer serves the next hint at once.
+    // gives none. A lasting answer serves the next hint at once, as does
+    // one that needs no work.
     void theHintIsGivenWhenItsAnswerComes()
     {
         platform::testing::FakePlatform fake;
@@ -245,6 +272,15 @@ private slots:
         QVERIFY(once.statusLine()->text().isEmpty());
         once.askForHint();
         QTRY_COMPARE(onceGiven, 1);
+
+        Window atOnce(fake);
+        int atOnceGiven = 0;
+        atOnce.setHint({[](QString &) { return true; }, {}, {}, {}, {}, [&] { ++atOnceGiven; }});
+        atOnce.askForHint();
+        QCOMPARE(atOnceGiven, 1);
+        atOnce.hintOutdated();
+        atOnce.askForHint();
+        QCOMPARE(atOnceGiven, 2);
     }
 
     // Return presses the focused button, else the default one; a held key

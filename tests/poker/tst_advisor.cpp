@@ -1,5 +1,6 @@
 #include "platform/random.h"
 #include "poker/advisor.h"
+#include "tests/poker/draws.h"
 #include "tests/support/testregistry.h"
 
 #include <QTest>
@@ -7,35 +8,12 @@
 #include <cmath>
 
 using namespace poker;
+using namespace poker_test;
 
 namespace {
 
 Card c(int value, TCardSuit suit) { return Card{TCardValue(value), suit}; }
 constexpr TCardSuit S = TCardSuit::Spades, D = TCardSuit::Diamonds, C = TCardSuit::Clubs, H = TCardSuit::Hearts;
-
-KeepFlags keepOf(int pattern)
-{
-    KeepFlags k{};
-    for (int i = 0; i < HandSize; ++i)
-        k[i] = pattern >> i & 1;
-    return k;
-}
-
-// Every sequence of draws the second deal can make, each 1/48 per position.
-double drawAll(Hand hand, const KeepFlags &keep, int from, double chance)
-{
-    if (from == HandSize)
-        return chance * EvaluateHand(hand).multiplier;
-    if (keep[from])
-        return drawAll(hand, keep, from + 1, chance);
-    double total = 0;
-    for (int id = 0; id < 52; ++id) {
-        hand[from] = Card{TCardValue(id % 13 + 1), TCardSuit(id / 13)};
-        if (detail::differsFromOthers(hand, from))
-            total += drawAll(hand, keep, from + 1, chance / 48);
-    }
-    return total;
-}
 
 } // namespace
 
@@ -69,7 +47,7 @@ private slots:
                 const int discards = 5 - __builtin_popcount(unsigned(pattern));
                 if (discards > (round == 0 ? 3 : 2))
                     continue;
-                const double exact = drawAll(hand, keepOf(pattern), 0, 1.0);
+                const double exact = drawAll(hand, keepOf(pattern));
                 QVERIFY2(std::abs(expectedReturn(hand, keepOf(pattern)) - exact) < 1e-9,
                          qPrintable(QStringLiteral("round %1 keep %2").arg(round).arg(pattern)));
             }

@@ -1,0 +1,66 @@
+#include "dice/coaching.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+namespace kubolo {
+
+namespace {
+
+constexpr int Decimals = 1;
+
+} // namespace
+
+coach::Words coachWords()
+{
+    coach::Words w;
+    w.decimals = Decimals;
+    w.summary = [](int moves, int best, const QString &loss) {
+        return QCoreApplication::translate("kubolo::coach", "%n moves, %1 best, %2 points lost.", nullptr, moves)
+            .arg(best)
+            .arg(loss);
+    };
+    w.amount = [](const QString &loss) { return QCoreApplication::translate("kubolo::coach", "%1 points").arg(loss); };
+    w.across = QCoreApplication::translate("kubolo::coach", "Moves");
+    w.upward = QCoreApplication::translate("kubolo::coach", "Expected final total");
+    w.yours = QCoreApplication::translate("kubolo::coach", "Your play");
+    w.perfect = QCoreApplication::translate("kubolo::coach", "Best play");
+    return w;
+}
+
+QString moveWords(const Dice5 &dice, const DiceMove &move)
+{
+    if (!move.roll)
+        //: %1 is a category's name.
+        return QCoreApplication::translate("kubolo::coach", "Choose %1").arg(captionText(move.category));
+    QStringList held;
+    for (int i = 0; i < 5; ++i)
+        if (move.hold[i])
+            held << QString::number(int(dice[i]));
+    if (held.isEmpty())
+        return QCoreApplication::translate("kubolo::coach", "Hold nothing");
+    //: %1 is the faces of the dice held, "3 3 5".
+    return QCoreApplication::translate("kubolo::coach", "Hold %1").arg(held.join(QLatin1Char(' ')));
+}
+
+coach::Rating rateMove(const StateValues &values, const DicePosition &position, const DiceMove &move)
+{
+    const DiceAdvice advice = adviseMove(values, position);
+    const DiceMove best{advice.roll, advice.hold, advice.category};
+    const double yours = moveValue(values, position, move);
+    const double loss = advice.expectedTotal - yours;
+    // Giving away more than a die's mean face (3.5) is a blunder: more than
+    // a whole die thrown away, on average, at every game.
+    coach::Rating r = coach::ratingOf(loss, Decimals, loss > 3.5);
+    r.move = moveWords(position.dice, move);
+    r.best = moveWords(position.dice, best);
+    //: %1 the best move ("Hold 5 5"), %2 the points the move made gave away.
+    r.verdict = QCoreApplication::translate("kubolo::coach", "Best was: %1 (%2 points lost).")
+                    .arg(r.best, QLocale().toString(r.loss, 'f', Decimals));
+    r.yours = yours;
+    r.perfect = advice.expectedTotal;
+    return r;
+}
+
+} // namespace kubolo
