@@ -248,7 +248,7 @@ void TMainForm::showLine(int line)
 void TMainForm::showSeconds(int seconds)
 {
     time->setText(QString::number(seconds));
-    time->setAccessibleName(tr("%1 seconds").arg(seconds));
+    time->setAccessibleName(tr("%n seconds", nullptr, seconds));
 }
 
 void TMainForm::showCode()

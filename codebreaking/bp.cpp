@@ -1,8 +1,12 @@
 #include "codebreaking/bp.h"
 
+#include "platform/besttable.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+#include <climits>
 
 namespace codebreaking {
 
@@ -54,7 +58,16 @@ TBestPlayers::TBestPlayers(platform::Platform &platform, BestRecords &records, Q
     t1 = cell(1, 1), t2 = cell(2, 1), t3 = cell(3, 1), t4 = cell(4, 1), t5 = cell(5, 1);
     s1 = cell(1, 2), s2 = cell(2, 2), s3 = cell(3, 2), s4 = cell(4, 2), s5 = cell(5, 2);
     readOut = [](int place, const QStringList &row) {
-        return tr("Place %1: %2, %3 guesses, %4 seconds").arg(place).arg(row[0], row[1], row[2]);
+        // A count with its unit in the right form; a kept text that is no
+        // number is read as it stands.
+        const auto counted = [](const QString &text, const char *unit) {
+            const auto n = platform::best::number(text);
+            return n && *n >= INT_MIN && *n <= INT_MAX ? tr(unit, nullptr, int(*n)) : text;
+        };
+        //: %1 is the place, %2 the player's name, %3 the guesses and %4 the time, each with its unit.
+        return tr("Place %1: %2, %3, %4")
+            .arg(place)
+            .arg(row[0], counted(row[1], QT_TR_N_NOOP("%n guesses")), counted(row[2], QT_TR_N_NOOP("%n seconds")));
     };
 
     OKButton = formkit::button(this, tr("OK"), QRect(78, 228, 80, 25));

@@ -46,7 +46,7 @@ void TResult::FormCreate()
     totalTime->setText(QString::number(m_game.Seconds));
     Comment->setText(CommentFor(m_game.Line));
     guesses->setAccessibleName(tr("Number of guesses: %1").arg(m_game.Line));
-    totalTime->setAccessibleName(tr("Total time: %1 seconds").arg(m_game.Seconds));
+    totalTime->setAccessibleName(tr("Total time: %n seconds", nullptr, m_game.Seconds));
 }
 
 void TResult::FormActivate() { FormCreate(); }

@@ -368,9 +368,8 @@ void TMainForm::updateCategoryName(Category c)
 {
     const QString score = m_scores[index(c)]->text();
     // The category's name (%1 below), its score, then whether it is filled.
-    QString name = score.isEmpty()           ? tr("%1, no score yet").arg(captionText(c))
-                   : score == QLatin1String("1") ? tr("%1, 1 point").arg(captionText(c))
-                                                 : tr("%1, %2 points").arg(captionText(c), score);
+    QString name = score.isEmpty() ? tr("%1, no score yet").arg(captionText(c))
+                                   : tr("%1, %n points", nullptr, score.toInt()).arg(captionText(c));
     name = m_session.turn.sheet().Filled(c) ? tr("%1, filled").arg(name) : tr("%1, open").arg(name);
     m_names[index(c)]->setAccessibleName(name);
 }

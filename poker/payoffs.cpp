@@ -59,8 +59,8 @@ TPayoffsForm::TPayoffsForm(QWidget *parent) : formkit::Dialog(parent)
             rowLabel(this, tr("X %1").arg(table[std::size_t(i)].multiplier), color, 0, RowTops[i]);
         pays->move(176 - pays->width(), RowTops[i]); // right-aligned near the frame's edge
         pays->setAccessibleName(
-            //: %1 is a hand's name, %2 the multiplier.
-            tr("%1 pays %2 times the bet").arg(name).arg(table[std::size_t(i)].multiplier));
+            //: %1 is a hand's name, %n the multiplier.
+            tr("%1 pays %n times the bet", nullptr, table[std::size_t(i)].multiplier).arg(name));
         handLabels[std::size_t(i)] = hand;
         multiplierLabels[std::size_t(i)] = pays;
     }

@@ -299,13 +299,16 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
         <translation>X %1</translation>
     </message>
     <message>
-        <source>%1 pays %2 times the bet</source>
-        <extracomment>%1 is a hand&apos;s name, %2 the multiplier.</extracomment>
-        <translation>%1 zahlt das %2-Fache des Einsatzes</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pays %n times the bet</source>
+        <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
+        <translation>
+            <numerusform>%1 zahlt den Einsatz %n-mal</numerusform>
+            <numerusform>%1 zahlt den Einsatz %n-mal</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -299,13 +299,16 @@ Las opciones de este juego no se han conservado.</translation>
         <translation>X %1</translation>
     </message>
     <message>
-        <source>%1 pays %2 times the bet</source>
-        <extracomment>%1 is a hand&apos;s name, %2 the multiplier.</extracomment>
-        <translation>%1 paga %2 veces la apuesta</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pays %n times the bet</source>
+        <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
+        <translation>
+            <numerusform>%1 paga %n vez la apuesta</numerusform>
+            <numerusform>%1 paga %n veces la apuesta</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -299,13 +299,16 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
         <translation>X %1</translation>
     </message>
     <message>
-        <source>%1 pays %2 times the bet</source>
-        <extracomment>%1 is a hand&apos;s name, %2 the multiplier.</extracomment>
-        <translation>%1 paie %2 fois la mise</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pays %n times the bet</source>
+        <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
+        <translation>
+            <numerusform>%1 paie %n fois la mise</numerusform>
+            <numerusform>%1 paie %n fois la mise</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -299,13 +299,16 @@ Le opzioni di questo gioco non sono state conservate.</translation>
         <translation>X %1</translation>
     </message>
     <message>
-        <source>%1 pays %2 times the bet</source>
-        <extracomment>%1 is a hand&apos;s name, %2 the multiplier.</extracomment>
-        <translation>%1 paga %2 volte la puntata</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pays %n times the bet</source>
+        <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
+        <translation>
+            <numerusform>%1 paga %n volta la puntata</numerusform>
+            <numerusform>%1 paga %n volte la puntata</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -197,14 +197,6 @@
         <translation>%1, noch keine Punkte</translation>
     </message>
     <message>
-        <source>%1, 1 point</source>
-        <translation>%1, 1 Punkt</translation>
-    </message>
-    <message>
-        <source>%1, %2 points</source>
-        <translation>%1, %2 Punkte</translation>
-    </message>
-    <message>
         <source>%1, filled</source>
         <translation>%1, gefüllt</translation>
     </message>
@@ -275,6 +267,13 @@ The best players, statistics and options of this run are not saved.</source>
         <translation>
 
 Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points</source>
+        <translation>
+            <numerusform>%1, %n Punkt</numerusform>
+            <numerusform>%1, %n Punkte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -443,11 +442,11 @@ Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</tr
     </message>
     <message>
         <source>Hold nothing</source>
-        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Nichts halten</translation>
     </message>
     <message>
         <source>Hold %1</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>%1 halten</translation>
     </message>
     <message>

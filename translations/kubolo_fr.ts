@@ -197,14 +197,6 @@
         <translation>%1, pas encore de score</translation>
     </message>
     <message>
-        <source>%1, 1 point</source>
-        <translation>%1, 1 point</translation>
-    </message>
-    <message>
-        <source>%1, %2 points</source>
-        <translation>%1, %2 points</translation>
-    </message>
-    <message>
         <source>%1, filled</source>
         <translation>%1, case remplie</translation>
     </message>
@@ -275,6 +267,13 @@ The best players, statistics and options of this run are not saved.</source>
         <translation>
 
 Les meilleurs joueurs, les statistiques et les options de cette session ne sont pas enregistrés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points</source>
+        <translation>
+            <numerusform>%1, %n point</numerusform>
+            <numerusform>%1, %n points</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -443,11 +442,11 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     </message>
     <message>
         <source>Hold nothing</source>
-        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Ne gardez rien</translation>
     </message>
     <message>
         <source>Hold %1</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Gardez %1</translation>
     </message>
     <message>

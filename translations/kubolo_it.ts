@@ -197,14 +197,6 @@
         <translation>%1, ancora nessun punteggio</translation>
     </message>
     <message>
-        <source>%1, 1 point</source>
-        <translation>%1, 1 punto</translation>
-    </message>
-    <message>
-        <source>%1, %2 points</source>
-        <translation>%1, %2 punti</translation>
-    </message>
-    <message>
         <source>%1, filled</source>
         <translation>%1, riempita</translation>
     </message>
@@ -275,6 +267,13 @@ The best players, statistics and options of this run are not saved.</source>
         <translation>
 
 I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono salvati.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points</source>
+        <translation>
+            <numerusform>%1, %n punto</numerusform>
+            <numerusform>%1, %n punti</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -443,11 +442,11 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
     </message>
     <message>
         <source>Hold nothing</source>
-        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Non tenere dadi</translation>
     </message>
     <message>
         <source>Hold %1</source>
+        <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Tenere %1</translation>
     </message>
     <message>

@@ -47,10 +47,6 @@
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation>Platz %1: %2, %3 Versuche, %4 Sekunden</translation>
-    </message>
-    <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
         <translation>Weise Worte von %1:</translation>
@@ -58,6 +54,25 @@
     <message>
         <source>Are you sure ?</source>
         <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3, %4</source>
+        <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
+        <translation>Platz %1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n guesses</source>
+        <translation>
+            <numerusform>%n Versuch</numerusform>
+            <numerusform>%n Versuche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -164,10 +179,6 @@
     <message>
         <source>Line %1</source>
         <translation>Zeile %1</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
@@ -279,6 +290,13 @@
         <source>3 Colors</source>
         <translation>3 Farben</translation>
     </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
@@ -330,9 +348,12 @@
         <source>Number of guesses: %1</source>
         <translation>Anzahl der Versuche: %1</translation>
     </message>
-    <message>
-        <source>Total time: %1 seconds</source>
-        <translation>Gesamtzeit: %1 Sekunden</translation>
+    <message numerus="yes">
+        <source>Total time: %n seconds</source>
+        <translation>
+            <numerusform>Gesamtzeit: %n Sekunde</numerusform>
+            <numerusform>Gesamtzeit: %n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,6 @@
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation>Puesto %1: %2, %3 intentos, %4 segundos</translation>
-    </message>
-    <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
         <translation>Palabras sabias de %1:</translation>
@@ -58,6 +54,25 @@
     <message>
         <source>Are you sure ?</source>
         <translation>¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3, %4</source>
+        <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
+        <translation>Puesto %1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n guesses</source>
+        <translation>
+            <numerusform>%n intento</numerusform>
+            <numerusform>%n intentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -164,10 +179,6 @@
     <message>
         <source>Line %1</source>
         <translation>Línea %1</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
@@ -279,6 +290,13 @@
         <source>3 Colors</source>
         <translation>3 colores</translation>
     </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
@@ -330,9 +348,12 @@
         <source>Number of guesses: %1</source>
         <translation>Número de intentos: %1</translation>
     </message>
-    <message>
-        <source>Total time: %1 seconds</source>
-        <translation>Tiempo total: %1 segundos</translation>
+    <message numerus="yes">
+        <source>Total time: %n seconds</source>
+        <translation>
+            <numerusform>Tiempo total: %n segundo</numerusform>
+            <numerusform>Tiempo total: %n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,6 @@
         <translation>&amp;Effacer</translation>
     </message>
     <message>
-        <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation>Place %1&#xa0;: %2, %3 essais, %4 secondes</translation>
-    </message>
-    <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
         <translation>Paroles de sagesse de %1&#xa0;:</translation>
@@ -58,6 +54,25 @@
     <message>
         <source>Are you sure ?</source>
         <translation>Êtes-vous sûr&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3, %4</source>
+        <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
+        <translation>Place %1 : %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n guesses</source>
+        <translation>
+            <numerusform>%n essai</numerusform>
+            <numerusform>%n essais</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -164,10 +179,6 @@
     <message>
         <source>Line %1</source>
         <translation>Ligne %1</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
@@ -279,6 +290,13 @@
         <source>3 Colors</source>
         <translation>3 couleurs</translation>
     </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
@@ -330,9 +348,12 @@
         <source>Number of guesses: %1</source>
         <translation>Nombre d&apos;essais&#xa0;: %1</translation>
     </message>
-    <message>
-        <source>Total time: %1 seconds</source>
-        <translation>Temps total&#xa0;: %1 secondes</translation>
+    <message numerus="yes">
+        <source>Total time: %n seconds</source>
+        <translation>
+            <numerusform>Temps total : %n seconde</numerusform>
+            <numerusform>Temps total : %n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -47,10 +47,6 @@
         <translation>&amp;Azzera</translation>
     </message>
     <message>
-        <source>Place %1: %2, %3 guesses, %4 seconds</source>
-        <translation>Posizione %1: %2, %3 tentativi, %4 secondi</translation>
-    </message>
-    <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
         <translation>Perle di saggezza di %1:</translation>
@@ -58,6 +54,25 @@
     <message>
         <source>Are you sure ?</source>
         <translation>Confermare?</translation>
+    </message>
+    <message>
+        <source>Place %1: %2, %3, %4</source>
+        <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
+        <translation>Posizione %1: %2, %3, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n guesses</source>
+        <translation>
+            <numerusform>%n tentativo</numerusform>
+            <numerusform>%n tentativi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -164,10 +179,6 @@
     <message>
         <source>Line %1</source>
         <translation>Riga %1</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>Start a new game ?</source>
@@ -279,6 +290,13 @@
         <source>3 Colors</source>
         <translation>3 colori</translation>
     </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>codebreaking::TPegShape</name>
@@ -330,9 +348,12 @@
         <source>Number of guesses: %1</source>
         <translation>Numero di tentativi: %1</translation>
     </message>
-    <message>
-        <source>Total time: %1 seconds</source>
-        <translation>Tempo totale: %1 secondi</translation>
+    <message numerus="yes">
+        <source>Total time: %n seconds</source>
+        <translation>
+            <numerusform>Tempo totale: %n secondo</numerusform>
+            <numerusform>Tempo totale: %n secondi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,8 @@ private slots:
         QCOMPARE(b->correctLabel(1)->accessibleName(), QStringLiteral("Line 1 correctly placed: not checked"));
         QCOMPARE(b->lTurno->accessibleName(), QStringLiteral("Line 1"));
         QCOMPARE(b->time->accessibleName(), QStringLiteral("0 seconds"));
+        b->Timer1Timer(); // one second, in its own form
+        QCOMPARE(b->time->accessibleName(), QStringLiteral("1 second"));
         QVERIFY(b.fake.messages.shown.empty());
     }
 
