@@ -230,11 +230,11 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Deal n. 2</source>
-        <translation>2. Geben</translation>
+        <translation>Tauschen</translation>
     </message>
     <message>
         <source>Deal n. 1</source>
-        <translation>1. Geben</translation>
+        <translation>Geben</translation>
     </message>
     <message>
         <source>You lost your bet.</source>

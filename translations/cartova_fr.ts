@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Deal</source>
-        <translation>Donne</translation>
+        <translation>Distribuer</translation>
     </message>
     <message>
         <source>Always play all credits</source>
@@ -230,11 +230,11 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>Deal n. 2</source>
-        <translation>2e donne</translation>
+        <translation>Échanger</translation>
     </message>
     <message>
         <source>Deal n. 1</source>
-        <translation>1re donne</translation>
+        <translation>Distribuer</translation>
     </message>
     <message>
         <source>You lost your bet.</source>

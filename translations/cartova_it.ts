@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Deal</source>
-        <translation>Dai</translation>
+        <translation>Distribuisci</translation>
     </message>
     <message>
         <source>Always play all credits</source>
@@ -230,11 +230,11 @@ Le opzioni di questo gioco non sono state conservate.</translation>
     </message>
     <message>
         <source>Deal n. 2</source>
-        <translation>Dai n. 2</translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Deal n. 1</source>
-        <translation>Dai n. 1</translation>
+        <translation>Distribuisci</translation>
     </message>
     <message>
         <source>You lost your bet.</source>

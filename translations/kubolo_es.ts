@@ -5,12 +5,12 @@
     <name>kubolo::ScoreSheet</name>
     <message>
         <source>Bonus</source>
-        <translation>Extra</translation>
+        <translation>Bono</translation>
     </message>
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation>Extra (-%1)</translation>
+        <translation>Bono (-%1)</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Bonus:</source>
-        <translation>Extra:</translation>
+        <translation>Bono:</translation>
     </message>
     <message>
         <source>Game total:</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Bonus</source>
-        <translation>Extra</translation>
+        <translation>Bono</translation>
     </message>
     <message>
         <source>Game Total</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation>Puntos extra: %1</translation>
+        <translation>Puntos de bono: %1</translation>
     </message>
     <message>
         <source>Game total: %1</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&amp;Roll</source>
-        <translation>&amp;Rodar</translation>
+        <translation>&amp;Animación de los dados</translation>
     </message>
     <message>
         <source>&amp;Help</source>

@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
+        <translation>&amp;Guida</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -391,11 +391,11 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
     </message>
     <message>
         <source>Minimum Scale</source>
-        <translation>Scala minima</translation>
+        <translation>Scala piccola</translation>
     </message>
     <message>
         <source>Maximum Scale</source>
-        <translation>Scala massima</translation>
+        <translation>Scala grande</translation>
     </message>
     <message>
         <source>Kubolo</source>

@@ -514,35 +514,35 @@
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation>blanco</translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>rojo</translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>amarillo</translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>verde</translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>fucsia</translation>
+        <translation>Fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation>cian</translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>azul</translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>negro</translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>

@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Pas le code, mais trie au mieux les %1.</translation>
+        <translation>Pas le code, réduit au mieux les %1 codes.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

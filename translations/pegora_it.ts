@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>You made it!</source>
-        <translation>Ce l&apos;ha fatta!</translation>
+        <translation>Ce l&apos;hai fatta!</translation>
     </message>
     <message>
         <source>At last!</source>
