@@ -1,8 +1,10 @@
 #include "platform/messages.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -44,19 +46,32 @@ void returnFreedMemory()
 #endif
 }
 
+// The buttons speak the games' languages themselves: Qt's own words come
+// only with a package the player may not have.
 const struct {
     MsgButton ours;
     QMessageBox::StandardButton qt;
-} buttonMap[] = {{Ok, QMessageBox::Ok}, {Yes, QMessageBox::Yes}, {No, QMessageBox::No}, {Cancel, QMessageBox::Cancel}};
+    const char *caption;
+} buttonMap[] = {{Ok, QMessageBox::Ok, QT_TRANSLATE_NOOP("platform::Messages", "&OK")},
+                 {Yes, QMessageBox::Yes, QT_TRANSLATE_NOOP("platform::Messages", "&Yes")},
+                 {No, QMessageBox::No, QT_TRANSLATE_NOOP("platform::Messages", "&No")},
+                 {Cancel, QMessageBox::Cancel, QT_TRANSLATE_NOOP("platform::Messages", "&Cancel")}};
+
+void addButton(QMessageBox &box, QMessageBox::StandardButton qt)
+{
+    for (const auto &m : buttonMap)
+        if (m.qt == qt)
+            box.addButton(qt)->setText(QCoreApplication::translate("platform::Messages", m.caption));
+}
 
 int ask(QWidget *parent, MsgIcon icon, const QString &text, int buttons, const QString &title)
 {
     QMessageBox box(toQt(icon), title.isEmpty() ? standardTitle(icon) : title, text, QMessageBox::NoButton, parent);
     for (const auto &m : buttonMap)
         if (buttons & m.ours)
-            box.addButton(m.qt);
+            addButton(box, m.qt);
     if (buttons == NoButton)
-        box.addButton(QMessageBox::Ok);
+        addButton(box, QMessageBox::Ok);
     return box.exec();
 }
 

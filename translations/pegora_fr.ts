@@ -58,7 +58,7 @@
     <message>
         <source>Place %1: %2, %3, %4</source>
         <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
-        <translation>Place %1 : %2, %3, %4</translation>
+        <translation>Place %1&#xa0;: %2, %3, %4</translation>
     </message>
     <message numerus="yes">
         <source>%n guesses</source>
@@ -351,8 +351,8 @@
     <message numerus="yes">
         <source>Total time: %n seconds</source>
         <translation>
-            <numerusform>Temps total : %n seconde</numerusform>
-            <numerusform>Temps total : %n secondes</numerusform>
+            <numerusform>Temps total&#xa0;: %n seconde</numerusform>
+            <numerusform>Temps total&#xa0;: %n secondes</numerusform>
         </translation>
     </message>
 </context>
