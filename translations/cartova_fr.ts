@@ -253,7 +253,7 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     <name>poker::TPayoffsForm</name>
     <message>
         <source>Royal Flush</source>
-        <translation>Quinte flush royale</translation>
+        <translation>Quinte royale</translation>
     </message>
     <message>
         <source>Straight Flush</source>
@@ -287,7 +287,7 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>Pair (Jacks or better)</source>
-        <translation>Paire (valets ou mieux)</translation>
+        <translation>Paire de valets ou +</translation>
     </message>
     <message>
         <source>Payoffs</source>

@@ -146,7 +146,48 @@ Room roomOf(QWidget *w)
     return {room, needed};
 }
 
+// Where the text is drawn, in the window's pixels: its own width from the
+// font and its alignment in its control, the band of its letters' bodies
+// high, so lines that merely share their leading do not count.
+QRect drawnText(QWidget &window, QWidget *w)
+{
+    const Room r = roomOf(w);
+    if (r.room.isEmpty())
+        return {};
+    QString text = qobject_cast<QLabel *>(w) ? static_cast<QLabel *>(w)->text()
+                                             : static_cast<QAbstractButton *>(w)->text();
+    text.remove(u'&');
+    int flags = Qt::AlignLeft | Qt::AlignVCenter;
+    QRect room = r.room;
+    if (auto *label = qobject_cast<QLabel *>(w)) {
+        flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    } else {
+        // A push button centres its text; a box puts it after the box.
+        flags = qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w) ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                                : Qt::AlignCenter;
+    }
+    const QFontMetrics fm = w->fontMetrics();
+    const QRect drawn = fm.boundingRect(room, flags, text).adjusted(0, fm.descent(), 0, -fm.descent());
+    return QRect(w->mapTo(&window, drawn.topLeft()), drawn.size());
+}
+
 } // namespace
+
+// Two texts drawn over each other, one line each pair.
+QStringList textsThatOverlap(QWidget &window)
+{
+    QStringList faults;
+    std::vector<std::pair<QWidget *, QRect>> drawn;
+    for (QWidget *w : window.findChildren<QWidget *>())
+        if (w->window() == &window && w->isVisibleTo(&window))
+            if (const QRect r = drawnText(window, w); !r.isEmpty())
+                drawn.emplace_back(w, r);
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        for (std::size_t j = i + 1; j < drawn.size(); ++j)
+            if (drawn[i].second.intersects(drawn[j].second))
+                faults << u"%1: %2 over %3"_s.arg(nameOf(&window), nameOf(drawn[i].first), nameOf(drawn[j].first));
+    return faults;
+}
 
 // A text wider than its control on one line, or a wrapped text taller than
 // it: cut off where the player reads it. One line each, with its control.
@@ -288,6 +329,14 @@ void LanguageSuite::everyTextFits()
         QCOMPARE(textsThatDoNotFit(narrow).size(), 1);
         label->setGeometry(0, 0, label->sizeHint().width(), 16);
         QVERIFY(textsThatDoNotFit(narrow).isEmpty());
+        // ...and one drawn into its neighbour, though their rectangles meet
+        // by design, as a name and its right-aligned figure do.
+        auto *figure = new QLabel(u"X 1000"_s, &narrow);
+        figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        figure->setGeometry(0, 0, label->width() + 20, 16);
+        QCOMPARE(textsThatOverlap(narrow).size(), 1);
+        figure->setText(u"X 1"_s);
+        QVERIFY(textsThatOverlap(narrow).isEmpty());
     }
     QFETCH(QString, language);
     QCOMPARE(platform::setUpLanguage(game(), language), language);
@@ -310,7 +359,7 @@ void LanguageSuite::everyTextFits()
             w->show();
             QCoreApplication::processEvents();
             read += int(w->findChildren<QWidget *>().size());
-            for (const QString &f : textsThatDoNotFit(*w))
+            for (const QString &f : textsThatDoNotFit(*w) + textsThatOverlap(*w))
                 faults << u"at zoom %1: %2"_s.arg(zoom).arg(f);
             for (const QString &status : w == window.get() ? widestStatusTexts() : QStringList()) {
                 shell->setStatus(status);

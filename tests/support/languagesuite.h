@@ -11,6 +11,10 @@
 // The texts of the window's controls (not of its dialogs) that do not fit:
 // wider than their control on one line, or, wrapped, taller than it.
 QStringList textsThatDoNotFit(QWidget &window);
+// Texts of the window's controls drawn over one another, measured from the
+// text itself (its width and alignment), not from the controls' rectangles,
+// some of which overlap by design.
+QStringList textsThatOverlap(QWidget &window);
 
 // A game in another language: every text of its window, menus, dialogs,
 // messages, status line and help window comes through the translations (a
