@@ -109,14 +109,18 @@ void TWelcomeBox::arrange()
     // The heading beside the peg, level with its middle.
     const int headLeft = Animated1->geometry().right() + 1 + Margin;
     const int headWidth = clientWidth - Margin - headLeft;
-    const int headHeight = Label1->heightForWidth(headWidth);
+    const int headNeeded = Label1->heightForWidth(headWidth);
+    const int headHeight = headNeeded + headNeeded / std::max(1, Label1->fontMetrics().lineSpacing());
     Label1->setGeometry(headLeft, Animated1->y() + std::max(0, (Animated1->height() - headHeight) / 2), headWidth,
                         headHeight);
 
-    // The sentences wrap within the box and take the height they need.
+    // The sentences wrap within the box and take the height they need, and a
+    // pixel a line more: at a zoom between whole font sizes the lines grow a
+    // little faster than the box.
     int y = std::max(Animated1->geometry().bottom(), Label1->geometry().bottom()) + 1 + Margin;
     for (QLabel *text : {Label5, Label2, Label4}) {
-        const int h = text->heightForWidth(textWidth);
+        const int needed = text->heightForWidth(textWidth);
+        const int h = needed + needed / std::max(1, text->fontMetrics().lineSpacing());
         text->setGeometry(Margin, y, textWidth, h);
         y += h + Gap;
     }

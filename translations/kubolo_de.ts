@@ -316,7 +316,7 @@ Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</tr
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation>Ihr Ergebnis gehört zu den fünf besten!</translation>
+        <translation>Sie sind unter den fünf Besten!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>

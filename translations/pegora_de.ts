@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation>Ihr Ergebnis gehört zu den fünf besten!</translation>
+        <translation>Sie sind unter den fünf Besten!</translation>
     </message>
     <message>
         <source>Please enter your name:</source>

@@ -349,7 +349,7 @@ void LanguageSuite::everyTextFits()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QStringList faults;
     int read = 0;
-    for (qreal zoom : {1.0, 2.0}) {
+    for (qreal zoom : {1.0, 1.25, 2.0}) {
         shell->setZoom(zoom);
         QCoreApplication::processEvents();
         QList<QWidget *> windows{window.get()};
