@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Last modify: 11-8-98</source>
-        <translation>Letzte Änderung: 11-8-98</translation>
+        <translation>Letzte Änderung: 11.8.98</translation>
     </message>
     <message>
         <source>Cartova icon, click to hear the cards</source>
@@ -222,7 +222,7 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Deal first: a hint is given between the two deals.</source>
-        <translation>Erst geben: Einen Hinweis gibt es zwischen dem ersten und dem zweiten Geben.</translation>
+        <translation>Erst geben: Einen Hinweis gibt es vor dem Tauschen.</translation>
     </message>
     <message>
         <source>Working out the hint...</source>
@@ -348,7 +348,7 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name: %1 its rank (&quot;Ace&quot;, &quot;7&quot;), %2 its suit (&quot;Hearts&quot;).</extracomment>
-        <translation>%2 %1</translation>
+        <translation>%2-%1</translation>
     </message>
 </context>
 <context>

@@ -378,7 +378,7 @@ Las opciones de este juego no se han conservado.</translation>
     </message>
     <message>
         <source>With the best keeps</source>
-        <translation>Con descartes óptimos</translation>
+        <translation>Con elecciones óptimas</translation>
     </message>
     <message>
         <source>Best was: %1 (%2 credits lost).</source>

@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Last modify: 11-8-98</source>
-        <translation>Dernière modification&#xa0;: 11-8-98</translation>
+        <translation>Dernière modification&#xa0;: 11/8/98</translation>
     </message>
     <message>
         <source>Cartova icon, click to hear the cards</source>
@@ -390,7 +390,7 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     <name>poker::hand</name>
     <message>
         <source>Royal Flush !!!</source>
-        <translation>Quinte flush royale&#xa0;!!!</translation>
+        <translation>Quinte royale&#xa0;!!!</translation>
     </message>
     <message>
         <source>Straight Flush !!!</source>

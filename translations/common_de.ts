@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation>Letzte Änderung: 1-1-98</translation>
+        <translation>Letzte Änderung: 1.1.98</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>
@@ -291,7 +291,7 @@
     <name>platform::Messages</name>
     <message>
         <source>Confirm</source>
-        <translation>Bestätigen</translation>
+        <translation>Bestätigung</translation>
     </message>
     <message>
         <source>Warning</source>

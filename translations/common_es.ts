@@ -374,7 +374,7 @@
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation>El total %1 de las estadísticas de «%2» se cuenta desde 0.</translation>
+        <translation>El total %1 de las estadísticas de «%2» vuelve a 0.</translation>
     </message>
 </context>
 </TS>

@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation>Dernière modification&#xa0;: 1-1-98</translation>
+        <translation>Dernière modification&#xa0;: 1/1/98</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>

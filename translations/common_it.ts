@@ -90,7 +90,7 @@
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>Chiedendo un suggerimento la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Mostrare il suggerimento?</translation>
+        <translation>Se si chiede un suggerimento, la partita è di allenamento<byte value="xd"/>e Migliori giocatori e Statistiche non si aggiornano.<byte value="xd"/>Mostrare il suggerimento?</translation>
     </message>
     <message>
         <source>&amp;Coach</source>
@@ -374,7 +374,7 @@
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation>Il totale statistico %1 in «%2» riparte da 0.</translation>
+        <translation>Il totale %1 delle statistiche in «%2» riparte da 0.</translation>
     </message>
 </context>
 </TS>

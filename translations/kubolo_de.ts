@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation>Letzte Änderung: 30-6-97</translation>
+        <translation>Letzte Änderung: 30.6.97</translation>
     </message>
     <message>
         <source>Die</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Categories filled</source>
-        <translation>Gefüllte Kategorien</translation>
+        <translation>Gefüllte Felder</translation>
     </message>
     <message>
         <source>Roll n: 0</source>

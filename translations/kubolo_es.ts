@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation>Total izquierdo:</translation>
+        <translation>Lado izquierdo:</translation>
     </message>
     <message>
         <source>Bonus:</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Categories filled</source>
-        <translation>Categorías llenas</translation>
+        <translation>Casillas llenas</translation>
     </message>
     <message>
         <source>Roll n: 0</source>

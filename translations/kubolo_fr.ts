@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation>Dernière modification&#xa0;: 30-6-97</translation>
+        <translation>Dernière modification&#xa0;: 30/6/97</translation>
     </message>
     <message>
         <source>Die</source>
@@ -154,11 +154,11 @@
     </message>
     <message>
         <source>Categories filled</source>
-        <translation>Catégories remplies</translation>
+        <translation>Cases remplies</translation>
     </message>
     <message>
         <source>Roll n: 0</source>
-        <translation>Lancer 0</translation>
+        <translation>Lancers&#xa0;: 0</translation>
     </message>
     <message>
         <source>Roll</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>Roll n: %1</source>
-        <translation>Lancer %1</translation>
+        <translation>Lancers&#xa0;: %1</translation>
     </message>
     <message>
         <source>Left-side total: %1</source>
@@ -343,7 +343,7 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...et vos Paroles de sagesse&#xa0;:</translation>
+        <translation>...et vos paroles de sagesse&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>

@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation>Totale sinistra:</translation>
+        <translation>Parte sinistra:</translation>
     </message>
     <message>
         <source>Bonus:</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Categories filled</source>
-        <translation>Categorie riempite</translation>
+        <translation>Caselle riempite</translation>
     </message>
     <message>
         <source>Roll n: 0</source>

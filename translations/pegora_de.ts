@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation>Letzte Änderung: 3-7-96</translation>
+        <translation>Letzte Änderung: 3.7.96</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Guesses</source>
-        <translation>Zeilen</translation>
+        <translation>Versuche</translation>
     </message>
     <message>
         <source>Time</source>
@@ -166,7 +166,7 @@
     </message>
     <message>
         <source>won line</source>
-        <translation>gewinnende Zeile</translation>
+        <translation>Gewinnzeile</translation>
     </message>
     <message>
         <source>current line</source>
@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
-        <translation>Das Spiel ist vorbei: Beginnen Sie für einen Hinweis ein neues.</translation>
+        <translation>Das Spiel ist vorbei: Für einen Hinweis neu beginnen.</translation>
     </message>
     <message>
         <source>Working out the hint...</source>

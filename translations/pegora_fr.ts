@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation>Dernière modification&#xa0;: 3-7-96</translation>
+        <translation>Dernière modification&#xa0;: 3/7/96</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
@@ -58,7 +58,7 @@
     <message>
         <source>Place %1: %2, %3, %4</source>
         <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
-        <translation>Place %1&#xa0;: %2, %3, %4</translation>
+        <translation>Rang %1&#xa0;: %2, %3, %4</translation>
     </message>
     <message numerus="yes">
         <source>%n guesses</source>
@@ -187,7 +187,7 @@
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation>Si vous jouez en %1, la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Commencer une nouvelle partie&#xa0;?</translation>
+        <translation>Si vous jouez avec «&#xa0;%1&#xa0;», la partie est considérée comme un entraînement<byte value="xd"/>et ni Meilleurs joueurs ni Statistiques ne seront mis à jour.<byte value="xd"/>Commencer une nouvelle partie&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...et vos Paroles de sagesse&#xa0;:</translation>
+        <translation>...et vos paroles de sagesse&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -555,7 +555,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Pas le code, réduit au mieux les %1 codes.</translation>
+        <translation>Pas le code, mais départage au mieux les %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Guesses</source>
-        <translation>Prove</translation>
+        <translation>Tentativi</translation>
     </message>
     <message>
         <source>Time</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>line to come</source>
-        <translation>riga futura</translation>
+        <translation>riga da giocare</translation>
     </message>
     <message>
         <source>earlier line</source>
@@ -187,7 +187,7 @@
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation>Giocando con %1 la partita è considerata di allenamento<byte value="xd"/>e non aggiornerò Migliori giocatori né Statistiche.<byte value="xd"/>Iniziare una nuova partita?</translation>
+        <translation>Con %1 la partita è di allenamento<byte value="xd"/>e Migliori giocatori e Statistiche non si aggiornano.<byte value="xd"/>Iniziare una nuova partita?</translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -507,7 +507,7 @@
     <message>
         <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
         <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
-        <translation>Mossa migliore: Provare %1 (max. %2 codici rimasti; quella giocata fino a %3).</translation>
+        <translation>Mossa migliore: Provare %1 (max. %2 codici rimasti; quella giocata, fino a %3).</translation>
     </message>
 </context>
 <context>
@@ -546,7 +546,7 @@
     </message>
     <message>
         <source>No code fits the lines so far.</source>
-        <translation>Nessun codice si adatta alle righe finora.</translation>
+        <translation>Nessun codice è compatibile con le righe.</translation>
     </message>
     <message>
         <source>Try %1.</source>
