@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>&amp;Roll</source>
-        <translation>&amp;Würfel rollen</translation>
+        <translation>Rollende &amp;Würfel</translation>
     </message>
     <message>
         <source>&amp;Help</source>
