@@ -207,9 +207,7 @@ void TMainForm::Button1Click()
     hintOutdated(); // a hint was for the line just checked
     // The line is rated against the lines before it.
     const std::vector<PlayedLine> before = m_session.playedLines();
-    Code guess{};
-    for (int column = 1; column <= Game.Positions; ++column)
-        guess[column - 1] = Game.peg(Game.Line, column);
+    const Code guess = m_session.pegsOf(Game.Line);
     const int positions = Game.Positions;
     const bool single = Game.SingleColors;
     const CheckResult r = m_session.check();

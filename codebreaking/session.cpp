@@ -63,12 +63,17 @@ std::vector<PlayedLine> Session::playedLines() const
         const std::optional<Score> score = game.score(line);
         if (!score)
             continue;
-        PlayedLine played{{}, score->CorrectCount, score->MisplacedCount};
-        for (int column = 1; column <= MaxPositions; ++column)
-            played.guess[column - 1] = game.peg(line, column);
-        lines.push_back(played);
+        lines.push_back({pegsOf(line), score->CorrectCount, score->MisplacedCount});
     }
     return lines;
+}
+
+Code Session::pegsOf(int line) const
+{
+    Code pegs{};
+    for (int column = 1; column <= MaxPositions; ++column)
+        pegs[column - 1] = game.peg(line, column);
+    return pegs;
 }
 
 bool Session::takeHint(int line, int positions, const GuessAdvice &advice)

@@ -47,6 +47,8 @@ public:
 
     // The lines checked so far, as the hint reads them.
     std::vector<PlayedLine> playedLines() const;
+    // The pegs of a line, as the hint and the coach read a guess.
+    Code pegsOf(int line) const;
     // A hint worked out for `line` fills it, while the game is still there.
     bool takeHint(int line, int positions, const GuessAdvice &advice);
 
