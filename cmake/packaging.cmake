@@ -41,6 +41,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libasound2, qt6-qpa-plugins | qt6-wayland")
 # desktop wants Qt's Wayland plug-in, or the games go through XWayland, and
 # without an X server at all do not start; GNOME's colours, a dark scheme
 # among them, reach Qt through its GTK theme; Qt's own translations give the
-# standard buttons ("Yes", "Cancel") in the player's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland, qt6-gtk-platformtheme, qt6-translations-l10n")
+# standard buttons ("Yes", "Cancel") in the player's language; Japanese and
+# Chinese need a font with their characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland, qt6-gtk-platformtheme, qt6-translations-l10n, fonts-noto-cjk")
 include(CPack)

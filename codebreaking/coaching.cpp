@@ -6,18 +6,29 @@
 
 namespace codebreaking {
 
+namespace {
+
+// Codes are whole: a mean is shown rounded.
+QString lostWords(double loss)
+{
+    //: The coach's loss in codes ("3 codes lost"), %1 the number.
+    return coach::amountIn("codebreaking::coach", QT_TRANSLATE_N_NOOP("codebreaking::coach", "%1 codes lost"), loss, 0);
+}
+
+QString amountWords(double loss)
+{
+    //: A mean loss in codes ("2 codes"), %1 the number.
+    return coach::amountIn("codebreaking::coach", QT_TRANSLATE_N_NOOP("codebreaking::coach", "%1 codes"), loss, 0);
+}
+
+} // namespace
+
 coach::Words coachWords()
 {
     coach::Words w;
     w.decimals = 0;
-    w.summary = [](int moves, int best, const QString &loss) {
-        return QCoreApplication::translate("codebreaking::coach", "%n moves, %1 best, %2 codes lost.", nullptr, moves)
-            .arg(best)
-            .arg(loss);
-    };
-    w.amount = [](const QString &loss) {
-        return QCoreApplication::translate("codebreaking::coach", "%1 codes").arg(loss);
-    };
+    w.lost = lostWords;
+    w.amount = amountWords;
     w.across = QCoreApplication::translate("codebreaking::coach", "Lines");
     w.upward = QCoreApplication::translate("codebreaking::coach", "Codes left at most");
     w.yours = QCoreApplication::translate("codebreaking::coach", "Your lines");
@@ -38,12 +49,10 @@ coach::Rating rateLine(int positions, bool singleColors, const std::vector<Playe
     //: A guess, as the hint words it: %1 is the colours' names.
     r.move = QCoreApplication::translate("codebreaking::coach", "Try %1").arg(guessWords(guess, positions));
     r.best = QCoreApplication::translate("codebreaking::coach", "Try %1").arg(guessWords(advice.guess, positions));
-    //: %1 the colours' names, %2 and %3 counts of codes.
-    r.verdict =
-        QCoreApplication::translate("codebreaking::coach", "Best was: Try %1 (at most %2 codes left; yours up to %3).")
-            .arg(guessWords(advice.guess, positions))
-            .arg(best)
-            .arg(yours);
+    //: The best guess's and this guess's codes left at most, %n and %1.
+    r.verdict = coach::verdict(
+        r.best, QCoreApplication::translate("codebreaking::coach", "at most %n codes left; yours up to %1", nullptr, best)
+                    .arg(yours));
     r.yours = yours;
     r.perfect = best;
     return r;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace coach {
@@ -21,6 +22,19 @@ Rating ratingOf(double loss, int decimals, bool blunder)
     r.loss = loss;
     r.grade = blunder ? Grade::Blunder : Grade::SmallError;
     return r;
+}
+
+QString amountIn(const char *context, const char *text, double amount, int decimals)
+{
+    const double shown = std::floor(std::abs(std::round(amount * std::pow(10.0, decimals)) / std::pow(10.0, decimals)));
+    return QCoreApplication::translate(context, text, nullptr, int(std::min(shown, 1e9)))
+        .arg(QLocale().toString(amount, 'f', decimals));
+}
+
+QString verdict(const QString &best, const QString &why)
+{
+    //: %1 the best move ("Hold 5 5"), %2 what the move made cost ("4.5 points lost").
+    return QCoreApplication::translate("TCoach", "Best was: %1 (%2).").arg(best, why);
 }
 
 } // namespace coach

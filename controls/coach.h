@@ -38,6 +38,14 @@ bool roundsToNothing(double loss, int decimals);
 // A rating of a move that gave away `loss`: best when the figure shown
 // rounds to nothing, else a blunder when the game says so, or a small error.
 Rating ratingOf(double loss, int decimals, bool blunder);
+// An amount in the game's words, "4.5 points": `text` (marked with
+// QT_TRANSLATE_N_NOOP, the figure as %1) in the plural form of the figure
+// shown. A figure with decimals takes the form of its whole part, which each
+// language's forms are written for ("1.5 points", French "1,5 point").
+QString amountIn(const char *context, const char *text, double amount, int decimals);
+// The status line's words for a move that was not the best: "Best was:
+// <best> (<why>)."
+QString verdict(const QString &best, const QString &why);
 
 // The figures kept over runs while the coach is on.
 struct Totals {
@@ -49,10 +57,10 @@ struct Totals {
 // What a game tells the coach of its measure, in its own words.
 struct Words {
     int decimals = 0; // of a loss as shown
-    // "<n> moves, <m> best, <loss> points lost."
-    std::function<QString(int moves, int best, const QString &loss)> summary;
+    // "<loss> points lost", for the summary.
+    std::function<QString(double loss)> lost;
     // "<loss> points", for the mean and the average.
-    std::function<QString(const QString &loss)> amount;
+    std::function<QString(double loss)> amount;
     QString across;           // the chart's horizontal axis: the decisions
     QString upward;           // ...its vertical one: the measure
     QString yours;            // the line of the player's play

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QMenuBar>
 #include <QPixmapCache>
 #include <QPointer>
@@ -478,8 +479,12 @@ void TGameWindow::reviewAnew()
 
 void TGameWindow::pointToReview()
 {
-    // The menu's own words, whatever the language.
-    const auto plain = [](QString caption) { return caption.remove(QLatin1Char('&')).remove(QStringLiteral("...")); };
+    // The menu's own words, whatever the language: without the key letter,
+    // marked in the word or, in Japanese and Chinese, after it ("(&G)").
+    const auto plain = [](QString caption) {
+        static const QRegularExpression bracketed(QStringLiteral("\\(&[^)]\\)"));
+        return caption.remove(bracketed).remove(QLatin1Char('&')).remove(QStringLiteral("...")).trimmed();
+    };
     QString menu;
     for (QObject *owner : m_reviewItem ? m_reviewItem->associatedObjects() : QObjectList())
         if (auto *m = qobject_cast<QMenu *>(owner))

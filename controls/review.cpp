@@ -247,18 +247,19 @@ void TReviewDialog::showRatings()
         m_summary->setText(tr("No move rated yet."));
         m_classes->clear();
     } else {
-        m_summary->setText(w.summary(n, best, figure(loss)));
-        //: %1 is an amount lost, as "0.8 points"; the counts follow.
-        m_classes->setText(tr("This game: %1 lost a move on average; %2 small errors, %3 blunders.")
-                               .arg(w.amount(figure(loss / n)))
-                               .arg(small)
-                               .arg(blunders));
+        //: "3 moves, 1 best, 4.5 points lost.": the counts, then the game's loss.
+        m_summary->setText(tr("%1, %2, %3.")
+                               .arg(tr("%n moves", nullptr, n), tr("%n best", nullptr, best), w.lost(loss)));
+        //: %1 is an amount lost, as "0.8 points"; %2 and %3 the counts of small errors and blunders.
+        m_classes->setText(tr("This game: %1 lost a move on average; %2, %3.")
+                               .arg(w.amount(loss / n), tr("%n small errors", nullptr, small),
+                                    tr("%n blunders", nullptr, blunders)));
     }
     const coach::Totals &kept = m_coach.totals();
     if (kept.moves > 0)
         m_average->setText(tr("Your average with the coach: %1 lost a move, over %n moves.", nullptr,
                               int(std::min<long long>(kept.moves, INT_MAX)))
-                               .arg(w.amount(figure(kept.loss / double(kept.moves)))));
+                               .arg(w.amount(kept.loss / double(kept.moves))));
     else if (m_coach.on())
         m_average->setText(tr("Your average builds up as the coach rates your moves."));
     else

@@ -10,18 +10,27 @@ namespace {
 
 constexpr int Decimals = 1;
 
+// Expected points, always shown with a decimal.
+QString lostWords(double loss)
+{
+    //: The coach's loss, always with a decimal ("4.5 points lost"); the form follows its whole part.
+    return coach::amountIn("kubolo::coach", QT_TRANSLATE_N_NOOP("kubolo::coach", "%1 points lost"), loss, Decimals);
+}
+
+QString amountWords(double loss)
+{
+    //: A mean loss, always with a decimal ("0.8 points"); the form follows its whole part.
+    return coach::amountIn("kubolo::coach", QT_TRANSLATE_N_NOOP("kubolo::coach", "%1 points"), loss, Decimals);
+}
+
 } // namespace
 
 coach::Words coachWords()
 {
     coach::Words w;
     w.decimals = Decimals;
-    w.summary = [](int moves, int best, const QString &loss) {
-        return QCoreApplication::translate("kubolo::coach", "%n moves, %1 best, %2 points lost.", nullptr, moves)
-            .arg(best)
-            .arg(loss);
-    };
-    w.amount = [](const QString &loss) { return QCoreApplication::translate("kubolo::coach", "%1 points").arg(loss); };
+    w.lost = lostWords;
+    w.amount = amountWords;
     w.across = QCoreApplication::translate("kubolo::coach", "Moves");
     w.upward = QCoreApplication::translate("kubolo::coach", "Expected final total");
     w.yours = QCoreApplication::translate("kubolo::coach", "Your play");
@@ -55,9 +64,7 @@ coach::Rating rateMove(const StateValues &values, const DicePosition &position, 
     coach::Rating r = coach::ratingOf(loss, Decimals, loss > 3.5);
     r.move = moveWords(position.dice, move);
     r.best = moveWords(position.dice, best);
-    //: %1 the best move ("Hold 5 5"), %2 the points the move made gave away.
-    r.verdict = QCoreApplication::translate("kubolo::coach", "Best was: %1 (%2 points lost).")
-                    .arg(r.best, QLocale().toString(r.loss, 'f', Decimals));
+    r.verdict = coach::verdict(r.best, lostWords(r.loss));
     r.yours = yours;
     r.perfect = advice.expectedTotal;
     return r;

@@ -42,12 +42,23 @@ QString pickLanguage(const QStringList &uiLanguages)
 {
     const QStringList known = translatedLanguages();
     for (const QString &ui : uiLanguages) {
-        // "de-DE", "de_AT" and "de" are all German.
-        const QString lang = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        // "de-DE", "de_AT" and "de" are all German; "pt-PT" reads Brazilian
+        // Portuguese sooner than English. Chinese in its traditional script
+        // does not take the simplified texts.
+        const QStringList parts = QString(ui).replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
+        const QString lang = parts.first().toLower();
         if (lang == QLatin1String("en"))
             return {};
         if (known.contains(lang))
             return lang;
+        const bool traditional = lang == QLatin1String("zh") && !parts.contains(QLatin1String("Hans")) &&
+                                 (parts.contains(QLatin1String("Hant")) || parts.contains(QLatin1String("TW")) ||
+                                  parts.contains(QLatin1String("HK")) || parts.contains(QLatin1String("MO")));
+        if (traditional)
+            continue;
+        for (const QString &k : known)
+            if (k.section(QLatin1Char('_'), 0, 0) == lang)
+                return k;
     }
     return {};
 }

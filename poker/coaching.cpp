@@ -12,18 +12,27 @@ namespace {
 
 constexpr int Decimals = 2;
 
+// Expected credits, always shown with two decimals.
+QString lostWords(double loss)
+{
+    //: The coach's loss, always with decimals ("0.25 credits lost"); the form follows its whole part.
+    return coach::amountIn("poker::coach", QT_TRANSLATE_N_NOOP("poker::coach", "%1 credits lost"), loss, Decimals);
+}
+
+QString amountWords(double loss)
+{
+    //: A mean loss, always with decimals ("0.25 credits"); the form follows its whole part.
+    return coach::amountIn("poker::coach", QT_TRANSLATE_N_NOOP("poker::coach", "%1 credits"), loss, Decimals);
+}
+
 } // namespace
 
 coach::Words coachWords()
 {
     coach::Words w;
     w.decimals = Decimals;
-    w.summary = [](int moves, int best, const QString &loss) {
-        return QCoreApplication::translate("poker::coach", "%n moves, %1 best, %2 credits lost.", nullptr, moves)
-            .arg(best)
-            .arg(loss);
-    };
-    w.amount = [](const QString &loss) { return QCoreApplication::translate("poker::coach", "%1 credits").arg(loss); };
+    w.lost = lostWords;
+    w.amount = amountWords;
     w.across = QCoreApplication::translate("poker::coach", "Hands");
     w.upward = QCoreApplication::translate("poker::coach", "Credits");
     w.yours = QCoreApplication::translate("poker::coach", "Your credits");
@@ -41,9 +50,7 @@ coach::Rating rateKeep(const Hand &hand, const KeepFlags &keep, std::int32_t bet
     coach::Rating r = coach::ratingOf(loss, Decimals, loss >= 0.1 * double(bet));
     r.move = Session::keepWords(hand, keep);
     r.best = Session::keepWords(hand, best.keep);
-    //: %1 the best keep ("Keep 9 5 7"), %2 the credits the keep made gave away.
-    r.verdict = QCoreApplication::translate("poker::coach", "Best was: %1 (%2 credits lost).")
-                    .arg(r.best, QLocale().toString(r.loss, 'f', Decimals));
+    r.verdict = coach::verdict(r.best, lostWords(r.loss));
     return r;
 }
 

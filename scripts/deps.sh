@@ -27,6 +27,7 @@ RUN_PACKAGES=(qt6-qpa-plugins qt6-wayland libasound2 fonts-dejavu-core qt6-trans
 # The install tests also need the desktop's checkers of menu entries, metadata
 # and manual pages, and Debian's packaging tools and package checker; clang
 # with its libFuzzer runtime builds the fuzz targets; a headless Wayland
-# compositor tries each window under Wayland.
+# compositor tries each window under Wayland; the Japanese and Chinese
+# texts are checked drawn with the font the package recommends for them.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick libx11-dev libbenchmark-dev
-  desktop-file-utils appstream man-db dpkg-dev file lintian clang libclang-rt-14-dev weston)
+  desktop-file-utils appstream man-db dpkg-dev file lintian clang libclang-rt-14-dev weston fonts-noto-cjk)

@@ -354,15 +354,12 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
 <context>
     <name>poker::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 credits lost.</source>
-        <translation>
-            <numerusform>%n Zug, davon %1 fehlerfrei; %2 Credits verloren.</numerusform>
-            <numerusform>%n Züge, davon %1 fehlerfrei; %2 Credits verloren.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 credits</source>
-        <translation>%1 Credits</translation>
+        <extracomment>A mean loss, always with decimals (&quot;0.25 credits&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 Credits</numerusform>
+            <numerusform>%1 Credits</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hands</source>
@@ -380,10 +377,13 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
         <source>With the best keeps</source>
         <translation>Bei optimalem Halten</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 credits lost).</source>
-        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
-        <translation>Bester Zug: %1 (%2 Credits verloren).</translation>
+    <message numerus="yes">
+        <source>%1 credits lost</source>
+        <extracomment>The coach&apos;s loss, always with decimals (&quot;0.25 credits lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 Credits verloren</numerusform>
+            <numerusform>%1 Credits verloren</numerusform>
+        </translation>
     </message>
 </context>
 <context>

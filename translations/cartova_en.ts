@@ -15,10 +15,19 @@
 <context>
     <name>poker::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 credits lost.</source>
+        <source>%1 credits lost</source>
+        <extracomment>The coach&apos;s loss, always with decimals (&quot;0.25 credits lost&quot;); the form follows its whole part.</extracomment>
         <translation>
-            <numerusform>%n move, %1 best, %2 credits lost.</numerusform>
-            <numerusform>%n moves, %1 best, %2 credits lost.</numerusform>
+            <numerusform>%1 credits lost</numerusform>
+            <numerusform>%1 credits lost</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 credits</source>
+        <extracomment>A mean loss, always with decimals (&quot;0.25 credits&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 credits</numerusform>
+            <numerusform>%1 credits</numerusform>
         </translation>
     </message>
 </context>

@@ -354,15 +354,12 @@ Las opciones de este juego no se han conservado.</translation>
 <context>
     <name>poker::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 credits lost.</source>
-        <translation>
-            <numerusform>%n jugada, %1 sin error, %2 créditos perdidos.</numerusform>
-            <numerusform>%n jugadas, %1 sin error, %2 créditos perdidos.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 credits</source>
-        <translation>%1 créditos</translation>
+        <extracomment>A mean loss, always with decimals (&quot;0.25 credits&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 créditos</numerusform>
+            <numerusform>%1 créditos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hands</source>
@@ -380,10 +377,13 @@ Las opciones de este juego no se han conservado.</translation>
         <source>With the best keeps</source>
         <translation>Con elecciones óptimas</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 credits lost).</source>
-        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
-        <translation>Mejor jugada: %1 (%2 créditos perdidos).</translation>
+    <message numerus="yes">
+        <source>%1 credits lost</source>
+        <extracomment>The coach&apos;s loss, always with decimals (&quot;0.25 credits lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 créditos perdidos</numerusform>
+            <numerusform>%1 créditos perdidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -354,15 +354,12 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
 <context>
     <name>poker::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 credits lost.</source>
-        <translation>
-            <numerusform>%n coup, dont %1 sans erreur&#xa0;; %2 crédits perdus.</numerusform>
-            <numerusform>%n coups, dont %1 sans erreur&#xa0;; %2 crédits perdus.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 credits</source>
-        <translation>%1 crédits</translation>
+        <extracomment>A mean loss, always with decimals (&quot;0.25 credits&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 crédit</numerusform>
+            <numerusform>%1 crédits</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hands</source>
@@ -380,10 +377,13 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
         <source>With the best keeps</source>
         <translation>En gardant au mieux</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 credits lost).</source>
-        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
-        <translation>Meilleur coup&#xa0;: %1 (%2 crédits perdus).</translation>
+    <message numerus="yes">
+        <source>%1 credits lost</source>
+        <extracomment>The coach&apos;s loss, always with decimals (&quot;0.25 credits lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 crédit perdu</numerusform>
+            <numerusform>%1 crédits perdus</numerusform>
+        </translation>
     </message>
 </context>
 <context>

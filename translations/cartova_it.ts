@@ -354,15 +354,12 @@ Le opzioni di questo gioco non sono state conservate.</translation>
 <context>
     <name>poker::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 credits lost.</source>
-        <translation>
-            <numerusform>%n mossa, %1 senza errori, %2 crediti persi.</numerusform>
-            <numerusform>%n mosse, %1 senza errori, %2 crediti persi.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 credits</source>
-        <translation>%1 crediti</translation>
+        <extracomment>A mean loss, always with decimals (&quot;0.25 credits&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 crediti</numerusform>
+            <numerusform>%1 crediti</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hands</source>
@@ -380,10 +377,13 @@ Le opzioni di questo gioco non sono state conservate.</translation>
         <source>With the best keeps</source>
         <translation>Tenendo al meglio</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 credits lost).</source>
-        <extracomment>%1 the best keep (&quot;Keep 9 5 7&quot;), %2 the credits the keep made gave away.</extracomment>
-        <translation>Mossa migliore: %1 (%2 crediti persi).</translation>
+    <message numerus="yes">
+        <source>%1 credits lost</source>
+        <extracomment>The coach&apos;s loss, always with decimals (&quot;0.25 credits lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 crediti persi</numerusform>
+            <numerusform>%1 crediti persi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

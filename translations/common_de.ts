@@ -78,6 +78,11 @@
         <source>Best move.</source>
         <translation>Bester Zug.</translation>
     </message>
+    <message>
+        <source>Best was: %1 (%2).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
+        <translation>Bester Zug: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TCoachChart</name>
@@ -152,11 +157,6 @@
         <source>No move rated yet.</source>
         <translation>Noch kein Zug bewertet.</translation>
     </message>
-    <message>
-        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
-        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
-        <translation>Dieses Spiel: im Schnitt %1 Verlust pro Zug; kleine Fehler: %2, grobe Fehler: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>Your average with the coach: %1 lost a move, over %n moves.</source>
         <translation>
@@ -171,6 +171,44 @@
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>
         <translation>Schalten Sie den Trainer ein (Optionen), um Ihren Durchschnitt spielübergreifend zu erfassen.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <extracomment>&quot;3 moves, 1 best, 4.5 points lost.&quot;: the counts, then the game&apos;s loss.</extracomment>
+        <translation>%1, davon %2; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves</source>
+        <translation>
+            <numerusform>%n Zug</numerusform>
+            <numerusform>%n Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n best</source>
+        <translation>
+            <numerusform>%n fehlerfrei</numerusform>
+            <numerusform>%n fehlerfrei</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2, %3.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; %2 and %3 the counts of small errors and blunders.</extracomment>
+        <translation>Dieses Spiel: im Schnitt %1 Verlust pro Zug; %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n small errors</source>
+        <translation>
+            <numerusform>%n kleiner Fehler</numerusform>
+            <numerusform>%n kleine Fehler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blunders</source>
+        <translation>
+            <numerusform>%n grober Fehler</numerusform>
+            <numerusform>%n grobe Fehler</numerusform>
+        </translation>
     </message>
 </context>
 <context>

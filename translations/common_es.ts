@@ -78,6 +78,11 @@
         <source>Best move.</source>
         <translation>Mejor jugada.</translation>
     </message>
+    <message>
+        <source>Best was: %1 (%2).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
+        <translation>Mejor jugada: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TCoachChart</name>
@@ -152,11 +157,6 @@
         <source>No move rated yet.</source>
         <translation>Aún no se ha evaluado ninguna jugada.</translation>
     </message>
-    <message>
-        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
-        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
-        <translation>Esta partida: pérdida media de %1 por jugada; errores leves: %2, errores graves: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>Your average with the coach: %1 lost a move, over %n moves.</source>
         <translation>
@@ -171,6 +171,44 @@
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>
         <translation>Active el entrenador (Opciones) para llevar su media de una partida a otra.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <extracomment>&quot;3 moves, 1 best, 4.5 points lost.&quot;: the counts, then the game&apos;s loss.</extracomment>
+        <translation>%1, %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves</source>
+        <translation>
+            <numerusform>%n jugada</numerusform>
+            <numerusform>%n jugadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n best</source>
+        <translation>
+            <numerusform>%n sin error</numerusform>
+            <numerusform>%n sin error</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2, %3.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; %2 and %3 the counts of small errors and blunders.</extracomment>
+        <translation>Esta partida: pérdida media de %1 por jugada; %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n small errors</source>
+        <translation>
+            <numerusform>%n error leve</numerusform>
+            <numerusform>%n errores leves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blunders</source>
+        <translation>
+            <numerusform>%n error grave</numerusform>
+            <numerusform>%n errores graves</numerusform>
+        </translation>
     </message>
 </context>
 <context>

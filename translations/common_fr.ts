@@ -78,6 +78,11 @@
         <source>Best move.</source>
         <translation>Meilleur coup.</translation>
     </message>
+    <message>
+        <source>Best was: %1 (%2).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
+        <translation>Meilleur coup : %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TCoachChart</name>
@@ -152,11 +157,6 @@
         <source>No move rated yet.</source>
         <translation>Aucun coup évalué pour l&apos;instant.</translation>
     </message>
-    <message>
-        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
-        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
-        <translation>Cette partie&#xa0;: perte moyenne de %1 par coup&#xa0;; petites erreurs&#xa0;: %2, gaffes&#xa0;: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>Your average with the coach: %1 lost a move, over %n moves.</source>
         <translation>
@@ -171,6 +171,44 @@
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>
         <translation>Activez l&apos;entraîneur (Options) pour suivre votre moyenne d&apos;une partie à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <extracomment>&quot;3 moves, 1 best, 4.5 points lost.&quot;: the counts, then the game&apos;s loss.</extracomment>
+        <translation>%1, dont %2 ; %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves</source>
+        <translation>
+            <numerusform>%n coup</numerusform>
+            <numerusform>%n coups</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n best</source>
+        <translation>
+            <numerusform>%n sans erreur</numerusform>
+            <numerusform>%n sans erreur</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2, %3.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; %2 and %3 the counts of small errors and blunders.</extracomment>
+        <translation>Cette partie : perte moyenne de %1 par coup ; %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n small errors</source>
+        <translation>
+            <numerusform>%n petite erreur</numerusform>
+            <numerusform>%n petites erreurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blunders</source>
+        <translation>
+            <numerusform>%n gaffe</numerusform>
+            <numerusform>%n gaffes</numerusform>
+        </translation>
     </message>
 </context>
 <context>

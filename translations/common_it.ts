@@ -78,6 +78,11 @@
         <source>Best move.</source>
         <translation>Mossa migliore.</translation>
     </message>
+    <message>
+        <source>Best was: %1 (%2).</source>
+        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
+        <translation>Mossa migliore: %1 (%2).</translation>
+    </message>
 </context>
 <context>
     <name>TCoachChart</name>
@@ -152,11 +157,6 @@
         <source>No move rated yet.</source>
         <translation>Nessuna mossa ancora valutata.</translation>
     </message>
-    <message>
-        <source>This game: %1 lost a move on average; %2 small errors, %3 blunders.</source>
-        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; the counts follow.</extracomment>
-        <translation>Questa partita: perdita media di %1 a mossa; errori lievi: %2, errori gravi: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>Your average with the coach: %1 lost a move, over %n moves.</source>
         <translation>
@@ -171,6 +171,44 @@
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>
         <translation>Attivare l&apos;allenatore (Opzioni) per tenere la media da una partita all&apos;altra.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3.</source>
+        <extracomment>&quot;3 moves, 1 best, 4.5 points lost.&quot;: the counts, then the game&apos;s loss.</extracomment>
+        <translation>%1, %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moves</source>
+        <translation>
+            <numerusform>%n mossa</numerusform>
+            <numerusform>%n mosse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n best</source>
+        <translation>
+            <numerusform>%n senza errori</numerusform>
+            <numerusform>%n senza errori</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This game: %1 lost a move on average; %2, %3.</source>
+        <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; %2 and %3 the counts of small errors and blunders.</extracomment>
+        <translation>Questa partita: perdita media di %1 a mossa; %2, %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n small errors</source>
+        <translation>
+            <numerusform>%n errore lieve</numerusform>
+            <numerusform>%n errori lievi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n blunders</source>
+        <translation>
+            <numerusform>%n errore grave</numerusform>
+            <numerusform>%n errori gravi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

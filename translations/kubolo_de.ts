@@ -409,15 +409,12 @@ Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</tr
 <context>
     <name>kubolo::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 points lost.</source>
-        <translation>
-            <numerusform>%n Zug, davon %1 fehlerfrei; %2 Punkte verloren.</numerusform>
-            <numerusform>%n Züge, davon %1 fehlerfrei; %2 Punkte verloren.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 points</source>
-        <translation>%1 Punkte</translation>
+        <extracomment>A mean loss, always with a decimal (&quot;0.8 points&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 Punkte</numerusform>
+            <numerusform>%1 Punkte</numerusform>
+        </translation>
     </message>
     <message>
         <source>Moves</source>
@@ -449,10 +446,13 @@ Bestenliste, Statistik und Optionen dieser Sitzung werden nicht gespeichert.</tr
         <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>%1 halten</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 points lost).</source>
-        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
-        <translation>Bester Zug: %1 (%2 Punkte verloren).</translation>
+    <message numerus="yes">
+        <source>%1 points lost</source>
+        <extracomment>The coach&apos;s loss, always with a decimal (&quot;4.5 points lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 Punkte verloren</numerusform>
+            <numerusform>%1 Punkte verloren</numerusform>
+        </translation>
     </message>
 </context>
 <context>

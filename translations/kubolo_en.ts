@@ -14,10 +14,19 @@
 <context>
     <name>kubolo::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 points lost.</source>
+        <source>%1 points lost</source>
+        <extracomment>The coach&apos;s loss, always with a decimal (&quot;4.5 points lost&quot;); the form follows its whole part.</extracomment>
         <translation>
-            <numerusform>%n move, %1 best, %2 points lost.</numerusform>
-            <numerusform>%n moves, %1 best, %2 points lost.</numerusform>
+            <numerusform>%1 points lost</numerusform>
+            <numerusform>%1 points lost</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 points</source>
+        <extracomment>A mean loss, always with a decimal (&quot;0.8 points&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 points</numerusform>
+            <numerusform>%1 points</numerusform>
         </translation>
     </message>
 </context>

@@ -409,15 +409,12 @@ Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se
 <context>
     <name>kubolo::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 points lost.</source>
-        <translation>
-            <numerusform>%n jugada, %1 sin error, %2 puntos perdidos.</numerusform>
-            <numerusform>%n jugadas, %1 sin error, %2 puntos perdidos.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 points</source>
-        <translation>%1 puntos</translation>
+        <extracomment>A mean loss, always with a decimal (&quot;0.8 points&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 puntos</numerusform>
+            <numerusform>%1 puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Moves</source>
@@ -449,10 +446,13 @@ Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se
         <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Guarde %1</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 points lost).</source>
-        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
-        <translation>Mejor jugada: %1 (%2 puntos perdidos).</translation>
+    <message numerus="yes">
+        <source>%1 points lost</source>
+        <extracomment>The coach&apos;s loss, always with a decimal (&quot;4.5 points lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 puntos perdidos</numerusform>
+            <numerusform>%1 puntos perdidos</numerusform>
+        </translation>
     </message>
 </context>
 <context>

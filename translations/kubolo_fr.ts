@@ -409,15 +409,12 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
 <context>
     <name>kubolo::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 points lost.</source>
-        <translation>
-            <numerusform>%n coup, dont %1 sans erreur&#xa0;; %2 points perdus.</numerusform>
-            <numerusform>%n coups, dont %1 sans erreur&#xa0;; %2 points perdus.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 points</source>
-        <translation>%1 points</translation>
+        <extracomment>A mean loss, always with a decimal (&quot;0.8 points&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 point</numerusform>
+            <numerusform>%1 points</numerusform>
+        </translation>
     </message>
     <message>
         <source>Moves</source>
@@ -449,10 +446,13 @@ Les meilleurs joueurs, les statistiques et les options de cette session ne sont 
         <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Gardez %1</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 points lost).</source>
-        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
-        <translation>Meilleur coup&#xa0;: %1 (%2 points perdus).</translation>
+    <message numerus="yes">
+        <source>%1 points lost</source>
+        <extracomment>The coach&apos;s loss, always with a decimal (&quot;4.5 points lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 point perdu</numerusform>
+            <numerusform>%1 points perdus</numerusform>
+        </translation>
     </message>
 </context>
 <context>

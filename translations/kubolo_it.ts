@@ -409,15 +409,12 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
 <context>
     <name>kubolo::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 points lost.</source>
-        <translation>
-            <numerusform>%n mossa, %1 senza errori, %2 punti persi.</numerusform>
-            <numerusform>%n mosse, %1 senza errori, %2 punti persi.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 points</source>
-        <translation>%1 punti</translation>
+        <extracomment>A mean loss, always with a decimal (&quot;0.8 points&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 punti</numerusform>
+            <numerusform>%1 punti</numerusform>
+        </translation>
     </message>
     <message>
         <source>Moves</source>
@@ -449,10 +446,13 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
         <extracomment>%1 is the faces of the dice held, &quot;3 3 5&quot;.</extracomment>
         <translation>Tenere %1</translation>
     </message>
-    <message>
-        <source>Best was: %1 (%2 points lost).</source>
-        <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 the points the move made gave away.</extracomment>
-        <translation>Mossa migliore: %1 (%2 punti persi).</translation>
+    <message numerus="yes">
+        <source>%1 points lost</source>
+        <extracomment>The coach&apos;s loss, always with a decimal (&quot;4.5 points lost&quot;); the form follows its whole part.</extracomment>
+        <translation>
+            <numerusform>%1 punti persi</numerusform>
+            <numerusform>%1 punti persi</numerusform>
+        </translation>
     </message>
 </context>
 <context>

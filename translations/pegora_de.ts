@@ -473,15 +473,12 @@
 <context>
     <name>codebreaking::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 codes lost.</source>
-        <translation>
-            <numerusform>%n Zug, davon %1 fehlerfrei; %2 Codes verloren.</numerusform>
-            <numerusform>%n Züge, davon %1 fehlerfrei; %2 Codes verloren.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 codes</source>
-        <translation>%1 Codes</translation>
+        <extracomment>A mean loss in codes (&quot;2 codes&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 Code</numerusform>
+            <numerusform>%1 Codes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lines</source>
@@ -502,12 +499,23 @@
     <message>
         <source>Try %1</source>
         <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
-        <translation>Tipp: %1</translation>
+        <translation>%1 setzen</translation>
     </message>
-    <message>
-        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
-        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
-        <translation>Bester Zug: „Tipp: %1“ (max. %2 Codes übrig, bei Ihrem bis %3).</translation>
+    <message numerus="yes">
+        <source>%1 codes lost</source>
+        <extracomment>The coach&apos;s loss in codes (&quot;3 codes lost&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 Code verloren</numerusform>
+            <numerusform>%1 Codes verloren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n codes left; yours up to %1</source>
+        <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
+        <translation>
+            <numerusform>max. %n Code übrig, bei Ihrem bis %1</numerusform>
+            <numerusform>max. %n Codes übrig, bei Ihrem bis %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -41,10 +41,27 @@
 <context>
     <name>codebreaking::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 codes lost.</source>
+        <source>%1 codes lost</source>
+        <extracomment>The coach&apos;s loss in codes (&quot;3 codes lost&quot;), %1 the number.</extracomment>
         <translation>
-            <numerusform>%n move, %1 best, %2 codes lost.</numerusform>
-            <numerusform>%n moves, %1 best, %2 codes lost.</numerusform>
+            <numerusform>%1 code lost</numerusform>
+            <numerusform>%1 codes lost</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 codes</source>
+        <extracomment>A mean loss in codes (&quot;2 codes&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 code</numerusform>
+            <numerusform>%1 codes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n codes left; yours up to %1</source>
+        <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
+        <translation>
+            <numerusform>at most %n code left; yours up to %1</numerusform>
+            <numerusform>at most %n codes left; yours up to %1</numerusform>
         </translation>
     </message>
 </context>

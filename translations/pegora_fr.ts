@@ -473,15 +473,12 @@
 <context>
     <name>codebreaking::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 codes lost.</source>
-        <translation>
-            <numerusform>%n coup, dont %1 sans erreur&#xa0;; %2 codes perdus.</numerusform>
-            <numerusform>%n coups, dont %1 sans erreur&#xa0;; %2 codes perdus.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 codes</source>
-        <translation>%1 codes</translation>
+        <extracomment>A mean loss in codes (&quot;2 codes&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 code</numerusform>
+            <numerusform>%1 codes</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lines</source>
@@ -504,10 +501,21 @@
         <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
         <translation>Essayez %1</translation>
     </message>
-    <message>
-        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
-        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
-        <translation>Meilleur coup&#xa0;: Essayez %1 (au plus %2 codes restants, le vôtre jusqu&apos;à %3).</translation>
+    <message numerus="yes">
+        <source>%1 codes lost</source>
+        <extracomment>The coach&apos;s loss in codes (&quot;3 codes lost&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 code perdu</numerusform>
+            <numerusform>%1 codes perdus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n codes left; yours up to %1</source>
+        <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
+        <translation>
+            <numerusform>au plus %n code restant, le vôtre jusqu&apos;à %1</numerusform>
+            <numerusform>au plus %n codes restants, le vôtre jusqu&apos;à %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

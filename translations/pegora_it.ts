@@ -473,15 +473,12 @@
 <context>
     <name>codebreaking::coach</name>
     <message numerus="yes">
-        <source>%n moves, %1 best, %2 codes lost.</source>
-        <translation>
-            <numerusform>%n mossa, %1 senza errori, %2 codici persi.</numerusform>
-            <numerusform>%n mosse, %1 senza errori, %2 codici persi.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>%1 codes</source>
-        <translation>%1 codici</translation>
+        <extracomment>A mean loss in codes (&quot;2 codes&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 codice</numerusform>
+            <numerusform>%1 codici</numerusform>
+        </translation>
     </message>
     <message>
         <source>Lines</source>
@@ -504,10 +501,21 @@
         <extracomment>A guess, as the hint words it: %1 is the colours&apos; names.</extracomment>
         <translation>Provare %1</translation>
     </message>
-    <message>
-        <source>Best was: Try %1 (at most %2 codes left; yours up to %3).</source>
-        <extracomment>%1 the colours&apos; names, %2 and %3 counts of codes.</extracomment>
-        <translation>Mossa migliore: Provare %1 (max. %2 codici rimasti; quella giocata, fino a %3).</translation>
+    <message numerus="yes">
+        <source>%1 codes lost</source>
+        <extracomment>The coach&apos;s loss in codes (&quot;3 codes lost&quot;), %1 the number.</extracomment>
+        <translation>
+            <numerusform>%1 codice perso</numerusform>
+            <numerusform>%1 codici persi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>at most %n codes left; yours up to %1</source>
+        <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
+        <translation>
+            <numerusform>max. %n codice rimasto; quella giocata, fino a %1</numerusform>
+            <numerusform>max. %n codici rimasti; quella giocata, fino a %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,17 @@ int mostLeft(const Code &guess, const std::vector<Code> &candidates)
 class CoachTest : public QObject {
     Q_OBJECT
 private slots:
+    // A mean is shown rounded and worded in the form of the figure shown.
+    void amountsTakeTheFormOfTheFigureShown()
+    {
+        const coach::Words w = coachWords();
+        QCOMPARE(w.amount(0.6), QStringLiteral("1 code"));
+        QCOMPARE(w.amount(1.4), QStringLiteral("1 code"));
+        QCOMPARE(w.amount(1.6), QStringLiteral("2 codes"));
+        QCOMPARE(w.lost(0), QStringLiteral("0 codes lost"));
+        QCOMPARE(w.lost(1), QStringLiteral("1 code lost"));
+    }
+
     void linesAreRatedByTheCodesTheyCanLeave()
     {
         const std::vector<Code> all = everyCode();

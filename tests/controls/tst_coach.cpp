@@ -29,8 +29,8 @@ coach::Words words()
 {
     coach::Words w;
     w.decimals = 1;
-    w.summary = [](int moves, int best, const QString &loss) { return u"%1 %2 %3"_s.arg(moves).arg(best).arg(loss); };
-    w.amount = [](const QString &loss) { return loss + u" points"_s; };
+    w.lost = [](double loss) { return QString::number(loss, 'f', 1) + u" points lost"_s; };
+    w.amount = [](double loss) { return QString::number(loss, 'f', 1) + u" points"_s; };
     return w;
 }
 
@@ -127,7 +127,7 @@ private slots:
 
         QWidget owner;
         TReviewDialog &review = c.review(&owner);
-        QCOMPARE(review.summary()->text(), u"1 1 0.0"_s);
+        QCOMPARE(review.summary()->text(), u"1 move, 1 best, 0.0 points lost."_s);
         QCOMPARE(review.table()->rowCount(), 1);
         QVERIFY(review.average()->text().contains(u"1.5 points"_s)); // 6 over 4 moves
     }

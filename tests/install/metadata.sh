@@ -23,5 +23,11 @@ for game in Pegora Kubolo Cartova; do
     grep -q "^$section" <<<"$text" || fail "man ${game,,} has no $section"
   done
   grep -q "XDG_CONFIG_HOME/${settings[$game]}" <<<"$text" || fail "man ${game,,} does not name ${settings[$game]}"
+  # The page in each language, as man reads it there, without a warning either.
+  for page in "$BUILD"/*/"${game,,}".6; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null) || fail "man $page: $warnings"
+    [ -z "$warnings" ] || fail "man $page: $warnings"
+    grep -q "${settings[$game]}" "$page" || fail "$page does not name ${settings[$game]}"
+  done
 done
 echo "3 metainfo files and 3 manual pages pass"

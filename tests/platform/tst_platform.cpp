@@ -114,7 +114,10 @@ private slots:
             return pickLanguage(list);
         };
         QCOMPARE(pick({"de-DE", "en-US"}), QStringLiteral("de"));
-        QCOMPARE(pick({"pt-BR", "fr_CA", "it"}), QStringLiteral("fr"));
+        QCOMPARE(pick({"nb-NO", "fr_CA", "it"}), QStringLiteral("fr"));
+        QCOMPARE(pick({"pt-PT", "fr"}), QStringLiteral("pt_BR"));
+        QCOMPARE(pick({"zh-Hans-CN"}), QStringLiteral("zh_CN"));
+        QCOMPARE(pick({"zh-Hant-TW", "zh-TW", "ja-JP"}), QStringLiteral("ja"));
         QCOMPARE(pick({"en-GB", "es-ES"}), QString());
         QCOMPARE(pick({"C"}), QString());
         // English loads nothing.
