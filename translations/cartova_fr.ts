@@ -287,7 +287,7 @@ Les options de ce jeu n&apos;ont pas été conservées.</translation>
     </message>
     <message>
         <source>Pair (Jacks or better)</source>
-        <translation>Paire de valets ou +</translation>
+        <translation>Paire (valets ou +)</translation>
     </message>
     <message>
         <source>Payoffs</source>

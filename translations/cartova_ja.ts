@@ -28,16 +28,16 @@
     <name>poker::Session</name>
     <message>
         <source>Keep nothing: expect %1 times the bet.</source>
-        <translation>キープなし: ベットの%1倍の見込み。</translation>
+        <translation>キープなし：ベットの%1倍の見込み。</translation>
     </message>
     <message>
         <source>Keep all five: expect %1 times the bet.</source>
-        <translation>5枚ともキープ: ベットの%1倍の見込み。</translation>
+        <translation>5枚ともキープ：ベットの%1倍の見込み。</translation>
     </message>
     <message>
         <source>Keep %1: expect %2 times the bet.</source>
         <extracomment>%1 is the ranks to keep as the cards&apos; corners show them (&quot;A K&quot;), %2 the expected multiple.</extracomment>
-        <translation>%1をキープ: ベットの%2倍の見込み。</translation>
+        <translation>%1をキープ：ベットの%2倍の見込み。</translation>
     </message>
     <message>
         <source>Keep nothing</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Last modify: 11-8-98</source>
-        <translation>最終更新: 1998/08/11</translation>
+        <translation>最終更新：1998/08/11</translation>
     </message>
     <message>
         <source>Cartova icon, click to hear the cards</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Good luck!</source>
-        <translation>幸運を!</translation>
+        <translation>グッドラック！</translation>
     </message>
     <message>
         <source>Credits won: 0</source>
-        <translation>配当: 0</translation>
+        <translation>配当：0</translation>
     </message>
     <message>
         <source>All</source>
@@ -117,11 +117,11 @@
     </message>
     <message>
         <source>Total credits: 100</source>
-        <translation>クレジット: 100</translation>
+        <translation>クレジット：100</translation>
     </message>
     <message>
         <source>Credits played:</source>
-        <translation>ベット:</translation>
+        <translation>ベット：</translation>
     </message>
     <message>
         <source>Credits played</source>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>Total credits: %1</source>
-        <translation>クレジット: %1</translation>
+        <translation>クレジット：%1</translation>
     </message>
     <message>
         <source>Deal first: a hint is given between the two deals.</source>
@@ -242,11 +242,11 @@ The options of this game were not kept.</source>
     </message>
     <message>
         <source>Credits won: %1</source>
-        <translation>配当: %1</translation>
+        <translation>配当：%1</translation>
     </message>
     <message>
         <source>Sorry, end of game.<byte value="xd"/>Do you want to restart?</source>
-        <translation>残念、ゲームオーバーです。<byte value="xd"/>もう一度プレイしますか?</translation>
+        <translation>残念、ゲームオーバーです。<byte value="xd"/>もう一度プレイしますか？</translation>
     </message>
 </context>
 <context>
@@ -287,7 +287,7 @@ The options of this game were not kept.</source>
     </message>
     <message>
         <source>Pair (Jacks or better)</source>
-        <translation>ワンペア (J以上)</translation>
+        <translation>ワンペア（J以上）</translation>
     </message>
     <message>
         <source>Payoffs</source>
@@ -302,7 +302,7 @@ The options of this game were not kept.</source>
         <source>%1 pays %n times the bet</source>
         <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
         <translation>
-            <numerusform>%1: ベットの%n倍</numerusform>
+            <numerusform>%1：ベットの%n倍</numerusform>
         </translation>
     </message>
     <message>
@@ -387,29 +387,29 @@ The options of this game were not kept.</source>
     <name>poker::hand</name>
     <message>
         <source>Royal Flush !!!</source>
-        <translation>ロイヤルフラッシュ!!!</translation>
+        <translation>ロイヤルフラッシュ！！！</translation>
     </message>
     <message>
         <source>Straight Flush !!!</source>
-        <translation>ストレートフラッシュ!!!</translation>
+        <translation>ストレートフラッシュ！！！</translation>
     </message>
     <message>
         <source>Poker !!</source>
         <extracomment>Four of a kind.</extracomment>
-        <translation>フォーカード!!</translation>
+        <translation>フォーカード！！</translation>
     </message>
     <message>
         <source>Full !</source>
         <extracomment>A full house.</extracomment>
-        <translation>フルハウス!</translation>
+        <translation>フルハウス！</translation>
     </message>
     <message>
         <source>Flush !</source>
-        <translation>フラッシュ!</translation>
+        <translation>フラッシュ！</translation>
     </message>
     <message>
         <source>Straight !</source>
-        <translation>ストレート!</translation>
+        <translation>ストレート！</translation>
     </message>
     <message>
         <source>3 of a Kind.</source>

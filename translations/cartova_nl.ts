@@ -331,19 +331,19 @@ De opties van dit spel zijn niet bewaard.</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation>Boer</translation>
+        <translation>boer</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation>Vrouw</translation>
+        <translation>vrouw</translation>
     </message>
     <message>
         <source>King</source>
-        <translation>Koning</translation>
+        <translation>koning</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation>Aas</translation>
+        <translation>aas</translation>
     </message>
     <message>
         <source>%1 of %2</source>

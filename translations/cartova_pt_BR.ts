@@ -253,11 +253,11 @@ As opções deste jogo não foram guardadas.</translation>
     <name>poker::TPayoffsForm</name>
     <message>
         <source>Royal Flush</source>
-        <translation>Royal Flush</translation>
+        <translation>Royal flush</translation>
     </message>
     <message>
         <source>Straight Flush</source>
-        <translation>Straight Flush</translation>
+        <translation>Straight flush</translation>
     </message>
     <message>
         <source>Poker</source>
@@ -390,11 +390,11 @@ As opções deste jogo não foram guardadas.</translation>
     <name>poker::hand</name>
     <message>
         <source>Royal Flush !!!</source>
-        <translation>Royal Flush!!!</translation>
+        <translation>Royal flush!!!</translation>
     </message>
     <message>
         <source>Straight Flush !!!</source>
-        <translation>Straight Flush!!!</translation>
+        <translation>Straight flush!!!</translation>
     </message>
     <message>
         <source>Poker !!</source>

@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>%1, kept</source>
-        <translation>%1, оставлена</translation>
+        <translation>%1, остаётся</translation>
     </message>
 </context>
 <context>

@@ -177,11 +177,11 @@
     </message>
     <message>
         <source>Standard &amp;1</source>
-        <translation>标准 &amp;1</translation>
+        <translation>标准 1(&amp;1)</translation>
     </message>
     <message>
         <source>Standard &amp;2</source>
-        <translation>标准 &amp;2</translation>
+        <translation>标准 2(&amp;2)</translation>
     </message>
     <message>
         <source>&amp;Background</source>

@@ -160,8 +160,8 @@
     <message numerus="yes">
         <source>Your average with the coach: %1 lost a move, over %n moves.</source>
         <translation>
-            <numerusform>Ihr Durchschnitt mit dem Trainer: %1 Verlust pro Zug, über %n Zug.</numerusform>
-            <numerusform>Ihr Durchschnitt mit dem Trainer: %1 Verlust pro Zug, über %n Züge.</numerusform>
+            <numerusform>Ihr Durchschnitt aus %n Zug mit dem Trainer: %1 Verlust pro Zug.</numerusform>
+            <numerusform>Ihr Durchschnitt aus %n Zügen mit dem Trainer: %1 Verlust pro Zug.</numerusform>
         </translation>
     </message>
     <message>

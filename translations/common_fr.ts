@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>maroon</source>
-        <translation>marron</translation>
+        <translation>bordeaux</translation>
     </message>
     <message>
         <source>green</source>

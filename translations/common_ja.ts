@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>Last modify: 1-1-98</source>
-        <translation>最終更新: 1998/01/01</translation>
+        <translation>最終更新：1998/01/01</translation>
     </message>
     <message>
         <source>© 2026 the Table Games team</source>
@@ -38,11 +38,11 @@
     </message>
     <message>
         <source>E-mail:</source>
-        <translation>メール:</translation>
+        <translation>メール：</translation>
     </message>
     <message>
         <source>URL:</source>
-        <translation>URL:</translation>
+        <translation>URL：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -73,7 +73,7 @@
     <message>
         <source>Best was: %1 (%2).</source>
         <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
-        <translation>最善手: %1 (%2)。</translation>
+        <translation>最善手：%1（%2）。</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid number.</source>
@@ -95,7 +95,7 @@
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>ヒントを使うと、このゲームは練習扱いになり、<byte value="xd"/>ランキングと統計は更新されません。<byte value="xd"/>ヒントを表示しますか?</translation>
+        <translation>ヒントを使うと、このゲームは練習扱いになり、<byte value="xd"/>ランキングと統計は更新されません。<byte value="xd"/>ヒントを表示しますか？</translation>
     </message>
     <message>
         <source>&amp;Coach</source>
@@ -108,7 +108,7 @@
     <message>
         <source>%1 &gt; %2 shows how the game went.</source>
         <extracomment>%1 is the Game menu, %2 its Review item, as the menu shows them.</extracomment>
-        <translation>%1 &gt; %2 でゲームの流れを確認できます。</translation>
+        <translation>「%1 &gt; %2」でゲームの流れを確認できます。</translation>
     </message>
 </context>
 <context>
@@ -177,7 +177,7 @@
     <message>
         <source>This game: %1 lost a move on average; %2, %3.</source>
         <extracomment>%1 is an amount lost, as &quot;0.8 points&quot;; %2 and %3 the counts of small errors and blunders.</extracomment>
-        <translation>このゲーム: 1手あたり平均%1の損失、%2、%3。</translation>
+        <translation>このゲーム：1手あたり平均%1の損失、%2、%3。</translation>
     </message>
     <message numerus="yes">
         <source>%n small errors</source>
@@ -194,7 +194,7 @@
     <message numerus="yes">
         <source>Your average with the coach: %1 lost a move, over %n moves.</source>
         <translation>
-            <numerusform>コーチ使用時の平均: 1手あたり%1の損失 (%n手)。</numerusform>
+            <numerusform>コーチ使用時の平均：1手あたり%1の損失（%n手）。</numerusform>
         </translation>
     </message>
     <message>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>
-        <translation>ゲームをまたいで平均を記録するには、コーチをオンにしてください (オプション)。</translation>
+        <translation>ゲームをまたいで平均を記録するには、オプションでコーチをオンにしてください。</translation>
     </message>
 </context>
 <context>
@@ -363,11 +363,11 @@
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>
-        <translation>「%1」を読み込めませんでした: 所有者に読み取り権限がありません。</translation>
+        <translation>「%1」を読み込めませんでした：所有者に読み取り権限がありません。</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>
-        <translation>「%1」を読み込めませんでした: %2</translation>
+        <translation>「%1」を読み込めませんでした：%2</translation>
     </message>
     <message>
         <source>it is a folder.</source>
@@ -387,15 +387,15 @@
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be written: %2</source>
-        <translation>設定ファイル「%1」に書き込めません: %2</translation>
+        <translation>設定ファイル「%1」に書き込めません：%2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be saved: %2</source>
-        <translation>設定ファイル「%1」を保存できませんでした: %2</translation>
+        <translation>設定ファイル「%1」を保存できませんでした：%2</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; could not be created: %2</source>
-        <translation>設定ファイル「%1」を作成できませんでした: %2</translation>
+        <translation>設定ファイル「%1」を作成できませんでした：%2</translation>
     </message>
 </context>
 <context>

@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>Your average builds up as the coach rates your moves.</source>
-        <translation>Je gemiddelde groeit naarmate de coach je zetten beoordeelt.</translation>
+        <translation>Je gemiddelde verschijnt zodra de coach je zetten beoordeelt.</translation>
     </message>
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>

@@ -368,7 +368,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>
-        <translation>Não foi possível ler “%1”: nem o dono tem permissão de leitura.</translation>
+        <translation>Não foi possível ler “%1”: o dono não tem permissão de leitura.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: %2</source>

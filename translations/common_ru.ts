@@ -61,7 +61,7 @@
     <message>
         <source>%1 arrow</source>
         <extracomment>%1 is a colour&apos;s name (&quot;red arrow&quot;).</extracomment>
-        <translation>Стрелка: %1</translation>
+        <translation>%1 стрелка</translation>
     </message>
     <message>
         <source>%1: %2</source>

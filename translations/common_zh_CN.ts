@@ -281,7 +281,7 @@
     </message>
     <message>
         <source>fuchsia</source>
-        <translation>紫红</translation>
+        <translation>紫红色</translation>
     </message>
     <message>
         <source>aqua</source>

@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Categories filled</source>
-        <translation>Gefüllte Felder</translation>
+        <translation>Belegte Felder</translation>
     </message>
     <message>
         <source>Roll n: 0</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>%1, filled</source>
-        <translation>%1, gefüllt</translation>
+        <translation>%1, belegt</translation>
     </message>
     <message>
         <source>%1, open</source>

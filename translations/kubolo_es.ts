@@ -5,12 +5,12 @@
     <name>kubolo::ScoreSheet</name>
     <message>
         <source>Bonus</source>
-        <translation>Bono</translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation>Bono (-%1)</translation>
+        <translation>Bonus (-%1)</translation>
     </message>
 </context>
 <context>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Bonus:</source>
-        <translation>Bono:</translation>
+        <translation>Bonus:</translation>
     </message>
     <message>
         <source>Game total:</source>
@@ -170,7 +170,7 @@
     </message>
     <message>
         <source>Bonus</source>
-        <translation>Bono</translation>
+        <translation>Bonus</translation>
     </message>
     <message>
         <source>Game Total</source>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation>Puntos de bono: %1</translation>
+        <translation>Puntos de bonus: %1</translation>
     </message>
     <message>
         <source>Game total: %1</source>
@@ -343,7 +343,7 @@ Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...y sus Palabras sabias:</translation>
+        <translation>...y sus palabras sabias:</translation>
     </message>
     <message>
         <source>OK</source>

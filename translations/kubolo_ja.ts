@@ -10,28 +10,28 @@
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation>ボーナス(-%1)</translation>
+        <translation>ボーナス（-%1）</translation>
     </message>
 </context>
 <context>
     <name>kubolo::Session</name>
     <message>
         <source>Roll: expect %1 in the end.</source>
-        <translation>振る: 合計%1点の見込み。</translation>
+        <translation>振る：合計%1点の見込み。</translation>
     </message>
     <message>
         <source>Hold nothing: expect %1 in the end.</source>
-        <translation>キープなし: 合計%1点の見込み。</translation>
+        <translation>キープなし：合計%1点の見込み。</translation>
     </message>
     <message>
         <source>Hold %1: expect %2 in the end.</source>
         <extracomment>Keep these dice (%1: their faces, &quot;3 3 5&quot;) and roll the others; %2 is the expected total.</extracomment>
-        <translation>%1をキープ: 合計%2点の見込み。</translation>
+        <translation>%1をキープ：合計%2点の見込み。</translation>
     </message>
     <message>
         <source>Choose %1: expect %2 in the end.</source>
         <extracomment>%1 is a category&apos;s name, %2 the expected total.</extracomment>
-        <translation>%1を選ぶ: 合計%2点の見込み。</translation>
+        <translation>%1を選ぶ：合計%2点の見込み。</translation>
     </message>
 </context>
 <context>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Last modify: 30-6-97</source>
-        <translation>最終更新: 1997/06/30</translation>
+        <translation>最終更新：1997/06/30</translation>
     </message>
     <message>
         <source>Die</source>
@@ -71,7 +71,7 @@
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation>%1 の格言:</translation>
+        <translation>%1 の格言：</translation>
     </message>
     <message>
         <source>Row %1 marker</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>よろしいですか?</translation>
+        <translation>よろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -122,20 +122,20 @@
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation>左側の小計:</translation>
+        <translation>左側の小計：</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation>ボーナス:</translation>
+        <translation>ボーナス：</translation>
     </message>
     <message>
         <source>Game total:</source>
-        <translation>合計:</translation>
+        <translation>合計：</translation>
     </message>
     <message>
         <source>Kubolo:</source>
         <extracomment>The count of five of a kind in the game.</extracomment>
-        <translation>Kubolo:</translation>
+        <translation>Kubolo：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>Roll n: 0</source>
-        <translation>回数: 0</translation>
+        <translation>回数：0</translation>
     </message>
     <message>
         <source>Roll</source>
@@ -178,19 +178,19 @@
     </message>
     <message>
         <source>Roll n: %1</source>
-        <translation>回数: %1</translation>
+        <translation>回数：%1</translation>
     </message>
     <message>
         <source>Left-side total: %1</source>
-        <translation>左側の小計: %1</translation>
+        <translation>左側の小計：%1</translation>
     </message>
     <message>
         <source>Bonus points: %1</source>
-        <translation>ボーナス: %1点</translation>
+        <translation>ボーナス：%1点</translation>
     </message>
     <message>
         <source>Game total: %1</source>
-        <translation>合計: %1</translation>
+        <translation>合計：%1</translation>
     </message>
     <message>
         <source>%1, no score yet</source>
@@ -304,7 +304,7 @@ The best players, statistics and options of this run are not saved.</source>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>よろしいですか?</translation>
+        <translation>よろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -315,11 +315,11 @@ The best players, statistics and options of this run are not saved.</source>
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation>上位5位に入りました!</translation>
+        <translation>ベスト5に入りました！</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>名前を入力してください:</translation>
+        <translation>名前を入力してください：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -334,7 +334,7 @@ The best players, statistics and options of this run are not saved.</source>
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation>1位の成績です!</translation>
+        <translation>1位の成績です！</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
@@ -342,7 +342,7 @@ The best players, statistics and options of this run are not saved.</source>
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...そして格言をどうぞ:</translation>
+        <translation>...格言もどうぞ：</translation>
     </message>
     <message>
         <source>OK</source>

@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>% of unsuccessful games</source>
-        <translation>% erfolglose Spiele</translation>
+        <translation>% verlorene Spiele</translation>
     </message>
     <message>
         <source>OK</source>
@@ -513,8 +513,8 @@
         <source>at most %n codes left; yours up to %1</source>
         <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
         <translation>
-            <numerusform>max. %n Code übrig, bei Ihrem bis %1</numerusform>
-            <numerusform>max. %n Codes übrig, bei Ihrem bis %1</numerusform>
+            <numerusform>max. %n Code übrig, bei Ihnen bis %1</numerusform>
+            <numerusform>max. %n Codes übrig, bei Ihnen bis %1</numerusform>
         </translation>
     </message>
 </context>

@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...y sus Palabras sabias:</translation>
+        <translation>...y sus palabras sabias:</translation>
     </message>
     <message>
         <source>OK</source>

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Place %1 marker</source>
-        <translation>Marqueur de la place %1</translation>
+        <translation>Marqueur du rang %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>earlier line</source>
-        <translation>ligne précédente</translation>
+        <translation>ligne jouée</translation>
     </message>
     <message>
         <source>won line</source>

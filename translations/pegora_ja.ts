@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Last modify: 3-7-96</source>
-        <translation>最終更新: 1996/07/03</translation>
+        <translation>最終更新：1996/07/03</translation>
     </message>
     <message>
         <source>A peg dropping into its hole</source>
@@ -25,7 +25,7 @@
     <message>
         <source>Words of Wisdom from %1:</source>
         <extracomment>%1 is the best player&apos;s name.</extracomment>
-        <translation>%1 の格言:</translation>
+        <translation>%1 の格言：</translation>
     </message>
     <message>
         <source>Player</source>
@@ -46,7 +46,7 @@
     <message>
         <source>Place %1: %2, %3, %4</source>
         <extracomment>%1 is the place, %2 the player&apos;s name, %3 the guesses and %4 the time, each with its unit.</extracomment>
-        <translation>%1位: %2、%3、%4</translation>
+        <translation>%1位：%2、%3、%4</translation>
     </message>
     <message numerus="yes">
         <source>%n guesses</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>よろしいですか?</translation>
+        <translation>よろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Your score is one of the best five !</source>
-        <translation>上位5位に入りました!</translation>
+        <translation>ベスト5に入りました！</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>名前を入力してください:</translation>
+        <translation>名前を入力してください：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -132,11 +132,11 @@
     </message>
     <message>
         <source>Repeat the previous line</source>
-        <translation>前の行を繰り返す</translation>
+        <translation>前の行をコピー</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation>行:</translation>
+        <translation>行：</translation>
     </message>
     <message>
         <source>Seconds since the game started</source>
@@ -148,11 +148,11 @@
     </message>
     <message>
         <source>Line %1 correctly placed: %2</source>
-        <translation>%1行目、位置も正しい: %2</translation>
+        <translation>%1行目、位置も正しい：%2</translation>
     </message>
     <message>
         <source>Line %1 incorrectly placed: %2</source>
-        <translation>%1行目、位置が違う: %2</translation>
+        <translation>%1行目、位置が違う：%2</translation>
     </message>
     <message>
         <source>line to come</source>
@@ -186,12 +186,12 @@
     </message>
     <message>
         <source>Start a new game ?</source>
-        <translation>新しいゲームを始めますか?</translation>
+        <translation>新しいゲームを始めますか？</translation>
     </message>
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation>「%1」でプレイすると練習扱いになり、<byte value="xd"/>ランキングと統計は更新されません。<byte value="xd"/>新しいゲームを始めますか?</translation>
+        <translation>「%1」でプレイすると練習扱いになり、<byte value="xd"/>ランキングと統計は更新されません。<byte value="xd"/>新しいゲームを始めますか？</translation>
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
@@ -304,7 +304,7 @@
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is which peg it is, %2 its colour or &quot;empty&quot;.</extracomment>
-        <translation>%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -315,11 +315,11 @@
     </message>
     <message>
         <source>N. of guesses:</source>
-        <translation>推測回数:</translation>
+        <translation>推測回数：</translation>
     </message>
     <message>
         <source>Total time:</source>
-        <translation>合計時間:</translation>
+        <translation>合計時間：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -327,28 +327,28 @@
     </message>
     <message>
         <source>First try !!!</source>
-        <translation>1回目で正解!!!</translation>
+        <translation>1回目で正解！！！</translation>
     </message>
     <message>
         <source>Great!!</source>
-        <translation>お見事!!</translation>
+        <translation>お見事！！</translation>
     </message>
     <message>
         <source>You made it!</source>
-        <translation>やりました!</translation>
+        <translation>やりました！</translation>
     </message>
     <message>
         <source>At last!</source>
-        <translation>ついに正解!</translation>
+        <translation>ついに正解！</translation>
     </message>
     <message>
         <source>Number of guesses: %1</source>
-        <translation>推測回数: %1</translation>
+        <translation>推測回数：%1</translation>
     </message>
     <message numerus="yes">
         <source>Total time: %n seconds</source>
         <translation>
-            <numerusform>合計時間: %n秒</numerusform>
+            <numerusform>合計時間：%n秒</numerusform>
         </translation>
     </message>
 </context>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>% of unsuccessful games</source>
-        <translation>勝てなかった割合(%)</translation>
+        <translation>勝てなかった割合（%）</translation>
     </message>
     <message>
         <source>OK</source>
@@ -385,11 +385,11 @@
     <message>
         <source>%1: %2</source>
         <extracomment>An accessible name: %1 is what the figure is, %2 the figure.</extracomment>
-        <translation>%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation>よろしいですか?</translation>
+        <translation>よろしいですか？</translation>
     </message>
 </context>
 <context>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>Your score is the best one !</source>
-        <translation>1位の成績です!</translation>
+        <translation>1位の成績です！</translation>
     </message>
     <message>
         <source>Please enter your name...</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>...and your Words of Wisdom:</source>
-        <translation>...そして格言をどうぞ:</translation>
+        <translation>...格言もどうぞ：</translation>
     </message>
     <message>
         <source>OK</source>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>Welcome to Pegora v2.3 !</source>
-        <translation>Pegora v2.3 へようこそ!</translation>
+        <translation>Pegora v2.3 へようこそ！</translation>
     </message>
     <message>
         <source>To win, you have to guess the secret color sequence the program choosed.</source>
@@ -507,7 +507,7 @@
         <source>at most %n codes left; yours up to %1</source>
         <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
         <translation>
-            <numerusform>残り最大%n通り、あなたの行は%1通り</numerusform>
+            <numerusform>残り最大%n通り、あなたの行は最大%1通り</numerusform>
         </translation>
     </message>
 </context>
@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>正解ではないが%1通りを最もよく絞る。</translation>
+        <translation>正解ではないが%1通りを最も絞り込める。</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Niet de code, maar beperkt de %1 het best.</translation>
+        <translation>Niet de code, maar scheidt de %1 het best.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

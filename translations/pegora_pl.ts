@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>line to come</source>
-        <translation>nierozegrany rząd</translation>
+        <translation>późniejszy rząd</translation>
     </message>
     <message>
         <source>earlier line</source>

@@ -522,35 +522,35 @@
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation>Branco</translation>
+        <translation>branco</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>Vermelho</translation>
+        <translation>vermelho</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>Amarelo</translation>
+        <translation>amarelo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Verde</translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>Fúcsia</translation>
+        <translation>fúcsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Ciano</translation>
+        <translation>ciano</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>Azul</translation>
+        <translation>azul</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Preto</translation>
+        <translation>preto</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
@@ -567,11 +567,11 @@
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation>Ainda é possível 1 código.</translation>
+        <translation>Ainda há 1 código possível.</translation>
     </message>
     <message>
         <source>%1 codes are still possible.</source>
-        <translation>Ainda são possíveis %1 códigos.</translation>
+        <translation>Ainda há %1 códigos possíveis.</translation>
     </message>
 </context>
 <context>

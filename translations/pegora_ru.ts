@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>&amp;Scoring</source>
-        <translation>Подсчёт о&amp;чков</translation>
+        <translation>&amp;Результаты</translation>
     </message>
     <message>
         <source>&amp;Welcome Box</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Guesses</source>
-        <translation>次数</translation>
+        <translation>猜测次数</translation>
     </message>
     <message>
         <source>Time</source>
@@ -235,11 +235,11 @@
     </message>
     <message>
         <source>&amp;3 Colors</source>
-        <translation>&amp;3 色</translation>
+        <translation>3 色(&amp;3)</translation>
     </message>
     <message>
         <source>&amp;4 Colors</source>
-        <translation>&amp;4 色</translation>
+        <translation>4 色(&amp;4)</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -372,7 +372,7 @@
     </message>
     <message>
         <source>% of unsuccessful games</source>
-        <translation>未获胜率 (%)</translation>
+        <translation>未获胜率（%）</translation>
     </message>
     <message>
         <source>OK</source>
@@ -531,7 +531,7 @@
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>紫红</translation>
+        <translation>紫红色</translation>
     </message>
     <message>
         <source>Aqua</source>
