@@ -306,8 +306,8 @@ Die Optionen dieses Spiels wurden nicht gespeichert.</translation>
         <source>%1 pays %n times the bet</source>
         <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
         <translation>
-            <numerusform>%1 zahlt den Einsatz %n-mal</numerusform>
-            <numerusform>%1 zahlt den Einsatz %n-mal</numerusform>
+            <numerusform>%1: %n-facher Einsatz</numerusform>
+            <numerusform>%1: %n-facher Einsatz</numerusform>
         </translation>
     </message>
 </context>

@@ -230,11 +230,11 @@ Las opciones de este juego no se han conservado.</translation>
     </message>
     <message>
         <source>Deal n. 2</source>
-        <translation>Reparto 2</translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Deal n. 1</source>
-        <translation>Reparto 1</translation>
+        <translation>Repartir</translation>
     </message>
     <message>
         <source>You lost your bet.</source>

@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>%1, kept</source>
-        <translation>%1, gardée</translation>
+        <translation>%1, carte gardée</translation>
     </message>
 </context>
 <context>

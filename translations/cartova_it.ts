@@ -375,7 +375,7 @@ Le opzioni di questo gioco non sono state conservate.</translation>
     </message>
     <message>
         <source>With the best keeps</source>
-        <translation>Tenendo al meglio</translation>
+        <translation>Scelte ottimali</translation>
     </message>
     <message numerus="yes">
         <source>%1 credits lost</source>

@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>Good luck!</source>
-        <translation>グッドラック！</translation>
+        <translation>幸運を！</translation>
     </message>
     <message>
         <source>Credits won: 0</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>&amp;Gray</source>
-        <translation>グレー(&amp;A)</translation>
+        <translation>灰色(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;?</source>

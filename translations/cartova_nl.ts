@@ -72,7 +72,7 @@
     <name>poker::TCard</name>
     <message>
         <source>face down</source>
-        <translation>dicht</translation>
+        <translation>dichte kaart</translation>
     </message>
     <message>
         <source>%1, kept</source>

@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Cartova icon, click to hear the cards</source>
-        <translation>Ikona Cartovy, kliknij, aby usłyszeć karty</translation>
+        <translation>Ikona Cartovy – kliknij, aby usłyszeć karty</translation>
     </message>
 </context>
 <context>
@@ -302,9 +302,9 @@ Opcje tej gry nie zostały zapisane.</translation>
         <source>%1 pays %n times the bet</source>
         <extracomment>%1 is a hand&apos;s name, %n the multiplier.</extracomment>
         <translation>
-            <numerusform>%1 płaci %n stawkę</numerusform>
-            <numerusform>%1 płaci %n stawki</numerusform>
-            <numerusform>%1 płaci %n stawek</numerusform>
+            <numerusform>%1: stawka × %n</numerusform>
+            <numerusform>%1: stawka × %n</numerusform>
+            <numerusform>%1: stawka × %n</numerusform>
         </translation>
     </message>
     <message>

@@ -356,14 +356,14 @@ The options of this game were not kept.</source>
         <source>%1 credits lost</source>
         <extracomment>The coach&apos;s loss, always with decimals (&quot;0.25 credits lost&quot;); the form follows its whole part.</extracomment>
         <translation>
-            <numerusform>损失 %1 筹码</numerusform>
+            <numerusform>损失 %1 个筹码</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 credits</source>
         <extracomment>A mean loss, always with decimals (&quot;0.25 credits&quot;); the form follows its whole part.</extracomment>
         <translation>
-            <numerusform>%1 筹码</numerusform>
+            <numerusform>%1 个筹码</numerusform>
         </translation>
     </message>
     <message>

@@ -360,11 +360,11 @@
     <name>platform::TIniFile</name>
     <message>
         <source>&quot;%1&quot; is a folder, not a settings file.</source>
-        <translation>«%1» è una cartella, non un file delle impostazioni.</translation>
+        <translation>«%1» è una cartella, non un file di impostazioni.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a settings file.</source>
-        <translation>«%1» non è un file delle impostazioni.</translation>
+        <translation>«%1» non è un file di impostazioni.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read: its owner may not read it.</source>

@@ -172,8 +172,8 @@
     <message numerus="yes">
         <source>%n best</source>
         <translation>
-            <numerusform>%n de beste</numerusform>
-            <numerusform>%n de beste</numerusform>
+            <numerusform>%n foutloos</numerusform>
+            <numerusform>%n foutloos</numerusform>
         </translation>
     </message>
     <message>

@@ -291,7 +291,7 @@
     </message>
     <message>
         <source>fuchsia</source>
-        <translation>fuksja</translation>
+        <translation>różowy</translation>
     </message>
     <message>
         <source>aqua</source>
@@ -413,7 +413,7 @@
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation>Licznik statystyk %1 w „%2” zaczyna od 0.</translation>
+        <translation>Licznik statystyk %1 w „%2” liczy od 0.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>

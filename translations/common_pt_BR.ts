@@ -388,7 +388,7 @@
     </message>
     <message>
         <source>its folder &quot;%1&quot; is read-only.</source>
-        <translation>a pasta dele, “%1”, é somente leitura.</translation>
+        <translation>a pasta “%1” é somente leitura.</translation>
     </message>
     <message>
         <source>The settings file &quot;%1&quot; cannot be written: %2</source>

@@ -73,7 +73,7 @@
     <message>
         <source>Best was: %1 (%2).</source>
         <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
-        <translation>最佳为：%1（%2）。</translation>
+        <translation>最佳：%1（%2）。</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid number.</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Your average builds up as the coach rates your moves.</source>
-        <translation>教练每评价一步，您的平均值就随之累积。</translation>
+        <translation>教练每评价一步，您的平均值就随之更新。</translation>
     </message>
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>

@@ -206,11 +206,11 @@
     </message>
     <message>
         <source>%1, filled</source>
-        <translation>%1, wypełniona</translation>
+        <translation>%1, rubryka wypełniona</translation>
     </message>
     <message>
         <source>%1, open</source>
-        <translation>%1, otwarta</translation>
+        <translation>%1, rubryka otwarta</translation>
     </message>
     <message>
         <source>&amp;Game</source>

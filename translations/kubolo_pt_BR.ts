@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Left-side total:</source>
-        <translation>Lado esquerdo:</translation>
+        <translation>Total esq.:</translation>
     </message>
     <message>
         <source>Bonus:</source>

@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation>Si esta bienvenida vuelve a aparecer en cada inicio</translation>
+        <translation>Indica si la bienvenida sale en cada inicio</translation>
     </message>
     <message>
         <source>More...</source>
@@ -554,7 +554,7 @@
     </message>
     <message>
         <source>No code fits the lines so far.</source>
-        <translation>Ningún código encaja con las líneas hasta ahora.</translation>
+        <translation>Ningún código encaja con las líneas jugadas.</translation>
     </message>
     <message>
         <source>Try %1.</source>
@@ -563,11 +563,11 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>No es el código, pero acota mejor los %1.</translation>
+        <translation>No es el código, pero criba mejor los %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
-        <translation>Aún es posible 1 código.</translation>
+        <translation>Queda 1 código posible.</translation>
     </message>
     <message>
         <source>%1 codes are still possible.</source>

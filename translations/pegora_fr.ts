@@ -522,35 +522,35 @@
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation>Blanc</translation>
+        <translation>blanc</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>Rouge</translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>Jaune</translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Vert</translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>Fuchsia</translation>
+        <translation>fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Cyan</translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>Bleu</translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Noir</translation>
+        <translation>noir</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>

@@ -556,7 +556,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>正解ではないが%1通りを最も絞り込める。</translation>
+        <translation>正解ではないが%1通りを最も絞れます。</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation>Of dit welkom bij elke start terugkomt</translation>
+        <translation>Of dit venster bij elke start terugkomt</translation>
     </message>
     <message>
         <source>More...</source>
@@ -522,35 +522,35 @@
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation>Wit</translation>
+        <translation>wit</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>Rood</translation>
+        <translation>rood</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>Geel</translation>
+        <translation>geel</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Groen</translation>
+        <translation>groen</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>Fuchsia</translation>
+        <translation>fuchsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Turkoois</translation>
+        <translation>turkoois</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>Blauw</translation>
+        <translation>blauw</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Zwart</translation>
+        <translation>zwart</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Niet de code, maar scheidt de %1 het best.</translation>
+        <translation>Niet de code, maar splitst %1 codes het best.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>line to come</source>
-        <translation>późniejszy rząd</translation>
+        <translation>dalszy rząd</translation>
     </message>
     <message>
         <source>earlier line</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>fuksja</translation>
+        <translation>różowy</translation>
     </message>
     <message>
         <source>Aqua</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation>Um pino caindo no seu buraco</translation>
+        <translation>Um pino caindo no buraco</translation>
     </message>
 </context>
 <context>
@@ -431,7 +431,7 @@
     </message>
     <message>
         <source>A peg dropping into its hole</source>
-        <translation>Um pino caindo no seu buraco</translation>
+        <translation>Um pino caindo no buraco</translation>
     </message>
     <message>
         <source>Welcome to Pegora v2.3 !</source>
@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Não é o código, mas é o que melhor reduz os %1.</translation>
+        <translation>Não é o código, mas reduz melhor os %1 possíveis.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
