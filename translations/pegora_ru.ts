@@ -529,35 +529,35 @@
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation>Белый</translation>
+        <translation>белый</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>Красный</translation>
+        <translation>красный</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>Жёлтый</translation>
+        <translation>жёлтый</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Зелёный</translation>
+        <translation>зелёный</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>Розовый</translation>
+        <translation>розовый</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Голубой</translation>
+        <translation>голубой</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>Синий</translation>
+        <translation>синий</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Чёрный</translation>
+        <translation>чёрный</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
@@ -566,7 +566,7 @@
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation>%1.</translation>
+        <translation>Ход: %1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
