@@ -83,7 +83,7 @@
     <name>poker::TMainForm</name>
     <message>
         <source>Keep card %1</source>
-        <translation>Tieni la carta %1</translation>
+        <translation>Tenere la carta %1</translation>
     </message>
     <message>
         <source>Keep</source>
@@ -371,7 +371,7 @@ Le opzioni di questo gioco non sono state conservate.</translation>
     </message>
     <message>
         <source>Your credits</source>
-        <translation>Crediti effettivi</translation>
+        <translation>Scelte fatte</translation>
     </message>
     <message>
         <source>With the best keeps</source>

@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Hold die %1</source>
-        <translation>Tieni il dado %1</translation>
+        <translation>Tenere il dado %1</translation>
     </message>
     <message>
         <source>Categories filled</source>

@@ -31,7 +31,7 @@
     <message>
         <source>Choose %1: expect %2 in the end.</source>
         <extracomment>%1 is a category&apos;s name, %2 the expected total.</extracomment>
-        <translation>Wybierz rubrykę %1: oczekiwany wynik %2.</translation>
+        <translation>Wybierz „%1”: oczekiwany wynik %2.</translation>
     </message>
 </context>
 <context>
@@ -446,7 +446,7 @@ Najlepsi gracze, statystyki i opcje z tej sesji nie zostaną zapisane.</translat
     <message>
         <source>Choose %1</source>
         <extracomment>%1 is a category&apos;s name.</extracomment>
-        <translation>Wybierz rubrykę %1</translation>
+        <translation>Wybierz „%1”</translation>
     </message>
     <message>
         <source>Hold nothing</source>

@@ -287,7 +287,7 @@ The best players, statistics and options of this run are not saved.</source>
     </message>
     <message>
         <source>Points per game</source>
-        <translation>每局得分</translation>
+        <translation>平均得分</translation>
     </message>
     <message>
         <source>Kubolo per game</source>

@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>First try !!!</source>
-        <translation>Im ersten Versuch!!!</translation>
+        <translation>Auf Anhieb!!!</translation>
     </message>
     <message>
         <source>Great!!</source>

@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation>Indica si la bienvenida sale en cada inicio</translation>
+        <translation>Indica si la bienvenida aparece al iniciar</translation>
     </message>
     <message>
         <source>More...</source>

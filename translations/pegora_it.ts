@@ -455,7 +455,7 @@
     </message>
     <message>
         <source>Whether this welcome comes back at every start</source>
-        <translation>Se questo benvenuto ricompare a ogni avvio</translation>
+        <translation>Indica se il benvenuto ricompare all&apos;avvio</translation>
     </message>
     <message>
         <source>More...</source>

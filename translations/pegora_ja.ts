@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>You made it!</source>
-        <translation>やりました！</translation>
+        <translation>やったね！</translation>
     </message>
     <message>
         <source>At last!</source>

@@ -364,11 +364,11 @@
     </message>
     <message>
         <source>Seconds per game</source>
-        <translation>每局秒数</translation>
+        <translation>平均秒数</translation>
     </message>
     <message>
         <source>Guesses per game</source>
-        <translation>每局猜测次数</translation>
+        <translation>平均猜测次数</translation>
     </message>
     <message>
         <source>% of unsuccessful games</source>
@@ -507,7 +507,7 @@
         <source>at most %n codes left; yours up to %1</source>
         <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
         <translation>
-            <numerusform>最多剩 %n 种密码；您的最多剩 %1 种</numerusform>
+            <numerusform>最多剩 %n 种；您的猜测最多剩 %1 种</numerusform>
         </translation>
     </message>
 </context>
