@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>Your average builds up as the coach rates your moves.</source>
-        <translation>Twoja średnia tworzy się, w miarę jak trener ocenia twoje ruchy.</translation>
+        <translation>Średnia powstaje w miarę, jak trener ocenia twoje ruchy.</translation>
     </message>
     <message>
         <source>Turn the coach on (Options) to keep your average over the games.</source>

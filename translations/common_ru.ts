@@ -73,7 +73,7 @@
     <message>
         <source>Best was: %1 (%2).</source>
         <extracomment>%1 the best move (&quot;Hold 5 5&quot;), %2 what the move made cost (&quot;4.5 points lost&quot;).</extracomment>
-        <translation>Лучше: %1 (%2).</translation>
+        <translation>Лучший ход: %1 (%2).</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid number.</source>

@@ -99,7 +99,7 @@
     <message>
         <source>%1, blank</source>
         <extracomment>%2 is the face&apos;s name: &quot;one&quot;, &quot;two&quot;...</extracomment>
-        <translation>%1, vuoto</translation>
+        <translation>%1, non lanciato</translation>
     </message>
     <message>
         <source>%1, showing %2</source>
@@ -459,7 +459,7 @@ I migliori giocatori, le statistiche e le opzioni di questa sessione non vengono
     <name>kubolo::face</name>
     <message>
         <source>blank</source>
-        <translation>vuoto</translation>
+        <translation>non lanciato</translation>
     </message>
     <message>
         <source>one</source>

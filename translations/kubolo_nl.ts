@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Categories filled</source>
-        <translation>Gevulde vakken</translation>
+        <translation>Ingevulde vakken</translation>
     </message>
     <message>
         <source>Roll n: 0</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>%1, filled</source>
-        <translation>%1, gevuld</translation>
+        <translation>%1, ingevuld</translation>
     </message>
     <message>
         <source>%1, open</source>

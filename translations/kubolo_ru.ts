@@ -10,7 +10,7 @@
     <message>
         <source>Bonus (-%1)</source>
         <extracomment>%1 is the points still missing for the bonus.</extracomment>
-        <translation>Бонус (-%1)</translation>
+        <translation>Бонус (−%1)</translation>
     </message>
 </context>
 <context>

@@ -513,8 +513,8 @@
         <source>at most %n codes left; yours up to %1</source>
         <extracomment>The best guess&apos;s and this guess&apos;s codes left at most, %n and %1.</extracomment>
         <translation>
-            <numerusform>au plus %n code restant, le vôtre jusqu&apos;à %1</numerusform>
-            <numerusform>au plus %n codes restants, le vôtre jusqu&apos;à %1</numerusform>
+            <numerusform>au plus %n code restant, avec le vôtre jusqu&apos;à %1</numerusform>
+            <numerusform>au plus %n codes restants, avec le vôtre jusqu&apos;à %1</numerusform>
         </translation>
     </message>
 </context>

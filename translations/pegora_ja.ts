@@ -552,11 +552,11 @@
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation>「%1」がおすすめ。</translation>
+        <translation>「%1」がおすすめです。</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>正解ではないが%1通りを最も絞れます。</translation>
+        <translation>正解ではないが、%1通りを最もよく絞り込めます。</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -566,7 +566,7 @@
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation>Ход: %1.</translation>
+        <translation>Совет: %1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
