@@ -143,7 +143,7 @@
     </message>
     <message>
         <source>Best</source>
-        <translation>Beste</translation>
+        <translation>Foutloos</translation>
     </message>
     <message>
         <source>Small error</source>

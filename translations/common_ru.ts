@@ -413,7 +413,7 @@
     <message>
         <source>The statistics total %1 in &quot;%2&quot; counts from 0.</source>
         <extracomment>%1 is the key of a total in the settings file, %2 the file&apos;s path.</extracomment>
-        <translation>Счётчик статистики %1 в «%2» начат с 0.</translation>
+        <translation>Счётчик статистики %1 в «%2» обнулён.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value.</source>

@@ -493,7 +493,7 @@ The best players, statistics and options of this run are not saved.</source>
     <name>kubolo::settings</name>
     <message>
         <source>Kubolo starts with the default best players, statistics and options, and will not write over that file.</source>
-        <translation>Kubolo запустится со стандартными лучшими игроками, статистикой и настройками и не будет перезаписывать этот файл.</translation>
+        <translation>Kubolo запустится с исходными рекордами, статистикой и настройками и не перезапишет этот файл.</translation>
     </message>
     <message>
         <source>The best players, statistics and options of this run may not be saved.</source>
