@@ -95,7 +95,7 @@
     <name>TGameWindow</name>
     <message>
         <source>If you ask for a hint the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Show the hint ?</source>
-        <translation>С подсказкой игра считается тренировочной:<byte value="xd"/>лучшие игроки и статистика не обновятся.<byte value="xd"/>Показать подсказку?</translation>
+        <translation>С подсказкой игра считается тренировочной:<byte value="xd"/>рекорды и статистика не обновятся.<byte value="xd"/>Показать подсказку?</translation>
     </message>
     <message>
         <source>&amp;Coach</source>

@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>To nie kod, ale najlepiej zawęża pulę %1.</translation>
+        <translation>Nie kod, ale najlepiej zawęża %1 możliwości.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

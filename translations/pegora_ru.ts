@@ -197,7 +197,7 @@
     <message>
         <source>If you play %1 the game is considered training<byte value="xd"/>and I won&apos;t update Best Players or Statistics.<byte value="xd"/>Start a new game ?</source>
         <extracomment>%1 is the name of an option of the Level or Options menu.</extracomment>
-        <translation>В режиме «%1» игра считается тренировочной:<byte value="xd"/>лучшие игроки и статистика не обновятся.<byte value="xd"/>Начать новую игру?</translation>
+        <translation>В режиме «%1» игра считается тренировочной:<byte value="xd"/>рекорды и статистика не обновятся.<byte value="xd"/>Начать новую игру?</translation>
     </message>
     <message>
         <source>The game is over: start a new one for a hint.</source>
