@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>%1, kept</source>
-        <translation>%1, zatrzymana</translation>
+        <translation>%1, do zatrzymania</translation>
     </message>
 </context>
 <context>

@@ -293,7 +293,7 @@ Los mejores jugadores, las estadísticas y las opciones de esta ejecución no se
     <message>
         <source>Kubolo per game</source>
         <extracomment>Five of a kind per game.</extracomment>
-        <translation>Kubolo por partida</translation>
+        <translation>Kubolos por partida</translation>
     </message>
     <message>
         <source>Reset</source>
