@@ -438,11 +438,11 @@ Opcje tej gry nie zostały zapisane.</translation>
     <name>poker::settings</name>
     <message>
         <source>The game starts with its usual options and leaves that file as it is.</source>
-        <translation>Gra uruchamia się ze zwykłymi opcjami i nie zmienia tego pliku.</translation>
+        <translation>Gra uruchamia się z domyślnymi opcjami i nie zmienia tego pliku.</translation>
     </message>
     <message>
         <source>The game starts with its usual options.</source>
-        <translation>Gra uruchamia się ze zwykłymi opcjami.</translation>
+        <translation>Gra uruchamia się z domyślnymi opcjami.</translation>
     </message>
 </context>
 </TS>
