@@ -247,8 +247,12 @@ QString hintText(const GuessAdvice &advice, int positions)
     // The guess on one line and the count on the next: the board is narrow,
     // two lines of some forty letters, whatever the colours' names.
     //: %1 is the guess: the colours' names, one after the other.
-    const QString guess =
+    QString guess =
         QCoreApplication::translate("codebreaking::hint", "Try %1.").arg(guessWords(advice.guess, positions));
+    // A translation may start the line with the colours themselves, which
+    // some languages write in lower case; the line still starts a sentence.
+    if (!guess.isEmpty())
+        guess[0] = guess[0].toUpper();
     if (!canWin)
         return guess + QLatin1Char('\n') +
                QCoreApplication::translate("codebreaking::hint", "Not the code, but narrows the %1 best.").arg(n);

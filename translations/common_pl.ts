@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>aqua</source>
-        <translation>turkusowy</translation>
+        <translation>błękitny</translation>
     </message>
     <message>
         <source>white</source>

@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Nicht der Code, engt die %1 Codes optimal ein.</translation>
+        <translation>Nicht der Code, engt die %1 optimal ein.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Pas le code, mais départage au mieux les %1.</translation>
+        <translation>Pas le code : départage au mieux les %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

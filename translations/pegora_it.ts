@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Non è il codice: il migliore per sfoltire %1 codici.</translation>
+        <translation>Non è il codice: divide meglio %1 codici.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Niet de code, maar splitst de %1 codes het best.</translation>
+        <translation>Niet de code; splitst de %1 het best.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

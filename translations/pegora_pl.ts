@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>Aqua</source>
-        <translation>turkusowy</translation>
+        <translation>błękitny</translation>
     </message>
     <message>
         <source>Blue</source>
@@ -566,11 +566,11 @@
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation>Ułóż %1.</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Nie kod, ale najlepiej zawęża %1 możliwości.</translation>
+        <translation>To nie kod; najlepiej zawęża pulę (%1).</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

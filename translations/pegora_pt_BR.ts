@@ -559,11 +559,11 @@
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation>Tente %1.</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Não é o código, mas o que mais reduz os %1.</translation>
+        <translation>Não é o código; o que mais reduz os %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

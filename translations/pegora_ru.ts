@@ -566,11 +566,11 @@
     <message>
         <source>Try %1.</source>
         <extracomment>%1 is the guess: the colours&apos; names, one after the other.</extracomment>
-        <translation>Совет: %1.</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Не код, но лучше всех сужает выбор из %1.</translation>
+        <translation>Не код, но лучший способ сузить %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

@@ -1,3 +1,4 @@
+#include "codebreaking/advisor.h"
 #include "codebreaking/bp.h"
 #include "codebreaking/records.h"
 #include "codebreaking/congrats.h"
@@ -14,6 +15,7 @@
 #include "tests/support/windowsuite.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace {
 
@@ -87,6 +89,23 @@ class PegoraLanguage : public LanguageSuite {
         for (const auto &row : codebreaking::defaultBestTable())
             kept << row.name;
         return kept;
+    }
+    // The hints' longest forms: four pegs of one colour with every code
+    // still open, and with the guess no longer one of them.
+    QStringList widestStatusTexts() const override
+    {
+        const std::vector<codebreaking::Code> every = codebreaking::allCodes(4, false);
+        QStringList texts;
+        for (int c = 1; c <= 8; ++c) {
+            const auto peg = codebreaking::PegColor(c);
+            codebreaking::GuessAdvice advice;
+            advice.guess = {peg, peg, peg, peg};
+            advice.possible = every;
+            texts << codebreaking::hintText(advice, 4);
+            std::erase(advice.possible, advice.guess);
+            texts << codebreaking::hintText(advice, 4);
+        }
+        return texts;
     }
 };
 

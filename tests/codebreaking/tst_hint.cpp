@@ -1,6 +1,7 @@
 // The hint on the board: asked for once, it fills the line and makes the game training.
 #include "codebreaking/advisor.h"
 #include "codebreaking/mainform.h"
+#include "platform/language.h"
 #include "platform/testing/fakeplatform.h"
 #include "tests/codebreaking/confighome.h"
 #include "tests/support/testregistry.h"
@@ -43,6 +44,23 @@ const QString HintQuestion = QStringLiteral("If you ask for a hint the game is c
 class HintTest : public QObject {
     Q_OBJECT
 private slots:
+    // Some languages name the colours alone, in lower case: the hint's
+    // line still starts with a capital in every one.
+    void theHintStartsWithACapitalInEveryLanguage()
+    {
+        GuessAdvice advice;
+        advice.guess = {PegColor(2), PegColor(2), PegColor(2), PegColor(2)};
+        advice.possible = {advice.guess, {PegColor(3), PegColor(3), PegColor(3), PegColor(3)}};
+        QStringList lower;
+        for (const QString &lang : platform::translatedLanguages()) {
+            platform::setUpLanguage(QStringLiteral("Pegora"), lang);
+            if (const QString text = hintText(advice, 4); text.front().isLower())
+                lower << lang + QLatin1String(": ") + text;
+        }
+        platform::setUpLanguage(QStringLiteral("Pegora"), QString());
+        QVERIFY2(lower.isEmpty(), qPrintable(lower.join(QLatin1Char('\n'))));
+    }
+
     void askedOnceAndTraining()
     {
         Board b;
