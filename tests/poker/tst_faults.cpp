@@ -1,6 +1,7 @@
 #include "poker/mainform.h"
 #include "poker/myabout.h"
 #include "poker/payoffs.h"
+#include "poker/session.h"
 #include "tests/support/contrastsuite.h"
 #include "tests/support/faultsuite.h"
 #include "tests/support/languagesuite.h"
@@ -76,6 +77,16 @@ class CartovaLanguage : public LanguageSuite {
     std::unique_ptr<QWidget> start(platform::testing::FakePlatform &fake) override { return startGame(fake); }
     void makeDialogs(platform::testing::FakePlatform &fake, QWidget &window) override { ::makeDialogs(fake, window); }
     QStringList keptTexts() const override { return {}; }
+    // The hints' longest forms: four tens kept, and the widest multiples.
+    QStringList widestStatusTexts() const override
+    {
+        using poker::TCardSuit;
+        const poker::Hand tens{{{10, TCardSuit::Spades}, {10, TCardSuit::Diamonds}, {10, TCardSuit::Clubs},
+                                {10, TCardSuit::Hearts}, {13, TCardSuit::Hearts}}};
+        return {poker::Session::hintText(tens, {true, true, true, true, false}, 888.88),
+                poker::Session::hintText(tens, {true, true, true, true, true}, 888.88),
+                poker::Session::hintText(tens, {}, 888.88)};
+    }
 };
 
 GAMES_TEST(CartovaLanguage);
