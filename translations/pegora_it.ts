@@ -522,35 +522,35 @@
     <name>codebreaking::hint</name>
     <message>
         <source>White</source>
-        <translation>Bianco</translation>
+        <translation>bianco</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation>Rosso</translation>
+        <translation>rosso</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation>Giallo</translation>
+        <translation>giallo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Verde</translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>Fuchsia</source>
-        <translation>Fucsia</translation>
+        <translation>fucsia</translation>
     </message>
     <message>
         <source>Aqua</source>
-        <translation>Azzurro</translation>
+        <translation>azzurro</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>Blu</translation>
+        <translation>blu</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation>Nero</translation>
+        <translation>nero</translation>
     </message>
     <message>
         <source>No code fits the lines so far.</source>
@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Non è il codice: divide meglio %1 codici.</translation>
+        <translation>Non vince ma divide meglio i codici (%1).</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

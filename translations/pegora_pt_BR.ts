@@ -563,7 +563,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Não é o código; o que mais reduz os %1.</translation>
+        <translation>Não é o código; reduz ao máximo os %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>

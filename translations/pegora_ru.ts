@@ -570,7 +570,7 @@
     </message>
     <message>
         <source>Not the code, but narrows the %1 best.</source>
-        <translation>Не код, но лучший способ сузить %1.</translation>
+        <translation>Не код, но лучше сузит круг из %1.</translation>
     </message>
     <message>
         <source>1 code is still possible.</source>
