@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>%1, kept</source>
-        <translation>%1, guardada</translation>
+        <translation>%1, carta guardada</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>%1, kept</source>
-        <translation>%1, tenuta</translation>
+        <translation>%1, carta tenuta</translation>
     </message>
 </context>
 <context>

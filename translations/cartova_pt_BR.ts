@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>%1, kept</source>
-        <translation>%1, mantida</translation>
+        <translation>%1, carta mantida</translation>
     </message>
 </context>
 <context>
