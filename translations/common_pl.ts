@@ -10,11 +10,11 @@
     <message>
         <source>for %1 / %2</source>
         <extracomment>The About box&apos;s line of the system the game runs on: &quot;for Linux / X11&quot; (%1 the system, %2 the window system) or &quot;for Linux&quot;.</extracomment>
-        <translation>dla %1 / %2</translation>
+        <translation>dla systemu %1 / %2</translation>
     </message>
     <message>
         <source>for %1</source>
-        <translation>dla %1</translation>
+        <translation>dla systemu %1</translation>
     </message>
     <message>
         <source>About</source>
