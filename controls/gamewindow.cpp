@@ -14,10 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QRegularExpression>
 #include <QMenuBar>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <algorithm>
