@@ -9,17 +9,11 @@ namespace codebreaking {
 namespace {
 
 // Codes are whole: a mean is shown rounded.
-QString lostWords(double loss)
-{
-    //: The coach's loss in codes ("3 codes lost"), %1 the number.
-    return coach::amountIn("codebreaking::coach", QT_TRANSLATE_N_NOOP("codebreaking::coach", "%1 codes lost"), loss, 0);
-}
-
-QString amountWords(double loss)
-{
-    //: A mean loss in codes ("2 codes"), %1 the number.
-    return coach::amountIn("codebreaking::coach", QT_TRANSLATE_N_NOOP("codebreaking::coach", "%1 codes"), loss, 0);
-}
+constexpr char Context[] = "codebreaking::coach";
+//: The coach's loss in codes ("3 codes lost"), %1 the number.
+constexpr const char *LostText = QT_TRANSLATE_N_NOOP("codebreaking::coach", "%1 codes lost");
+//: A mean loss in codes ("2 codes"), %1 the number.
+constexpr const char *AmountText = QT_TRANSLATE_N_NOOP("codebreaking::coach", "%1 codes");
 
 } // namespace
 
@@ -27,8 +21,9 @@ coach::Words coachWords()
 {
     coach::Words w;
     w.decimals = 0;
-    w.lost = lostWords;
-    w.amount = amountWords;
+    w.context = Context;
+    w.lostText = LostText;
+    w.amountText = AmountText;
     w.across = QCoreApplication::translate("codebreaking::coach", "Lines");
     w.upward = QCoreApplication::translate("codebreaking::coach", "Codes left at most");
     w.yours = QCoreApplication::translate("codebreaking::coach", "Your lines");

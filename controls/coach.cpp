@@ -26,8 +26,11 @@ Rating ratingOf(double loss, int decimals, bool blunder)
 
 QString amountIn(const char *context, const char *text, double amount, int decimals)
 {
-    const double shown = std::floor(std::abs(std::round(amount * std::pow(10.0, decimals)) / std::pow(10.0, decimals)));
-    return QCoreApplication::translate(context, text, nullptr, int(std::min(shown, 1e9)))
+    const double scale = std::pow(10.0, decimals);
+    const double whole = std::floor(std::abs(std::round(amount * scale)) / scale);
+    // Past a billion (or for no figure at all) any plural form will do.
+    const int count = whole < 1e9 ? int(whole) : 1'000'000'000;
+    return QCoreApplication::translate(context, text, nullptr, count)
         .arg(QLocale().toString(amount, 'f', decimals));
 }
 

@@ -57,10 +57,14 @@ struct Totals {
 // What a game tells the coach of its measure, in its own words.
 struct Words {
     int decimals = 0; // of a loss as shown
-    // "<loss> points lost", for the summary.
-    std::function<QString(double loss)> lost;
-    // "<loss> points", for the mean and the average.
-    std::function<QString(double loss)> amount;
+    // The measure's words, marked with QT_TRANSLATE_N_NOOP in `context`, the
+    // figure as %1: "%1 points lost" for the summary and the verdict, "%1
+    // points" for the mean and the average.
+    const char *context = "";
+    const char *lostText = "%1 lost";
+    const char *amountText = "%1";
+    QString lost(double loss) const { return amountIn(context, lostText, loss, decimals); }
+    QString amount(double loss) const { return amountIn(context, amountText, loss, decimals); }
     QString across;           // the chart's horizontal axis: the decisions
     QString upward;           // ...its vertical one: the measure
     QString yours;            // the line of the player's play

@@ -1,7 +1,6 @@
 #include "dice/coaching.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 namespace kubolo {
@@ -11,17 +10,11 @@ namespace {
 constexpr int Decimals = 1;
 
 // Expected points, always shown with a decimal.
-QString lostWords(double loss)
-{
-    //: The coach's loss, always with a decimal ("4.5 points lost"); the form follows its whole part.
-    return coach::amountIn("kubolo::coach", QT_TRANSLATE_N_NOOP("kubolo::coach", "%1 points lost"), loss, Decimals);
-}
-
-QString amountWords(double loss)
-{
-    //: A mean loss, always with a decimal ("0.8 points"); the form follows its whole part.
-    return coach::amountIn("kubolo::coach", QT_TRANSLATE_N_NOOP("kubolo::coach", "%1 points"), loss, Decimals);
-}
+constexpr char Context[] = "kubolo::coach";
+//: The coach's loss, always with a decimal ("4.5 points lost"); the form follows its whole part.
+constexpr const char *LostText = QT_TRANSLATE_N_NOOP("kubolo::coach", "%1 points lost");
+//: A mean loss, always with a decimal ("0.8 points"); the form follows its whole part.
+constexpr const char *AmountText = QT_TRANSLATE_N_NOOP("kubolo::coach", "%1 points");
 
 } // namespace
 
@@ -29,8 +22,9 @@ coach::Words coachWords()
 {
     coach::Words w;
     w.decimals = Decimals;
-    w.lost = lostWords;
-    w.amount = amountWords;
+    w.context = Context;
+    w.lostText = LostText;
+    w.amountText = AmountText;
     w.across = QCoreApplication::translate("kubolo::coach", "Moves");
     w.upward = QCoreApplication::translate("kubolo::coach", "Expected final total");
     w.yours = QCoreApplication::translate("kubolo::coach", "Your play");
@@ -64,7 +58,7 @@ coach::Rating rateMove(const StateValues &values, const DicePosition &position, 
     coach::Rating r = coach::ratingOf(loss, Decimals, loss > 3.5);
     r.move = moveWords(position.dice, move);
     r.best = moveWords(position.dice, best);
-    r.verdict = coach::verdict(r.best, lostWords(r.loss));
+    r.verdict = coach::verdict(r.best, coach::amountIn(Context, LostText, r.loss, Decimals));
     r.yours = yours;
     r.perfect = advice.expectedTotal;
     return r;

@@ -4,7 +4,6 @@
 #include "poker/session.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace poker {
 
@@ -13,17 +12,11 @@ namespace {
 constexpr int Decimals = 2;
 
 // Expected credits, always shown with two decimals.
-QString lostWords(double loss)
-{
-    //: The coach's loss, always with decimals ("0.25 credits lost"); the form follows its whole part.
-    return coach::amountIn("poker::coach", QT_TRANSLATE_N_NOOP("poker::coach", "%1 credits lost"), loss, Decimals);
-}
-
-QString amountWords(double loss)
-{
-    //: A mean loss, always with decimals ("0.25 credits"); the form follows its whole part.
-    return coach::amountIn("poker::coach", QT_TRANSLATE_N_NOOP("poker::coach", "%1 credits"), loss, Decimals);
-}
+constexpr char Context[] = "poker::coach";
+//: The coach's loss, always with decimals ("0.25 credits lost"); the form follows its whole part.
+constexpr const char *LostText = QT_TRANSLATE_N_NOOP("poker::coach", "%1 credits lost");
+//: A mean loss, always with decimals ("0.25 credits"); the form follows its whole part.
+constexpr const char *AmountText = QT_TRANSLATE_N_NOOP("poker::coach", "%1 credits");
 
 } // namespace
 
@@ -31,8 +24,9 @@ coach::Words coachWords()
 {
     coach::Words w;
     w.decimals = Decimals;
-    w.lost = lostWords;
-    w.amount = amountWords;
+    w.context = Context;
+    w.lostText = LostText;
+    w.amountText = AmountText;
     w.across = QCoreApplication::translate("poker::coach", "Hands");
     w.upward = QCoreApplication::translate("poker::coach", "Credits");
     w.yours = QCoreApplication::translate("poker::coach", "Your credits");
@@ -50,7 +44,7 @@ coach::Rating rateKeep(const Hand &hand, const KeepFlags &keep, std::int32_t bet
     coach::Rating r = coach::ratingOf(loss, Decimals, loss >= 0.1 * double(bet));
     r.move = Session::keepWords(hand, keep);
     r.best = Session::keepWords(hand, best.keep);
-    r.verdict = coach::verdict(r.best, lostWords(r.loss));
+    r.verdict = coach::verdict(r.best, coach::amountIn(Context, LostText, r.loss, Decimals));
     return r;
 }
 

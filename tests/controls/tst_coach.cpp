@@ -29,8 +29,8 @@ coach::Words words()
 {
     coach::Words w;
     w.decimals = 1;
-    w.lost = [](double loss) { return QString::number(loss, 'f', 1) + u" points lost"_s; };
-    w.amount = [](double loss) { return QString::number(loss, 'f', 1) + u" points"_s; };
+    w.lostText = "%1 points lost";
+    w.amountText = "%1 points";
     return w;
 }
 

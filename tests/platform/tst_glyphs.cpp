@@ -20,9 +20,8 @@ namespace {
 // Whether the font, or one the machine falls back to, has every character.
 bool drawn(const QString &text, const QFont &font)
 {
-    QString line = text;
-    line.replace(QRegularExpression(u"\\s"_s), u" "_s);
-    QTextLayout layout(line, font);
+    static const QRegularExpression space(u"\\s"_s);
+    QTextLayout layout(QString(text).replace(space, u" "_s), font);
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
